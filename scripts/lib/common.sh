@@ -1,0 +1,133 @@
+# Sourced by the project's scripts: paths, package installs and dependency builds.
+set -euo pipefail
+
+ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+BUILD_DIR=${VANTORIA_BUILD_DIR:-$ROOT/build}
+DEPS_DIR=$BUILD_DIR/deps
+WIN_BUILD=$BUILD_DIR/win
+NATIVE_BUILD=$BUILD_DIR/native
+JPEG_PREFIX=$DEPS_DIR/libjpeg-turbo-win
+TOOLCHAIN=$ROOT/cmake/mingw-w64-x86_64.cmake
+JOBS=${JOBS:-2}
+
+PACKAGES=(
+  cmake make nasm dpkg-dev
+  g++-mingw-w64-x86-64-posix
+  g++ clang libclang-rt-14-dev googletest
+  wine wine64 xvfb xdotool x11-utils imagemagick
+)
+
+log() { printf '== %s\n' "$*" >&2; }
+
+as_root() {
+  if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
+}
+
+install_missing_packages() {
+  local missing=() p
+  for p in "${PACKAGES[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  log "installing ${missing[*]}"
+  as_root apt-get update -qq
+  as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+}
+
+# apt-get source needs deb-src entries; derive them from the machine's own deb entries.
+ensure_deb_src() {
+  if grep -rqsE '^(deb-src |Types:.*deb-src)' /etc/apt/sources.list /etc/apt/sources.list.d/; then
+    return 0
+  fi
+  log "adding deb-src entries made from the machine's apt sources"
+  local f
+  for f in /etc/apt/sources.list.d/*.sources; do
+    [ -f "$f" ] || continue
+    sed -e 's/^Types: *deb$/Types: deb-src/' "$f" |
+      as_root tee "/etc/apt/sources.list.d/vantoria-src-$(basename "$f")" >/dev/null
+  done
+  if [ -f /etc/apt/sources.list ]; then
+    sed -n -e 's/^deb /deb-src /p' /etc/apt/sources.list |
+      as_root tee /etc/apt/sources.list.d/vantoria-src.list >/dev/null
+  fi
+  as_root apt-get update -qq
+}
+
+# libjpeg-turbo from Debian's source package, cross-built once as a static library with SIMD.
+build_libjpeg_turbo() {
+  [ -f "$JPEG_PREFIX/.built" ] && return 0
+  local src_root=$DEPS_DIR/src
+  if ! ls -d "$src_root"/libjpeg-turbo-*/ >/dev/null 2>&1; then
+    ensure_deb_src
+    mkdir -p "$src_root"
+    log "fetching the libjpeg-turbo source package"
+    (cd "$src_root" && apt-get source -qq libjpeg-turbo >/dev/null)
+  fi
+  local src
+  src=$(ls -d "$src_root"/libjpeg-turbo-*/ | head -n 1)
+  log "building libjpeg-turbo for Windows"
+  cmake -S "$src" -B "$DEPS_DIR/libjpeg-turbo-win-build" -G "Unix Makefiles" \
+    -DCMAKE_TOOLCHAIN_FILE="$TOOLCHAIN" -DCMAKE_BUILD_TYPE=Release \
+    -DCMAKE_INSTALL_PREFIX="$JPEG_PREFIX" \
+    -DENABLE_SHARED=OFF -DENABLE_STATIC=ON -DWITH_TURBOJPEG=OFF \
+    -DWITH_SIMD=ON -DREQUIRE_SIMD=ON >/dev/null
+  cmake --build "$DEPS_DIR/libjpeg-turbo-win-build" --target install -j "$JOBS" >/dev/null
+  touch "$JPEG_PREFIX/.built"
+}
+
+build_windows() {
+  install_missing_packages
+  build_libjpeg_turbo
+  log "building Vantoria.exe and its tests"
+  cmake -S "$ROOT" -B "$WIN_BUILD" -G "Unix Makefiles" \
+    -DCMAKE_TOOLCHAIN_FILE="$TOOLCHAIN" -DCMAKE_BUILD_TYPE=Release \
+    -DJPEG_PREFIX="$JPEG_PREFIX" >/dev/null
+  cmake --build "$WIN_BUILD" -j "$JOBS"
+}
+
+# The pure logic, built for Linux with the sanitizers.
+build_native() {
+  log "building the pure logic natively with sanitizers"
+  cmake -S "$ROOT" -B "$NATIVE_BUILD" -G "Unix Makefiles" \
+    -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_C_COMPILER=clang \
+    -DCMAKE_BUILD_TYPE=Debug -DVANTORIA_SANITIZE=ON >/dev/null
+  cmake --build "$NATIVE_BUILD" -j "$JOBS"
+}
+
+# Wine in a prefix of its own inside the build tree, on a display of its own.
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml="
+
+start_xvfb() {
+  local n
+  for n in $(seq 90 140); do
+    [ -e "/tmp/.X$n-lock" ] && continue
+    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+    XVFB_PID=$!
+    export DISPLAY=":$n"
+    local i
+    for i in $(seq 1 50); do
+      xdpyinfo >/dev/null 2>&1 && return 0
+      sleep 0.1
+    done
+    kill "$XVFB_PID" 2>/dev/null || true
+  done
+  log "no X display could be started"
+  return 1
+}
+
+start_wine() {
+  export WINEPREFIX=$1
+  if [ ! -f "$WINEPREFIX/system.reg" ]; then
+    log "creating the Wine prefix $WINEPREFIX"
+    wineboot -i >/dev/null 2>&1 </dev/null
+  fi
+  # A persistent server keeps each test process's start fast; its output must not
+  # reach ctest, which would otherwise wait for it.
+  wineserver -p >/dev/null 2>&1 </dev/null
+  wine cmd /c exit >/dev/null 2>&1 </dev/null || true
+}
+
+stop_wine() {
+  wineserver -k >/dev/null 2>&1 || true
+}

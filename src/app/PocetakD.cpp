@@ -1,0 +1,40 @@
+#include "app/PocetakD.h"
+
+#include "app/RunMode.h"
+#include "windows/MainForm.h"
+
+namespace app {
+namespace {
+
+ui::TFormSpec SplashSpec() {
+  ui::TFormSpec spec;
+  spec.name = "PocetakDialog";
+  spec.caption = "PocetakDialog";
+  spec.borderStyle = ui::TBorderStyle::bsNone;
+  spec.position = ui::TPosition::poDesktopCenter;
+  spec.width = 457;
+  spec.height = 233;
+  spec.clientSize = true;
+  return spec;
+}
+
+}  // namespace
+
+TPocetakDialog::TPocetakDialog(windows::TFormMain& mainForm) : TForm(SplashSpec()), mainForm_(mainForm) {
+  SetCursor(::LoadCursorA(nullptr, IDC_WAIT));
+  Timer.OnTimer = [this] { TimerTimer(); };
+}
+
+void TPocetakDialog::TimerTimer() {
+  Timer.SetEnabled(false);
+  if (!IsStartupRun() || Timer.Interval() != kFirstInterval) {
+    Close();
+    return;
+  }
+  // Re-armed before the rotation, so that the second tick comes even when the rotation fails.
+  Timer.SetInterval(kSecondInterval);
+  Timer.SetEnabled(true);
+  mainForm_.StartupRotation();
+}
+
+}  // namespace app

@@ -1,0 +1,39 @@
+#include "app/Startup.h"
+
+#include <windows.h>
+
+#include <exception>
+
+#include "app/PocetakD.h"
+#include "app/RunMode.h"
+#include "settings/OptionsD.h"
+#include "ui/Application.h"
+#include "windows/AboutD.h"
+#include "windows/MainForm.h"
+
+namespace app {
+
+int RunVantoria() {
+  ui::TApplication& application = ui::Application();
+  application.SetTitle("Vantoria");
+  application.SetHelpFile(VANTORIA_BUILD_HELP_FILE);
+
+  TPocetakDialog* splash = nullptr;
+  try {
+    auto& mainForm = application.CreateForm<windows::TFormMain>();
+    splash = &application.CreateForm<TPocetakDialog>(mainForm);
+    application.CreateForm<windows::TAboutDialog>();
+    application.CreateForm<settings::TODialog>();
+  } catch (const std::exception& error) {
+    ::MessageBoxA(nullptr, error.what(), "Application Error", MB_ICONERROR | MB_OK | MB_TASKMODAL);
+    return 1;
+  }
+
+  splash->Timer.SetEnabled(true);
+  splash->ShowModal();
+  if (IsStartupRun()) application.Terminate();
+  application.Run();
+  return 0;
+}
+
+}  // namespace app

@@ -1,0 +1,125 @@
+#include "ui/Application.h"
+
+#include <new>
+
+#include "ui/ErrorText.h"
+#include "ui/Exceptions.h"
+#include "ui/Form.h"
+#include "ui/MessageBoxes.h"
+
+namespace ui {
+namespace {
+
+constexpr char kApplicationClass[] = "VantoriaApplication";
+
+HWND CreateApplicationWindow() {
+  WNDCLASSEXA windowClass = {};
+  windowClass.cbSize = sizeof windowClass;
+  windowClass.lpfnWndProc = ::DefWindowProcA;
+  windowClass.hInstance = ::GetModuleHandleA(nullptr);
+  windowClass.lpszClassName = kApplicationClass;
+  ::RegisterClassExA(&windowClass);
+  return ::CreateWindowExA(0, kApplicationClass, "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
+                           ::GetModuleHandleA(nullptr), nullptr);
+}
+
+std::string MessageOf(std::exception_ptr error) {
+  try {
+    std::rethrow_exception(error);
+  } catch (const std::bad_alloc&) {
+    return "Out of memory";
+  } catch (const std::exception& e) {
+    return e.what();
+  } catch (...) {
+    return "Unknown error";
+  }
+}
+
+bool IsSilent(std::exception_ptr error) {
+  try {
+    std::rethrow_exception(error);
+  } catch (const EAbort&) {
+    return true;
+  } catch (...) {
+    return false;
+  }
+}
+
+}  // namespace
+
+TApplication& Application() {
+  static TApplication application;
+  return application;
+}
+
+TApplication::TApplication() : handle_(CreateApplicationWindow()) {}
+
+TApplication::~TApplication() {
+  forms_.clear();
+  if (handle_) ::DestroyWindow(handle_);
+}
+
+void TApplication::SetTitle(std::string title) {
+  title_ = std::move(title);
+  ::SetWindowTextA(handle_, title_.c_str());
+}
+
+void TApplication::Adopt(std::unique_ptr<TForm> form) {
+  TForm& adopted = *form;
+  forms_.push_back(std::move(form));
+  if (!mainForm_) mainForm_ = &adopted;
+  adopted.DoCreate();
+}
+
+void TApplication::Run() {
+  if (mainForm_) mainForm_->ShowWithStartupCommand();
+  do {
+    HandleMessage();
+  } while (!terminated_);
+}
+
+bool TApplication::ProcessMessage(MSG& message) {
+  if (!::PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) return false;
+  if (message.message == WM_QUIT) {
+    terminated_ = true;
+    return true;
+  }
+  HWND active = ::GetActiveWindow();
+  if (active && ::IsDialogMessageA(active, &message)) return true;
+  ::TranslateMessage(&message);
+  ::DispatchMessageA(&message);
+  return true;
+}
+
+void TApplication::HandleMessage() {
+  MSG message;
+  if (!ProcessMessage(message)) {
+    Idle();
+    ::WaitMessage();
+  }
+}
+
+void TApplication::ProcessMessages() {
+  MSG message;
+  while (ProcessMessage(message)) {
+  }
+}
+
+void TApplication::Idle() {
+  for (auto& handler : IdleHandlers) {
+    try {
+      handler();
+    } catch (...) {
+      HandleException(std::current_exception());
+    }
+  }
+}
+
+void TApplication::Terminate() { ::PostQuitMessage(0); }
+
+void TApplication::HandleException(std::exception_ptr error) {
+  if (!error || IsSilent(error)) return;
+  ShowMessageBox({title_, WithClosingPeriod(MessageOf(error)), MB_ICONERROR, MB_OK});
+}
+
+}  // namespace ui

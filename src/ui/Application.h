@@ -1,0 +1,76 @@
+// The application object: title, help file, the forms it owns, the message loop and the
+// error box for errors that no handler caught.
+#pragma once
+
+#include <windows.h>
+
+#include <exception>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace ui {
+
+class TForm;
+
+class TApplication {
+ public:
+  TApplication();
+  TApplication(const TApplication&) = delete;
+  TApplication& operator=(const TApplication&) = delete;
+  ~TApplication();
+
+  const std::string& Title() const { return title_; }
+  void SetTitle(std::string title);
+  const std::string& HelpFile() const { return helpFile_; }
+  void SetHelpFile(std::string path) { helpFile_ = std::move(path); }
+
+  // The hidden window that owns every form.
+  HWND Handle() const { return handle_; }
+
+  // Creates a form, runs its creation handler, and keeps it until the application ends.
+  // The first form created is the main form.
+  template <typename Form, typename... Args>
+  Form& CreateForm(Args&&... args) {
+    auto form = std::make_unique<Form>(std::forward<Args>(args)...);
+    Form& created = *form;
+    Adopt(std::move(form));
+    return created;
+  }
+  TForm* MainForm() const { return mainForm_; }
+
+  // Shows the main form (with the start-up show command) and dispatches messages until the
+  // quit request is taken.
+  void Run();
+  // Takes one message and dispatches it, or does the idle work and waits when there is none.
+  void HandleMessage();
+  // Dispatches every waiting message and returns.
+  void ProcessMessages();
+  // Posts the quit request; Terminated() turns true when the loop takes it.
+  void Terminate();
+  bool Terminated() const { return terminated_; }
+
+  // Work done each time the message queue runs empty.
+  std::vector<std::function<void()>> IdleHandlers;
+
+  // Shows the error box for an error no handler caught; a silent abort shows nothing.
+  void HandleException(std::exception_ptr error);
+
+ private:
+  void Adopt(std::unique_ptr<TForm> form);
+  bool ProcessMessage(MSG& message);
+  void Idle();
+
+  std::string title_;
+  std::string helpFile_;
+  HWND handle_ = nullptr;
+  std::vector<std::unique_ptr<TForm>> forms_;
+  TForm* mainForm_ = nullptr;
+  bool terminated_ = false;
+};
+
+// The one application object of the process.
+TApplication& Application();
+
+}  // namespace ui

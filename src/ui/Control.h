@@ -1,0 +1,47 @@
+// The base of everything placed on a form: a name, bounds relative to the parent's client area,
+// and a hint.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+namespace ui {
+
+class TWinControl;
+
+class TControl {
+ public:
+  explicit TControl(std::string name) : name_(std::move(name)) {}
+  TControl(const TControl&) = delete;
+  TControl& operator=(const TControl&) = delete;
+  virtual ~TControl() = default;
+
+  const std::string& Name() const { return name_; }
+  TWinControl* Parent() const { return parent_; }
+
+  int Left() const { return bounds_.left; }
+  int Top() const { return bounds_.top; }
+  int Width() const { return bounds_.right - bounds_.left; }
+  int Height() const { return bounds_.bottom - bounds_.top; }
+  const RECT& BoundsRect() const { return bounds_; }
+  virtual void SetBounds(int left, int top, int width, int height);
+
+  const std::string& Hint() const { return hint_; }
+  void SetHint(std::string hint) { hint_ = std::move(hint); }
+  bool ShowHint() const { return showHint_; }
+  void SetShowHint(bool show) { showHint_ = show; }
+
+ protected:
+  void SetParentField(TWinControl* parent) { parent_ = parent; }
+  void StoreBounds(const RECT& bounds) { bounds_ = bounds; }
+
+ private:
+  std::string name_;
+  TWinControl* parent_ = nullptr;
+  RECT bounds_ = {};
+  std::string hint_;
+  bool showHint_ = false;
+};
+
+}  // namespace ui

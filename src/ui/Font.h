@@ -1,0 +1,53 @@
+// A font description and the GDI font made from it on demand.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+
+#include "ui/Colors.h"
+#include "ui/Handles.h"
+
+namespace ui {
+
+enum TFontStyle : unsigned { fsBold = 1, fsItalic = 2, fsUnderline = 4, fsStrikeOut = 8 };
+
+class TFont {
+ public:
+  TFont() = default;
+  TFont(std::string name, int sizeInPoints, TColor color = clWindowText, unsigned styles = 0,
+        BYTE charset = DEFAULT_CHARSET);
+  TFont(const TFont& other);
+  TFont& operator=(const TFont& other);
+
+  const std::string& Name() const { return name_; }
+  int Size() const { return size_; }
+  TColor Color() const { return color_; }
+  unsigned Styles() const { return styles_; }
+  BYTE Charset() const { return charset_; }
+  // Character height in pixels at the screen's resolution, as a negative LOGFONT height.
+  int Height() const;
+
+  void SetName(std::string name);
+  void SetSize(int sizeInPoints);
+  void SetColor(TColor color);
+  void SetStyles(unsigned styles);
+  void SetCharset(BYTE charset);
+
+  HFONT Handle() const;
+  // Runs after every change, so that whoever draws with the font can repaint.
+  std::function<void()> OnChange;
+
+ private:
+  void Changed();
+
+  std::string name_ = "MS Sans Serif";
+  int size_ = 8;
+  TColor color_ = clWindowText;
+  unsigned styles_ = 0;
+  BYTE charset_ = DEFAULT_CHARSET;
+  mutable FontHandle handle_;
+};
+
+}  // namespace ui

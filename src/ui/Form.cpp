@@ -1,0 +1,201 @@
+#include "ui/Form.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "ui/Application.h"
+
+namespace ui {
+namespace {
+
+struct FrameStyles {
+  DWORD style;
+  DWORD exStyle;
+};
+
+FrameStyles StylesFor(TBorderStyle border, bool systemMenu) {
+  FrameStyles frame = {WS_CLIPCHILDREN, 0};
+  switch (border) {
+    case TBorderStyle::bsNone:
+      frame.style |= WS_POPUP;
+      return frame;
+    case TBorderStyle::bsSingle:
+      frame.style |= WS_CAPTION | WS_BORDER;
+      frame.exStyle |= WS_EX_DLGMODALFRAME;
+      break;
+    case TBorderStyle::bsToolWindow:
+      frame.style |= WS_CAPTION | WS_BORDER;
+      frame.exStyle |= WS_EX_TOOLWINDOW;
+      break;
+    case TBorderStyle::bsSizeToolWin:
+      frame.style |= WS_CAPTION | WS_THICKFRAME;
+      frame.exStyle |= WS_EX_TOOLWINDOW;
+      break;
+  }
+  if (systemMenu) frame.style |= WS_SYSMENU;
+  return frame;
+}
+
+RECT OuterBounds(const TFormSpec& spec, const FrameStyles& frame) {
+  RECT rect = {spec.left, spec.top, spec.left + spec.width, spec.top + spec.height};
+  if (spec.clientSize) {
+    ::AdjustWindowRectEx(&rect, frame.style, FALSE, frame.exStyle);
+    ::OffsetRect(&rect, spec.left - rect.left, spec.top - rect.top);
+  }
+  return rect;
+}
+
+// Disables the thread's other enabled top-level windows for the time of a modal loop.
+class DisabledWindows {
+ public:
+  explicit DisabledWindows(HWND keep) : keep_(keep) {
+    ::EnumThreadWindows(::GetCurrentThreadId(), &DisabledWindows::Disable, reinterpret_cast<LPARAM>(this));
+  }
+  ~DisabledWindows() {
+    for (HWND window : windows_) ::EnableWindow(window, TRUE);
+  }
+
+ private:
+  static BOOL CALLBACK Disable(HWND window, LPARAM self) {
+    auto* list = reinterpret_cast<DisabledWindows*>(self);
+    if (window != list->keep_ && ::IsWindowVisible(window) && ::IsWindowEnabled(window)) {
+      ::EnableWindow(window, FALSE);
+      list->windows_.push_back(window);
+    }
+    return TRUE;
+  }
+
+  HWND keep_;
+  std::vector<HWND> windows_;
+};
+
+}  // namespace
+
+TForm::TForm(const TFormSpec& spec) : TWinControl(spec.name), position_(spec.position) {
+  const FrameStyles frame = StylesFor(spec.borderStyle, spec.systemMenu);
+  Font() = spec.font;
+  SetColor(spec.color);
+  CreateHandle({spec.caption, frame.style, frame.exStyle, OuterBounds(spec, frame), Application().Handle()});
+}
+
+std::string TForm::Caption() const {
+  char text[256] = {};
+  ::GetWindowTextA(Handle(), text, sizeof text);
+  return text;
+}
+
+void TForm::PlaceForFirstShowing() {
+  if (shownBefore_) return;
+  shownBefore_ = true;
+  int areaWidth = 0, areaHeight = 0;
+  if (position_ == TPosition::poScreenCenter) {
+    areaWidth = ::GetSystemMetrics(SM_CXSCREEN);
+    areaHeight = ::GetSystemMetrics(SM_CYSCREEN);
+  } else if (position_ == TPosition::poDesktopCenter) {
+    areaWidth = ::GetSystemMetrics(SM_CXVIRTUALSCREEN);
+    areaHeight = ::GetSystemMetrics(SM_CYVIRTUALSCREEN);
+  } else {
+    return;
+  }
+  const int left = std::max(0, (areaWidth - Width()) / 2);
+  const int top = std::max(0, (areaHeight - Height()) / 2);
+  SetBounds(left, top, Width(), Height());
+}
+
+void TForm::ShowWindowWith(int command) {
+  PlaceForFirstShowing();
+  ::ShowWindow(Handle(), command);
+  ::UpdateWindow(Handle());
+}
+
+void TForm::Show() {
+  ShowWindowWith(SW_SHOWNORMAL);
+  ::SetForegroundWindow(Handle());
+}
+
+void TForm::ShowWithStartupCommand() {
+  STARTUPINFOA startup = {};
+  startup.cb = sizeof startup;
+  ::GetStartupInfoA(&startup);
+  int command = SW_SHOWNORMAL;
+  if (startup.dwFlags & STARTF_USESHOWWINDOW) {
+    switch (startup.wShowWindow) {
+      case SW_SHOWMAXIMIZED:
+        command = SW_SHOWMAXIMIZED;
+        break;
+      case SW_SHOWMINIMIZED:
+      case SW_SHOWMINNOACTIVE:
+      case SW_MINIMIZE:
+        command = SW_SHOWMINNOACTIVE;
+        break;
+    }
+  }
+  ShowWindowWith(command);
+}
+
+void TForm::Hide() { ::ShowWindow(Handle(), SW_HIDE); }
+
+bool TForm::Visible() const { return ::IsWindowVisible(Handle()) != FALSE; }
+
+int TForm::ShowModal() {
+  HWND previouslyActive = ::GetActiveWindow();
+  modalResult_ = mrNone;
+  modal_ = true;
+  {
+    DisabledWindows others(Handle());
+    Show();
+    TApplication& application = Application();
+    while (modalResult_ == mrNone) {
+      application.HandleMessage();
+      if (application.Terminated()) {
+        modalResult_ = mrCancel;
+        break;
+      }
+      if (modalResult_ == mrNone) continue;
+      try {
+        if (OnClose) OnClose();
+      } catch (...) {
+        modalResult_ = mrNone;
+        application.HandleException(std::current_exception());
+      }
+    }
+  }
+  Hide();
+  modal_ = false;
+  if (previouslyActive && ::IsWindow(previouslyActive)) ::SetActiveWindow(previouslyActive);
+  return modalResult_;
+}
+
+void TForm::Close() {
+  if (modal_) {
+    modalResult_ = mrCancel;
+    return;
+  }
+  if (OnClose) OnClose();
+  if (Application().MainForm() == this)
+    Application().Terminate();
+  else
+    Hide();
+}
+
+void TForm::DoCreate() {
+  try {
+    if (OnCreate) OnCreate();
+  } catch (...) {
+    Application().HandleException(std::current_exception());
+  }
+}
+
+LRESULT TForm::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_CLOSE:
+      Close();
+      return 0;
+    case WM_ACTIVATE:
+      if (LOWORD(wParam) != WA_INACTIVE && OnActivate) OnActivate();
+      break;
+  }
+  return TWinControl::WndProc(message, wParam, lParam);
+}
+
+}  // namespace ui

@@ -1,0 +1,81 @@
+// A top-level window: created hidden, shown modeless or modal, closed through its close handler.
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "ui/WinControl.h"
+
+namespace ui {
+
+enum class TBorderStyle {
+  bsNone,         // borderless pop-up
+  bsSingle,       // fixed frame with a caption
+  bsToolWindow,   // fixed frame, small caption
+  bsSizeToolWin,  // sizing frame, small caption
+};
+
+enum class TPosition {
+  poDesigned,       // at the given Left and Top
+  poScreenCenter,   // centred on the primary screen at the first showing
+  poDesktopCenter,  // centred on the virtual desktop at the first showing
+};
+
+enum TModalResult : int { mrNone = 0, mrOk = IDOK, mrCancel = IDCANCEL, mrYes = IDYES, mrNo = IDNO };
+
+struct TFormSpec {
+  std::string name;
+  std::string caption;
+  TBorderStyle borderStyle = TBorderStyle::bsSingle;
+  bool systemMenu = true;
+  TPosition position = TPosition::poDesigned;
+  int left = 0;
+  int top = 0;
+  int width = 0;   // outer size, unless clientSize is set
+  int height = 0;
+  bool clientSize = false;
+  TColor color = clBtnFace;
+  TFont font;
+};
+
+class TForm : public TWinControl {
+ public:
+  explicit TForm(const TFormSpec& spec);
+
+  std::string Caption() const;
+
+  void Show();
+  void Hide();
+  bool Visible() const;
+  // Shows the form and runs a nested message loop, with the other windows disabled, until
+  // ModalResult is set; timers of every window keep running meanwhile.
+  int ShowModal();
+  bool Modal() const { return modal_; }
+  int ModalResult() const { return modalResult_; }
+  void SetModalResult(int result) { modalResult_ = result; }
+  // The close request: runs OnClose; the main form then ends the application, others hide.
+  void Close();
+
+  std::function<void()> OnCreate;
+  std::function<void()> OnClose;
+  std::function<void()> OnActivate;
+
+  // Runs OnCreate; an error there is shown and creation goes on.
+  void DoCreate();
+  // The main form's first showing: normal, unless the program was started maximised or minimised.
+  void ShowWithStartupCommand();
+
+ protected:
+  LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+ private:
+  void PlaceForFirstShowing();
+  void ShowWindowWith(int command);
+
+  TPosition position_;
+  bool shownBefore_ = false;
+  bool modal_ = false;
+  int modalResult_ = mrNone;
+};
+
+}  // namespace ui

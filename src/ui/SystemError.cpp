@@ -1,0 +1,24 @@
+#include "ui/SystemError.h"
+
+#include "ui/Exceptions.h"
+#include "ui/Format.h"
+
+namespace ui {
+
+std::string SystemErrorText(DWORD code) {
+  char buffer[512] = {};
+  const DWORD length = ::FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+                                        nullptr, code, 0, buffer, sizeof buffer, nullptr);
+  std::string text(buffer, length);
+  while (!text.empty() && (text.back() == '\n' || text.back() == '\r' || text.back() == ' '))
+    text.pop_back();
+  return text;
+}
+
+void RaiseLastOSError() {
+  const DWORD code = ::GetLastError();
+  if (code == 0) throw EOSError("A call to an OS function failed");
+  throw EOSError(Format("System Error.  Code: %lu.\n%s", code, SystemErrorText(code).c_str()));
+}
+
+}  // namespace ui

@@ -1,0 +1,13 @@
+// Raising the system's own error text for a failed Win32 call.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+namespace ui {
+
+std::string SystemErrorText(DWORD code);
+[[noreturn]] void RaiseLastOSError();
+
+}  // namespace ui

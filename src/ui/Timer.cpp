@@ -1,0 +1,68 @@
+#include "ui/Timer.h"
+
+#include "ui/Application.h"
+#include "ui/SystemError.h"
+
+namespace ui {
+namespace {
+
+constexpr char kTimerClass[] = "VantoriaTimer";
+constexpr UINT_PTR kTimerId = 1;
+
+}  // namespace
+
+TTimer::TTimer(unsigned intervalMs) : interval_(intervalMs) {
+  static const bool registered = [] {
+    WNDCLASSEXA windowClass = {};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.lpfnWndProc = &TTimer::WindowProcedure;
+    windowClass.hInstance = ::GetModuleHandleA(nullptr);
+    windowClass.lpszClassName = kTimerClass;
+    return ::RegisterClassExA(&windowClass) != 0;
+  }();
+  if (registered)
+    window_ = ::CreateWindowExA(0, kTimerClass, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                ::GetModuleHandleA(nullptr), nullptr);
+  if (!window_) RaiseLastOSError();
+  ::SetWindowLongPtrA(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+}
+
+TTimer::~TTimer() {
+  Stop();
+  ::DestroyWindow(window_);
+}
+
+void TTimer::SetInterval(unsigned intervalMs) {
+  if (interval_ == intervalMs) return;
+  interval_ = intervalMs;
+  if (enabled_) Start();
+}
+
+void TTimer::SetEnabled(bool enabled) {
+  if (enabled_ == enabled) return;
+  enabled_ = enabled;
+  if (enabled)
+    Start();
+  else
+    Stop();
+}
+
+void TTimer::Start() {
+  if (interval_ == 0) return;
+  if (!::SetTimer(window_, kTimerId, interval_, nullptr)) RaiseLastOSError();
+}
+
+void TTimer::Stop() { ::KillTimer(window_, kTimerId); }
+
+LRESULT CALLBACK TTimer::WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  auto* timer = reinterpret_cast<TTimer*>(::GetWindowLongPtrA(window, GWLP_USERDATA));
+  if (message != WM_TIMER || !timer) return ::DefWindowProcA(window, message, wParam, lParam);
+  try {
+    if (timer->enabled_ && timer->OnTimer) timer->OnTimer();
+  } catch (...) {
+    Application().HandleException(std::current_exception());
+  }
+  return 0;
+}
+
+}  // namespace ui

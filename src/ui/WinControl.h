@@ -1,0 +1,62 @@
+// A control that owns a window. Messages reach the object through one window procedure
+// that finds it by the pointer kept in the window, and no exception ever leaves it.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "ui/Colors.h"
+#include "ui/Control.h"
+#include "ui/Font.h"
+
+namespace ui {
+
+class TCanvas;
+
+struct CreateParams {
+  std::string caption;
+  DWORD style = 0;
+  DWORD exStyle = 0;
+  RECT bounds = {};  // position and outer size, in the parent's client coordinates
+  HWND parent = nullptr;
+};
+
+class TWinControl : public TControl {
+ public:
+  explicit TWinControl(std::string name);
+  ~TWinControl() override;
+
+  HWND Handle() const { return handle_; }
+  bool HandleAllocated() const { return handle_ != nullptr; }
+
+  void SetBounds(int left, int top, int width, int height) override;
+  RECT ClientRect() const;
+
+  TColor Color() const { return color_; }
+  void SetColor(TColor color);
+  TFont& Font() { return font_; }
+  const TFont& Font() const { return font_; }
+
+  void Invalidate();
+  // The pointer's shape over the client area; null keeps the class cursor.
+  void SetCursor(HCURSOR cursor) { cursor_ = cursor; }
+
+ protected:
+  void CreateHandle(const CreateParams& params);
+  virtual LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT DefaultProc(UINT message, WPARAM wParam, LPARAM lParam);
+  virtual void Paint(TCanvas& canvas);
+
+ private:
+  static LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  void PaintWindow();
+  void TakeBoundsFromWindow();
+
+  HWND handle_ = nullptr;
+  TColor color_ = clBtnFace;
+  TFont font_;
+  HCURSOR cursor_ = nullptr;
+};
+
+}  // namespace ui

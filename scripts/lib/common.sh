@@ -9,6 +9,7 @@ NATIVE_BUILD=$BUILD_DIR/native
 JPEG_PREFIX=$DEPS_DIR/libjpeg-turbo-win
 TOOLCHAIN=$ROOT/cmake/mingw-w64-x86_64.cmake
 JOBS=${JOBS:-2}
+DESKTOP_SIZE=1024x768
 
 PACKAGES=(
   cmake make nasm dpkg-dev
@@ -118,13 +119,20 @@ start_xvfb() {
 
 start_wine() {
   export WINEPREFIX=$1
-  if [ ! -f "$WINEPREFIX/system.reg" ]; then
-    log "creating the Wine prefix $WINEPREFIX"
-    wineboot -i >/dev/null 2>&1 </dev/null
-  fi
+  mkdir -p "$WINEPREFIX"
   # A persistent server keeps each test process's start fast; its output must not
   # reach ctest, which would otherwise wait for it.
+  wineserver -k >/dev/null 2>&1 </dev/null || true
   wineserver -p >/dev/null 2>&1 </dev/null
+  if [ ! -f "$WINEPREFIX/.initialised" ]; then
+    log "creating the Wine prefix $WINEPREFIX"
+    wineboot -i >/dev/null 2>&1 </dev/null
+    # Every program of the prefix runs inside one virtual desktop: Wine then draws frames and
+    # the wallpaper as Windows would, and needs no window manager.
+    wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Vantoria /f >/dev/null 2>&1
+    wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Vantoria /d "$DESKTOP_SIZE" /f >/dev/null 2>&1
+    touch "$WINEPREFIX/.initialised"
+  fi
   wine cmd /c exit >/dev/null 2>&1 </dev/null || true
 }
 

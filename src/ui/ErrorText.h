@@ -5,8 +5,8 @@
 
 namespace ui {
 
-// Appends a period unless the message already ends in "." or a character that sorts before it
-// ("!" and "?" do, so they get none).
+// Appends a period when the message's last character sorts after "." (so "!" and ")" get none,
+// "?" gets one).
 std::string WithClosingPeriod(std::string message);
 
 }  // namespace ui

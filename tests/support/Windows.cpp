@@ -1,0 +1,86 @@
+#include "support/Windows.h"
+
+namespace testing_support {
+namespace {
+
+struct Search {
+  DWORD processId;
+  std::string className;
+  std::string caption;
+  bool anyCaption;
+  HWND found = nullptr;
+};
+
+BOOL CALLBACK MatchTopLevel(HWND window, LPARAM parameter) {
+  auto* search = reinterpret_cast<Search*>(parameter);
+  DWORD owner = 0;
+  ::GetWindowThreadProcessId(window, &owner);
+  if (owner != search->processId || !::IsWindowVisible(window)) return TRUE;
+  char className[64] = {};
+  ::GetClassNameA(window, className, sizeof className);
+  if (!search->className.empty() && search->className != className) return TRUE;
+  if (!search->anyCaption && WindowText(window) != search->caption) return TRUE;
+  search->found = window;
+  return FALSE;
+}
+
+HWND FindTopLevel(Search search) {
+  ::EnumWindows(&MatchTopLevel, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+std::vector<HWND> Children(HWND parent) {
+  std::vector<HWND> children;
+  for (HWND child = ::GetWindow(parent, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT))
+    children.push_back(child);
+  return children;
+}
+
+std::string ClassOf(HWND window) {
+  char className[64] = {};
+  ::GetClassNameA(window, className, sizeof className);
+  return className;
+}
+
+}  // namespace
+
+std::string WindowText(HWND window) {
+  const int length = ::GetWindowTextLengthA(window);
+  std::string text(static_cast<size_t>(length) + 1, '\0');
+  text.resize(static_cast<size_t>(::GetWindowTextA(window, text.data(), length + 1)));
+  return text;
+}
+
+HWND FindVisibleWindow(DWORD processId, const std::string& caption) {
+  return FindTopLevel({processId, "", caption, false});
+}
+
+std::optional<MessageBoxContent> FindMessageBox(DWORD processId) {
+  HWND box = FindTopLevel({processId, "#32770", "", true});
+  if (!box) return std::nullopt;
+  MessageBoxContent content;
+  content.window = box;
+  content.caption = WindowText(box);
+  ::GetWindowRect(box, &content.bounds);
+  for (HWND child : Children(box)) {
+    const std::string className = ClassOf(child);
+    if (className == "Button" && ::IsWindowVisible(child))
+      content.buttons.push_back(WindowText(child));
+    else if (className == "Static" && ::GetDlgCtrlID(child) == 0xFFFF)
+      content.text = WindowText(child);
+  }
+  return content;
+}
+
+bool PressButton(HWND box, const std::string& buttonText) {
+  for (HWND child : Children(box)) {
+    if (ClassOf(child) == "Button" && WindowText(child) == buttonText) {
+      ::PostMessageA(box, WM_COMMAND, MAKEWPARAM(::GetDlgCtrlID(child), BN_CLICKED),
+                     reinterpret_cast<LPARAM>(child));
+      return true;
+    }
+  }
+  return false;
+}
+
+}  // namespace testing_support

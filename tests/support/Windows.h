@@ -1,0 +1,31 @@
+// Finding and reading top-level windows and message boxes, of this process or another one.
+#pragma once
+
+#include <windows.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace testing_support {
+
+std::string WindowText(HWND window);
+
+// The first visible top-level window of the process whose caption is `caption`.
+HWND FindVisibleWindow(DWORD processId, const std::string& caption);
+
+struct MessageBoxContent {
+  HWND window = nullptr;
+  std::string caption;
+  std::string text;
+  std::vector<std::string> buttons;
+  RECT bounds = {};
+};
+
+// The visible standard message box of the process, if one is up.
+std::optional<MessageBoxContent> FindMessageBox(DWORD processId);
+
+// Presses the box's button whose text is `buttonText` ("OK", "&Yes", "&No").
+bool PressButton(HWND box, const std::string& buttonText);
+
+}  // namespace testing_support

@@ -15,10 +15,11 @@ std::string SystemErrorText(DWORD code) {
   return text;
 }
 
-void RaiseLastOSError() {
-  const DWORD code = ::GetLastError();
+void RaiseOSError(DWORD code) {
   if (code == 0) throw EOSError("A call to an OS function failed");
   throw EOSError(Format("System Error.  Code: %lu.\n%s", code, SystemErrorText(code).c_str()));
 }
+
+void RaiseLastOSError() { RaiseOSError(::GetLastError()); }
 
 }  // namespace ui

@@ -8,6 +8,7 @@
 namespace ui {
 
 std::string SystemErrorText(DWORD code);
+[[noreturn]] void RaiseOSError(DWORD code);
 [[noreturn]] void RaiseLastOSError();
 
 }  // namespace ui

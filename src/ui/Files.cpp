@@ -1,0 +1,46 @@
+#include "ui/Files.h"
+
+#include <windows.h>
+
+#include <algorithm>
+
+#include "ui/Exceptions.h"
+#include "ui/Format.h"
+
+namespace ui {
+
+std::vector<std::uint8_t> ReadWholeFile(const std::string& path) {
+  FileHandle file(::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file) throw EFOpenError(Format("Cannot open file %s", path.c_str()));
+  LARGE_INTEGER size = {};
+  if (!::GetFileSizeEx(file.Get(), &size)) throw EReadError("Stream read error");
+  std::vector<std::uint8_t> bytes(static_cast<size_t>(size.QuadPart));
+  size_t done = 0;
+  while (done < bytes.size()) {
+    const DWORD chunk = static_cast<DWORD>(std::min<size_t>(bytes.size() - done, 1u << 30));
+    DWORD read = 0;
+    if (!::ReadFile(file.Get(), bytes.data() + done, chunk, &read, nullptr)) throw EReadError("Stream read error");
+    if (read == 0) break;  // the file shrank meanwhile
+    done += read;
+  }
+  bytes.resize(done);
+  return bytes;
+}
+
+OutputFile::OutputFile(const std::string& path)
+    : file_(::CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr)) {
+  if (!file_) throw EFCreateError(Format("Cannot create file %s", path.c_str()));
+}
+
+void OutputFile::Write(std::span<const std::uint8_t> bytes) {
+  while (!bytes.empty()) {
+    const DWORD chunk = static_cast<DWORD>(std::min<size_t>(bytes.size(), 1u << 30));
+    DWORD written = 0;
+    if (!::WriteFile(file_.Get(), bytes.data(), chunk, &written, nullptr) || written == 0)
+      throw EWriteError("Stream write error");
+    bytes = bytes.subspan(written);
+  }
+}
+
+}  // namespace ui

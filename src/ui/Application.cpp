@@ -1,5 +1,8 @@
 #include "ui/Application.h"
 
+#include <commctrl.h>
+#include <ole2.h>
+
 #include <new>
 
 #include "ui/ErrorText.h"
@@ -52,11 +55,17 @@ TApplication& Application() {
   return application;
 }
 
-TApplication::TApplication() : handle_(CreateApplicationWindow()) {}
+TApplication::TApplication() {
+  ::OleInitialize(nullptr);
+  INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_STANDARD_CLASSES | ICC_TREEVIEW_CLASSES | ICC_BAR_CLASSES};
+  ::InitCommonControlsEx(&controls);
+  handle_ = CreateApplicationWindow();
+}
 
 TApplication::~TApplication() {
   forms_.clear();
   if (handle_) ::DestroyWindow(handle_);
+  ::OleUninitialize();
 }
 
 void TApplication::SetTitle(std::string title) {

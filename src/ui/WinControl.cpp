@@ -1,5 +1,7 @@
 #include "ui/WinControl.h"
 
+#include <commctrl.h>
+
 #include "ui/Application.h"
 #include "ui/Canvas.h"
 #include "ui/SystemError.h"
@@ -8,6 +10,9 @@ namespace ui {
 namespace {
 
 constexpr char kWindowClass[] = "VantoriaWindow";
+constexpr UINT_PTR kSubclassId = 1;
+// Every window of ours, and every standard control we subclass, names its object here.
+constexpr char kControlProperty[] = "Vantoria.Control";
 
 void RegisterWindowClass(WNDPROC procedure) {
   static const bool registered = [procedure] {
@@ -27,7 +32,14 @@ void RegisterWindowClass(WNDPROC procedure) {
 }  // namespace
 
 TWinControl::TWinControl(std::string name) : TControl(std::move(name)) {
-  font_.OnChange = [this] { Invalidate(); };
+  font_.OnChange = [this] {
+    ApplyFont();
+    Invalidate();
+  };
+}
+
+TWinControl* TWinControl::FromHandle(HWND window) {
+  return window ? static_cast<TWinControl*>(::GetPropA(window, kControlProperty)) : nullptr;
 }
 
 TWinControl::~TWinControl() {
@@ -42,6 +54,26 @@ void TWinControl::CreateHandle(const CreateParams& params) {
                                    nullptr, ::GetModuleHandleA(nullptr), this);
   if (!created) RaiseLastOSError();
   TakeBoundsFromWindow();
+}
+
+void TWinControl::CreateChild(TWinControl& parent, const char* className, DWORD style, DWORD exStyle,
+                              const RECT& bounds, const std::string& caption) {
+  SetParentField(&parent);
+  font_ = parent.Font();
+  HWND created = ::CreateWindowExA(exStyle, className, caption.c_str(), style | WS_CHILD | WS_VISIBLE, bounds.left,
+                                   bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top, parent.Handle(),
+                                   nullptr, ::GetModuleHandleA(nullptr), nullptr);
+  if (!created) RaiseLastOSError();
+  handle_ = created;
+  subclassed_ = true;
+  ::SetPropA(created, kControlProperty, this);
+  ::SetWindowSubclass(created, &TWinControl::SubclassProcedure, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
+  ApplyFont();
+  TakeBoundsFromWindow();
+}
+
+void TWinControl::ApplyFont() {
+  if (handle_) ::SendMessageA(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Handle()), TRUE);
 }
 
 void TWinControl::SetBounds(int left, int top, int width, int height) {
@@ -66,6 +98,10 @@ void TWinControl::Invalidate() {
 
 void TWinControl::Paint(TCanvas&) {}
 
+void TWinControl::HandleCommand(WORD) {}
+
+LRESULT TWinControl::HandleNotify(NMHDR&) { return 0; }
+
 void TWinControl::PaintWindow() {
   PAINTSTRUCT paint;
   HDC dc = ::BeginPaint(handle_, &paint);
@@ -85,6 +121,9 @@ void TWinControl::TakeBoundsFromWindow() {
 }
 
 LRESULT TWinControl::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_WINDOWPOSCHANGED) TakeBoundsFromWindow();
+  // A standard control paints itself; our own windows paint and host their children.
+  if (subclassed_) return DefaultProc(message, wParam, lParam);
   switch (message) {
     case WM_ERASEBKGND: {
       TCanvas canvas(reinterpret_cast<HDC>(wParam));
@@ -100,14 +139,23 @@ LRESULT TWinControl::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
         return TRUE;
       }
       break;
-    case WM_WINDOWPOSCHANGED:
-      TakeBoundsFromWindow();
+    case WM_COMMAND:
+      if (TWinControl* child = FromHandle(reinterpret_cast<HWND>(lParam))) {
+        child->HandleCommand(HIWORD(wParam));
+        return 0;
+      }
       break;
+    case WM_NOTIFY: {
+      auto& header = *reinterpret_cast<NMHDR*>(lParam);
+      if (TWinControl* child = FromHandle(header.hwndFrom)) return child->HandleNotify(header);
+      break;
+    }
   }
   return DefaultProc(message, wParam, lParam);
 }
 
 LRESULT TWinControl::DefaultProc(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (subclassed_) return ::DefSubclassProc(handle_, message, wParam, lParam);
   return ::DefWindowProcA(handle_, message, wParam, lParam);
 }
 
@@ -115,17 +163,33 @@ LRESULT CALLBACK TWinControl::WindowProcedure(HWND window, UINT message, WPARAM 
   if (message == WM_NCCREATE) {
     auto* control = static_cast<TWinControl*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
     control->handle_ = window;
-    ::SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(control));
+    ::SetPropA(window, kControlProperty, control);
   }
-  auto* control = reinterpret_cast<TWinControl*>(::GetWindowLongPtrA(window, GWLP_USERDATA));
+  TWinControl* control = FromHandle(window);
   if (!control) return ::DefWindowProcA(window, message, wParam, lParam);
   if (message == WM_NCDESTROY) {
-    ::SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+    ::RemovePropA(window, kControlProperty);
     control->handle_ = nullptr;
     return ::DefWindowProcA(window, message, wParam, lParam);
   }
+  return Dispatch(*control, message, wParam, lParam);
+}
+
+LRESULT CALLBACK TWinControl::SubclassProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                                DWORD_PTR self) {
+  auto* control = reinterpret_cast<TWinControl*>(self);
+  if (message == WM_NCDESTROY) {
+    ::RemoveWindowSubclass(window, &TWinControl::SubclassProcedure, kSubclassId);
+    ::RemovePropA(window, kControlProperty);
+    control->handle_ = nullptr;
+    return ::DefSubclassProc(window, message, wParam, lParam);
+  }
+  return Dispatch(*control, message, wParam, lParam);
+}
+
+LRESULT TWinControl::Dispatch(TWinControl& control, UINT message, WPARAM wParam, LPARAM lParam) {
   try {
-    return control->WndProc(message, wParam, lParam);
+    return control.WndProc(message, wParam, lParam);
   } catch (...) {
     Application().HandleException(std::current_exception());
     return 0;

@@ -25,6 +25,8 @@ struct CreateParams {
 class TWinControl : public TControl {
  public:
   explicit TWinControl(std::string name);
+  // The object of one of our windows or subclassed controls, or null.
+  static TWinControl* FromHandle(HWND window);
   ~TWinControl() override;
 
   HWND Handle() const { return handle_; }
@@ -44,16 +46,27 @@ class TWinControl : public TControl {
 
  protected:
   void CreateHandle(const CreateParams& params);
+  // A child control of `parent`, at `bounds` in its client area, in the parent's font.
+  void CreateChild(TWinControl& parent, const char* className, DWORD style, DWORD exStyle, const RECT& bounds,
+                   const std::string& caption = "");
   virtual LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT DefaultProc(UINT message, WPARAM wParam, LPARAM lParam);
   virtual void Paint(TCanvas& canvas);
+  // Notifications the parent passes back to the control that sent them.
+  virtual void HandleCommand(WORD code);
+  virtual LRESULT HandleNotify(NMHDR& header);
 
  private:
   static LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  static LRESULT CALLBACK SubclassProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                                            DWORD_PTR self);
+  static LRESULT Dispatch(TWinControl& control, UINT message, WPARAM wParam, LPARAM lParam);
+  void ApplyFont();
   void PaintWindow();
   void TakeBoundsFromWindow();
 
   HWND handle_ = nullptr;
+  bool subclassed_ = false;
   TColor color_ = clBtnFace;
   TFont font_;
   HCURSOR cursor_ = nullptr;

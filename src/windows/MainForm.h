@@ -3,6 +3,8 @@
 
 #include <string>
 
+#include "browse/FileListBox.h"
+#include "browse/ShellTreeView.h"
 #include "ui/Form.h"
 
 namespace windows {
@@ -11,7 +13,12 @@ class TFormMain : public ui::TForm {
  public:
   TFormMain();
 
+  browse::TShellTreeView ShellTV;
+  browse::TFileListBox FileLB;
+
   void FormCreate();
+  // The tree's folder becomes the picture file list's.
+  void ShellTVChange();
   // The one-shot wallpaper change of a start-up run.
   void StartupRotation();
 };

@@ -1,0 +1,120 @@
+#include "browse/FileListBox.h"
+
+#include <vector>
+
+#include "browse/FileListPaths.h"
+#include "ui/Handles.h"
+
+namespace browse {
+namespace {
+
+std::string CurrentDirectory() {
+  std::vector<char> buffer(MAX_PATH);
+  for (;;) {
+    const DWORD length = ::GetCurrentDirectoryA(static_cast<DWORD>(buffer.size()), buffer.data());
+    if (length < buffer.size()) return std::string(buffer.data(), length);
+    buffer.resize(length);
+  }
+}
+
+std::string FullPath(const std::string& path) {
+  char buffer[MAX_PATH * 4] = {};
+  const DWORD length = ::GetFullPathNameA(path.c_str(), sizeof buffer, buffer, nullptr);
+  if (length == 0 || length >= sizeof buffer) return path;
+  std::string full(buffer, length);
+  if (full.size() > 3 && full.back() == '\\') full.pop_back();
+  return full;
+}
+
+bool IsExistingFile(const std::string& path) {
+  const DWORD attributes = ::GetFileAttributesA(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool SameTextIgnoringCase(const std::string& a, const std::string& b) {
+  return ::CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE, a.c_str(), -1, b.c_str(), -1) == CSTR_EQUAL;
+}
+
+// Stops the list from drawing while it is refilled, and shows the wait cursor once it is long.
+class RefillScope {
+ public:
+  explicit RefillScope(HWND list) : list_(list) { ::SendMessageA(list_, WM_SETREDRAW, FALSE, 0); }
+  ~RefillScope() {
+    if (waiting_) ::SetCursor(previousCursor_);
+    ::SendMessageA(list_, WM_SETREDRAW, TRUE, 0);
+    ::InvalidateRect(list_, nullptr, TRUE);
+  }
+  void Added(int position) {
+    if (position == 100 && !waiting_) {
+      previousCursor_ = ::SetCursor(::LoadCursorA(nullptr, IDC_WAIT));
+      waiting_ = true;
+    }
+  }
+
+ private:
+  HWND list_;
+  bool waiting_ = false;
+  HCURSOR previousCursor_ = nullptr;
+};
+
+}  // namespace
+
+TFileListBox::TFileListBox(std::string name, ui::TWinControl& parent, const RECT& bounds)
+    : TListBox(std::move(name), parent, bounds, true, 15), directory_(CurrentDirectory()) {}
+
+std::string TFileListBox::FileName() const {
+  const int index = ItemIndex();
+  return index < 0 ? std::string() : JoinPath(directory_, Item(index));
+}
+
+void TFileListBox::ApplyFilePath(const std::string& text) {
+  if (text.empty() || SameTextIgnoringCase(text, FileName())) return;
+  const AppliedPath parts = SplitAppliedPath(text, directory_.substr(0, 2));
+  const std::string lastPath = parts.folder.empty() ? parts.last : JoinPath(parts.folder, parts.last);
+  const bool wildcard = HasWildcard(parts.last);
+  const bool file = !wildcard && !parts.last.empty() && IsExistingFile(lastPath);
+
+  std::string target = lastPath;
+  if (wildcard || file || parts.last.empty()) target = parts.folder.empty() ? "." : parts.folder;
+  if (!SameTextIgnoringCase(FullPath(target), directory_)) {
+    if (::SetCurrentDirectoryA(target.c_str())) directory_ = CurrentDirectory();
+    Refill();
+  }
+
+  if (wildcard) {
+    mask_ = parts.last;
+    Refill();
+  } else if (file) {
+    int index = IndexOfName(parts.last);
+    if (index < 0) {
+      mask_ = parts.last;
+      Refill();
+      index = IndexOfName(parts.last);
+    }
+    SetItemIndex(index);
+  }
+}
+
+void TFileListBox::Refill() {
+  ::SetCurrentDirectoryA(directory_.c_str());
+  RefillScope scope(Handle());
+  Clear();
+  for (const std::string& pattern : SplitMask(mask_)) {
+    if (pattern.empty()) continue;
+    WIN32_FIND_DATAA entry;
+    ui::FindHandle search(::FindFirstFileA(JoinPath(directory_, pattern).c_str(), &entry));
+    if (!search) continue;
+    do {
+      if (entry.dwFileAttributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_DIRECTORY)) continue;
+      scope.Added(Add(entry.cFileName));
+    } while (::FindNextFileA(search.Get(), &entry));
+  }
+}
+
+int TFileListBox::IndexOfName(const std::string& name) const {
+  for (int i = 0; i < Count(); ++i)
+    if (SameTextIgnoringCase(Item(i), name)) return i;
+  return -1;
+}
+
+}  // namespace browse

@@ -1,0 +1,30 @@
+// Path text rules of the picture file list: its mask, its selected file path and the texts
+// that point it at a folder.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace browse {
+
+// "*.jpg;*.jpeg;*.bmp;" gives "*.jpg", "*.jpeg", "*.bmp" and a final empty pattern.
+std::vector<std::string> SplitMask(std::string_view mask);
+
+bool HasWildcard(std::string_view text);
+
+// The folder and a name joined by one backslash; a folder ending in one (a drive's root) gets
+// no second.
+std::string JoinPath(std::string_view folder, std::string_view name);
+
+// A text split into the folder it names and its last component.
+struct AppliedPath {
+  // The root (a drive, a share, else `currentDrive`) and the folder part; empty for a text
+  // without any backslash, which names something within the current directory.
+  std::string folder;
+  // The part after the last backslash, a trailing backslash dropped first.
+  std::string last;
+};
+AppliedPath SplitAppliedPath(std::string_view text, std::string_view currentDrive);
+
+}  // namespace browse

@@ -1,0 +1,238 @@
+#include "browse/ShellTreeView.h"
+
+#include <commctrl.h>
+#include <shellapi.h>
+#include <shlwapi.h>
+
+#include <algorithm>
+#include <vector>
+
+#include "browse/ShellNames.h"
+#include "ui/Exceptions.h"
+#include "ui/Format.h"
+
+namespace browse {
+namespace {
+
+constexpr int kIndent = 19;
+
+std::string DisplayName(IShellFolder& folder, LPCITEMIDLIST item, SHGDNF flags) {
+  STRRET name = {};
+  if (FAILED(folder.GetDisplayNameOf(item, flags, &name))) return {};
+  char buffer[MAX_PATH * 2] = {};
+  ::StrRetToBufA(&name, item, buffer, sizeof buffer);
+  return buffer;
+}
+
+int IconIndex(LPCITEMIDLIST absolute, UINT extraFlags) {
+  SHFILEINFOA info = {};
+  ::SHGetFileInfoA(reinterpret_cast<LPCSTR>(absolute), 0, &info, sizeof info,
+                   SHGFI_PIDL | SHGFI_SYSICONINDEX | SHGFI_SMALLICON | extraFlags);
+  return info.iIcon;
+}
+
+ItemIdList Combine(LPCITEMIDLIST parent, LPCITEMIDLIST child) { return ItemIdList(::ILCombine(parent, child)); }
+
+// Shows the wait cursor for one scope.
+class WaitCursor {
+ public:
+  WaitCursor() : previous_(::SetCursor(::LoadCursorA(nullptr, IDC_WAIT))) {}
+  WaitCursor(const WaitCursor&) = delete;
+  WaitCursor& operator=(const WaitCursor&) = delete;
+  ~WaitCursor() { ::SetCursor(previous_); }
+
+ private:
+  HCURSOR previous_;
+};
+
+struct MenuDeleter {
+  void operator()(HMENU__* menu) const { ::DestroyMenu(menu); }
+};
+
+}  // namespace
+
+TShellTreeView::TShellTreeView(std::string name, ui::TWinControl& parent, const RECT& bounds)
+    : TWinControl(std::move(name)) {
+  CreateChild(parent, WC_TREEVIEWA, WS_TABSTOP | TVS_HASLINES | TVS_HASBUTTONS | TVS_EDITLABELS, WS_EX_CLIENTEDGE,
+              bounds);
+  ::SendMessageA(Handle(), TVM_SETINDENT, kIndent, 0);
+  SHFILEINFOA info = {};
+  const auto images = ::SHGetFileInfoA("C:\\", 0, &info, sizeof info, SHGFI_SYSICONINDEX | SHGFI_SMALLICON);
+  ::SendMessageA(Handle(), TVM_SETIMAGELIST, TVSIL_NORMAL, static_cast<LPARAM>(images));
+  ::SHGetDesktopFolder(desktop_.Receive());
+}
+
+void TShellTreeView::Build() {
+  if (!desktop_) return;
+  ITEMIDLIST* root = nullptr;
+  if (FAILED(::SHGetSpecialFolderLocation(Handle(), CSIDL_DESKTOP, &root))) return;
+  ItemIdList rootList(root);
+  const std::string text = DisplayName(*desktop_.Get(), root, SHGDN_NORMAL);
+  HTREEITEM rootItem = AddNode(TVI_ROOT, std::move(rootList), text, SFGAO_HASSUBFOLDER);
+  ::SendMessageA(Handle(), TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(rootItem));
+  ::SendMessageA(Handle(), TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(rootItem));
+}
+
+HTREEITEM TShellTreeView::AddNode(HTREEITEM parent, ItemIdList absolute, const std::string& text, SFGAOF attributes) {
+  TVINSERTSTRUCTA insert = {};
+  insert.hParent = parent;
+  insert.hInsertAfter = TVI_LAST;
+  TVITEMA& item = insert.item;
+  item.mask = TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_CHILDREN | TVIF_STATE;
+  item.pszText = const_cast<char*>(text.c_str());
+  item.iImage = IconIndex(absolute.get(), 0);
+  item.iSelectedImage = IconIndex(absolute.get(), SHGFI_OPENICON);
+  item.cChildren = (attributes & SFGAO_HASSUBFOLDER) ? 1 : 0;
+  if (attributes & SFGAO_SHARE) {
+    const int overlay = ::SHGetIconOverlayIndexA(nullptr, IDO_SHGIOI_SHARE);
+    if (overlay >= 0) {
+      item.state = INDEXTOOVERLAYMASK(overlay);
+      item.stateMask = TVIS_OVERLAYMASK;
+    }
+  }
+  auto node = std::make_unique<Node>();
+  node->absolute = std::move(absolute);
+  HTREEITEM added =
+      reinterpret_cast<HTREEITEM>(::SendMessageA(Handle(), TVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&insert)));
+  if (added) nodes_[added] = std::move(node);
+  return added;
+}
+
+TShellTreeView::Node* TShellTreeView::NodeOf(HTREEITEM item) const {
+  const auto found = nodes_.find(item);
+  return found == nodes_.end() ? nullptr : found->second.get();
+}
+
+ui::ComPtr<IShellFolder> TShellTreeView::FolderOf(const Node& node) const {
+  ui::ComPtr<IShellFolder> folder;
+  if (node.absolute->mkid.cb == 0)
+    desktop_->QueryInterface(IID_IShellFolder, folder.ReceiveVoid());
+  else
+    desktop_->BindToObject(node.absolute.get(), nullptr, IID_IShellFolder, folder.ReceiveVoid());
+  return folder;
+}
+
+void TShellTreeView::FetchChildren(HTREEITEM item) {
+  Node* node = NodeOf(item);
+  if (!node || node->fetched) return;
+  node->fetched = true;
+  WaitCursor wait;
+  ui::ComPtr<IShellFolder> folder = FolderOf(*node);
+  ui::ComPtr<IEnumIDList> items;
+  // A folder the shell cannot list gets no children; any prompt of the shell's is owned by the
+  // application's window.
+  if (!folder || folder->EnumObjects(::GetAncestor(Handle(), GA_ROOT), SHCONTF_FOLDERS, items.Receive()) != S_OK ||
+      !items)
+    return;
+  std::vector<ItemIdList> children;
+  ITEMIDLIST* child = nullptr;
+  while (items->Next(1, &child, nullptr) == S_OK) children.emplace_back(child);
+  std::stable_sort(children.begin(), children.end(), [&](const ItemIdList& a, const ItemIdList& b) {
+    return static_cast<short>(HRESULT_CODE(folder->CompareIDs(0, a.get(), b.get()))) < 0;
+  });
+  for (ItemIdList& relative : children) {
+    LPCITEMIDLIST relativeList = relative.get();
+    SFGAOF attributes = SFGAO_HASSUBFOLDER | SFGAO_SHARE;
+    if (FAILED(folder->GetAttributesOf(1, &relativeList, &attributes))) attributes = 0;
+    const std::string text = DisplayName(*folder.Get(), relativeList, SHGDN_INFOLDER);
+    AddNode(item, Combine(node->absolute.get(), relativeList), text, attributes);
+  }
+}
+
+std::string TShellTreeView::Path() const {
+  HTREEITEM selected = reinterpret_cast<HTREEITEM>(::SendMessageA(Handle(), TVM_GETNEXTITEM, TVGN_CARET, 0));
+  const Node* node = NodeOf(selected);
+  if (!node || !desktop_) return {};
+  std::string name = DisplayName(*desktop_.Get(), node->absolute.get(), SHGDN_FORPARSING);
+  if (IsClassIdName(name)) name = DisplayName(*desktop_.Get(), node->absolute.get(), SHGDN_NORMAL);
+  return WithoutQuestionMarks(std::move(name));
+}
+
+void TShellTreeView::ShowContextMenu() {
+  POINT screen;
+  ::GetCursorPos(&screen);
+  TVHITTESTINFO hit = {};
+  hit.pt = screen;
+  ::ScreenToClient(Handle(), &hit.pt);
+  auto item = reinterpret_cast<HTREEITEM>(::SendMessageA(Handle(), TVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
+  if (!item || !(hit.flags & TVHT_ONITEM))
+    item = reinterpret_cast<HTREEITEM>(::SendMessageA(Handle(), TVM_GETNEXTITEM, TVGN_CARET, 0));
+  const Node* node = NodeOf(item);
+  if (!node) return;
+
+  ui::ComPtr<IShellFolder> parent;
+  LPCITEMIDLIST child = nullptr;
+  if (FAILED(::SHBindToParent(node->absolute.get(), IID_IShellFolder, parent.ReceiveVoid(), &child))) return;
+  ui::ComPtr<IContextMenu> menu;
+  if (FAILED(parent->GetUIObjectOf(Handle(), 1, &child, IID_IContextMenu, nullptr, menu.ReceiveVoid()))) return;
+  std::unique_ptr<HMENU__, MenuDeleter> popup(::CreatePopupMenu());
+  if (!popup || FAILED(menu->QueryContextMenu(popup.get(), 0, 1, 0x7FFF, CMF_NORMAL))) return;
+  const int command = ::TrackPopupMenu(popup.get(), TPM_RETURNCMD | TPM_RIGHTBUTTON, screen.x, screen.y, 0, Handle(),
+                                       nullptr);
+  if (command <= 0) return;
+  CMINVOKECOMMANDINFO invoke = {};
+  invoke.cbSize = sizeof invoke;
+  invoke.hwnd = Handle();
+  invoke.lpVerb = MAKEINTRESOURCEA(command - 1);
+  invoke.nShow = SW_SHOWNORMAL;
+  menu->InvokeCommand(&invoke);
+}
+
+void TShellTreeView::Rename(HTREEITEM item, const std::string& newName) {
+  Node* node = NodeOf(item);
+  if (!node) return;
+  ui::ComPtr<IShellFolder> parent;
+  LPCITEMIDLIST child = nullptr;
+  if (FAILED(::SHBindToParent(node->absolute.get(), IID_IShellFolder, parent.ReceiveVoid(), &child))) return;
+  SFGAOF attributes = SFGAO_CANRENAME;
+  if (FAILED(parent->GetAttributesOf(1, &child, &attributes)) || !(attributes & SFGAO_CANRENAME)) return;
+
+  std::wstring wide(newName.size() + 1, L'\0');
+  wide.resize(static_cast<size_t>(std::max(
+      0, ::MultiByteToWideChar(CP_ACP, 0, newName.c_str(), -1, wide.data(), static_cast<int>(wide.size())) - 1)));
+  ITEMIDLIST* renamed = nullptr;
+  if (FAILED(parent->SetNameOf(Handle(), child, wide.c_str(), SHGDN_INFOLDER, &renamed)) || !renamed)
+    throw ui::Exception(ui::Format("Rename to %s failed", newName.c_str()));
+  ItemIdList renamedChild(renamed);
+
+  ItemIdList parentList(::ILClone(node->absolute.get()));
+  ::ILRemoveLastID(parentList.get());
+  node->absolute = Combine(parentList.get(), renamedChild.get());
+  // Children fetched under the old name are fetched again under the new one.
+  ::SendMessageA(Handle(), TVM_EXPAND, TVE_COLLAPSE | TVE_COLLAPSERESET, reinterpret_cast<LPARAM>(item));
+  node->fetched = false;
+  std::string text = DisplayName(*parent.Get(), renamedChild.get(), SHGDN_INFOLDER);
+  TVITEMA update = {};
+  update.mask = TVIF_TEXT | TVIF_CHILDREN;
+  update.hItem = item;
+  update.pszText = text.data();
+  update.cChildren = 1;
+  ::SendMessageA(Handle(), TVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&update));
+}
+
+LRESULT TShellTreeView::HandleNotify(NMHDR& header) {
+  switch (header.code) {
+    case TVN_ITEMEXPANDINGA: {
+      auto& change = reinterpret_cast<NMTREEVIEWA&>(header);
+      if (change.action & TVE_EXPAND) FetchChildren(change.itemNew.hItem);
+      return FALSE;
+    }
+    case TVN_SELCHANGEDA:
+      if (OnChange) OnChange();
+      return 0;
+    case TVN_DELETEITEMA:
+      nodes_.erase(reinterpret_cast<NMTREEVIEWA&>(header).itemOld.hItem);
+      return 0;
+    case NM_RCLICK:
+      ShowContextMenu();
+      return TRUE;
+    case TVN_ENDLABELEDITA: {
+      auto& edit = reinterpret_cast<NMTVDISPINFOA&>(header);
+      if (edit.item.pszText) Rename(edit.item.hItem, edit.item.pszText);
+      return FALSE;  // the node shows the shell's name, set by Rename
+    }
+  }
+  return 0;
+}
+
+}  // namespace browse

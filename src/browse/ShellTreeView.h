@@ -1,0 +1,57 @@
+// The folder tree over the shell's namespace, rooted at the Desktop: folders only, children
+// fetched on first expansion and kept, the shell's context menu on a right click, renaming by
+// editing a node's text.
+#pragma once
+
+#include <shlobj.h>
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+
+#include "ui/ComPtr.h"
+#include "ui/WinControl.h"
+
+namespace browse {
+
+struct ItemIdListDeleter {
+  void operator()(ITEMIDLIST* list) const { ::CoTaskMemFree(list); }
+};
+using ItemIdList = std::unique_ptr<ITEMIDLIST, ItemIdListDeleter>;
+
+class TShellTreeView : public ui::TWinControl {
+ public:
+  TShellTreeView(std::string name, ui::TWinControl& parent, const RECT& bounds);
+
+  // Builds the tree: the Desktop as its root, expanded one level and selected.
+  void Build();
+
+  // The selected folder's path (its parsing name, or the display name of a virtual folder);
+  // empty when no node is selected.
+  std::string Path() const;
+
+  // The selected node changed, by the user or by the program.
+  std::function<void()> OnChange;
+
+ protected:
+  LRESULT HandleNotify(NMHDR& header) override;
+
+ private:
+  struct Node {
+    ItemIdList absolute;  // relative to the Desktop
+    bool fetched = false;
+  };
+
+  HTREEITEM AddNode(HTREEITEM parent, ItemIdList absolute, const std::string& text, SFGAOF attributes);
+  Node* NodeOf(HTREEITEM item) const;
+  ui::ComPtr<IShellFolder> FolderOf(const Node& node) const;
+  void FetchChildren(HTREEITEM item);
+  void ShowContextMenu();
+  void Rename(HTREEITEM item, const std::string& newName);
+
+  ui::ComPtr<IShellFolder> desktop_;
+  std::map<HTREEITEM, std::unique_ptr<Node>> nodes_;
+};
+
+}  // namespace browse

@@ -1,0 +1,47 @@
+#include "ui/ListBox.h"
+
+#include "ui/Exceptions.h"
+#include "ui/Format.h"
+
+namespace ui {
+
+TListBox::TListBox(std::string name, TWinControl& parent, const RECT& bounds, bool sorted, int itemHeight)
+    : TWinControl(std::move(name)) {
+  DWORD style = WS_VSCROLL | WS_TABSTOP | LBS_NOTIFY | LBS_HASSTRINGS;
+  if (sorted) style |= LBS_SORT;
+  CreateChild(parent, "LISTBOX", style, WS_EX_CLIENTEDGE, bounds);
+  ::SendMessageA(Handle(), LB_SETITEMHEIGHT, 0, itemHeight);
+  // The list keeps whole rows: let it settle its height to the new item height.
+  SetBounds(bounds.left, bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top);
+}
+
+int TListBox::Count() const { return static_cast<int>(::SendMessageA(Handle(), LB_GETCOUNT, 0, 0)); }
+
+std::string TListBox::Item(int index) const {
+  if (index < 0 || index >= Count()) throw EStringListError(Format("List index out of bounds (%d)", index));
+  const auto length = ::SendMessageA(Handle(), LB_GETTEXTLEN, static_cast<WPARAM>(index), 0);
+  std::string text(static_cast<size_t>(length) + 1, '\0');
+  ::SendMessageA(Handle(), LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
+  text.resize(static_cast<size_t>(length));
+  return text;
+}
+
+int TListBox::Add(const std::string& text) {
+  const auto position = ::SendMessageA(Handle(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
+  if (position < 0) throw EOutOfResources("Unable to insert a line");
+  return static_cast<int>(position);
+}
+
+void TListBox::Delete(int index) { ::SendMessageA(Handle(), LB_DELETESTRING, static_cast<WPARAM>(index), 0); }
+
+void TListBox::Clear() { ::SendMessageA(Handle(), LB_RESETCONTENT, 0, 0); }
+
+int TListBox::ItemIndex() const { return static_cast<int>(::SendMessageA(Handle(), LB_GETCURSEL, 0, 0)); }
+
+void TListBox::SetItemIndex(int index) { ::SendMessageA(Handle(), LB_SETCURSEL, static_cast<WPARAM>(index), 0); }
+
+void TListBox::HandleCommand(WORD code) {
+  if (code == LBN_SELCHANGE && OnClick) OnClick();
+}
+
+}  // namespace ui

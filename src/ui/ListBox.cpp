@@ -6,13 +6,17 @@
 namespace ui {
 
 TListBox::TListBox(std::string name, TWinControl& parent, const RECT& bounds, bool sorted, int itemHeight)
-    : TWinControl(std::move(name)) {
+    : TWinControl(std::move(name)), itemHeight_(itemHeight), designedBounds_(bounds) {
   DWORD style = WS_VSCROLL | WS_TABSTOP | LBS_NOTIFY | LBS_HASSTRINGS;
   if (sorted) style |= LBS_SORT;
   CreateChild(parent, "LISTBOX", style, WS_EX_CLIENTEDGE, bounds);
-  ::SendMessageA(Handle(), LB_SETITEMHEIGHT, 0, itemHeight);
-  // The list keeps whole rows: let it settle its height to the new item height.
-  SetBounds(bounds.left, bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top);
+}
+
+void TListBox::FontApplied() {
+  ::SendMessageA(Handle(), LB_SETITEMHEIGHT, 0, itemHeight_);
+  // The list keeps whole rows: let it settle its designed height to the item height.
+  const RECT& r = designedBounds_;
+  SetBounds(r.left, r.top, r.right - r.left, r.bottom - r.top);
 }
 
 int TListBox::Count() const { return static_cast<int>(::SendMessageA(Handle(), LB_GETCOUNT, 0, 0)); }

@@ -28,6 +28,12 @@ class TListBox : public TWinControl {
 
  protected:
   void HandleCommand(WORD code) override;
+  // A new font resets the item height; the list keeps its own.
+  void FontApplied() override;
+
+ private:
+  int itemHeight_;
+  RECT designedBounds_;
 };
 
 }  // namespace ui

@@ -68,12 +68,14 @@ void TWinControl::CreateChild(TWinControl& parent, const char* className, DWORD 
   subclassed_ = true;
   ::SetPropA(created, kControlProperty, this);
   ::SetWindowSubclass(created, &TWinControl::SubclassProcedure, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
-  ApplyFont();
   TakeBoundsFromWindow();
+  ApplyFont();
 }
 
 void TWinControl::ApplyFont() {
-  if (handle_) ::SendMessageA(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Handle()), TRUE);
+  if (!handle_) return;
+  ::SendMessageA(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Handle()), TRUE);
+  FontApplied();
 }
 
 void TWinControl::SetBounds(int left, int top, int width, int height) {

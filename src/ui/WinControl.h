@@ -52,6 +52,8 @@ class TWinControl : public TControl {
   virtual LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT DefaultProc(UINT message, WPARAM wParam, LPARAM lParam);
   virtual void Paint(TCanvas& canvas);
+  // Runs after the control took a new font.
+  virtual void FontApplied() {}
   // Notifications the parent passes back to the control that sent them.
   virtual void HandleCommand(WORD code);
   virtual LRESULT HandleNotify(NMHDR& header);

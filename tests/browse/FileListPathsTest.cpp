@@ -1,0 +1,55 @@
+#include "browse/FileListPaths.h"
+
+#include <gtest/gtest.h>
+
+#include "browse/ShellNames.h"
+
+namespace browse {
+namespace {
+
+TEST(FileListPathsTest, MaskSplitsAtEverySemicolonWithAFinalEmptyPattern) {
+  EXPECT_EQ(SplitMask("*.jpg;*.jpeg;*.bmp;"), (std::vector<std::string>{"*.jpg", "*.jpeg", "*.bmp", ""}));
+  EXPECT_EQ(SplitMask("*.gif"), (std::vector<std::string>{"*.gif"}));
+}
+
+TEST(FileListPathsTest, JoinsWithExactlyOneBackslash) {
+  EXPECT_EQ(JoinPath("C:\\Pictures", "a.jpg"), "C:\\Pictures\\a.jpg");
+  EXPECT_EQ(JoinPath("C:\\", "a.jpg"), "C:\\a.jpg");
+}
+
+TEST(FileListPathsTest, AppliedTextsSplitIntoTheirFolderAndLastComponent) {
+  struct Case {
+    const char* text;
+    const char* folder;
+    const char* last;
+  };
+  const Case cases[] = {
+      {"C:\\Pictures\\Summer", "C:\\Pictures", "Summer"},
+      {"C:\\Pictures\\", "C:\\", "Pictures"},
+      {"C:\\Pictures", "C:\\", "Pictures"},
+      {"C:\\", "C:\\", ""},
+      {"D:\\Pictures\\*.gif", "D:\\Pictures", "*.gif"},
+      {"\\\\server\\share\\photos", "\\\\server\\share\\", "photos"},
+      {"\\\\server\\share", "\\\\server\\share", ""},
+      {"\\Pictures\\a.jpg", "E:\\Pictures", "a.jpg"},
+      {"Pictures", "", "Pictures"},
+      {"My Computer", "", "My Computer"},
+  };
+  for (const Case& c : cases) {
+    const AppliedPath parts = SplitAppliedPath(c.text, "E:");
+    EXPECT_EQ(parts.folder, c.folder) << c.text;
+    EXPECT_EQ(parts.last, c.last) << c.text;
+  }
+}
+
+TEST(ShellNamesTest, QuestionMarksGoOnlyFromNamesThatStartWithOneAndADigit) {
+  EXPECT_EQ(WithoutQuestionMarks("?1?2 Photos?"), "12 Photos");
+  EXPECT_EQ(WithoutQuestionMarks("?x?"), "?x?");
+  EXPECT_EQ(WithoutQuestionMarks("?"), "?");
+  EXPECT_EQ(WithoutQuestionMarks("C:\\a?b"), "C:\\a?b");
+  EXPECT_TRUE(IsClassIdName("::{20D04FE0-3AEA-1069-A2D8-08002B30309D}"));
+  EXPECT_FALSE(IsClassIdName("C:\\::{x}"));
+}
+
+}  // namespace
+}  // namespace browse

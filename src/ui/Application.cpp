@@ -57,7 +57,7 @@ TApplication& Application() {
 
 TApplication::TApplication() {
   ::OleInitialize(nullptr);
-  INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_STANDARD_CLASSES | ICC_TREEVIEW_CLASSES | ICC_BAR_CLASSES};
+  INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_TREEVIEW_CLASSES | ICC_BAR_CLASSES};
   ::InitCommonControlsEx(&controls);
   handle_ = CreateApplicationWindow();
 }

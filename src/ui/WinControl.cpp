@@ -1,7 +1,5 @@
 #include "ui/WinControl.h"
 
-#include <commctrl.h>
-
 #include "ui/Application.h"
 #include "ui/Canvas.h"
 #include "ui/SystemError.h"
@@ -10,9 +8,6 @@ namespace ui {
 namespace {
 
 constexpr char kWindowClass[] = "VantoriaWindow";
-constexpr UINT_PTR kSubclassId = 1;
-// Every window of ours, and every standard control we subclass, names its object here.
-constexpr char kControlProperty[] = "Vantoria.Control";
 
 void RegisterWindowClass(WNDPROC procedure) {
   static const bool registered = [procedure] {
@@ -38,8 +33,13 @@ TWinControl::TWinControl(std::string name) : TControl(std::move(name)) {
   };
 }
 
+// Every window of ours, and every standard control we subclass, keeps its object in
+// GWLP_USERDATA; its window procedure tells that the window is ours.
 TWinControl* TWinControl::FromHandle(HWND window) {
-  return window ? static_cast<TWinControl*>(::GetPropA(window, kControlProperty)) : nullptr;
+  if (!window) return nullptr;
+  const auto procedure = reinterpret_cast<WNDPROC>(::GetWindowLongPtrA(window, GWLP_WNDPROC));
+  if (procedure != &TWinControl::WindowProcedure && procedure != &TWinControl::SubclassProcedure) return nullptr;
+  return reinterpret_cast<TWinControl*>(::GetWindowLongPtrA(window, GWLP_USERDATA));
 }
 
 TWinControl::~TWinControl() {
@@ -65,9 +65,9 @@ void TWinControl::CreateChild(TWinControl& parent, const char* className, DWORD 
                                    nullptr, ::GetModuleHandleA(nullptr), nullptr);
   if (!created) RaiseLastOSError();
   handle_ = created;
-  subclassed_ = true;
-  ::SetPropA(created, kControlProperty, this);
-  ::SetWindowSubclass(created, &TWinControl::SubclassProcedure, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
+  ::SetWindowLongPtrA(created, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  standardProcedure_ = reinterpret_cast<WNDPROC>(
+      ::SetWindowLongPtrA(created, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TWinControl::SubclassProcedure)));
   TakeBoundsFromWindow();
   ApplyFont();
 }
@@ -125,7 +125,7 @@ void TWinControl::TakeBoundsFromWindow() {
 LRESULT TWinControl::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_WINDOWPOSCHANGED) TakeBoundsFromWindow();
   // A standard control paints itself; our own windows paint and host their children.
-  if (subclassed_) return DefaultProc(message, wParam, lParam);
+  if (standardProcedure_) return DefaultProc(message, wParam, lParam);
   switch (message) {
     case WM_ERASEBKGND: {
       TCanvas canvas(reinterpret_cast<HDC>(wParam));
@@ -157,7 +157,7 @@ LRESULT TWinControl::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT TWinControl::DefaultProc(UINT message, WPARAM wParam, LPARAM lParam) {
-  if (subclassed_) return ::DefSubclassProc(handle_, message, wParam, lParam);
+  if (standardProcedure_) return ::CallWindowProcA(standardProcedure_, handle_, message, wParam, lParam);
   return ::DefWindowProcA(handle_, message, wParam, lParam);
 }
 
@@ -165,26 +165,26 @@ LRESULT CALLBACK TWinControl::WindowProcedure(HWND window, UINT message, WPARAM 
   if (message == WM_NCCREATE) {
     auto* control = static_cast<TWinControl*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
     control->handle_ = window;
-    ::SetPropA(window, kControlProperty, control);
+    ::SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(control));
   }
-  TWinControl* control = FromHandle(window);
+  auto* control = reinterpret_cast<TWinControl*>(::GetWindowLongPtrA(window, GWLP_USERDATA));
   if (!control) return ::DefWindowProcA(window, message, wParam, lParam);
   if (message == WM_NCDESTROY) {
-    ::RemovePropA(window, kControlProperty);
+    ::SetWindowLongPtrA(window, GWLP_USERDATA, 0);
     control->handle_ = nullptr;
     return ::DefWindowProcA(window, message, wParam, lParam);
   }
   return Dispatch(*control, message, wParam, lParam);
 }
 
-LRESULT CALLBACK TWinControl::SubclassProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                                DWORD_PTR self) {
-  auto* control = reinterpret_cast<TWinControl*>(self);
+LRESULT CALLBACK TWinControl::SubclassProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  auto* control = reinterpret_cast<TWinControl*>(::GetWindowLongPtrA(window, GWLP_USERDATA));
   if (message == WM_NCDESTROY) {
-    ::RemoveWindowSubclass(window, &TWinControl::SubclassProcedure, kSubclassId);
-    ::RemovePropA(window, kControlProperty);
+    const WNDPROC standard = control->standardProcedure_;
+    ::SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(standard));
+    ::SetWindowLongPtrA(window, GWLP_USERDATA, 0);
     control->handle_ = nullptr;
-    return ::DefSubclassProc(window, message, wParam, lParam);
+    return ::CallWindowProcA(standard, window, message, wParam, lParam);
   }
   return Dispatch(*control, message, wParam, lParam);
 }

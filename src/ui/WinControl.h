@@ -60,15 +60,14 @@ class TWinControl : public TControl {
 
  private:
   static LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-  static LRESULT CALLBACK SubclassProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
-                                            DWORD_PTR self);
+  static LRESULT CALLBACK SubclassProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   static LRESULT Dispatch(TWinControl& control, UINT message, WPARAM wParam, LPARAM lParam);
   void ApplyFont();
   void PaintWindow();
   void TakeBoundsFromWindow();
 
   HWND handle_ = nullptr;
-  bool subclassed_ = false;
+  WNDPROC standardProcedure_ = nullptr;  // a subclassed standard control's own procedure
   TColor color_ = clBtnFace;
   TFont font_;
   HCURSOR cursor_ = nullptr;

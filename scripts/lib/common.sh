@@ -96,7 +96,7 @@ build_native() {
 }
 
 # Wine in a prefix of its own inside the build tree, on a display of its own.
-export WINEDEBUG=-all
+export WINEDEBUG=${WINEDEBUG:--all}
 export WINEDLLOVERRIDES="mscoree,mshtml="
 
 start_xvfb() {

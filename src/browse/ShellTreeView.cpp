@@ -5,6 +5,7 @@
 #include <shlwapi.h>
 
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 #include "browse/ShellNames.h"
@@ -226,8 +227,12 @@ LRESULT TShellTreeView::HandleNotify(NMHDR& header) {
     case NM_RCLICK:
       ShowContextMenu();
       return TRUE;
+    case TVN_BEGINLABELEDITA:
+      editing_ = true;
+      return FALSE;
     case TVN_ENDLABELEDITA: {
       auto& edit = reinterpret_cast<NMTVDISPINFOA&>(header);
+      if (!std::exchange(editing_, false)) return FALSE;
       if (edit.item.pszText) Rename(edit.item.hItem, edit.item.pszText);
       return FALSE;  // the node shows the shell's name, set by Rename
     }

@@ -52,6 +52,8 @@ class TShellTreeView : public ui::TWinControl {
 
   ui::ComPtr<IShellFolder> desktop_;
   std::map<HTREEITEM, std::unique_ptr<Node>> nodes_;
+  // An edit of a node's text is under way; the tree may report its end more than once.
+  bool editing_ = false;
 };
 
 }  // namespace browse

@@ -5,18 +5,58 @@
 #include <commctrl.h>
 #include <shellapi.h>
 
+#include "support/ScriptedMessageBoxes.h"
 #include "ui/Form.h"
 
 namespace browse {
 namespace {
 
-class ShellTreeViewTest : public ::testing::Test {
- protected:
-  ShellTreeViewTest() : form_(Spec()), tree_("ShellTV", form_, RECT{8, 16, 193, 177}) {
-    tree_.OnChange = [this] { ++changes_; };
-    tree_.Build();
+// A built tree on a form, read and driven through the tree view's own messages.
+class TreeOnAForm {
+ public:
+  TreeOnAForm() : form_(Spec()), tree("ShellTV", form_, RECT{8, 16, 193, 177}) {
+    tree.OnChange = [this] { ++changes; };
+    tree.Build();
   }
 
+  HTREEITEM Next(HTREEITEM item, UINT relation) const {
+    return reinterpret_cast<HTREEITEM>(
+        ::SendMessageA(tree.Handle(), TVM_GETNEXTITEM, relation, reinterpret_cast<LPARAM>(item)));
+  }
+  HTREEITEM Root() const { return Next(nullptr, TVGN_ROOT); }
+  std::string Text(HTREEITEM item) const {
+    char text[MAX_PATH] = {};
+    TVITEMA query = {};
+    query.mask = TVIF_TEXT;
+    query.hItem = item;
+    query.pszText = text;
+    query.cchTextMax = sizeof text;
+    ::SendMessageA(tree.Handle(), TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&query));
+    return text;
+  }
+  std::vector<HTREEITEM> Children(HTREEITEM item) const {
+    std::vector<HTREEITEM> children;
+    for (HTREEITEM child = Next(item, TVGN_CHILD); child; child = Next(child, TVGN_NEXT)) children.push_back(child);
+    return children;
+  }
+  HTREEITEM ChildNamed(HTREEITEM parent, const std::string& text) const {
+    for (HTREEITEM child : Children(parent))
+      if (Text(child) == text) return child;
+    return nullptr;
+  }
+  void Select(HTREEITEM item) {
+    ::SendMessageA(tree.Handle(), TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(item));
+  }
+  // Edits the node's text in place and confirms `newText`.
+  void EditText(HTREEITEM item, const std::string& newText) {
+    Select(item);
+    auto edit = reinterpret_cast<HWND>(::SendMessageA(tree.Handle(), TVM_EDITLABELA, 0, reinterpret_cast<LPARAM>(item)));
+    ASSERT_NE(edit, nullptr);
+    ::SetWindowTextA(edit, newText.c_str());
+    ::SendMessageA(tree.Handle(), TVM_ENDEDITLABELNOW, FALSE, 0);
+  }
+
+ private:
   static ui::TFormSpec Spec() {
     ui::TFormSpec spec;
     spec.name = "TreeHost";
@@ -25,32 +65,11 @@ class ShellTreeViewTest : public ::testing::Test {
     return spec;
   }
 
-  HTREEITEM Next(HTREEITEM item, UINT relation) const {
-    return reinterpret_cast<HTREEITEM>(
-        ::SendMessageA(tree_.Handle(), TVM_GETNEXTITEM, relation, reinterpret_cast<LPARAM>(item)));
-  }
-  std::string Text(HTREEITEM item) const {
-    char text[MAX_PATH] = {};
-    TVITEMA query = {};
-    query.mask = TVIF_TEXT;
-    query.hItem = item;
-    query.pszText = text;
-    query.cchTextMax = sizeof text;
-    ::SendMessageA(tree_.Handle(), TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&query));
-    return text;
-  }
-  std::vector<HTREEITEM> Children(HTREEITEM item) const {
-    std::vector<HTREEITEM> children;
-    for (HTREEITEM child = Next(item, TVGN_CHILD); child; child = Next(child, TVGN_NEXT)) children.push_back(child);
-    return children;
-  }
-  void Select(HTREEITEM item) {
-    ::SendMessageA(tree_.Handle(), TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(item));
-  }
-
   ui::TForm form_;
-  TShellTreeView tree_;
-  int changes_ = 0;
+
+ public:
+  TShellTreeView tree;
+  int changes = 0;
 };
 
 std::string KnownFolderPath(int folder) {
@@ -59,38 +78,93 @@ std::string KnownFolderPath(int folder) {
   return path;
 }
 
-TEST_F(ShellTreeViewTest, StartsOnTheDesktopExpandedOneLevel) {
-  const HTREEITEM root = Next(nullptr, TVGN_ROOT);
-  EXPECT_EQ(Next(nullptr, TVGN_CARET), root);
-  EXPECT_EQ(changes_, 1) << "building the tree selects its root once";
-  EXPECT_EQ(tree_.Path(), KnownFolderPath(CSIDL_DESKTOPDIRECTORY));
-  EXPECT_FALSE(Children(root).empty());
-  EXPECT_EQ(::SendMessageA(tree_.Handle(), TVM_GETINDENT, 0, 0), 19);
+// A folder with one subfolder on the user's desktop, where the tree shows it under its root.
+class DesktopFolder {
+ public:
+  DesktopFolder(const std::string& name, const std::string& child)
+      : path_(KnownFolderPath(CSIDL_DESKTOPDIRECTORY) + "\\" + name), child_(path_ + "\\" + child) {
+    ::CreateDirectoryA(path_.c_str(), nullptr);
+    ::CreateDirectoryA(child_.c_str(), nullptr);
+  }
+  ~DesktopFolder() {
+    for (const std::string& sub : {child_, renamed}) ::RemoveDirectoryA(sub.c_str());
+    ::RemoveDirectoryA(path_.c_str());
+  }
+  const std::string& Child() const { return child_; }
+  std::string renamed;
+
+ private:
+  std::string path_;
+  std::string child_;
+};
+
+TEST(ShellTreeViewTest, StartsOnTheDesktopExpandedOneLevel) {
+  TreeOnAForm view;
+  EXPECT_EQ(view.Next(nullptr, TVGN_CARET), view.Root());
+  EXPECT_EQ(view.changes, 1) << "building the tree selects its root once";
+  EXPECT_EQ(view.tree.Path(), KnownFolderPath(CSIDL_DESKTOPDIRECTORY));
+  EXPECT_FALSE(view.Children(view.Root()).empty());
+  EXPECT_EQ(::SendMessageA(view.tree.Handle(), TVM_GETINDENT, 0, 0), 19);
 }
 
-TEST_F(ShellTreeViewTest, VirtualFolderYieldsItsDisplayNameAndFileFoldersTheirPath) {
-  const HTREEITEM root = Next(nullptr, TVGN_ROOT);
+TEST(ShellTreeViewTest, VirtualFolderYieldsItsDisplayNameAndFileFoldersTheirPath) {
+  TreeOnAForm view;
   ITEMIDLIST* drives = nullptr;
   ASSERT_EQ(::SHGetSpecialFolderLocation(nullptr, CSIDL_DRIVES, &drives), S_OK);
   SHFILEINFOA info = {};
   ::SHGetFileInfoA(reinterpret_cast<LPCSTR>(drives), 0, &info, sizeof info, SHGFI_PIDL | SHGFI_DISPLAYNAME);
   ::CoTaskMemFree(drives);
 
-  HTREEITEM computer = nullptr;
-  for (HTREEITEM child : Children(root))
-    if (Text(child) == info.szDisplayName) computer = child;
+  HTREEITEM computer = view.ChildNamed(view.Root(), info.szDisplayName);
   ASSERT_NE(computer, nullptr) << "no node for " << info.szDisplayName;
-  Select(computer);
-  EXPECT_EQ(tree_.Path(), info.szDisplayName);
-  EXPECT_EQ(changes_, 2);
+  view.Select(computer);
+  EXPECT_EQ(view.tree.Path(), info.szDisplayName);
+  EXPECT_EQ(view.changes, 2);
 
-  ::SendMessageA(tree_.Handle(), TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(computer));
+  ::SendMessageA(view.tree.Handle(), TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(computer));
   HTREEITEM driveC = nullptr;
-  for (HTREEITEM child : Children(computer))
-    if (Text(child).find("C:") != std::string::npos) driveC = child;
+  for (HTREEITEM child : view.Children(computer))
+    if (view.Text(child).find("C:") != std::string::npos) driveC = child;
   ASSERT_NE(driveC, nullptr);
-  Select(driveC);
-  EXPECT_EQ(tree_.Path(), "C:\\");
+  view.Select(driveC);
+  EXPECT_EQ(view.tree.Path(), "C:\\");
+}
+
+// Expands the desktop's node `name` and returns its child node `child`.
+HTREEITEM NodeUnderDesktop(TreeOnAForm& view, const std::string& name, const std::string& child) {
+  HTREEITEM folder = view.ChildNamed(view.Root(), name);
+  if (!folder) return nullptr;
+  ::SendMessageA(view.tree.Handle(), TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(folder));
+  return view.ChildNamed(folder, child);
+}
+
+TEST(ShellTreeViewTest, RenamingANodeRenamesTheFolderAndTheNodeYieldsTheNewPath) {
+  testing_support::ScriptedMessageBoxes boxes;
+  DesktopFolder folder("Vantoria tree test", "rename me");
+  folder.renamed = folder.Child().substr(0, folder.Child().rfind('\\')) + "\\renamed";
+  TreeOnAForm view;
+  HTREEITEM node = NodeUnderDesktop(view, "Vantoria tree test", "rename me");
+  ASSERT_NE(node, nullptr);
+  view.EditText(node, "renamed");
+  EXPECT_TRUE(boxes.shown.empty()) << boxes.shown.front().text;
+  EXPECT_EQ(::GetFileAttributesA(folder.Child().c_str()), INVALID_FILE_ATTRIBUTES);
+  EXPECT_NE(::GetFileAttributesA(folder.renamed.c_str()), INVALID_FILE_ATTRIBUTES);
+  EXPECT_EQ(view.Text(node), "renamed");
+  EXPECT_EQ(view.tree.Path(), folder.renamed);
+}
+
+TEST(ShellTreeViewTest, AFailedRenameIsReportedAndTheNodeKeepsItsFolder) {
+  testing_support::ScriptedMessageBoxes boxes;
+  DesktopFolder folder("Vantoria tree test", "keep me");
+  TreeOnAForm view;
+  HTREEITEM node = NodeUnderDesktop(view, "Vantoria tree test", "keep me");
+  ASSERT_NE(node, nullptr);
+  view.EditText(node, "bad<name>");
+  EXPECT_NE(::GetFileAttributesA(folder.Child().c_str()), INVALID_FILE_ATTRIBUTES);
+  ASSERT_EQ(boxes.shown.size(), 1u);
+  EXPECT_EQ(boxes.shown[0].text, "Rename to bad<name> failed.");
+  EXPECT_EQ(view.Text(node), "keep me");
+  EXPECT_EQ(view.tree.Path(), folder.Child());
 }
 
 }  // namespace

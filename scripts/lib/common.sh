@@ -14,7 +14,7 @@ DESKTOP_SIZE=1024x768
 PACKAGES=(
   cmake make nasm dpkg-dev
   g++-mingw-w64-x86-64-posix
-  g++ clang libclang-rt-14-dev googletest
+  g++ clang libclang-rt-14-dev googletest libjpeg62-turbo-dev libjpeg-turbo-progs
   wine wine64 xvfb xdotool x11-utils imagemagick
 )
 

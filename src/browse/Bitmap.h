@@ -6,12 +6,12 @@
 #include <vector>
 
 #include "browse/BitmapFormat.h"
-#include "browse/Graphic.h"
+#include "ui/Graphic.h"
 #include "ui/Handles.h"
 
 namespace browse {
 
-class TBitmap : public TGraphic {
+class TBitmap : public ui::TGraphic {
  public:
   int Width() const override;
   int Height() const override;
@@ -23,7 +23,7 @@ class TBitmap : public TGraphic {
   // Fails with "Cannot open file %s".
   void LoadFromFile(const std::string& path) override;
   // Fails with "Cannot create file %s" or "Stream write error".
-  void SaveToFile(const std::string& path) const override;
+  void SaveToFile(const std::string& path) const;
   void Draw(ui::TCanvas& canvas, const RECT& target) override;
 
   HBITMAP Handle() const { return handle_.Get(); }

@@ -72,6 +72,12 @@ void TWinControl::CreateChild(TWinControl& parent, const char* className, DWORD 
   ApplyFont();
 }
 
+void TWinControl::CreateChild(TWinControl& parent, const RECT& bounds) {
+  SetParentField(&parent);
+  font_ = parent.Font();
+  CreateHandle({"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 0, bounds, parent.Handle()});
+}
+
 void TWinControl::ApplyFont() {
   if (!handle_) return;
   ::SendMessageA(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Handle()), TRUE);

@@ -46,9 +46,11 @@ class TWinControl : public TControl {
 
  protected:
   void CreateHandle(const CreateParams& params);
-  // A child control of `parent`, at `bounds` in its client area, in the parent's font.
+  // A standard control as a child of `parent`, at `bounds` in its client area, in the parent's font.
   void CreateChild(TWinControl& parent, const char* className, DWORD style, DWORD exStyle, const RECT& bounds,
                    const std::string& caption = "");
+  // A child window of our own class that paints itself.
+  void CreateChild(TWinControl& parent, const RECT& bounds);
   virtual LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT DefaultProc(UINT message, WPARAM wParam, LPARAM lParam);
   virtual void Paint(TCanvas& canvas);

@@ -1,12 +1,17 @@
 #include "windows/MainForm.h"
 
+#include "browse/PicturePreview.h"
 #include "ui/Application.h"
+#include "ui/Exceptions.h"
 #include "ui/Module.h"
 
 namespace windows {
 namespace {
 
-ui::TFont ComicFont() { return ui::TFont("Comic Sans MS", 8, ui::clWindowText, 0, ANSI_CHARSET); }
+const ui::TFont& ComicFont() {
+  static const ui::TFont font("Comic Sans MS", 8, ui::clWindowText, 0, ANSI_CHARSET);
+  return font;
+}
 
 ui::TFormSpec MainSpec() {
   ui::TFormSpec spec;
@@ -25,12 +30,19 @@ ui::TFormSpec MainSpec() {
 
 TFormMain::TFormMain()
     : TForm(MainSpec()),
-      ShellTV("ShellTV", *this, RECT{8, 16, 8 + 185, 16 + 161}),
-      FileLB("FileLB", *this, RECT{8, 184, 8 + 185, 184 + 154}) {
+      Bevel1("Bevel1", *this, RECT{200, 184, 200 + 233, 184 + 164}),
+      Slika("Slika", *this, RECT{208, 192, 208 + 217, 192 + 145}, {.stretch = false, .proportional = true, .center = true},
+            true),
+      VisinaL("VisinaL", *this, 200, 368, "Height:", &ComicFont()),
+      DuzinaL("DuzinaL", *this, 200, 352, "Width:", &ComicFont()),
+      FileLB("FileLB", *this, RECT{8, 184, 8 + 185, 184 + 154}),
+      ShellTV("ShellTV", *this, RECT{8, 16, 8 + 185, 16 + 161}) {
   ShellTV.Font() = ComicFont();
   FileLB.Font() = ComicFont();
+  Slika.SetShowHint(true);
   OnCreate = [this] { FormCreate(); };
   ShellTV.OnChange = [this] { ShellTVChange(); };
+  FileLB.OnClick = [this] { FileLBClick(); };
   ShellTV.Build();
 }
 
@@ -38,7 +50,25 @@ void TFormMain::FormCreate() {
   ui::Application().SetHelpFile(ui::ExecutableDirectory() + "\\Vantoria.HLP");
 }
 
-void TFormMain::ShellTVChange() { FileLB.ApplyFilePath(ShellTV.Path()); }
+void TFormMain::ShellTVChange() {
+  FileLB.ApplyFilePath(ShellTV.Path());
+  ClearPreview();
+}
+
+void TFormMain::FileLBClick() {
+  picturePath_ = FileLB.FileName();
+  try {
+    browse::LoadPicture(Slika, picturePath_);
+  } catch (const ui::EInvalidGraphic&) {
+    ClearPreview();
+  }
+  const ui::TGraphic* picture = Slika.Picture();
+  VisinaL.SetCaption("Height: " + std::to_string(picture ? picture->Height() : 0));
+  DuzinaL.SetCaption("Width:  " + std::to_string(picture ? picture->Width() : 0));
+  Slika.SetHint("Picture: " + picturePath_);
+}
+
+void TFormMain::ClearPreview() { Slika.SetPicture(nullptr); }
 
 void TFormMain::StartupRotation() {}
 

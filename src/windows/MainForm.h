@@ -5,7 +5,10 @@
 
 #include "browse/FileListBox.h"
 #include "browse/ShellTreeView.h"
+#include "ui/Bevel.h"
 #include "ui/Form.h"
+#include "ui/Image.h"
+#include "ui/Label.h"
 
 namespace windows {
 
@@ -13,14 +16,27 @@ class TFormMain : public ui::TForm {
  public:
   TFormMain();
 
-  browse::TShellTreeView ShellTV;
+  ui::TBevel Bevel1;
+  ui::TImage Slika;
+  ui::TLabel VisinaL;
+  ui::TLabel DuzinaL;
   browse::TFileListBox FileLB;
+  browse::TShellTreeView ShellTV;
 
   void FormCreate();
   // The tree's folder becomes the picture file list's.
   void ShellTVChange();
+  // The picture-click routine: remembers the selected picture's path and previews it.
+  void FileLBClick();
+  void ClearPreview();
+
+  const std::string& PicturePath() const { return picturePath_; }
+
   // The one-shot wallpaper change of a start-up run.
   void StartupRotation();
+
+ private:
+  std::string picturePath_;
 };
 
 }  // namespace windows

@@ -1,0 +1,91 @@
+#include "browse/JpegPicture.h"
+
+#include "ui/Canvas.h"
+#include "ui/Exceptions.h"
+#include "ui/Files.h"
+#include "ui/SystemError.h"
+
+namespace browse {
+
+bool TJPEGImage::DisplayNeedsEightBits() {
+  static const bool eightBits = [] {
+    HDC screen = ::GetDC(nullptr);
+    const int bits = ::GetDeviceCaps(screen, BITSPIXEL) * ::GetDeviceCaps(screen, PLANES);
+    ::ReleaseDC(nullptr, screen);
+    return bits <= 8;
+  }();
+  return eightBits;
+}
+
+void TJPEGImage::LoadFromFile(const std::string& path) { LoadFromBytes(ui::ReadWholeFile(path)); }
+
+void TJPEGImage::LoadFromBytes(std::vector<std::uint8_t> file) {
+  header_ = file.empty() ? JpegHeader{} : ReadJpegHeader(file);
+  file_ = std::move(file);
+  bitmap_.Reset();
+  bits_ = nullptr;
+  decodeStarted_ = false;
+}
+
+void TJPEGImage::Draw(ui::TCanvas& canvas, const RECT& target) {
+  if (!decodeStarted_) Decode();
+  if (!bitmap_) return;
+  HDC dc = canvas.Handle();
+  ui::MemoryDc source(::CreateCompatibleDC(dc));
+  ui::SelectedObject selected(source.Get(), bitmap_.Get());
+  const int displayBits = ::GetDeviceCaps(dc, BITSPIXEL) * ::GetDeviceCaps(dc, PLANES);
+  ::SetStretchBltMode(dc, displayBits <= 8 && displayBits < bitsPerPixel_ ? HALFTONE : COLORONCOLOR);
+  ::StretchBlt(dc, target.left, target.top, target.right - target.left, target.bottom - target.top, source.Get(), 0,
+               0, header_.width, header_.height, SRCCOPY);
+}
+
+void TJPEGImage::Decode() {
+  decodeStarted_ = true;
+  Report(ui::TProgressStage::psStarting, 0, false, {});
+  try {
+    DecodeJpeg(file_, {.eightBit = DisplayNeedsEightBits(), .clock = [] { return ::GetTickCount64(); }}, *this);
+  } catch (...) {
+    Report(ui::TProgressStage::psEnding, 0, paletteChanged_, {});
+    throw;
+  }
+  Report(ui::TProgressStage::psEnding, 100, paletteChanged_, {});
+}
+
+void TJPEGImage::Begin(int width, int height, int bitsPerPixel, const std::vector<RgbQuad>& palette) {
+  struct {
+    BITMAPINFOHEADER header;
+    RGBQUAD colors[256];
+  } info = {};
+  info.header.biSize = sizeof info.header;
+  info.header.biWidth = width;
+  info.header.biHeight = -height;  // top row first, as the decoder writes them
+  info.header.biPlanes = 1;
+  info.header.biBitCount = static_cast<WORD>(bitsPerPixel);
+  info.header.biCompression = BI_RGB;
+  info.header.biClrUsed = static_cast<DWORD>(palette.size());
+  for (size_t i = 0; i < palette.size() && i < 256; ++i)
+    info.colors[i] = RGBQUAD{palette[i].blue, palette[i].green, palette[i].red, 0};
+  void* bits = nullptr;
+  bitmap_.Reset(::CreateDIBSection(nullptr, reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS, &bits, nullptr, 0));
+  if (!bitmap_ || !bits) throw ui::EOutOfResources("Out of memory");
+  bits_ = static_cast<std::uint8_t*>(bits);
+  bitsPerPixel_ = bitsPerPixel;
+  stride_ = (static_cast<size_t>(width) * bitsPerPixel + 31) / 32 * 4;
+  paletteChanged_ = !palette.empty();
+}
+
+std::uint8_t* TJPEGImage::Row(int y) { return bits_ + stride_ * static_cast<size_t>(y); }
+
+void TJPEGImage::Progress(int percent, int firstRow, int endRow, bool redraw) noexcept {
+  try {
+    Report(ui::TProgressStage::psRunning, percent, redraw, RECT{0, firstRow, header_.width, endRow});
+  } catch (...) {
+    // A failed repaint while decoding must not unwind through libjpeg; the next paint shows it.
+  }
+}
+
+void TJPEGImage::Report(ui::TProgressStage stage, int percent, bool redraw, const RECT& changed) {
+  if (OnProgress) OnProgress(stage, percent, redraw, changed);
+}
+
+}  // namespace browse

@@ -1,0 +1,20 @@
+#include "browse/PicturePreview.h"
+
+#include "browse/Bitmap.h"
+#include "browse/PictureFormats.h"
+
+namespace browse {
+
+void LoadPicture(ui::TImage& preview, const std::string& path) {
+  std::unique_ptr<ui::TGraphic> picture = CreatePictureFor(path);
+  picture->LoadFromFile(path);
+  preview.SetPicture(std::move(picture));
+}
+
+bool HoldsBitmap(const ui::TImage& preview) { return dynamic_cast<const TBitmap*>(preview.Picture()) != nullptr; }
+
+void SaveBitmap(const ui::TImage& preview, const std::string& path) {
+  dynamic_cast<const TBitmap&>(*preview.Picture()).SaveToFile(path);
+}
+
+}  // namespace browse

@@ -1,0 +1,33 @@
+// A picture an image control can hold: loaded from a file and drawn into a rectangle. Kinds
+// that decode lazily report their progress while they draw.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+
+namespace ui {
+
+class TCanvas;
+
+enum class TProgressStage { psStarting, psRunning, psEnding };
+
+class TGraphic {
+ public:
+  TGraphic() = default;
+  TGraphic(const TGraphic&) = delete;
+  TGraphic& operator=(const TGraphic&) = delete;
+  virtual ~TGraphic() = default;
+
+  virtual int Width() const = 0;
+  virtual int Height() const = 0;
+  virtual void LoadFromFile(const std::string& path) = 0;
+  // Draws the picture stretched into `target`.
+  virtual void Draw(TCanvas& canvas, const RECT& target) = 0;
+
+  // Stage, percent done, whether to show the changed rows now, and the rows' rectangle.
+  std::function<void(TProgressStage stage, int percent, bool redrawNow, const RECT& changed)> OnProgress;
+};
+
+}  // namespace ui

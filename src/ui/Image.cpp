@@ -1,0 +1,44 @@
+#include "ui/Image.h"
+
+#include "ui/Canvas.h"
+
+namespace ui {
+
+TImage::TImage(std::string name, TWinControl& parent, const RECT& bounds, const ImageSizing& sizing,
+               bool incrementalDisplay)
+    : TWinControl(std::move(name)), sizing_(sizing), incrementalDisplay_(incrementalDisplay) {
+  SetColor(parent.Color());
+  CreateChild(parent, bounds);
+}
+
+void TImage::SetPicture(std::unique_ptr<TGraphic> picture) {
+  picture_ = std::move(picture);
+  if (picture_) picture_->OnProgress = [this](TProgressStage, int, bool redrawNow, const RECT&) { ShowProgress(redrawNow); };
+  Invalidate();
+}
+
+RECT TImage::PictureRect() const {
+  if (!picture_) return {};
+  const ImageRect rect = DestinationRect(picture_->Width(), picture_->Height(), Width(), Height(), sizing_);
+  return RECT{rect.left, rect.top, rect.left + rect.width, rect.top + rect.height};
+}
+
+void TImage::DrawPicture(TCanvas& canvas) {
+  if (picture_) picture_->Draw(canvas, PictureRect());
+}
+
+void TImage::Paint(TCanvas& canvas) { DrawPicture(canvas); }
+
+// While a picture decodes inside a paint, its new rows are shown at once: the nested drawing
+// finds the bitmap there and only copies it.
+void TImage::ShowProgress(bool redrawNow) {
+  if (!incrementalDisplay_ || !redrawNow || !HandleAllocated()) return;
+  HDC dc = ::GetDC(Handle());
+  {
+    TCanvas canvas(dc);
+    DrawPicture(canvas);
+  }
+  ::ReleaseDC(Handle(), dc);
+}
+
+}  // namespace ui

@@ -1,0 +1,36 @@
+// An image control: shows one picture, placed by the image sizing rule.
+#pragma once
+
+#include <memory>
+
+#include "ui/Graphic.h"
+#include "ui/ImageSizing.h"
+#include "ui/WinControl.h"
+
+namespace ui {
+
+class TImage : public TWinControl {
+ public:
+  TImage(std::string name, TWinControl& parent, const RECT& bounds, const ImageSizing& sizing,
+         bool incrementalDisplay);
+
+  TGraphic* Picture() const { return picture_.get(); }
+  // Takes the picture (or none) and repaints.
+  void SetPicture(std::unique_ptr<TGraphic> picture);
+  // Where the picture is drawn in the control.
+  RECT PictureRect() const;
+  // Draws the picture as the control would, onto any canvas (a window's or a memory bitmap's).
+  void DrawPicture(TCanvas& canvas);
+
+ protected:
+  void Paint(TCanvas& canvas) override;
+
+ private:
+  void ShowProgress(bool redrawNow);
+
+  ImageSizing sizing_;
+  bool incrementalDisplay_;
+  std::unique_ptr<TGraphic> picture_;
+};
+
+}  // namespace ui

@@ -1,0 +1,137 @@
+#include <gtest/gtest.h>
+
+#include "browse/PicturePreview.h"
+#include "support/ScratchFolder.h"
+#include "support/TestData.h"
+#include "ui/Canvas.h"
+#include "ui/Exceptions.h"
+#include "windows/MainForm.h"
+
+namespace windows {
+namespace {
+
+using testing_support::ScratchFolder;
+using testing_support::TestDataPath;
+
+class PictureClickTest : public ::testing::Test {
+ protected:
+  void Put(const std::string& source, const std::string& name) {
+    ASSERT_TRUE(::CopyFileA(TestDataPath(source).c_str(), (folder_ / name).c_str(), FALSE)) << source;
+  }
+  // Shows the folder in the list and clicks the entry `name` (none: no entry selected).
+  void Click(const std::string& name) {
+    form_.FileLB.ApplyFilePath(folder_.Path());
+    form_.FileLB.SetItemIndex(-1);
+    for (int i = 0; i < form_.FileLB.Count(); ++i)
+      if (form_.FileLB.Item(i) == name) form_.FileLB.SetItemIndex(i);
+    form_.FileLBClick();
+  }
+  std::string Labels() const { return form_.VisinaL.Caption() + "|" + form_.DuzinaL.Caption(); }
+
+  ScratchFolder folder_;
+  TFormMain form_;
+};
+
+TEST_F(PictureClickTest, BitmapPicturesPreviewWithTheirSizeAndPath) {
+  Put("bmpsuite/g/rgb24.bmp", "colours.bmp");
+  Click("colours.bmp");
+  EXPECT_EQ(form_.PicturePath(), folder_ / "colours.bmp");
+  EXPECT_EQ(Labels(), "Height: 64|Width:  127");
+  EXPECT_EQ(form_.Slika.Hint(), "Picture: " + (folder_ / "colours.bmp"));
+  EXPECT_TRUE(browse::HoldsBitmap(form_.Slika));
+  const RECT drawn = form_.Slika.PictureRect();
+  EXPECT_EQ(drawn.left, (217 - 127) / 2);
+  EXPECT_EQ(drawn.top, (145 - 64) / 2);
+}
+
+TEST_F(PictureClickTest, UpperCaseJpegExtensionsLoadAsJpeg) {
+  Put("jpeg/testorig.jpg", "PHOTO.JPG");
+  Click("PHOTO.JPG");
+  EXPECT_EQ(Labels(), "Height: 149|Width:  227");
+  EXPECT_FALSE(browse::HoldsBitmap(form_.Slika));
+  EXPECT_EQ(form_.Slika.PictureRect().right - form_.Slika.PictureRect().left, 217);
+}
+
+TEST_F(PictureClickTest, InvalidPicturesSilentlyLeaveAnEmptyPreviewOfSizeZero) {
+  Put("jpeg/corrupt/text_named_jpg.jpg", "text.jpg");
+  Put("jpeg/testorig.jpg", "good.jpg");
+  Click("good.jpg");
+  form_.FileLB.ApplyFilePath(folder_ / "*.*");
+  testing_support::WriteFileBytes(folder_ / "photo.png", "png");
+  for (const std::string name : {"text.jpg", "photo.png"}) {
+    Click("good.jpg");
+    form_.FileLB.ApplyFilePath(folder_ / name);
+    form_.FileLBClick();
+    EXPECT_EQ(form_.Slika.Picture(), nullptr) << name;
+    EXPECT_EQ(Labels(), "Height: 0|Width:  0") << name;
+    EXPECT_EQ(form_.Slika.Hint(), "Picture: " + (folder_ / name));
+  }
+}
+
+TEST_F(PictureClickTest, NoSelectedEntryGivesTheEmptyPictureAndSizesZero) {
+  Put("jpeg/testorig.jpg", "good.jpg");
+  Click("");
+  EXPECT_EQ(form_.PicturePath(), "");
+  ASSERT_NE(form_.Slika.Picture(), nullptr);
+  EXPECT_FALSE(browse::HoldsBitmap(form_.Slika));
+  EXPECT_EQ(Labels(), "Height: 0|Width:  0");
+  EXPECT_EQ(form_.Slika.Hint(), "Picture: ");
+}
+
+TEST_F(PictureClickTest, UnreadableFileFailsAndLeavesThePreviewAsItWas) {
+  Put("bmpsuite/g/rgb24.bmp", "colours.bmp");
+  Put("jpeg/testorig.jpg", "gone.jpg");
+  Click("colours.bmp");
+  form_.FileLB.SetItemIndex(form_.FileLB.Count() - 1);
+  ASSERT_TRUE(::DeleteFileA((folder_ / "gone.jpg").c_str()));
+  try {
+    form_.FileLBClick();
+    FAIL() << "a missing file loaded";
+  } catch (const ui::EFOpenError& error) {
+    EXPECT_EQ(std::string(error.what()), "Cannot open file " + (folder_ / "gone.jpg"));
+  }
+  EXPECT_EQ(form_.PicturePath(), folder_ / "gone.jpg");
+  EXPECT_TRUE(browse::HoldsBitmap(form_.Slika));
+  EXPECT_EQ(Labels(), "Height: 64|Width:  127");
+  EXPECT_EQ(form_.Slika.Hint(), "Picture: " + (folder_ / "colours.bmp"));
+}
+
+TEST_F(PictureClickTest, EmptyJpegLoadsAsNothingAndItsFirstDrawingFailsOnce) {
+  testing_support::WriteFileBytes(folder_ / "empty.jpg", "");
+  Click("empty.jpg");
+  EXPECT_EQ(Labels(), "Height: 0|Width:  0");
+  ASSERT_NE(form_.Slika.Picture(), nullptr);
+  ui::TBitmapCanvas canvas(217, 145);
+  EXPECT_THROW(form_.Slika.DrawPicture(canvas), ui::EJPEG);
+  EXPECT_NO_THROW(form_.Slika.DrawPicture(canvas));
+}
+
+TEST_F(PictureClickTest, HugeJpegLoadsItsHeaderAndFailsToDrawWithAnErrorNotACrash) {
+  Put("jpeg/corrupt/sof_dims_patched_65500x65500.jpg", "huge.jpg");
+  Click("huge.jpg");
+  EXPECT_EQ(Labels(), "Height: 65500|Width:  65500");
+  ui::TBitmapCanvas canvas(217, 145);
+  EXPECT_THROW(form_.Slika.DrawPicture(canvas), ui::EOutOfResources);
+}
+
+TEST_F(PictureClickTest, JpegDrawsTheDecodedPixels) {
+  Put("jpeg/testorig.jpg", "photo.jpg");
+  Click("photo.jpg");
+  ui::TBitmapCanvas canvas(227, 149);
+  form_.Slika.Picture()->Draw(canvas, RECT{0, 0, 227, 149});
+  const std::vector<std::uint8_t> reference = testing_support::ReadTestData("jpeg/reference/testorig.ppm");
+  const size_t pixels = reference.size() - 227 * 149 * 3;
+  int differing = 0;
+  for (int y = 0; y < 149; ++y) {
+    for (int x = 0; x < 227; ++x) {
+      const COLORREF drawn = canvas.Pixel(x, y);
+      const size_t i = pixels + (static_cast<size_t>(y) * 227 + x) * 3;
+      if (GetRValue(drawn) != reference[i] || GetGValue(drawn) != reference[i + 1] || GetBValue(drawn) != reference[i + 2])
+        ++differing;
+    }
+  }
+  EXPECT_EQ(differing, 0);
+}
+
+}  // namespace
+}  // namespace windows

@@ -114,8 +114,8 @@ struct ProgressReporter {
 };
 
 // Adobe writes CMYK inverted; libjpeg-turbo has no CMYK-to-RGB conversion of its own.
-void CmykRowToBgr(const std::uint8_t* cmyk, std::uint8_t* bgr, int width) {
-  for (int x = 0; x < width; ++x, cmyk += 4, bgr += 3) {
+void CmykRowToBgr(const std::uint8_t* cmyk, std::uint8_t* bgr, int width, int bytesPerPixel) {
+  for (int x = 0; x < width; ++x, cmyk += 4, bgr += bytesPerPixel) {
     const int k = cmyk[3];
     bgr[0] = static_cast<std::uint8_t>(cmyk[2] * k / 255);
     bgr[1] = static_cast<std::uint8_t>(cmyk[1] * k / 255);
@@ -153,12 +153,13 @@ void DecodeJpeg(std::span<const std::uint8_t> file, const JpegDecodeOptions& opt
     info.two_pass_quantize = TRUE;
     info.dither_mode = JDITHER_FS;
   } else if (!cmyk) {
-    info.out_color_space = JCS_EXT_BGR;
+    info.out_color_space = options.colourBits == 32 ? JCS_EXT_BGRX : JCS_EXT_BGR;
   }
+  const int bitsPerPixel = quantize ? 8 : options.colourBits;
 
   // libjpeg takes up to 65500 x 65500 pixels; more than a sensible picture is refused before
   // anything is allocated for it.
-  const std::uint64_t outputBytes = std::uint64_t{info.image_width} * info.image_height * (quantize ? 1 : 3);
+  const std::uint64_t outputBytes = std::uint64_t{info.image_width} * info.image_height * (bitsPerPixel / 8);
   if (outputBytes > kMaxPixelBytes) throw ui::EOutOfResources("Out of memory");
 
   ProgressReporter progress{};
@@ -179,7 +180,7 @@ void DecodeJpeg(std::span<const std::uint8_t> file, const JpegDecodeOptions& opt
   }
   const int width = static_cast<int>(info.output_width);
   const int height = static_cast<int>(info.output_height);
-  target.Begin(width, height, info.quantize_colors ? 8 : 24, palette);
+  target.Begin(width, height, bitsPerPixel, palette);
 
   std::vector<std::uint8_t> cmykRow(cmyk && !info.quantize_colors ? static_cast<size_t>(width) * 4 : 0);
   while (info.output_scanline < info.output_height) {
@@ -187,7 +188,7 @@ void DecodeJpeg(std::span<const std::uint8_t> file, const JpegDecodeOptions& opt
     std::uint8_t* row = target.Row(y);
     if (!GuardedReadRow(decompressor.errors, &info, cmykRow.empty() ? row : cmykRow.data()))
       RaiseJpegError(decompressor.errors);
-    if (!cmykRow.empty()) CmykRowToBgr(cmykRow.data(), row, width);
+    if (!cmykRow.empty()) CmykRowToBgr(cmykRow.data(), row, width, bitsPerPixel / 8);
   }
   if (!GuardedFinish(decompressor.errors, &info)) RaiseJpegError(decompressor.errors);
 }

@@ -25,9 +25,10 @@ JpegHeader ReadJpegHeader(std::span<const std::uint8_t> file);
 class JpegTarget {
  public:
   virtual ~JpegTarget() = default;
-  // Once the output is known: 24-bit BGR rows, or 8-bit rows with `palette`.
+  // Once the output is known: BGR rows of 24 or 32 bits (the fourth byte unused), or 8-bit rows
+  // with `palette`.
   virtual void Begin(int width, int height, int bitsPerPixel, const std::vector<RgbQuad>& palette) = 0;
-  // Room for row `y`: width × 3 bytes, or width bytes.
+  // Room for row `y`: width × bits per pixel / 8 bytes.
   virtual std::uint8_t* Row(int y) = 0;
   // Rows [firstRow, endRow) have been decoded since the last report, and `percent` of the
   // work is done; `redraw` asks for them to be shown now. Must not throw.
@@ -35,8 +36,9 @@ class JpegTarget {
 };
 
 struct JpegDecodeOptions {
-  // 8 bits per pixel with at most 236 colours (as for any grayscale file), else 24.
+  // 8 bits per pixel with at most 236 colours (as for any grayscale file), else colourBits.
   bool eightBit = false;
+  int colourBits = 24;  // or 32
   // Milliseconds of a steady clock, for spacing the progress reports.
   std::function<std::uint64_t()> clock;
 };

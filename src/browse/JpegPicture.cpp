@@ -43,7 +43,11 @@ void TJPEGImage::Decode() {
   decodeStarted_ = true;
   Report(ui::TProgressStage::psStarting, 0, false, {});
   try {
-    DecodeJpeg(file_, {.eightBit = DisplayNeedsEightBits(), .clock = [] { return ::GetTickCount64(); }}, *this);
+    // 32-bit rows: the stretching blit copies them as they are, where 24-bit ones are converted
+    // whole first (60 ms for 6000 x 4000 under Wine).
+    DecodeJpeg(file_,
+               {.eightBit = DisplayNeedsEightBits(), .colourBits = 32, .clock = [] { return ::GetTickCount64(); }},
+               *this);
   } catch (...) {
     Report(ui::TProgressStage::psEnding, 0, paletteChanged_, {});
     throw;

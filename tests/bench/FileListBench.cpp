@@ -2,11 +2,10 @@
 // scan of the same folder in the same run. Prints the ratio of the medians.
 #include <windows.h>
 
-#include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <vector>
 
+#include "bench/BenchTiming.h"
 #include "browse/FileListBox.h"
 #include "support/ScratchFolder.h"
 #include "ui/Form.h"
@@ -15,22 +14,6 @@ namespace {
 
 constexpr int kPictures = 20000;
 constexpr int kRounds = 5;
-
-double Median(std::vector<double> samples) {
-  std::sort(samples.begin(), samples.end());
-  return samples[samples.size() / 2];
-}
-
-template <typename Work>
-double MedianSeconds(Work work) {
-  std::vector<double> samples;
-  for (int round = 0; round < kRounds; ++round) {
-    const auto start = std::chrono::steady_clock::now();
-    work();
-    samples.push_back(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
-  }
-  return Median(samples);
-}
 
 }  // namespace
 
@@ -44,7 +27,7 @@ int main() {
     testing_support::WriteFileBytes(pictures / name, "");
   }
 
-  const double scan = MedianSeconds([&] {
+  const double scan = bench::MedianSeconds(kRounds, [&] {
     int found = 0;
     for (const char* pattern : {"\\*.jpg", "\\*.jpeg", "\\*.bmp"}) {
       WIN32_FIND_DATAA entry;
@@ -63,7 +46,7 @@ int main() {
   spec.height = 459;
   ui::TForm form(spec);
   browse::TFileListBox list("FileLB", form, RECT{8, 184, 193, 338});
-  const double refill = MedianSeconds([&] {
+  const double refill = bench::MedianSeconds(kRounds, [&] {
     list.ApplyFilePath(other.Path());
     list.ApplyFilePath(pictures.Path());
     if (list.Count() != kPictures) std::printf("list holds %d\n", list.Count());

@@ -22,8 +22,9 @@ class MemoryTarget : public JpegTarget {
     bits = bitsPerPixel;
     this->palette = palette;
     rows.assign(static_cast<size_t>(width) * height * (bitsPerPixel / 8), 0);
+    bytesPerPixel = bitsPerPixel / 8;
   }
-  std::uint8_t* Row(int y) override { return rows.data() + static_cast<size_t>(y) * width * (bits / 8); }
+  std::uint8_t* Row(int y) override { return rows.data() + static_cast<size_t>(y) * width * bytesPerPixel; }
   void Progress(int percent, int firstRow, int endRow, bool redraw) noexcept override {
     reports.push_back({percent, firstRow, endRow, redraw});
   }
@@ -31,8 +32,9 @@ class MemoryTarget : public JpegTarget {
   std::vector<std::uint8_t> Rgb() const {
     std::vector<std::uint8_t> rgb;
     for (size_t i = 0; i < static_cast<size_t>(width) * height; ++i) {
-      if (bits == 24) {
-        rgb.insert(rgb.end(), {rows[i * 3 + 2], rows[i * 3 + 1], rows[i * 3]});
+      if (bits > 8) {
+        const std::uint8_t* bgr = &rows[i * bytesPerPixel];
+        rgb.insert(rgb.end(), {bgr[2], bgr[1], bgr[0]});
       } else {
         const RgbQuad& c = palette.at(rows[i]);
         rgb.insert(rgb.end(), {c.red, c.green, c.blue});
@@ -45,7 +47,7 @@ class MemoryTarget : public JpegTarget {
     int percent, firstRow, endRow;
     bool redraw;
   };
-  int width = 0, height = 0, bits = 0;
+  int width = 0, height = 0, bits = 0, bytesPerPixel = 0;
   std::vector<RgbQuad> palette;
   std::vector<std::uint8_t> rows;
   std::vector<Report> reports;
@@ -67,9 +69,9 @@ std::vector<std::uint8_t> ReferenceRgb(const std::string& name, int& width, int&
   return rgb;
 }
 
-MemoryTarget Decode(const std::string& name, bool eightBit = false) {
+MemoryTarget Decode(const std::string& name, bool eightBit = false, int colourBits = 24) {
   MemoryTarget target;
-  DecodeJpeg(ReadTestData("jpeg/" + name), {.eightBit = eightBit}, target);
+  DecodeJpeg(ReadTestData("jpeg/" + name), {.eightBit = eightBit, .colourBits = colourBits}, target);
   return target;
 }
 
@@ -77,12 +79,13 @@ struct DecodeCase {
   const char* file;
   const char* reference;
   bool eightBit;
+  int colourBits = 24;
 };
 
 class JpegPixelsTest : public ::testing::TestWithParam<DecodeCase> {};
 
 TEST_P(JpegPixelsTest, EqualLibjpegTurbosOwnDecode) {
-  const MemoryTarget decoded = Decode(GetParam().file, GetParam().eightBit);
+  const MemoryTarget decoded = Decode(GetParam().file, GetParam().eightBit, GetParam().colourBits);
   int width = 0, height = 0;
   const std::vector<std::uint8_t> expected = ReferenceRgb(GetParam().reference, width, height);
   EXPECT_EQ(decoded.width, width);
@@ -96,6 +99,7 @@ INSTANTIATE_TEST_SUITE_P(
                       DecodeCase{"progressive.jpg", "progressive.ppm", false},
                       DecodeCase{"sampled444.jpg", "sampled444.ppm", false},
                       DecodeCase{"testimgari.jpg", "testimgari.ppm", false},
+                      DecodeCase{"testorig.jpg", "testorig.ppm", false, 32},
                       DecodeCase{"testorig.jpg", "testorig-236.ppm", true},
                       DecodeCase{"grayscale.jpg", "grayscale-236.pgm", false}));
 
@@ -119,7 +123,7 @@ TEST(JpegDecoderTest, EightBitOutputHasAtMost236Colours) {
 }
 
 TEST(JpegDecoderTest, CmykFilesComeOutAsTheirColours) {
-  const MemoryTarget decoded = Decode("cmyk.jpg");
+  const MemoryTarget decoded = Decode("cmyk.jpg", false, 32);
   int width = 0, height = 0;
   const std::vector<std::uint8_t> expected = ReferenceRgb("testorig.ppm", width, height);
   ASSERT_EQ(decoded.width, width);
@@ -146,6 +150,22 @@ TEST(JpegDecoderTest, BrokenFilesFailWithLibjpegsMessageCode) {
   }
   EXPECT_THROW(ReadJpegHeader({}), ui::EJPEG);
   EXPECT_THROW(Decode("testorig12.jpg"), ui::EJPEG);
+}
+
+TEST(JpegDecoderTest, LargePhotosDecodeEvenWhenCutShort) {
+  struct Photo {
+    const char* file;
+    int bits;
+  };
+  for (const Photo& photo : {Photo{"photo_1920x1280_cmyk.jpg", 24}, Photo{"photo_1920x1280_gray.jpg", 8},
+                             Photo{"truncated_half_baseline_1920x1280.jpg", 24},
+                             Photo{"truncated_half_progressive_1920x1280.jpg", 24}}) {
+    SCOPED_TRACE(photo.file);
+    const MemoryTarget decoded = Decode(std::string("photos/") + photo.file);
+    EXPECT_EQ(decoded.width, 1920);
+    EXPECT_EQ(decoded.height, 1280);
+    EXPECT_EQ(decoded.bits, photo.bits);
+  }
 }
 
 TEST(JpegDecoderTest, ProgressComesAtMostEveryHalfSecondAndAsksForRedrawsOfFourRowsOrMore) {

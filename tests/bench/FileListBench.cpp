@@ -8,6 +8,7 @@
 #include "bench/BenchTiming.h"
 #include "browse/FileListBox.h"
 #include "support/ScratchFolder.h"
+#include "support/HostForm.h"
 #include "ui/Form.h"
 
 namespace {
@@ -40,11 +41,7 @@ int main() {
     if (found != kPictures) std::printf("scan found %d\n", found);
   });
 
-  ui::TFormSpec spec;
-  spec.name = "BenchHost";
-  spec.width = 450;
-  spec.height = 459;
-  ui::TForm form(spec);
+  ui::TForm form(testing_support::HostFormSpec());
   browse::TFileListBox list("FileLB", form, RECT{8, 184, 193, 338});
   const double refill = bench::MedianSeconds(kRounds, [&] {
     list.ApplyFilePath(other.Path());

@@ -5,6 +5,7 @@
 #include <chrono>
 
 #include "support/ScratchFolder.h"
+#include "support/HostForm.h"
 #include "ui/Form.h"
 
 namespace browse {
@@ -15,15 +16,8 @@ using testing_support::WriteFileBytes;
 
 class FileListBoxTest : public ::testing::Test {
  protected:
-  FileListBoxTest() : form_(Spec()), list_("FileLB", form_, RECT{8, 184, 193, 338}) {}
+  FileListBoxTest() : form_(testing_support::HostFormSpec()), list_("FileLB", form_, RECT{8, 184, 193, 338}) {}
 
-  static ui::TFormSpec Spec() {
-    ui::TFormSpec spec;
-    spec.name = "ListHost";
-    spec.width = 450;
-    spec.height = 459;
-    return spec;
-  }
 
   std::vector<std::string> Names() const {
     std::vector<std::string> names;

@@ -6,6 +6,7 @@
 #include <shellapi.h>
 
 #include "support/ScriptedMessageBoxes.h"
+#include "support/HostForm.h"
 #include "ui/Form.h"
 
 namespace browse {
@@ -14,7 +15,7 @@ namespace {
 // A built tree on a form, read and driven through the tree view's own messages.
 class TreeOnAForm {
  public:
-  TreeOnAForm() : form_(Spec()), tree("ShellTV", form_, RECT{8, 16, 193, 177}) {
+  TreeOnAForm() : form_(testing_support::HostFormSpec()), tree("ShellTV", form_, RECT{8, 16, 193, 177}) {
     tree.OnChange = [this] { ++changes; };
     tree.Build();
   }
@@ -57,14 +58,6 @@ class TreeOnAForm {
   }
 
  private:
-  static ui::TFormSpec Spec() {
-    ui::TFormSpec spec;
-    spec.name = "TreeHost";
-    spec.width = 450;
-    spec.height = 459;
-    return spec;
-  }
-
   ui::TForm form_;
 
  public:

@@ -17,7 +17,7 @@
 
 namespace {
 
-constexpr int kRounds = 5;
+constexpr int kRounds = 7;
 
 std::string CorpusPath(const char* relative) {
   const char* root = std::getenv("VANTORIA_CORPORA");

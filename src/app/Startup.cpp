@@ -23,7 +23,7 @@ int RunVantoria() {
     auto& mainForm = application.CreateForm<windows::TFormMain>();
     splash = &application.CreateForm<TPocetakDialog>(mainForm);
     application.CreateForm<windows::TAboutDialog>();
-    application.CreateForm<settings::TODialog>();
+    mainForm.ConnectDialogs(application.CreateForm<settings::TODialog>());
   } catch (const std::exception& error) {
     ::MessageBoxA(nullptr, error.what(), "Application Error", MB_ICONERROR | MB_OK | MB_TASKMODAL);
     return 1;

@@ -186,14 +186,26 @@ void TForm::DoCreate() {
   }
 }
 
+void TForm::SetMainMenu(TMainMenu& menu) {
+  menu_ = &menu;
+  menu.AttachTo(Handle());
+}
+
 LRESULT TForm::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
+    case WM_COMMAND:
+      if (lParam == 0 && HIWORD(wParam) == 0 && menu_ && menu_->Click(LOWORD(wParam))) return 0;
+      break;
     case WM_CLOSE:
       Close();
       return 0;
-    case WM_ACTIVATE:
-      if (LOWORD(wParam) != WA_INACTIVE && OnActivate) OnActivate();
+    case WM_ACTIVATE: {
+      // The program's active form changed; coming back from another program is no activation.
+      const auto other = reinterpret_cast<HWND>(lParam);
+      const bool fromThisProgram = !other || ::GetWindowThreadProcessId(other, nullptr) == ::GetCurrentThreadId();
+      if (LOWORD(wParam) != WA_INACTIVE && fromThisProgram && OnActivate) OnActivate();
       break;
+    }
   }
   return TWinControl::WndProc(message, wParam, lParam);
 }

@@ -4,6 +4,7 @@
 #include <functional>
 #include <string>
 
+#include "ui/MainMenu.h"
 #include "ui/WinControl.h"
 
 namespace ui {
@@ -60,6 +61,9 @@ class TForm : public TWinControl {
   std::function<void()> OnClose;
   std::function<void()> OnActivate;
 
+  // Puts the menu bar on the form; its items' clicks come to their handlers.
+  void SetMainMenu(TMainMenu& menu);
+
   // Runs OnCreate; an error there is shown and creation goes on.
   void DoCreate();
   // The main form's first showing: normal, unless the program was started maximised or minimised.
@@ -75,6 +79,7 @@ class TForm : public TWinControl {
   TPosition position_;
   bool shownBefore_ = false;
   bool modal_ = false;
+  TMainMenu* menu_ = nullptr;
   int modalResult_ = mrNone;
 };
 

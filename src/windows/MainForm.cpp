@@ -36,7 +36,9 @@ TFormMain::TFormMain()
       VisinaL("VisinaL", *this, 200, 368, "Height:", &ComicFont()),
       DuzinaL("DuzinaL", *this, 200, 352, "Width:", &ComicFont()),
       FileLB("FileLB", *this, RECT{8, 184, 8 + 185, 184 + 154}),
-      ShellTV("ShellTV", *this, RECT{8, 16, 8 + 185, 16 + 161}) {
+      ShellTV("ShellTV", *this, RECT{8, 16, 8 + 185, 16 + 161}),
+      Menu({{"M_Actions", "Ac&tions", {}, {{"M_H_Options", "&Options", [this] { M_H_OptionsClick(); }, {}}}}}) {
+  SetMainMenu(Menu);
   ShellTV.Font() = ComicFont();
   FileLB.Font() = ComicFont();
   Slika.SetShowHint(true);
@@ -69,6 +71,12 @@ void TFormMain::FileLBClick() {
 }
 
 void TFormMain::ClearPreview() { Slika.SetPicture(nullptr); }
+
+void TFormMain::ConnectDialogs(settings::TODialog& options) { options_ = &options; }
+
+void TFormMain::M_H_OptionsClick() {
+  if (options_) options_->ShowModal();
+}
 
 void TFormMain::StartupRotation() {}
 

@@ -5,6 +5,7 @@
 
 #include "browse/FileListBox.h"
 #include "browse/ShellTreeView.h"
+#include "settings/OptionsD.h"
 #include "ui/Bevel.h"
 #include "ui/Form.h"
 #include "ui/Image.h"
@@ -22,6 +23,10 @@ class TFormMain : public ui::TForm {
   ui::TLabel DuzinaL;
   browse::TFileListBox FileLB;
   browse::TShellTreeView ShellTV;
+  ui::TMainMenu Menu;
+
+  // The dialogs the entry creates after this window.
+  void ConnectDialogs(settings::TODialog& options);
 
   void FormCreate();
   // The tree's folder becomes the picture file list's.
@@ -29,6 +34,7 @@ class TFormMain : public ui::TForm {
   // The picture-click routine: remembers the selected picture's path and previews it.
   void FileLBClick();
   void ClearPreview();
+  void M_H_OptionsClick();
 
   const std::string& PicturePath() const { return picturePath_; }
 
@@ -37,6 +43,7 @@ class TFormMain : public ui::TForm {
 
  private:
   std::string picturePath_;
+  settings::TODialog* options_ = nullptr;
 };
 
 }  // namespace windows

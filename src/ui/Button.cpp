@@ -1,0 +1,15 @@
+#include "ui/Button.h"
+
+namespace ui {
+
+TButton::TButton(std::string name, TWinControl& parent, const RECT& bounds, const std::string& caption, int id)
+    : TWinControl(std::move(name)) {
+  CreateChild(parent, "BUTTON", WS_TABSTOP | BS_PUSHBUTTON, 0, bounds, caption);
+  if (id) ::SetWindowLongPtrA(Handle(), GWLP_ID, id);
+}
+
+void TButton::HandleCommand(WORD code) {
+  if (code == BN_CLICKED && OnClick) OnClick();
+}
+
+}  // namespace ui

@@ -1,0 +1,22 @@
+// The standard push button.
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "ui/WinControl.h"
+
+namespace ui {
+
+class TButton : public TWinControl {
+ public:
+  // `id` IDCANCEL makes it the button Esc presses.
+  TButton(std::string name, TWinControl& parent, const RECT& bounds, const std::string& caption, int id = 0);
+
+  std::function<void()> OnClick;
+
+ protected:
+  void HandleCommand(WORD code) override;
+};
+
+}  // namespace ui

@@ -1,0 +1,18 @@
+// The standard check box, checked and unchecked by the user.
+#pragma once
+
+#include <string>
+
+#include "ui/WinControl.h"
+
+namespace ui {
+
+class TCheckBox : public TWinControl {
+ public:
+  TCheckBox(std::string name, TWinControl& parent, const RECT& bounds, const std::string& caption);
+
+  bool Checked() const;
+  void SetChecked(bool checked);
+};
+
+}  // namespace ui

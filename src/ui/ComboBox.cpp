@@ -1,0 +1,45 @@
+#include "ui/ComboBox.h"
+
+namespace ui {
+namespace {
+
+constexpr int kDropDownRows = 8;
+
+}  // namespace
+
+TComboBox::TComboBox(std::string name, TWinControl& parent, const RECT& bounds, const std::vector<std::string>& items,
+                     int itemHeight)
+    : TWinControl(std::move(name)), itemHeight_(itemHeight) {
+  // The window's height includes the dropped-down list; the closed box takes its own height.
+  RECT withList = bounds;
+  withList.bottom += kDropDownRows * itemHeight;
+  CreateChild(parent, "COMBOBOX", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL, 0, withList);
+  for (const std::string& item : items)
+    ::SendMessageA(Handle(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+}
+
+void TComboBox::FontApplied() { ::SendMessageA(Handle(), CB_SETITEMHEIGHT, 0, itemHeight_); }
+
+int TComboBox::ItemIndex() const { return static_cast<int>(::SendMessageA(Handle(), CB_GETCURSEL, 0, 0)); }
+
+int TComboBox::Count() const { return static_cast<int>(::SendMessageA(Handle(), CB_GETCOUNT, 0, 0)); }
+
+void TComboBox::SetItemIndex(int index) {
+  if (index == -1 || (index >= 0 && index < Count())) {
+    ::SendMessageA(Handle(), CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    return;
+  }
+  const std::string text = Text();
+  ::SendMessageA(Handle(), CB_SETCURSEL, static_cast<WPARAM>(-1), 0);
+  SetText(text);
+}
+
+std::string TComboBox::Text() const {
+  char text[256] = {};
+  ::GetWindowTextA(Handle(), text, sizeof text);
+  return text;
+}
+
+void TComboBox::SetText(const std::string& text) { ::SetWindowTextA(Handle(), text.c_str()); }
+
+}  // namespace ui

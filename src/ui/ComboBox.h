@@ -1,0 +1,31 @@
+// The standard combo box with an editable text field and a drop-down list.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "ui/WinControl.h"
+
+namespace ui {
+
+class TComboBox : public TWinControl {
+ public:
+  TComboBox(std::string name, TWinControl& parent, const RECT& bounds, const std::vector<std::string>& items,
+            int itemHeight);
+
+  int Count() const;
+  // -1 when no list item is selected. Setting -1 selects none and empties the text field;
+  // another index outside the list selects none and keeps the field's text.
+  int ItemIndex() const;
+  void SetItemIndex(int index);
+  std::string Text() const;
+  void SetText(const std::string& text);
+
+ protected:
+  void FontApplied() override;
+
+ private:
+  int itemHeight_;
+};
+
+}  // namespace ui

@@ -12,4 +12,11 @@ void TButton::HandleCommand(WORD code) {
   if (code == BN_CLICKED && OnClick) OnClick();
 }
 
+LRESULT TButton::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
+  LRESULT result = TWinControl::WndProc(message, wParam, lParam);
+  if (message == WM_GETDLGCODE && ::GetFocus() == Handle())
+    result = (result & ~DLGC_UNDEFPUSHBUTTON) | DLGC_DEFPUSHBUTTON;
+  return result;
+}
+
 }  // namespace ui

@@ -17,6 +17,8 @@ class TButton : public TWinControl {
 
  protected:
   void HandleCommand(WORD code) override;
+  // A focused button is the one Enter presses, as in a dialog.
+  LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 };
 
 }  // namespace ui

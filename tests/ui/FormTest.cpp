@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "support/Later.h"
 #include "support/ScriptedMessageBoxes.h"
 #include "support/Waiting.h"
 #include "ui/Exceptions.h"
@@ -26,20 +27,7 @@ TFormSpec DialogSpec(TPosition position = TPosition::poDesigned) {
   return spec;
 }
 
-// Runs `action` once, `delay` after the call, from a timer tick.
-class Later {
- public:
-  Later(std::chrono::milliseconds delay, std::function<void()> action) : timer_(static_cast<unsigned>(delay.count())) {
-    timer_.OnTimer = [this, action = std::move(action)] {
-      timer_.SetEnabled(false);
-      action();
-    };
-    timer_.SetEnabled(true);
-  }
-
- private:
-  TTimer timer_;
-};
+using testing_support::Later;
 
 TEST(FormTest, IsCreatedHiddenWithTheClientSizeAsked) {
   TForm form(DialogSpec());

@@ -4,6 +4,8 @@
 
 #include <shlobj.h>
 
+#include "support/Later.h"
+
 namespace windows {
 namespace {
 
@@ -29,6 +31,28 @@ TEST(MainFormTest, TreeAndListSitAtTheirPlacesWithTheirFont) {
   EXPECT_EQ(::SendMessageA(form.FileLB.Handle(), LB_GETITEMHEIGHT, 0, 0), 15);
   EXPECT_EQ(form.FileLB.Font().Name(), "Comic Sans MS");
   EXPECT_EQ(form.ShellTV.Font().Name(), "Comic Sans MS");
+}
+
+TEST(MainFormTest, ActionsOptionsShowsTheOptionsDialogModally) {
+  TFormMain form;
+  settings::TODialog options;
+  form.ConnectDialogs(options);
+  char caption[64] = {};
+  HMENU bar = ::GetMenu(form.Handle());
+  ::GetMenuStringA(bar, 0, caption, sizeof caption, MF_BYPOSITION);
+  EXPECT_STREQ(caption, "Ac&tions");
+  HMENU actions = ::GetSubMenu(bar, 0);
+  ::GetMenuStringA(actions, 0, caption, sizeof caption, MF_BYPOSITION);
+  EXPECT_STREQ(caption, "&Options");
+
+  bool shownModally = false;
+  testing_support::Later close(std::chrono::milliseconds(200), [&] {
+    shownModally = options.Visible() && options.Modal();
+    ::SendMessageA(options.CancelB.Handle(), BM_CLICK, 0, 0);
+  });
+  ::SendMessageA(form.Handle(), WM_COMMAND, MAKEWPARAM(::GetMenuItemID(actions, 0), 0), 0);
+  EXPECT_TRUE(shownModally);
+  EXPECT_FALSE(options.Visible());
 }
 
 }  // namespace

@@ -1,0 +1,124 @@
+#include "settings/OptionsD.h"
+
+#include <gtest/gtest.h>
+
+#include "settings/RegistryStore.h"
+#include "support/Later.h"
+
+namespace settings {
+namespace {
+
+using namespace std::chrono_literals;
+using testing_support::Later;
+
+class OptionsDialogTest : public ::testing::Test {
+ protected:
+  OptionsDialogTest() { ::RegDeleteTreeA(HKEY_CURRENT_USER, kProgramKey); }
+  ~OptionsDialogTest() override { ::RegDeleteTreeA(HKEY_CURRENT_USER, kProgramKey); }
+
+  static std::string Stored(const char* name) {
+    RegistryStore store(kProgramKey);
+    return store.ReadString(kSettingsSection, name, "<none>");
+  }
+  static void Store(const char* name, const char* text) { RegistryStore(kProgramKey).WriteString(kSettingsSection, name, text); }
+
+  // Shows the dialog modally and runs the steps, one per tick, while it is up.
+  void ShowAndDo(std::vector<std::function<void()>> steps) {
+    constexpr int kTimedOut = 99;
+    size_t next = 0;
+    ui::TTimer ticks(150);
+    ticks.OnTimer = [&] {
+      if (next < steps.size()) steps[next++]();
+    };
+    ticks.SetEnabled(true);
+    Later safety(5000ms, [this] { dialog_.SetModalResult(kTimedOut); });
+    ASSERT_NE(dialog_.ShowModal(), kTimedOut) << "the dialog did not close";
+  }
+  void Click(const ui::TWinControl& control) { ::SendMessageA(control.Handle(), BM_CLICK, 0, 0); }
+  void Key(HWND focus, WORD key) {
+    ::SetFocus(focus);
+    ::PostMessageA(focus, WM_KEYDOWN, key, 0);
+    ::PostMessageA(focus, WM_KEYUP, key, 0xC0000000);
+  }
+
+  TODialog dialog_;
+};
+
+TEST_F(OptionsDialogTest, StartsWithCenterTextAndNoSelection) {
+  EXPECT_EQ(dialog_.CurrentDisplaySelection(), -1);
+  EXPECT_EQ(dialog_.DisplayCB.Text(), "Center");
+}
+
+TEST_F(OptionsDialogTest, WithoutStoredValuesShowsTheDefaultsAndOkStoresThem) {
+  ShowAndDo({[&] {
+    EXPECT_TRUE(dialog_.RndChkB.Checked());
+    EXPECT_EQ(dialog_.DisplayCB.ItemIndex(), 0);
+    EXPECT_EQ(dialog_.DisplayCB.Text(), "Tile");
+    EXPECT_FALSE(dialog_.ChangeWPCB.Checked());
+    Click(dialog_.OKB);
+  }});
+  EXPECT_EQ(Stored("RndFile"), "1");
+  EXPECT_EQ(Stored("Display"), "0");
+  EXPECT_EQ(Stored("ChangeWP"), "0");
+}
+
+TEST_F(OptionsDialogTest, StoredDisplayOutsideTheListSelectsNothingAndOkStoresMinusOne) {
+  Store("Display", "5");
+  Store("RndFile", "0");
+  Store("ChangeWP", "1");
+  ShowAndDo({[&] {
+    EXPECT_EQ(dialog_.DisplayCB.ItemIndex(), -1);
+    EXPECT_FALSE(dialog_.RndChkB.Checked());
+    EXPECT_TRUE(dialog_.ChangeWPCB.Checked());
+    Click(dialog_.OKB);
+  }});
+  EXPECT_EQ(Stored("Display"), "-1");
+  EXPECT_EQ(Stored("RndFile"), "0");
+  EXPECT_EQ(Stored("ChangeWP"), "1");
+}
+
+TEST_F(OptionsDialogTest, CancelledChoiceStaysTheCurrentSelectionUntilTheNextShowing) {
+  Store("Display", "1");
+  ShowAndDo({[&] {
+    dialog_.DisplayCB.SetItemIndex(2);
+    Click(dialog_.CancelB);
+  }});
+  EXPECT_EQ(Stored("Display"), "1");
+  EXPECT_EQ(dialog_.CurrentDisplaySelection(), 2);
+  EXPECT_EQ(dialog_.DisplayCB.Text(), "Strech");
+  ShowAndDo({[&] {
+    EXPECT_EQ(dialog_.CurrentDisplaySelection(), 1);
+    Click(dialog_.CancelB);
+  }});
+}
+
+TEST_F(OptionsDialogTest, EscCancelsAndEnterPressesOkOnlyWhileOkHasTheFocus) {
+  ShowAndDo({[&] { Key(dialog_.RndChkB.Handle(), VK_RETURN); },
+             [&] {
+               EXPECT_TRUE(dialog_.Visible()) << "Enter on the check box closed the dialog";
+               Key(dialog_.RndChkB.Handle(), VK_ESCAPE);
+             }});
+  EXPECT_EQ(Stored("RndFile"), "<none>");
+  ShowAndDo({[&] { Key(dialog_.OKB.Handle(), VK_RETURN); }});
+  EXPECT_EQ(Stored("RndFile"), "1");
+}
+
+TEST_F(OptionsDialogTest, OpensAtItsPlaceFirstAndWhereItWasClosedLater) {
+  ShowAndDo({[&] {
+    EXPECT_EQ(dialog_.Left(), 230);
+    EXPECT_EQ(dialog_.Top(), 174);
+    const RECT client = dialog_.ClientRect();
+    EXPECT_EQ(client.right, 258);
+    EXPECT_EQ(client.bottom, 147);
+    dialog_.SetBounds(300, 200, dialog_.Width(), dialog_.Height());
+    Click(dialog_.CancelB);
+  }});
+  ShowAndDo({[&] {
+    EXPECT_EQ(dialog_.Left(), 300);
+    EXPECT_EQ(dialog_.Top(), 200);
+    Click(dialog_.CancelB);
+  }});
+}
+
+}  // namespace
+}  // namespace settings

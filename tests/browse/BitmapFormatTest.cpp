@@ -171,7 +171,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(Refusal{"header size 13", {.headerSize = 13}}, Refusal{"header size 39", {.headerSize = 39}},
                       Refusal{"header size 4", {.headerSize = 4}}, Refusal{"two planes", {.planes = 2}},
                       Refusal{"257 colours used", {.bitCount = 8, .clrUsed = 257, .tableEntries = 257}},
-                      Refusal{"negative width", {.width = -3}}, Refusal{"zero height", {.height = 0}},
+                      Refusal{"negative width", {.width = -3, .pixels = {1}}}, Refusal{"zero height", {.height = 0}},
                       Refusal{"bit count 3", {.bitCount = 3}}, Refusal{"bit count 64", {.bitCount = 64}},
                       Refusal{"bit fields at 24 bits", {.bitCount = 24, .compression = 3, .masks = {1, 2, 3}}}));
 

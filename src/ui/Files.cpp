@@ -43,4 +43,26 @@ void OutputFile::Write(std::span<const std::uint8_t> bytes) {
   }
 }
 
+
+void ReplaceFileContent(const std::string& path, std::span<const std::uint8_t> bytes) {
+  // A read-only file is kept, as when it is opened for writing (Wine would replace it).
+  const DWORD attributes = ::GetFileAttributesA(path.c_str());
+  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)))
+    throw EFCreateError(Format("Cannot create file %s", path.c_str()));
+  const std::string replacement = path + ".new";
+  try {
+    try {
+      OutputFile file(replacement);
+      file.Write(bytes);
+    } catch (const EFCreateError&) {
+      throw EFCreateError(Format("Cannot create file %s", path.c_str()));
+    }
+    if (!::MoveFileExA(replacement.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+      throw EFCreateError(Format("Cannot create file %s", path.c_str()));
+  } catch (...) {
+    ::DeleteFileA(replacement.c_str());
+    throw;
+  }
+}
+
 }  // namespace ui

@@ -14,6 +14,12 @@ namespace ui {
 // Fails with "Cannot open file %s" or "Stream read error".
 std::vector<std::uint8_t> ReadWholeFile(const std::string& path);
 
+// Replaces the file's content as a whole: the bytes go to a new file beside it, which takes the
+// file's place only once it was written completely, so a failed save leaves the old content.
+// Fails with "Cannot create file %s" (the file's path; also for a read-only file) or
+// "Stream write error".
+void ReplaceFileContent(const std::string& path, std::span<const std::uint8_t> bytes);
+
 // A file created empty (replacing any file there) that no other program may open meanwhile.
 class OutputFile {
  public:

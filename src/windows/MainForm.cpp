@@ -1,8 +1,11 @@
 #include "windows/MainForm.h"
 
+#include "browse/FolderListText.h"
 #include "browse/PicturePreview.h"
 #include "ui/Application.h"
 #include "ui/Exceptions.h"
+#include "ui/Files.h"
+#include "ui/MessageBoxes.h"
 #include "ui/Module.h"
 
 namespace windows {
@@ -30,26 +33,87 @@ ui::TFormSpec MainSpec() {
 
 TFormMain::TFormMain()
     : TForm(MainSpec()),
+      Uputa1("Uputa1", *this, 248, 0, "List of selected folders:", &ComicFont()),
       Bevel1("Bevel1", *this, RECT{200, 184, 200 + 233, 184 + 164}),
       Slika("Slika", *this, RECT{208, 192, 208 + 217, 192 + 145}, {.stretch = false, .proportional = true, .center = true},
             true),
       VisinaL("VisinaL", *this, 200, 368, "Height:", &ComicFont()),
       DuzinaL("DuzinaL", *this, 200, 352, "Width:", &ComicFont()),
+      SelectSB("SelectSB", *this, RECT{200, 72, 200 + 41, 72 + 17}, "  >>"),
+      UnselectSB("UnselectSB", *this, RECT{200, 104, 200 + 41, 104 + 17}, "  <<"),
+      SelDirLB("SelDirLB", *this, RECT{248, 16, 248 + 185, 16 + 161}, false, 15),
       FileLB("FileLB", *this, RECT{8, 184, 8 + 185, 184 + 154}),
       ShellTV("ShellTV", *this, RECT{8, 16, 8 + 185, 16 + 161}),
       Menu({{"M_Actions", "Ac&tions", {}, {{"M_H_Options", "&Options", [this] { M_H_OptionsClick(); }, {}}}}}) {
   SetMainMenu(Menu);
   ShellTV.Font() = ComicFont();
   FileLB.Font() = ComicFont();
+  SelDirLB.Font() = ComicFont();
+  SelDirLB.SetHint("List of selected folders");
+  SelDirLB.SetShowHint(true);
   Slika.SetShowHint(true);
   OnCreate = [this] { FormCreate(); };
+  OnClose = [this] { FormClose(); };
+  SelectSB.OnClick = [this] { SelectBClick(); };
+  UnselectSB.OnClick = [this] { UnSelectBClick(); };
+  SelDirLB.OnClick = [this] { SelDirLBClick(); };
   ShellTV.OnChange = [this] { ShellTVChange(); };
   FileLB.OnClick = [this] { FileLBClick(); };
   ShellTV.Build();
 }
 
 void TFormMain::FormCreate() {
+  listFilePath_ = ui::ExecutableDirectory() + "\\Directory.drl";
+  const DWORD attributes = ::GetFileAttributesA(listFilePath_.c_str());
+  if (attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY)) {
+    const std::vector<std::uint8_t> file = ui::ReadWholeFile(listFilePath_);
+    const std::vector<std::string> entries =
+        browse::ParseFolderList(std::string_view(reinterpret_cast<const char*>(file.data()), file.size()));
+    SelDirLB.Clear();
+    for (const std::string& entry : entries) SelDirLB.Add(entry);
+  } else {
+    ui::MessageDlg("File \"Directory.drl\" not found. Cannot load Selected direcotories list!",
+                   ui::TMsgDlgType::mtError, ui::TMsgDlgButtons::mbOK);
+  }
   ui::Application().SetHelpFile(ui::ExecutableDirectory() + "\\Vantoria.HLP");
+}
+
+void TFormMain::FormClose() {
+  std::vector<std::string> entries;
+  for (int i = 0; i < SelDirLB.Count(); ++i) entries.push_back(SelDirLB.Item(i));
+  const std::string text = browse::FolderListText(entries);
+  ui::ReplaceFileContent(listFilePath_, {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()});
+}
+
+void TFormMain::SelectBClick() {
+  if (FileLB.Count() == 0 &&
+      ui::MessageDlg("Selected folder does not contain supported image types. Do you still wish to add it to the list?",
+                     ui::TMsgDlgType::mtInformation, ui::TMsgDlgButtons::mbYesNo) == ui::mrNo)
+    return;
+  const std::string folder = ShellTV.Path();
+  for (int i = 0; i < SelDirLB.Count(); ++i) {
+    if (SelDirLB.Item(i) == folder) {
+      ui::MessageDlg("Folder allready selected!", ui::TMsgDlgType::mtError, ui::TMsgDlgButtons::mbOK);
+      return;
+    }
+  }
+  SelDirLB.Add(folder);
+}
+
+void TFormMain::UnSelectBClick() {
+  const int selected = SelDirLB.ItemIndex();
+  if (selected < 0) {
+    ui::MessageDlg("No folder selected!", ui::TMsgDlgType::mtWarning, ui::TMsgDlgButtons::mbOK);
+    return;
+  }
+  SelDirLB.Delete(selected);
+  SelDirLB.SetItemIndex(-1);
+  FileLB.Clear();
+}
+
+void TFormMain::SelDirLBClick() {
+  FileLB.ApplyFilePath(SelDirLB.Item(SelDirLB.ItemIndex()));
+  ClearPreview();
 }
 
 void TFormMain::ShellTVChange() {

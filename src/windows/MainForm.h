@@ -7,6 +7,7 @@
 #include "browse/ShellTreeView.h"
 #include "settings/OptionsD.h"
 #include "ui/Bevel.h"
+#include "ui/Button.h"
 #include "ui/Form.h"
 #include "ui/Image.h"
 #include "ui/Label.h"
@@ -17,10 +18,14 @@ class TFormMain : public ui::TForm {
  public:
   TFormMain();
 
+  ui::TLabel Uputa1;
   ui::TBevel Bevel1;
   ui::TImage Slika;
   ui::TLabel VisinaL;
   ui::TLabel DuzinaL;
+  ui::TButton SelectSB;
+  ui::TButton UnselectSB;
+  ui::TListBox SelDirLB;
   browse::TFileListBox FileLB;
   browse::TShellTreeView ShellTV;
   ui::TMainMenu Menu;
@@ -28,7 +33,16 @@ class TFormMain : public ui::TForm {
   // The dialogs the entry creates after this window.
   void ConnectDialogs(settings::TODialog& options);
 
+  // Loads the selected-folder list and sets the help file beside the executable.
   void FormCreate();
+  // Saves the selected-folder list; a failed save keeps the window open.
+  void FormClose();
+  // Adds the tree's folder to the selected-folder list.
+  void SelectBClick();
+  // Removes the selected entry of the selected-folder list.
+  void UnSelectBClick();
+  // Shows the selected entry's folder in the picture file list.
+  void SelDirLBClick();
   // The tree's folder becomes the picture file list's.
   void ShellTVChange();
   // The picture-click routine: remembers the selected picture's path and previews it.
@@ -42,6 +56,7 @@ class TFormMain : public ui::TForm {
   void StartupRotation();
 
  private:
+  std::string listFilePath_;
   std::string picturePath_;
   settings::TODialog* options_ = nullptr;
 };

@@ -1,0 +1,116 @@
+#include <gtest/gtest.h>
+
+#include "support/ScratchFolder.h"
+#include "support/ScriptedMessageBoxes.h"
+#include "ui/Exceptions.h"
+#include "windows/MainForm.h"
+
+namespace windows {
+namespace {
+
+using testing_support::ScratchFolder;
+
+constexpr char kQuestion[] =
+    "Selected folder does not contain supported image types. Do you still wish to add it to the list?";
+
+class SelectedFoldersTest : public ::testing::Test {
+ protected:
+  std::vector<std::string> Entries() const {
+    std::vector<std::string> entries;
+    for (int i = 0; i < form_.SelDirLB.Count(); ++i) entries.push_back(form_.SelDirLB.Item(i));
+    return entries;
+  }
+  // Points the picture file list at a folder with one picture, or with none.
+  void ListFolderWithPictures(bool pictures) {
+    if (pictures) testing_support::WriteFileBytes(pictures_ / "a.jpg", "");
+    form_.FileLB.ApplyFilePath(pictures_.Path());
+  }
+
+  testing_support::ScriptedMessageBoxes boxes_;
+  ScratchFolder pictures_;
+  TFormMain form_;
+};
+
+TEST_F(SelectedFoldersTest, AddingTheSameFolderTwiceIsRefused) {
+  ListFolderWithPictures(true);
+  form_.SelectBClick();
+  form_.SelectBClick();
+  EXPECT_EQ(Entries(), std::vector<std::string>{form_.ShellTV.Path()});
+  ASSERT_EQ(boxes_.shown.size(), 1u);
+  EXPECT_EQ(boxes_.shown[0].caption, "Error");
+  EXPECT_EQ(boxes_.shown[0].text, "Folder allready selected!");
+  EXPECT_EQ(form_.SelDirLB.ItemIndex(), -1);
+}
+
+TEST_F(SelectedFoldersTest, AFolderWithoutPicturesIsAddedOnlyAfterYesAndStillOnlyOnce) {
+  ListFolderWithPictures(false);
+  boxes_.ThenAnswer(IDNO);
+  form_.SelectBClick();
+  EXPECT_TRUE(Entries().empty());
+  ASSERT_EQ(boxes_.shown.size(), 1u);
+  EXPECT_EQ(boxes_.shown[0].caption, "Information");
+  EXPECT_EQ(boxes_.shown[0].text, kQuestion);
+  EXPECT_EQ(boxes_.shown[0].buttons, static_cast<UINT>(MB_YESNO));
+
+  boxes_.ThenAnswer(IDYES);
+  form_.SelectBClick();
+  EXPECT_EQ(Entries().size(), 1u);
+  boxes_.ThenAnswer(IDYES);
+  form_.SelectBClick();
+  EXPECT_EQ(Entries().size(), 1u);
+  ASSERT_EQ(boxes_.shown.size(), 4u);
+  EXPECT_EQ(boxes_.shown[3].text, "Folder allready selected!");
+}
+
+TEST_F(SelectedFoldersTest, RemovingNeedsASelectionAndEmptiesThePictureList) {
+  ListFolderWithPictures(true);
+  form_.UnSelectBClick();
+  ASSERT_EQ(boxes_.shown.size(), 1u);
+  EXPECT_EQ(boxes_.shown[0].caption, "Warning");
+  EXPECT_EQ(boxes_.shown[0].text, "No folder selected!");
+
+  form_.SelectBClick();
+  form_.SelDirLB.SetItemIndex(0);
+  form_.UnSelectBClick();
+  EXPECT_TRUE(Entries().empty());
+  EXPECT_EQ(form_.SelDirLB.ItemIndex(), -1);
+  EXPECT_EQ(form_.FileLB.Count(), 0);
+  EXPECT_EQ(form_.FileLB.Directory(), pictures_.Path()) << "the list keeps its folder";
+}
+
+TEST_F(SelectedFoldersTest, OpeningAnEntryShowsItsFolderAndClearsThePreview) {
+  ScratchFolder other;
+  testing_support::WriteFileBytes(other / "b.bmp", "");
+  ListFolderWithPictures(true);
+  form_.SelDirLB.Add(other.Path());
+  form_.SelDirLB.Add(other / "gone");
+  form_.SelDirLB.Add("");
+  form_.FileLB.SetItemIndex(0);
+  form_.FileLBClick();
+  ASSERT_NE(form_.Slika.Picture(), nullptr);
+
+  form_.SelDirLB.SetItemIndex(0);
+  form_.SelDirLBClick();
+  EXPECT_EQ(form_.FileLB.Directory(), other.Path());
+  EXPECT_EQ(form_.Slika.Picture(), nullptr);
+
+  for (int entry : {1, 2}) {
+    form_.FileLBClick();
+    form_.SelDirLB.SetItemIndex(entry);
+    form_.SelDirLBClick();
+    EXPECT_EQ(form_.FileLB.Directory(), other.Path()) << "entry " << entry;
+    EXPECT_EQ(form_.Slika.Picture(), nullptr);
+  }
+}
+
+TEST_F(SelectedFoldersTest, OpeningWithoutASelectionFailsWithTheListIndex) {
+  try {
+    form_.SelDirLBClick();
+    FAIL() << "opened an entry without a selection";
+  } catch (const ui::EStringListError& error) {
+    EXPECT_STREQ(error.what(), "List index out of bounds (-1)");
+  }
+}
+
+}  // namespace
+}  // namespace windows

@@ -7,15 +7,15 @@ namespace app {
 namespace {
 
 ui::TFormSpec SplashSpec() {
-  ui::TFormSpec spec;
-  spec.name = "PocetakDialog";
-  spec.caption = "PocetakDialog";
-  spec.borderStyle = ui::TBorderStyle::bsNone;
-  spec.position = ui::TPosition::poDesktopCenter;
-  spec.width = 457;
-  spec.height = 233;
-  spec.clientSize = true;
-  return spec;
+  ui::TFormSpec layout;
+  layout.name = "PocetakDialog";
+  layout.caption = "PocetakDialog";
+  layout.borderStyle = ui::TBorderStyle::bsNone;
+  layout.position = ui::TPosition::poDesktopCenter;
+  layout.width = 457;
+  layout.height = 233;
+  layout.clientSize = true;
+  return layout;
 }
 
 }  // namespace

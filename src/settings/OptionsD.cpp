@@ -13,17 +13,17 @@ const ui::TFont& ComicFont() {
 }
 
 ui::TFormSpec OptionsSpec() {
-  ui::TFormSpec spec;
-  spec.name = "ODialog";
-  spec.caption = "Options";
-  spec.borderStyle = ui::TBorderStyle::bsToolWindow;
-  spec.left = 230;
-  spec.top = 174;
-  spec.width = 258;
-  spec.height = 147;
-  spec.clientSize = true;
-  spec.font = ComicFont();
-  return spec;
+  ui::TFormSpec layout;
+  layout.name = "ODialog";
+  layout.caption = "Options";
+  layout.borderStyle = ui::TBorderStyle::bsToolWindow;
+  layout.left = 230;
+  layout.top = 174;
+  layout.width = 258;
+  layout.height = 147;
+  layout.clientSize = true;
+  layout.font = ComicFont();
+  return layout;
 }
 
 RECT Bounds(int left, int top, int width, int height) { return RECT{left, top, left + width, top + height}; }

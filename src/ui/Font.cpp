@@ -56,16 +56,16 @@ void TFont::Changed() {
 
 HFONT TFont::Handle() const {
   if (!handle_) {
-    LOGFONTA spec = {};
-    spec.lfHeight = Height();
-    spec.lfWeight = (styles_ & fsBold) ? FW_BOLD : FW_NORMAL;
-    spec.lfItalic = (styles_ & fsItalic) ? TRUE : FALSE;
-    spec.lfUnderline = (styles_ & fsUnderline) ? TRUE : FALSE;
-    spec.lfStrikeOut = (styles_ & fsStrikeOut) ? TRUE : FALSE;
-    spec.lfCharSet = charset_;
-    spec.lfQuality = DEFAULT_QUALITY;
-    lstrcpynA(spec.lfFaceName, name_.c_str(), LF_FACESIZE);
-    handle_.Reset(::CreateFontIndirectA(&spec));
+    LOGFONTA layout = {};
+    layout.lfHeight = Height();
+    layout.lfWeight = (styles_ & fsBold) ? FW_BOLD : FW_NORMAL;
+    layout.lfItalic = (styles_ & fsItalic) ? TRUE : FALSE;
+    layout.lfUnderline = (styles_ & fsUnderline) ? TRUE : FALSE;
+    layout.lfStrikeOut = (styles_ & fsStrikeOut) ? TRUE : FALSE;
+    layout.lfCharSet = charset_;
+    layout.lfQuality = DEFAULT_QUALITY;
+    lstrcpynA(layout.lfFaceName, name_.c_str(), LF_FACESIZE);
+    handle_.Reset(::CreateFontIndirectA(&layout));
   }
   return handle_.Get();
 }

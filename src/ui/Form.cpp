@@ -36,11 +36,11 @@ FrameStyles StylesFor(TBorderStyle border, bool systemMenu) {
   return frame;
 }
 
-RECT OuterBounds(const TFormSpec& spec, const FrameStyles& frame) {
-  RECT rect = {spec.left, spec.top, spec.left + spec.width, spec.top + spec.height};
-  if (spec.clientSize) {
+RECT OuterBounds(const TFormSpec& layout, const FrameStyles& frame) {
+  RECT rect = {layout.left, layout.top, layout.left + layout.width, layout.top + layout.height};
+  if (layout.clientSize) {
     ::AdjustWindowRectEx(&rect, frame.style, FALSE, frame.exStyle);
-    ::OffsetRect(&rect, spec.left - rect.left, spec.top - rect.top);
+    ::OffsetRect(&rect, layout.left - rect.left, layout.top - rect.top);
   }
   return rect;
 }
@@ -71,11 +71,11 @@ class DisabledWindows {
 
 }  // namespace
 
-TForm::TForm(const TFormSpec& spec) : TWinControl(spec.name), position_(spec.position) {
-  const FrameStyles frame = StylesFor(spec.borderStyle, spec.systemMenu);
-  Font() = spec.font;
-  SetColor(spec.color);
-  CreateHandle({spec.caption, frame.style, frame.exStyle, OuterBounds(spec, frame), Application().Handle()});
+TForm::TForm(const TFormSpec& layout) : TWinControl(layout.name), position_(layout.position) {
+  const FrameStyles frame = StylesFor(layout.borderStyle, layout.systemMenu);
+  Font() = layout.font;
+  SetColor(layout.color);
+  CreateHandle({layout.caption, frame.style, frame.exStyle, OuterBounds(layout, frame), Application().Handle()});
 }
 
 std::string TForm::Caption() const {

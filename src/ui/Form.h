@@ -41,7 +41,7 @@ struct TFormSpec {
 
 class TForm : public TWinControl {
  public:
-  explicit TForm(const TFormSpec& spec);
+  explicit TForm(const TFormSpec& layout);
 
   std::string Caption() const;
 

@@ -4,16 +4,16 @@ namespace windows {
 namespace {
 
 ui::TFormSpec AboutSpec() {
-  ui::TFormSpec spec;
-  spec.name = "AboutDialog";
-  spec.caption = "About";
-  spec.borderStyle = ui::TBorderStyle::bsSizeToolWin;
-  spec.systemMenu = false;
-  spec.position = ui::TPosition::poScreenCenter;
-  spec.width = 291;
-  spec.height = 243;
-  spec.font = ui::TFont("Comic Sans MS", 8, ui::clWindowText, 0, ANSI_CHARSET);
-  return spec;
+  ui::TFormSpec layout;
+  layout.name = "AboutDialog";
+  layout.caption = "About";
+  layout.borderStyle = ui::TBorderStyle::bsSizeToolWin;
+  layout.systemMenu = false;
+  layout.position = ui::TPosition::poScreenCenter;
+  layout.width = 291;
+  layout.height = 243;
+  layout.font = ui::TFont("Comic Sans MS", 8, ui::clWindowText, 0, ANSI_CHARSET);
+  return layout;
 }
 
 }  // namespace

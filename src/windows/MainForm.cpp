@@ -17,16 +17,16 @@ const ui::TFont& ComicFont() {
 }
 
 ui::TFormSpec MainSpec() {
-  ui::TFormSpec spec;
-  spec.name = "FormMain";
-  spec.caption = "Vantoria v1.0";
-  spec.borderStyle = ui::TBorderStyle::bsSizeToolWin;
-  spec.left = 230;
-  spec.top = 105;
-  spec.width = 450;
-  spec.height = 459;
-  spec.font = ui::TFont("MS Sans Serif", 8);
-  return spec;
+  ui::TFormSpec layout;
+  layout.name = "FormMain";
+  layout.caption = "Vantoria v1.0";
+  layout.borderStyle = ui::TBorderStyle::bsSizeToolWin;
+  layout.left = 230;
+  layout.top = 105;
+  layout.width = 450;
+  layout.height = 459;
+  layout.font = ui::TFont("MS Sans Serif", 8);
+  return layout;
 }
 
 }  // namespace

@@ -16,55 +16,55 @@ void Put32(std::vector<std::uint8_t>& out, std::uint32_t v) {
 
 }  // namespace
 
-std::uint32_t RowBytes(const BitmapFileSpec& spec) {
-  return (static_cast<std::uint32_t>(spec.width) * spec.bitCount + 31) / 32 * 4;
+std::uint32_t RowBytes(const BitmapFileSpec& layout) {
+  return (static_cast<std::uint32_t>(layout.width) * layout.bitCount + 31) / 32 * 4;
 }
 
-std::uint32_t AllRowBytes(const BitmapFileSpec& spec) {
-  return RowBytes(spec) * static_cast<std::uint32_t>(std::abs(spec.height));
+std::uint32_t AllRowBytes(const BitmapFileSpec& layout) {
+  return RowBytes(layout) * static_cast<std::uint32_t>(std::abs(layout.height));
 }
 
-std::vector<std::uint8_t> BuildBitmapFile(const BitmapFileSpec& spec) {
+std::vector<std::uint8_t> BuildBitmapFile(const BitmapFileSpec& layout) {
   std::vector<std::uint8_t> out = {'B', 'M'};
   Put32(out, 0);  // file size: not read
   Put32(out, 0);
   Put32(out, 0);  // offset of the rows: not read
-  Put32(out, spec.headerSize);
-  if (spec.headerSize == 12) {
-    Put16(out, static_cast<std::uint32_t>(spec.width));
-    Put16(out, static_cast<std::uint32_t>(spec.height));
-    Put16(out, spec.planes);
-    Put16(out, spec.bitCount);
+  Put32(out, layout.headerSize);
+  if (layout.headerSize == 12) {
+    Put16(out, static_cast<std::uint32_t>(layout.width));
+    Put16(out, static_cast<std::uint32_t>(layout.height));
+    Put16(out, layout.planes);
+    Put16(out, layout.bitCount);
   } else {
-    Put32(out, static_cast<std::uint32_t>(spec.width));
-    Put32(out, static_cast<std::uint32_t>(spec.height));
-    Put16(out, spec.planes);
-    Put16(out, spec.bitCount);
-    Put32(out, spec.compression);
-    Put32(out, spec.sizeImage);
+    Put32(out, static_cast<std::uint32_t>(layout.width));
+    Put32(out, static_cast<std::uint32_t>(layout.height));
+    Put16(out, layout.planes);
+    Put16(out, layout.bitCount);
+    Put32(out, layout.compression);
+    Put32(out, layout.sizeImage);
     Put32(out, 2835);
     Put32(out, 2835);
-    Put32(out, spec.clrUsed);
+    Put32(out, layout.clrUsed);
     Put32(out, 0);
-    size_t extra = spec.headerSize > 40 ? spec.headerSize - 40 : 0;
-    if (extra >= 12 && !spec.masks.empty()) {
-      for (std::uint32_t mask : spec.masks) Put32(out, mask);
+    size_t extra = layout.headerSize > 40 ? layout.headerSize - 40 : 0;
+    if (extra >= 12 && !layout.masks.empty()) {
+      for (std::uint32_t mask : layout.masks) Put32(out, mask);
       extra -= 12;
     }
     out.insert(out.end(), extra, 0);
-    if (spec.headerSize == 40)
-      for (std::uint32_t mask : spec.masks) Put32(out, mask);
+    if (layout.headerSize == 40)
+      for (std::uint32_t mask : layout.masks) Put32(out, mask);
   }
-  for (std::uint32_t i = 0; i < spec.tableEntries; ++i) {
+  for (std::uint32_t i = 0; i < layout.tableEntries; ++i) {
     out.push_back(static_cast<std::uint8_t>(i * 3));
     out.push_back(static_cast<std::uint8_t>(i * 5));
     out.push_back(static_cast<std::uint8_t>(i * 7));
-    if (spec.headerSize != 12) out.push_back(0);
+    if (layout.headerSize != 12) out.push_back(0);
   }
-  if (!spec.pixels.empty()) {
-    out.insert(out.end(), spec.pixels.begin(), spec.pixels.end());
+  if (!layout.pixels.empty()) {
+    out.insert(out.end(), layout.pixels.begin(), layout.pixels.end());
   } else {
-    for (std::uint32_t i = 0; i < AllRowBytes(spec); ++i) out.push_back(static_cast<std::uint8_t>(i * 37 + 11));
+    for (std::uint32_t i = 0; i < AllRowBytes(layout); ++i) out.push_back(static_cast<std::uint8_t>(i * 37 + 11));
   }
   return out;
 }

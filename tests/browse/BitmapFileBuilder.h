@@ -21,11 +21,11 @@ struct BitmapFileSpec {
   std::vector<std::uint8_t> pixels;  // written as they are; empty: a pattern of whole rows
 };
 
-// Bytes of one padded row and of all rows of the spec.
-std::uint32_t RowBytes(const BitmapFileSpec& spec);
-std::uint32_t AllRowBytes(const BitmapFileSpec& spec);
+// Bytes of one padded row and of all rows of the layout.
+std::uint32_t RowBytes(const BitmapFileSpec& layout);
+std::uint32_t AllRowBytes(const BitmapFileSpec& layout);
 
-std::vector<std::uint8_t> BuildBitmapFile(const BitmapFileSpec& spec);
+std::vector<std::uint8_t> BuildBitmapFile(const BitmapFileSpec& layout);
 
 std::uint32_t ReadU32(const std::vector<std::uint8_t>& bytes, size_t offset);
 

@@ -45,7 +45,7 @@ TEST(BitmapFormatTest, NoBytesGiveAnEmptyBitmap) {
 TEST(BitmapFormatTest, SavedLayoutsPutTheRowsWhereTheirHeadersSay) {
   struct Case {
     const char* what;
-    BitmapFileSpec spec;
+    BitmapFileSpec layout;
     std::uint32_t rowsAt;
     std::uint32_t clrUsed;
   };
@@ -59,8 +59,8 @@ TEST(BitmapFormatTest, SavedLayoutsPutTheRowsWhereTheirHeadersSay) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
-    const std::vector<std::uint8_t> saved = Resave(*Parse(BuildBitmapFile(c.spec)));
-    const std::uint32_t rows = testing_support::AllRowBytes(c.spec);
+    const std::vector<std::uint8_t> saved = Resave(*Parse(BuildBitmapFile(c.layout)));
+    const std::uint32_t rows = testing_support::AllRowBytes(c.layout);
     EXPECT_EQ(ReadU32(saved, 10), c.rowsAt);
     EXPECT_EQ(ReadU32(saved, 2), c.rowsAt + rows);
     EXPECT_EQ(saved.size(), c.rowsAt + rows);
@@ -86,9 +86,9 @@ TEST(BitmapFormatTest, LoadSaveLoadKeepsFormatAndRowsForEveryDepth) {
   for (std::uint16_t bits : {1, 4, 8, 16, 24, 32}) {
     for (std::int32_t height : {5, -5}) {
       SCOPED_TRACE("bits " + std::to_string(bits) + ", height " + std::to_string(height));
-      const BitmapFileSpec spec{.width = 7, .height = height, .bitCount = bits,
+      const BitmapFileSpec layout{.width = 7, .height = height, .bitCount = bits,
                                 .tableEntries = bits <= 8 ? 1u << bits : 0u};
-      const Parsed first = Parse(BuildBitmapFile(spec));
+      const Parsed first = Parse(BuildBitmapFile(layout));
       const std::vector<std::uint8_t> saved = Resave(*first);
       const ParsedBitmap second = ParseBitmap(saved);
       EXPECT_EQ(second.format.info.width, 7);
@@ -134,15 +134,15 @@ TEST(BitmapFormatTest, DeepBitmapsWithAColourTableWriteItBack) {
 }
 
 TEST(BitmapFormatTest, PixelDataNeverGoesBeyondTheBitmapsOwnRows) {
-  BitmapFileSpec spec{.bitCount = 24, .sizeImage = 1000};
-  std::vector<std::uint8_t> file = BuildBitmapFile(spec);
+  BitmapFileSpec layout{.bitCount = 24, .sizeImage = 1000};
+  std::vector<std::uint8_t> file = BuildBitmapFile(layout);
   file.insert(file.end(), 100, 0xEE);
   const Parsed larger = Parse(file);
   EXPECT_EQ(larger->pixelData.size(), 24u);
   EXPECT_EQ(Resave(*larger).size(), 54u + 24);
 
-  spec.sizeImage = 10;  // smaller than the rows: the rest of the rows stays empty
-  const Parsed smaller = Parse(BuildBitmapFile(spec));
+  layout.sizeImage = 10;  // smaller than the rows: the rest of the rows stays empty
+  const Parsed smaller = Parse(BuildBitmapFile(layout));
   EXPECT_EQ(smaller->pixelData.size(), 10u);
   EXPECT_EQ(ReadU32(Resave(*smaller), 34), 24u);
 }
@@ -157,13 +157,13 @@ TEST(BitmapFormatTest, CompressedBitmapsKeepTheirDataUncut) {
 
 struct Refusal {
   const char* what;
-  BitmapFileSpec spec;
+  BitmapFileSpec layout;
 };
 
 class BitmapRefusalTest : public ::testing::TestWithParam<Refusal> {};
 
 TEST_P(BitmapRefusalTest, IsNotAValidBitmap) {
-  EXPECT_THROW(Parse(BuildBitmapFile(GetParam().spec)), ui::EInvalidGraphic) << GetParam().what;
+  EXPECT_THROW(Parse(BuildBitmapFile(GetParam().layout)), ui::EInvalidGraphic) << GetParam().what;
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -25,8 +25,8 @@ int main(int argc, char** argv) {
        .pixels = {0x02, 0x05, 0x00, 0x00, 0x02, 0x07, 0x00, 0x01}},
   };
   int index = 0;
-  for (const BitmapFileSpec& spec : seeds) {
-    const auto bytes = testing_support::BuildBitmapFile(spec);
+  for (const BitmapFileSpec& layout : seeds) {
+    const auto bytes = testing_support::BuildBitmapFile(layout);
     std::ofstream(std::string(argv[1]) + "/seed" + std::to_string(index++) + ".bmp", std::ios::binary)
         .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
   }

@@ -6,11 +6,11 @@
 namespace testing_support {
 
 inline ui::TFormSpec HostFormSpec() {
-  ui::TFormSpec spec;
-  spec.name = "HostForm";
-  spec.width = 450;
-  spec.height = 459;
-  return spec;
+  ui::TFormSpec layout;
+  layout.name = "HostForm";
+  layout.width = 450;
+  layout.height = 459;
+  return layout;
 }
 
 }  // namespace testing_support

@@ -14,17 +14,17 @@ namespace {
 using namespace std::chrono_literals;
 
 TFormSpec DialogSpec(TPosition position = TPosition::poDesigned) {
-  TFormSpec spec;
-  spec.name = "TestDialog";
-  spec.caption = "Test dialog";
-  spec.borderStyle = TBorderStyle::bsToolWindow;
-  spec.position = position;
-  spec.left = 100;
-  spec.top = 80;
-  spec.width = 258;
-  spec.height = 147;
-  spec.clientSize = true;
-  return spec;
+  TFormSpec layout;
+  layout.name = "TestDialog";
+  layout.caption = "Test dialog";
+  layout.borderStyle = TBorderStyle::bsToolWindow;
+  layout.position = position;
+  layout.left = 100;
+  layout.top = 80;
+  layout.width = 258;
+  layout.height = 147;
+  layout.clientSize = true;
+  return layout;
 }
 
 using testing_support::Later;

@@ -121,6 +121,14 @@ void TBitmap::SaveToFile(const std::string& path) const {
   }
 }
 
+std::vector<std::uint8_t> TBitmap::FileBytes() const {
+  if (!compressedFile_.empty()) return compressedFile_;
+  if (!rows_) return {};
+  std::vector<std::uint8_t> bytes = EncodeBitmapHeaders(format_);
+  bytes.insert(bytes.end(), rows_, rows_ + format_.PixelBytes());
+  return bytes;
+}
+
 void TBitmap::Draw(ui::TCanvas& canvas, const RECT& target) {
   if (!handle_) return;
   HDC dc = canvas.Handle();

@@ -24,6 +24,8 @@ class TBitmap : public ui::TGraphic {
   void LoadFromFile(const std::string& path) override;
   // Fails with "Cannot create file %s" or "Stream write error".
   void SaveToFile(const std::string& path) const;
+  // The bytes SaveToFile writes.
+  std::vector<std::uint8_t> FileBytes() const;
   void Draw(ui::TCanvas& canvas, const RECT& target) override;
 
   HBITMAP Handle() const { return handle_.Get(); }

@@ -146,7 +146,8 @@ void DecodeJpeg(std::span<const std::uint8_t> file, const JpegDecodeOptions& opt
   // CMYK (and YCCK) files are converted here, and libjpeg cannot quantize what it did not
   // convert: they stay at 24 bits.
   const bool cmyk = info.out_color_space == JCS_CMYK;
-  const bool quantize = (options.eightBit && !cmyk) || info.out_color_space == JCS_GRAYSCALE;
+  const bool quantize =
+      (options.eightBit && !cmyk) || (options.grayscaleAsPalette && info.out_color_space == JCS_GRAYSCALE);
   if (quantize) {
     info.quantize_colors = TRUE;
     info.desired_number_of_colors = kQuantizedColors;

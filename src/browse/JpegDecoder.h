@@ -39,6 +39,8 @@ struct JpegDecodeOptions {
   // 8 bits per pixel with at most 236 colours (as for any grayscale file), else colourBits.
   bool eightBit = false;
   int colourBits = 24;  // or 32
+  // Grayscale files come out as 8 bits with a palette of grays, else in colourBits.
+  bool grayscaleAsPalette = true;
   // Milliseconds of a steady clock, for spacing the progress reports.
   std::function<std::uint64_t()> clock;
 };

@@ -13,8 +13,8 @@ void LoadPicture(ui::TImage& preview, const std::string& path) {
 
 bool HoldsBitmap(const ui::TImage& preview) { return dynamic_cast<const TBitmap*>(preview.Picture()) != nullptr; }
 
-void SaveBitmap(const ui::TImage& preview, const std::string& path) {
-  dynamic_cast<const TBitmap&>(*preview.Picture()).SaveToFile(path);
+std::vector<std::uint8_t> BitmapFileBytes(const ui::TImage& preview) {
+  return dynamic_cast<const TBitmap&>(*preview.Picture()).FileBytes();
 }
 
 }  // namespace browse

@@ -2,7 +2,9 @@
 // know of the picture held.
 #pragma once
 
+#include <cstdint>
 #include <string>
+#include <vector>
 
 #include "ui/Image.h"
 
@@ -14,7 +16,7 @@ void LoadPicture(ui::TImage& preview, const std::string& path);
 
 // Only the bitmap kind can be saved.
 bool HoldsBitmap(const ui::TImage& preview);
-// Saves the preview's bitmap in the bitmap file layout; call only when HoldsBitmap.
-void SaveBitmap(const ui::TImage& preview, const std::string& path);
+// The preview's bitmap in the bitmap file layout; call only when HoldsBitmap.
+std::vector<std::uint8_t> BitmapFileBytes(const ui::TImage& preview);
 
 }  // namespace browse

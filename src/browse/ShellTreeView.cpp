@@ -11,6 +11,7 @@
 #include "browse/ShellNames.h"
 #include "ui/Exceptions.h"
 #include "ui/Format.h"
+#include "ui/WideText.h"
 
 namespace browse {
 namespace {
@@ -188,11 +189,8 @@ void TShellTreeView::Rename(HTREEITEM item, const std::string& newName) {
   SFGAOF attributes = SFGAO_CANRENAME;
   if (FAILED(parent->GetAttributesOf(1, &child, &attributes)) || !(attributes & SFGAO_CANRENAME)) return;
 
-  std::wstring wide(newName.size() + 1, L'\0');
-  wide.resize(static_cast<size_t>(std::max(
-      0, ::MultiByteToWideChar(CP_ACP, 0, newName.c_str(), -1, wide.data(), static_cast<int>(wide.size())) - 1)));
   ITEMIDLIST* renamed = nullptr;
-  if (FAILED(parent->SetNameOf(Handle(), child, wide.c_str(), SHGDN_INFOLDER, &renamed)) || !renamed)
+  if (FAILED(parent->SetNameOf(Handle(), child, ui::ToWide(newName).c_str(), SHGDN_INFOLDER, &renamed)) || !renamed)
     throw ui::Exception(ui::Format("Rename to %s failed", newName.c_str()));
   ItemIdList renamedChild(renamed);
 

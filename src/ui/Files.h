@@ -14,10 +14,30 @@ namespace ui {
 // Fails with "Cannot open file %s" or "Stream read error".
 std::vector<std::uint8_t> ReadWholeFile(const std::string& path);
 
-// Replaces the file's content as a whole: the bytes go to a new file beside it, which takes the
-// file's place only once it was written completely, so a failed save leaves the old content.
-// Fails with "Cannot create file %s" (the file's path; also for a read-only file) or
-// "Stream write error".
+// The new content of a file, written to a file beside it that takes the file's place only on
+// Commit, so a failed or interrupted save leaves the old content. Errors name the file's path:
+// "Cannot create file %s" (also for a read-only file) and "Stream write error".
+class ReplacementFile {
+ public:
+  explicit ReplacementFile(const std::string& path);
+  ReplacementFile(const ReplacementFile&) = delete;
+  ReplacementFile& operator=(const ReplacementFile&) = delete;
+  // Removes the new content unless it was committed.
+  ~ReplacementFile();
+
+  // Sizes the new content at once, for writes at their offsets.
+  void Reserve(std::uint64_t size);
+  void WriteAt(std::uint64_t offset, std::span<const std::uint8_t> bytes);
+  void Write(std::span<const std::uint8_t> bytes);
+  void Commit();
+
+ private:
+  std::string path_;
+  std::string replacement_;
+  FileHandle file_;
+  bool committed_ = false;
+};
+
 void ReplaceFileContent(const std::string& path, std::span<const std::uint8_t> bytes);
 
 // A file created empty (replacing any file there) that no other program may open meanwhile.

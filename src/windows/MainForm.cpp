@@ -6,6 +6,8 @@
 #include "ui/Exceptions.h"
 #include "ui/Files.h"
 #include "ui/MessageBoxes.h"
+#include "ui/WideText.h"
+#include "wallpaper/Wallpaper.h"
 #include "ui/Module.h"
 
 namespace windows {
@@ -41,6 +43,7 @@ TFormMain::TFormMain()
       DuzinaL("DuzinaL", *this, 200, 352, "Width:", &ComicFont()),
       SelectSB("SelectSB", *this, RECT{200, 72, 200 + 41, 72 + 17}, "  >>"),
       UnselectSB("UnselectSB", *this, RECT{200, 104, 200 + 41, 104 + 17}, "  <<"),
+      SetSB("SetSB", *this, RECT{8, 344, 8 + 185, 344 + 17}, " Set as wallpaper"),
       SelDirLB("SelDirLB", *this, RECT{248, 16, 248 + 185, 16 + 161}, false, 15),
       FileLB("FileLB", *this, RECT{8, 184, 8 + 185, 184 + 154}),
       ShellTV("ShellTV", *this, RECT{8, 16, 8 + 185, 16 + 161}),
@@ -57,6 +60,8 @@ TFormMain::TFormMain()
   SelectSB.OnClick = [this] { SelectBClick(); };
   UnselectSB.OnClick = [this] { UnSelectBClick(); };
   SelDirLB.OnClick = [this] { SelDirLBClick(); };
+  SetSB.OnClick = [this] { SetBClick(); };
+  Timer.OnTimer = [this] { TimerTimer(); };
   ShellTV.OnChange = [this] { ShellTVChange(); };
   FileLB.OnClick = [this] { FileLBClick(); };
   ShellTV.Build();
@@ -140,6 +145,33 @@ void TFormMain::ConnectDialogs(settings::TODialog& options) { options_ = &option
 
 void TFormMain::M_H_OptionsClick() {
   if (options_) options_->ShowModal();
+}
+
+void TFormMain::SetBClick() {
+  if (FileLB.ItemIndex() < 0) {
+    ui::MessageDlg(" No file selected! ", ui::TMsgDlgType::mtError, ui::TMsgDlgButtons::mbOK);
+    return;
+  }
+  ImagN.SetFilename(ui::ToWide(picturePath_));
+  imagingValue_ = ImagN.ViewBufferId();
+  targetPath_ = wallpaper::WallpaperFilePath();
+  // What the second phase saves is decided now, so that clicking another picture meanwhile
+  // does not change the wallpaper.
+  if (browse::HoldsBitmap(Slika))
+    pendingBitmap_ = browse::BitmapFileBytes(Slika);
+  else
+    pendingBitmap_.reset();
+  Timer.SetEnabled(true);
+}
+
+void TFormMain::TimerTimer() {
+  Timer.SetEnabled(false);
+  if (pendingBitmap_)
+    ui::ReplaceFileContent(targetPath_, *pendingBitmap_);
+  else
+    ImagN.SaveBuffer(imagingValue_, ui::ToWide(targetPath_), 0, false);
+  const int selection = options_ ? options_->CurrentDisplaySelection() : -1;
+  wallpaper::ApplyWallpaper(targetPath_, static_cast<std::int8_t>(selection));
 }
 
 void TFormMain::StartupRotation() {}

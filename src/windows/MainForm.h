@@ -1,7 +1,10 @@
 // The main window: every user action of the program is one of its handlers.
 #pragma once
 
+#include <cstdint>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "browse/FileListBox.h"
 #include "browse/ShellTreeView.h"
@@ -11,6 +14,8 @@
 #include "ui/Form.h"
 #include "ui/Image.h"
 #include "ui/Label.h"
+#include "ui/Timer.h"
+#include "wallpaper/ImagN.h"
 
 namespace windows {
 
@@ -25,10 +30,14 @@ class TFormMain : public ui::TForm {
   ui::TLabel DuzinaL;
   ui::TButton SelectSB;
   ui::TButton UnselectSB;
+  ui::TButton SetSB;
   ui::TListBox SelDirLB;
   browse::TFileListBox FileLB;
   browse::TShellTreeView ShellTV;
+  wallpaper::TImagN ImagN;
   ui::TMainMenu Menu;
+  // The wallpaper's second phase, 2000 ms after the first; one shot.
+  ui::TTimer Timer{2000};
 
   // The dialogs the entry creates after this window.
   void ConnectDialogs(settings::TODialog& options);
@@ -49,6 +58,10 @@ class TFormMain : public ui::TForm {
   void FileLBClick();
   void ClearPreview();
   void M_H_OptionsClick();
+  // "Set as wallpaper", first phase: hands the picture over and arms the timer.
+  void SetBClick();
+  // Second phase: writes the wallpaper file and the desktop values, and tells the system.
+  void TimerTimer();
 
   const std::string& PicturePath() const { return picturePath_; }
 
@@ -58,6 +71,10 @@ class TFormMain : public ui::TForm {
  private:
   std::string listFilePath_;
   std::string picturePath_;
+  std::int32_t imagingValue_ = 0;
+  std::string targetPath_;
+  // Decided by the first phase: the preview's bitmap file, or none for the imaging component.
+  std::optional<std::vector<std::uint8_t>> pendingBitmap_;
   settings::TODialog* options_ = nullptr;
 };
 

@@ -1,0 +1,29 @@
+// The imaging component that the main window hosts, invisibly, to write a picture the preview
+// does not hold as a bitmap: it takes a picture by its path and saves it as a 24-bit bitmap file.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace wallpaper {
+
+class TImagN {
+ public:
+  // Takes the picture at the path (a JPEG or a bitmap file, told apart by their content when
+  // saved). Fails when the file cannot be read.
+  void SetFilename(const std::wstring& path);
+  // Names the picture it holds; 0 before the first one.
+  std::int32_t ViewBufferId() const { return bufferId_; }
+  // Writes picture `id` as a 24-bit bitmap file at the path, replacing any file there only once
+  // the whole file was written. Fails for another id, a file that is no JPEG or bitmap picture,
+  // or a target that cannot be written. The last two arguments are unused. Returns 0.
+  std::int32_t SaveBuffer(std::int32_t id, const std::wstring& path, std::int32_t, bool);
+
+ private:
+  std::vector<std::uint8_t> picture_;
+  std::string picturePath_;
+  std::int32_t bufferId_ = 0;
+};
+
+}  // namespace wallpaper

@@ -1,0 +1,18 @@
+// Setting the desktop wallpaper: the values in the current user's registry, then the system
+// told to take them.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace wallpaper {
+
+inline constexpr char kDesktopKey[] = "Control Panel\\Desktop";
+
+// Where the converted wallpaper is written: the Windows folder's "VAImage.bmp".
+std::string WallpaperFilePath();
+
+// Writes the desktop values of `style` and notifies the system once.
+void ApplyWallpaper(const std::string& wallpaperPath, std::int8_t style);
+
+}  // namespace wallpaper

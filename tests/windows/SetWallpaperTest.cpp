@@ -1,0 +1,130 @@
+#include <gtest/gtest.h>
+
+#include "browse/BitmapFormat.h"
+#include "browse/PicturePreview.h"
+#include "settings/RegistryStore.h"
+#include "support/ScratchFolder.h"
+#include "support/ScriptedMessageBoxes.h"
+#include "support/TestData.h"
+#include "support/Waiting.h"
+#include "ui/Exceptions.h"
+#include "wallpaper/Wallpaper.h"
+#include "windows/MainForm.h"
+
+namespace windows {
+namespace {
+
+using namespace std::chrono_literals;
+using testing_support::ReadFileBytes;
+using testing_support::ScratchFolder;
+
+class SetWallpaperTest : public ::testing::Test {
+ protected:
+  SetWallpaperTest() {
+    ::SetFileAttributesA(target_.c_str(), FILE_ATTRIBUTE_NORMAL);
+    ::DeleteFileA(target_.c_str());
+    Desktop("Wallpaper", "before");
+    for (const char* source : {"bmpsuite/g/pal8.bmp", "jpeg/testorig.jpg"}) {
+      const std::string name = std::string(source).substr(std::string(source).rfind('/') + 1);
+      ::CopyFileA(testing_support::TestDataPath(source).c_str(), (folder_ / name).c_str(), FALSE);
+    }
+    form_.FileLB.ApplyFilePath(folder_.Path());
+  }
+  ~SetWallpaperTest() override { ::SetFileAttributesA(target_.c_str(), FILE_ATTRIBUTE_NORMAL); }
+
+  void Click(const std::string& name) {
+    for (int i = 0; i < form_.FileLB.Count(); ++i)
+      if (form_.FileLB.Item(i) == name) form_.FileLB.SetItemIndex(i);
+    form_.FileLBClick();
+  }
+  static std::string Desktop(const char* name) {
+    return settings::RegistryStore(wallpaper::kDesktopKey).ReadString("", name, "<none>");
+  }
+  static void Desktop(const char* name, const char* text) {
+    settings::RegistryStore(wallpaper::kDesktopKey).WriteString("", name, text);
+  }
+
+  const std::string target_ = wallpaper::WallpaperFilePath();
+  testing_support::ScriptedMessageBoxes boxes_;
+  ScratchFolder folder_;
+  TFormMain form_;
+};
+
+TEST_F(SetWallpaperTest, WithoutASelectedPictureNothingHappensButTheBox) {
+  form_.SetBClick();
+  ASSERT_EQ(boxes_.shown.size(), 1u);
+  EXPECT_EQ(boxes_.shown[0].caption, "Error");
+  EXPECT_EQ(boxes_.shown[0].text, " No file selected! ");
+  EXPECT_FALSE(form_.Timer.Enabled());
+  EXPECT_EQ(Desktop("Wallpaper"), "before");
+}
+
+TEST_F(SetWallpaperTest, BitmapIsSavedFromThePreviewWithoutOptionsAsStyleMinusOne) {
+  Click("pal8.bmp");
+  const std::vector<std::uint8_t> expected = browse::BitmapFileBytes(form_.Slika);
+  form_.SetBClick();
+  EXPECT_TRUE(form_.Timer.Enabled());
+  EXPECT_EQ(form_.Timer.Interval(), 2000u);
+  form_.TimerTimer();
+  EXPECT_FALSE(form_.Timer.Enabled());
+  EXPECT_EQ(ReadFileBytes(target_), std::string(expected.begin(), expected.end()));
+  EXPECT_EQ(Desktop("Wallpaper"), target_);
+  EXPECT_EQ(Desktop("TileWallpaper"), "0");
+  EXPECT_EQ(Desktop("WallpaperStyle"), "-1");
+  EXPECT_EQ(Desktop("WallpaperOriginX"), "0");
+  EXPECT_EQ(Desktop("WallpaperOriginY"), "0");
+}
+
+TEST_F(SetWallpaperTest, JpegGoesThroughTheImagingComponentAndTheChosenStyleIsWritten) {
+  settings::TODialog options;
+  form_.ConnectDialogs(options);
+  for (int style : {0, 2}) {
+    options.DisplayCB.SetItemIndex(style);
+    Click("testorig.jpg");
+    form_.SetBClick();
+    form_.TimerTimer();
+    const std::string file = ReadFileBytes(target_);
+    const browse::ParsedBitmap bitmap =
+        browse::ParseBitmap({reinterpret_cast<const std::uint8_t*>(file.data()), file.size()});
+    EXPECT_EQ(bitmap.format.info.width, 227);
+    EXPECT_EQ(bitmap.format.info.bitCount, 24);
+    EXPECT_EQ(Desktop("TileWallpaper"), style == 0 ? "1" : "0");
+    EXPECT_EQ(Desktop("WallpaperStyle"), style == 0 ? "0" : "2");
+  }
+}
+
+TEST_F(SetWallpaperTest, ThePictureAskedForIsSetEvenWhenAnotherIsClickedMeanwhile) {
+  Click("testorig.jpg");
+  form_.SetBClick();
+  Click("pal8.bmp");
+  form_.TimerTimer();
+  const std::string file = ReadFileBytes(target_);
+  EXPECT_EQ(browse::ParseBitmap({reinterpret_cast<const std::uint8_t*>(file.data()), file.size()}).format.info.width,
+            227);
+}
+
+TEST_F(SetWallpaperTest, ASecondPressDoesNotRestartTheTimerAndOnlyOneSecondPhaseRuns) {
+  Click("pal8.bmp");
+  const unsigned long long start = ::GetTickCount64();
+  form_.SetBClick();
+  testing_support::PumpFor(700ms);
+  form_.SetBClick();
+  ASSERT_TRUE(testing_support::WaitUntil([&] { return testing_support::FileExists(target_); }, 5s));
+  EXPECT_LT(::GetTickCount64() - start, 2600u) << "the second press restarted the timer";
+  ::DeleteFileA(target_.c_str());
+  testing_support::PumpFor(2500ms);
+  EXPECT_FALSE(testing_support::FileExists(target_)) << "a second phase ran";
+}
+
+TEST_F(SetWallpaperTest, AnUnwritableTargetFailsAndNoDesktopValueIsWritten) {
+  testing_support::WriteFileBytes(target_, "old");
+  ::SetFileAttributesA(target_.c_str(), FILE_ATTRIBUTE_READONLY);
+  Click("pal8.bmp");
+  form_.SetBClick();
+  EXPECT_THROW(form_.TimerTimer(), ui::EFCreateError);
+  EXPECT_EQ(Desktop("Wallpaper"), "before");
+  EXPECT_EQ(ReadFileBytes(target_), "old");
+}
+
+}  // namespace
+}  // namespace windows

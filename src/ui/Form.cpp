@@ -166,9 +166,16 @@ int TForm::ShowModal() {
   return modalResult_;
 }
 
+void TForm::SetModalResult(int result) {
+  modalResult_ = result;
+  // Wakes the modal loop, which may be waiting for a message while another thread's sent
+  // message is handled.
+  if (result != mrNone) ::PostMessageA(Handle(), WM_NULL, 0, 0);
+}
+
 void TForm::Close() {
   if (modal_) {
-    modalResult_ = mrCancel;
+    SetModalResult(mrCancel);
     return;
   }
   if (OnClose) OnClose();

@@ -53,7 +53,8 @@ class TForm : public TWinControl {
   int ShowModal();
   bool Modal() const { return modal_; }
   int ModalResult() const { return modalResult_; }
-  void SetModalResult(int result) { modalResult_ = result; }
+  // Ends the modal loop with this result once the current message is handled.
+  void SetModalResult(int result);
   // The close request: runs OnClose; the main form then ends the application, others hide.
   void Close();
 

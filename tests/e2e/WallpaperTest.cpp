@@ -1,0 +1,143 @@
+// Vantoria.exe sets a wallpaper, driven through its windows as a user would.
+#include <gtest/gtest.h>
+
+#include "e2e/VantoriaProcess.h"
+#include <shlobj.h>
+
+#include "support/TestData.h"
+
+namespace e2e {
+namespace {
+
+using namespace std::chrono_literals;
+using testing_support::ScratchFolder;
+
+constexpr auto kStartDeadline = 30s;
+
+// 64 x 64 pixels in four quadrants: red, green / blue, white (top row first).
+std::string QuadrantBitmap() {
+  std::string file = {'B', 'M'};
+  auto put32 = [&](std::uint32_t v) {
+    for (int i = 0; i < 4; ++i) file += static_cast<char>(v >> (8 * i));
+  };
+  auto put16 = [&](std::uint32_t v) {
+    file += static_cast<char>(v);
+    file += static_cast<char>(v >> 8);
+  };
+  put32(54 + 64 * 64 * 3);
+  put32(0);
+  put32(54);
+  put32(40);
+  put32(64);
+  put32(static_cast<std::uint32_t>(-64));
+  put16(1);
+  put16(24);
+  for (int i = 0; i < 6; ++i) put32(0);
+  for (int y = 0; y < 64; ++y)
+    for (int x = 0; x < 64; ++x) {
+      const bool right = x >= 32, bottom = y >= 32;
+      const COLORREF c = !bottom ? (right ? RGB(0, 255, 0) : RGB(255, 0, 0)) : (right ? RGB(255, 255, 255) : RGB(0, 0, 255));
+      file += static_cast<char>(GetBValue(c));
+      file += static_cast<char>(GetGValue(c));
+      file += static_cast<char>(GetRValue(c));
+    }
+  return file;
+}
+
+HWND ChildOfClass(HWND parent, const char* className, int index = 0) {
+  HWND child = nullptr;
+  while ((child = ::FindWindowExA(parent, child, className, nullptr)))
+    if (index-- == 0) return child;
+  return nullptr;
+}
+
+// What a click on the button tells its window.
+void Press(HWND window, const char* caption) {
+  HWND button = ::FindWindowExA(window, nullptr, "Button", caption);
+  ::SendMessageA(window, WM_COMMAND, MAKEWPARAM(::GetDlgCtrlID(button), BN_CLICKED), reinterpret_cast<LPARAM>(button));
+}
+
+std::string DesktopValue(const char* name) {
+  char value[512] = {};
+  DWORD size = sizeof value;
+  ::RegGetValueA(HKEY_CURRENT_USER, "Control Panel\\Desktop", name, RRF_RT_REG_SZ, nullptr, value, &size);
+  return value;
+}
+
+// The picture lies on the user's desktop, where the picture list starts, under a name that
+// sorts first.
+class DesktopPicture {
+ public:
+  DesktopPicture() {
+    char desktop[MAX_PATH] = {};
+    ::SHGetFolderPathA(nullptr, CSIDL_DESKTOPDIRECTORY, nullptr, 0, desktop);
+    path_ = std::string(desktop) + "\\0000 quadrants.bmp";
+    testing_support::WriteFileBytes(path_, QuadrantBitmap());
+  }
+  ~DesktopPicture() { ::DeleteFileA(path_.c_str()); }
+
+ private:
+  std::string path_;
+};
+
+TEST(WallpaperTest, ChosenPictureBecomesTheTiledWallpaper) {
+  ScratchFolder program;
+  testing_support::WriteFileBytes(program / "Directory.drl", "");
+  DesktopPicture picture;
+  char windows[MAX_PATH] = {};
+  ::GetWindowsDirectoryA(windows, MAX_PATH);
+  const std::string target = std::string(windows) + "\\VAImage.bmp";
+  ::SetFileAttributesA(target.c_str(), FILE_ATTRIBUTE_NORMAL);
+  ::DeleteFileA(target.c_str());
+  ::RegSetKeyValueA(HKEY_CURRENT_USER, "Control Panel\\Desktop", "Wallpaper", REG_SZ, "", 1);
+
+  VantoriaProcess vantoria(program, "");
+  HWND main = vantoria.WaitForWindow("Vantoria v1.0", kStartDeadline);
+  ASSERT_NE(main, nullptr);
+
+  // Actions, Options from the keyboard (Alt+T, O): Display "Tile", OK.
+  ::SetForegroundWindow(main);
+  testing_support::PumpFor(300ms);
+  for (const auto& [key, up] : {std::pair{VK_MENU, false}, {'T', false}, {'T', true}, {VK_MENU, true}, {'O', false},
+                                {'O', true}}) {
+    INPUT input = {};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = static_cast<WORD>(key);
+    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+    ::SendInput(1, &input, sizeof input);
+    testing_support::PumpFor(100ms);
+  }
+  HWND options = vantoria.WaitForWindow("Options", 10s);
+  ASSERT_NE(options, nullptr);
+  ::SendMessageA(ChildOfClass(options, "ComboBox"), CB_SETCURSEL, 0, 0);
+  Press(options, "&OK");
+  ASSERT_TRUE(testing_support::WaitUntil([&] { return !::IsWindowVisible(options); }, 5s));
+
+  // Click the first picture of the list, then "Set as wallpaper".
+  HWND fileList = nullptr;
+  for (int i = 0; HWND list = ChildOfClass(main, "ListBox", i); ++i) {
+    RECT bounds;
+    ::GetWindowRect(list, &bounds);
+    POINT corner = {bounds.left, bounds.top};
+    ::ScreenToClient(main, &corner);
+    if (corner.x == 8) fileList = list;
+  }
+  ASSERT_NE(fileList, nullptr);
+  ::SendMessageA(fileList, LB_SETCURSEL, 0, 0);
+  ::SendMessageA(main, WM_COMMAND, MAKEWPARAM(0, LBN_SELCHANGE), reinterpret_cast<LPARAM>(fileList));
+  Press(main, " Set as wallpaper");
+
+  ASSERT_TRUE(testing_support::WaitUntil([&] { return DesktopValue("TileWallpaper") == "1" &&
+                                                      DesktopValue("Wallpaper") == target; }, 10s));
+  EXPECT_EQ(DesktopValue("WallpaperStyle"), "0");
+  // The preview's bitmap, saved in the bitmap layout: the same picture and rows.
+  const std::string saved = testing_support::ReadFileBytes(target);
+  const std::string source = QuadrantBitmap();
+  ASSERT_EQ(saved.size(), source.size());
+  EXPECT_EQ(saved.substr(54), source.substr(54));
+  ::PostMessageA(main, WM_CLOSE, 0, 0);
+  EXPECT_TRUE(vantoria.WaitForExit(10s).has_value());
+}
+
+}  // namespace
+}  // namespace e2e

@@ -84,14 +84,6 @@ struct MemoryDcTraits {
 };
 using MemoryDc = UniqueHandle<MemoryDcTraits>;
 
-struct WindowHandleTraits {
-  using Handle = HWND;
-  static Handle Invalid() { return nullptr; }
-  static bool IsValid(Handle h) { return h != nullptr; }
-  static void Close(Handle h) { ::DestroyWindow(h); }
-};
-using WindowHandle = UniqueHandle<WindowHandleTraits>;
-
 // Puts a GDI object into a DC for one scope and puts the previous one back.
 class SelectedObject {
  public:

@@ -8,6 +8,19 @@
 #include "ui/Format.h"
 
 namespace ui {
+namespace {
+
+void WriteAll(HANDLE file, std::span<const std::uint8_t> bytes) {
+  while (!bytes.empty()) {
+    const DWORD chunk = static_cast<DWORD>(std::min<size_t>(bytes.size(), 1u << 30));
+    DWORD written = 0;
+    if (!::WriteFile(file, bytes.data(), chunk, &written, nullptr) || written == 0)
+      throw EWriteError("Stream write error");
+    bytes = bytes.subspan(written);
+  }
+}
+
+}  // namespace
 
 std::vector<std::uint8_t> ReadWholeFile(const std::string& path) {
   FileHandle file(::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
@@ -33,15 +46,7 @@ OutputFile::OutputFile(const std::string& path)
   if (!file_) throw EFCreateError(Format("Cannot create file %s", path.c_str()));
 }
 
-void OutputFile::Write(std::span<const std::uint8_t> bytes) {
-  while (!bytes.empty()) {
-    const DWORD chunk = static_cast<DWORD>(std::min<size_t>(bytes.size(), 1u << 30));
-    DWORD written = 0;
-    if (!::WriteFile(file_.Get(), bytes.data(), chunk, &written, nullptr) || written == 0)
-      throw EWriteError("Stream write error");
-    bytes = bytes.subspan(written);
-  }
-}
+void OutputFile::Write(std::span<const std::uint8_t> bytes) { WriteAll(file_.Get(), bytes); }
 
 
 ReplacementFile::ReplacementFile(const std::string& path) : path_(path), replacement_(path + ".new") {
@@ -74,15 +79,7 @@ void ReplacementFile::WriteAt(std::uint64_t offset, std::span<const std::uint8_t
   Write(bytes);
 }
 
-void ReplacementFile::Write(std::span<const std::uint8_t> bytes) {
-  while (!bytes.empty()) {
-    const DWORD chunk = static_cast<DWORD>(std::min<size_t>(bytes.size(), 1u << 30));
-    DWORD written = 0;
-    if (!::WriteFile(file_.Get(), bytes.data(), chunk, &written, nullptr) || written == 0)
-      throw EWriteError("Stream write error");
-    bytes = bytes.subspan(written);
-  }
-}
+void ReplacementFile::Write(std::span<const std::uint8_t> bytes) { WriteAll(file_.Get(), bytes); }
 
 void ReplacementFile::Commit() {
   file_.Reset();

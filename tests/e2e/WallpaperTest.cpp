@@ -4,6 +4,7 @@
 #include "e2e/VantoriaProcess.h"
 #include <shlobj.h>
 
+#include "support/ScreenCapture.h"
 #include "support/TestData.h"
 
 namespace e2e {
@@ -15,6 +16,11 @@ using testing_support::ScratchFolder;
 constexpr auto kStartDeadline = 30s;
 
 // 64 x 64 pixels in four quadrants: red, green / blue, white (top row first).
+COLORREF QuadrantColour(int x, int y) {
+  const bool right = x % 64 >= 32, bottom = y % 64 >= 32;
+  return !bottom ? (right ? RGB(0, 255, 0) : RGB(255, 0, 0)) : (right ? RGB(255, 255, 255) : RGB(0, 0, 255));
+}
+
 std::string QuadrantBitmap() {
   std::string file = {'B', 'M'};
   auto put32 = [&](std::uint32_t v) {
@@ -29,19 +35,28 @@ std::string QuadrantBitmap() {
   put32(54);
   put32(40);
   put32(64);
-  put32(static_cast<std::uint32_t>(-64));
+  put32(64);  // bottom-up: the desktop of Wine draws top-down wallpapers black
   put16(1);
   put16(24);
   for (int i = 0; i < 6; ++i) put32(0);
-  for (int y = 0; y < 64; ++y)
+  for (int y = 63; y >= 0; --y)
     for (int x = 0; x < 64; ++x) {
-      const bool right = x >= 32, bottom = y >= 32;
-      const COLORREF c = !bottom ? (right ? RGB(0, 255, 0) : RGB(255, 0, 0)) : (right ? RGB(255, 255, 255) : RGB(0, 0, 255));
+      const COLORREF c = QuadrantColour(x, y);
       file += static_cast<char>(GetBValue(c));
       file += static_cast<char>(GetGValue(c));
       file += static_cast<char>(GetRValue(c));
     }
   return file;
+}
+
+// Every quadrant's middle on the screen, outside `covered`, shows the picture tiled from the
+// screen's top-left corner.
+bool ScreenShowsQuadrantsTiled(const RECT& covered) {
+  const testing_support::ScreenCapture screen;
+  for (int y = 16; y < screen.Height(); y += 32)
+    for (int x = 16; x < screen.Width(); x += 32)
+      if (!::PtInRect(&covered, POINT{x, y}) && screen.At(x, y) != QuadrantColour(x, y)) return false;
+  return true;
 }
 
 HWND ChildOfClass(HWND parent, const char* className, int index = 0) {
@@ -74,7 +89,12 @@ class DesktopPicture {
     path_ = std::string(desktop) + "\\0000 quadrants.bmp";
     testing_support::WriteFileBytes(path_, QuadrantBitmap());
   }
-  ~DesktopPicture() { ::DeleteFileA(path_.c_str()); }
+  // Leaves the prefix's desktop plain for the tests after this one.
+  ~DesktopPicture() {
+    ::DeleteFileA(path_.c_str());
+    ::RegSetKeyValueA(HKEY_CURRENT_USER, "Control Panel\\Desktop", "Wallpaper", REG_SZ, "", 1);
+    ::SystemParametersInfoA(SPI_SETDESKWALLPAPER, 0, const_cast<char*>(""), SPIF_SENDWININICHANGE);
+  }
 
  private:
   std::string path_;
@@ -135,6 +155,9 @@ TEST(WallpaperTest, ChosenPictureBecomesTheTiledWallpaper) {
   const std::string source = QuadrantBitmap();
   ASSERT_EQ(saved.size(), source.size());
   EXPECT_EQ(saved.substr(54), source.substr(54));
+  RECT mainBounds;
+  ::GetWindowRect(main, &mainBounds);
+  EXPECT_TRUE(testing_support::WaitUntil([&] { return ScreenShowsQuadrantsTiled(mainBounds); }, 10s));
   ::PostMessageA(main, WM_CLOSE, 0, 0);
   EXPECT_TRUE(vantoria.WaitForExit(10s).has_value());
 }

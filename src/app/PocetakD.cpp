@@ -1,6 +1,7 @@
 #include "app/PocetakD.h"
 
-#include "app/RunMode.h"
+#include "browse/JpegPicture.h"
+#include "ui/Resources.h"
 #include "windows/MainForm.h"
 
 namespace app {
@@ -18,16 +19,37 @@ ui::TFormSpec SplashSpec() {
   return layout;
 }
 
+std::unique_ptr<ui::TGraphic> SplashPicture() {
+  auto picture = std::make_unique<browse::TJPEGImage>();
+  picture->LoadFromBytes(ui::ResourceBytes("SPLASH"));
+  return picture;
+}
+
 }  // namespace
 
-TPocetakDialog::TPocetakDialog(windows::TFormMain& mainForm) : TForm(SplashSpec()), mainForm_(mainForm) {
+// The picture is wider than the window: shrunk to the image's width, it starts 8 pixels left of
+// the window's edge.
+TPocetakDialog::TPocetakDialog(windows::TFormMain& mainForm, bool startupRun)
+    : TForm(SplashSpec()),
+      Slika("Slika", *this, RECT{-8, 0, -8 + 465, 233}, {.stretch = false, .proportional = true, .center = false},
+            false),
+      mainForm_(mainForm),
+      startupRun_(startupRun) {
   SetCursor(::LoadCursorA(nullptr, IDC_WAIT));
+  Slika.SetPicture(SplashPicture());
   Timer.OnTimer = [this] { TimerTimer(); };
 }
 
 void TPocetakDialog::TimerTimer() {
   Timer.SetEnabled(false);
-  if (!IsStartupRun() || Timer.Interval() != kFirstInterval) {
+  if (!startupRun_ || Timer.Interval() != kFirstInterval) {
+    // A slow rotation may leave the wallpaper's second phase for after this tick; the run must
+    // not end before it.
+    if (startupRun_ && mainForm_.WallpaperPending()) {
+      Timer.SetInterval(kWallpaperWaitInterval);
+      Timer.SetEnabled(true);
+      return;
+    }
     Close();
     return;
   }

@@ -1,8 +1,10 @@
 // The splash window. Its timer times the run: an interactive run closes it after 3000 ms; a
-// start-up run re-arms it for 2500 ms, runs the start-up rotation, and closes it at the next tick.
+// start-up run re-arms it for 2500 ms, runs the start-up rotation, and closes it at the next tick,
+// or, when the wallpaper is still to be written then, as soon as it is.
 #pragma once
 
 #include "ui/Form.h"
+#include "ui/Image.h"
 #include "ui/Timer.h"
 
 namespace windows {
@@ -15,15 +17,20 @@ class TPocetakDialog : public ui::TForm {
  public:
   static constexpr unsigned kFirstInterval = 3000;
   static constexpr unsigned kSecondInterval = 2500;
+  // How often a start-up run looks again whether its wallpaper has been written.
+  static constexpr unsigned kWallpaperWaitInterval = 100;
 
-  explicit TPocetakDialog(windows::TFormMain& mainForm);
+  // `startupRun`: the program was started with "/s".
+  TPocetakDialog(windows::TFormMain& mainForm, bool startupRun);
 
+  ui::TImage Slika;
   ui::TTimer Timer{kFirstInterval};
 
   void TimerTimer();
 
  private:
   windows::TFormMain& mainForm_;
+  bool startupRun_;
 };
 
 }  // namespace app

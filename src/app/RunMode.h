@@ -1,5 +1,4 @@
-// The run mode: a start-up run when argument 1 is exactly "/s". Not stored: each place that
-// needs it asks again.
+// The run mode: a start-up run when argument 1 is exactly "/s".
 #pragma once
 
 #include <string_view>

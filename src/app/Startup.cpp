@@ -21,7 +21,7 @@ int RunVantoria() {
   TPocetakDialog* splash = nullptr;
   try {
     auto& mainForm = application.CreateForm<windows::TFormMain>();
-    splash = &application.CreateForm<TPocetakDialog>(mainForm);
+    splash = &application.CreateForm<TPocetakDialog>(mainForm, IsStartupRun());
     application.CreateForm<windows::TAboutDialog>();
     mainForm.ConnectDialogs(application.CreateForm<settings::TODialog>());
   } catch (const std::exception& error) {

@@ -174,6 +174,4 @@ void TFormMain::TimerTimer() {
   wallpaper::ApplyWallpaper(targetPath_, static_cast<std::int8_t>(selection));
 }
 
-void TFormMain::StartupRotation() {}
-
 }  // namespace windows

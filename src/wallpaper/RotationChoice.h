@@ -1,0 +1,23 @@
+// Which folder and picture the start-up rotation uses, and where the next run starts.
+//
+// In order, the pictures 0 ... m - 2 of a folder are used in turn; when the stored picture index
+// reaches m - 1, picture 0 is used once more and the folder moves on, so the next folder starts
+// at its picture 1. Stored counters depend on this rule, so it stays as it is.
+#pragma once
+
+namespace wallpaper {
+
+// The folder to use: the stored one, or the first when it is past the end of the list or was
+// stored negative (a value edited by hand would otherwise stop every later run).
+int RotationFolder(int storedFolder, int folderCount);
+
+struct RotationChoice {
+  int picture;  // index in the folder's picture list
+  int folder;   // the folder for the next run; may be one past the last
+};
+
+// `picture` is the stored index, or the random draw; a negative stored index starts the folder
+// from its first picture.
+RotationChoice ChooseRotationPicture(int picture, int folder, int pictureCount);
+
+}  // namespace wallpaper

@@ -1,0 +1,111 @@
+#include "app/PocetakD.h"
+
+#include <gtest/gtest.h>
+
+#include "support/ScreenCapture.h"
+#include "support/Waiting.h"
+#include "ui/Canvas.h"
+#include "windows/MainForm.h"
+
+namespace app {
+namespace {
+
+using namespace std::chrono_literals;
+
+class SplashTest : public ::testing::Test {
+ protected:
+  windows::TFormMain mainForm_;
+};
+
+TEST_F(SplashTest, BorderlessWindowCentredOnTheDesktopWithThePictureShrunkToTheImage) {
+  TPocetakDialog splash(mainForm_, false);
+  splash.Show();
+  RECT window;
+  ::GetWindowRect(splash.Handle(), &window);
+  const int left = (::GetSystemMetrics(SM_CXVIRTUALSCREEN) - 457) / 2;
+  const int top = (::GetSystemMetrics(SM_CYVIRTUALSCREEN) - 233) / 2;
+  EXPECT_EQ(window.left, left);
+  EXPECT_EQ(window.top, top);
+  EXPECT_EQ(window.right - window.left, 457);
+  EXPECT_EQ(window.bottom - window.top, 233);
+  EXPECT_EQ(::GetWindowLongA(splash.Handle(), GWL_STYLE) & (WS_POPUP | WS_CAPTION | WS_THICKFRAME), WS_POPUP);
+
+  EXPECT_EQ(splash.Slika.Left(), -8);
+  EXPECT_EQ(splash.Slika.Width(), 465);
+  EXPECT_EQ(splash.Slika.Height(), 233);
+  ASSERT_NE(splash.Slika.Picture(), nullptr);
+  EXPECT_EQ(splash.Slika.Picture()->Width(), 566);
+  EXPECT_EQ(splash.Slika.Picture()->Height(), 283);
+  const RECT drawn = splash.Slika.PictureRect();
+  EXPECT_EQ(drawn.left, 0);
+  EXPECT_EQ(drawn.top, 0);
+  EXPECT_EQ(drawn.right, 465);
+  EXPECT_EQ(drawn.bottom, 232);
+}
+
+TEST_F(SplashTest, ScreenShowsThePictureFromItsNinthColumnAndTheFaceColourBelowIt) {
+  TPocetakDialog splash(mainForm_, false);
+  splash.Show();
+  ui::TBitmapCanvas picture(465, 233);
+  splash.Slika.DrawPicture(picture);
+  ASSERT_TRUE(testing_support::WaitUntil([&] { return ::GetUpdateRect(splash.Slika.Handle(), nullptr, FALSE) == FALSE; }, 5s));
+  testing_support::PumpFor(200ms);
+
+  RECT window;
+  ::GetWindowRect(splash.Handle(), &window);
+  const testing_support::ScreenCapture screen;
+  const COLORREF face = ::GetSysColor(COLOR_BTNFACE);
+  ASSERT_NE(picture.Pixel(8, 116), face) << "the picture was drawn";
+  for (int y : {0, 50, 116, 200, 231})
+    for (int x : {0, 1, 100, 448})
+      EXPECT_EQ(screen.At(window.left + x, window.top + y), picture.Pixel(x + 8, y)) << x << ", " << y;
+  for (int x : {0, 200, 456}) EXPECT_EQ(screen.At(window.left + x, window.top + 232), face) << x;
+}
+
+TEST_F(SplashTest, PointerIsTheHourglassOverThePicture) {
+  TPocetakDialog splash(mainForm_, false);
+  splash.Show();
+  ::SendMessageA(splash.Slika.Handle(), WM_SETCURSOR, reinterpret_cast<WPARAM>(splash.Slika.Handle()),
+                 MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+  EXPECT_EQ(::GetCursor(), ::LoadCursorA(nullptr, IDC_WAIT));
+}
+
+TEST_F(SplashTest, InteractiveRunClosesAtTheFirstTick) {
+  TPocetakDialog splash(mainForm_, false);
+  splash.Show();
+  splash.TimerTimer();
+  EXPECT_FALSE(splash.Visible());
+  EXPECT_FALSE(splash.Timer.Enabled());
+}
+
+// The first tick of a start-up run has come: the timer was re-armed for its second tick.
+void AfterFirstStartupTick(TPocetakDialog& splash) {
+  splash.Timer.SetInterval(TPocetakDialog::kSecondInterval);
+  splash.Show();
+}
+
+TEST_F(SplashTest, StartupRunClosesAtTheSecondTickWhenNoWallpaperIsPending) {
+  TPocetakDialog splash(mainForm_, true);
+  AfterFirstStartupTick(splash);
+  splash.TimerTimer();
+  EXPECT_FALSE(splash.Visible());
+}
+
+TEST_F(SplashTest, StartupRunClosesOnlyAfterThePendingWallpaperIsWritten) {
+  TPocetakDialog splash(mainForm_, true);
+  AfterFirstStartupTick(splash);
+  bool written = false;
+  mainForm_.Timer.OnTimer = [&] {
+    mainForm_.Timer.SetEnabled(false);
+    written = true;
+  };
+  mainForm_.Timer.SetEnabled(true);  // a slow rotation armed it late
+
+  splash.TimerTimer();
+  EXPECT_TRUE(splash.Visible());
+  ASSERT_TRUE(testing_support::WaitUntil([&] { return !splash.Visible(); }, 5s));
+  EXPECT_TRUE(written);
+}
+
+}  // namespace
+}  // namespace app

@@ -1,4 +1,4 @@
-// Vantoria.exe's two run modes, run as a separate process.
+// Vantoria.exe run without "/s": the splash, then the main window until it is closed.
 #include <gtest/gtest.h>
 
 #include "e2e/VantoriaProcess.h"
@@ -18,26 +18,6 @@ struct ProgramFolder {
   ProgramFolder() { testing_support::WriteFileBytes(folder / "Directory.drl", ""); }
   ScratchFolder folder;
 };
-
-TEST(RunModeTest, StartupRunShowsTheSplashAndEndsByItselfAfterTheSecondTick) {
-  ProgramFolder program;
-  VantoriaProcess vantoria(program.folder, "/s");
-  HWND splash = vantoria.WaitForWindow("PocetakDialog", kStartDeadline);
-  ASSERT_NE(splash, nullptr);
-  const auto splashShownAt = vantoria.Elapsed();
-  RECT bounds;
-  ::GetWindowRect(splash, &bounds);
-  EXPECT_EQ(bounds.right - bounds.left, 457);
-  EXPECT_EQ(bounds.bottom - bounds.top, 233);
-  EXPECT_EQ(bounds.left, std::max(0, (::GetSystemMetrics(SM_CXVIRTUALSCREEN) - 457) / 2));
-
-  const auto exitCode = vantoria.WaitForExit(20s);
-  ASSERT_TRUE(exitCode.has_value()) << "the start-up run did not end";
-  EXPECT_EQ(*exitCode, 0u);
-  // The splash is seen a little after its timer started.
-  EXPECT_GE(vantoria.Elapsed() - splashShownAt, 5400u);
-  EXPECT_LT(vantoria.Elapsed() - splashShownAt, 15000u);
-}
 
 class InteractiveRunTest : public ::testing::TestWithParam<const char*> {};
 

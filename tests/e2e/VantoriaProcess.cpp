@@ -65,6 +65,8 @@ std::optional<testing_support::MessageBoxContent> VantoriaProcess::AnswerMessage
                                                                                     Milliseconds timeout) {
   auto box = WaitForMessageBox(timeout);
   if (box && !testing_support::PressButton(box->window, buttonText)) return std::nullopt;
+  // Gone before the caller looks for the next one.
+  if (box) testing_support::WaitUntil([&] { return !::IsWindowVisible(box->window); }, timeout);
   return box;
 }
 

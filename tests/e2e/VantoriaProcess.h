@@ -35,7 +35,8 @@ class VantoriaProcess {
   // The process's visible top-level window with this caption, or null after the deadline.
   HWND WaitForWindow(const std::string& caption, Milliseconds timeout);
   std::optional<testing_support::MessageBoxContent> WaitForMessageBox(Milliseconds timeout);
-  // Waits for a message box, presses its button `buttonText` and returns what it said.
+  // Waits for a message box, presses its button `buttonText`, waits until it is gone and returns
+  // what it said.
   std::optional<testing_support::MessageBoxContent> AnswerMessageBox(const std::string& buttonText,
                                                                      Milliseconds timeout);
   // The exit code, or nothing when the process still runs after the deadline.

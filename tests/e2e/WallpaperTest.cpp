@@ -1,6 +1,7 @@
 // Vantoria.exe sets a wallpaper, driven through its windows as a user would.
 #include <gtest/gtest.h>
 
+#include "e2e/DesktopState.h"
 #include "e2e/VantoriaProcess.h"
 #include <shlobj.h>
 
@@ -72,13 +73,6 @@ void Press(HWND window, const char* caption) {
   ::SendMessageA(window, WM_COMMAND, MAKEWPARAM(::GetDlgCtrlID(button), BN_CLICKED), reinterpret_cast<LPARAM>(button));
 }
 
-std::string DesktopValue(const char* name) {
-  char value[512] = {};
-  DWORD size = sizeof value;
-  ::RegGetValueA(HKEY_CURRENT_USER, "Control Panel\\Desktop", name, RRF_RT_REG_SZ, nullptr, value, &size);
-  return value;
-}
-
 // The picture lies on the user's desktop, where the picture list starts, under a name that
 // sorts first.
 class DesktopPicture {
@@ -89,12 +83,7 @@ class DesktopPicture {
     path_ = std::string(desktop) + "\\0000 quadrants.bmp";
     testing_support::WriteFileBytes(path_, QuadrantBitmap());
   }
-  // Leaves the prefix's desktop plain for the tests after this one.
-  ~DesktopPicture() {
-    ::DeleteFileA(path_.c_str());
-    ::RegSetKeyValueA(HKEY_CURRENT_USER, "Control Panel\\Desktop", "Wallpaper", REG_SZ, "", 1);
-    ::SystemParametersInfoA(SPI_SETDESKWALLPAPER, 0, const_cast<char*>(""), SPIF_SENDWININICHANGE);
-  }
+  ~DesktopPicture() { ::DeleteFileA(path_.c_str()); }
 
  private:
   std::string path_;
@@ -103,13 +92,9 @@ class DesktopPicture {
 TEST(WallpaperTest, ChosenPictureBecomesTheTiledWallpaper) {
   ScratchFolder program;
   testing_support::WriteFileBytes(program / "Directory.drl", "");
+  CleanWallpaperState clean;
   DesktopPicture picture;
-  char windows[MAX_PATH] = {};
-  ::GetWindowsDirectoryA(windows, MAX_PATH);
-  const std::string target = std::string(windows) + "\\VAImage.bmp";
-  ::SetFileAttributesA(target.c_str(), FILE_ATTRIBUTE_NORMAL);
-  ::DeleteFileA(target.c_str());
-  ::RegSetKeyValueA(HKEY_CURRENT_USER, "Control Panel\\Desktop", "Wallpaper", REG_SZ, "", 1);
+  const std::string target = WallpaperFile();
 
   VantoriaProcess vantoria(program, "");
   HWND main = vantoria.WaitForWindow("Vantoria v1.0", kStartDeadline);

@@ -1,0 +1,29 @@
+// The wallpaper state that Vantoria.exe changes, for end-to-end tests: the desktop values, the
+// converted wallpaper file and the program's own settings. A test starts and ends with none.
+#pragma once
+
+#include <string>
+
+namespace e2e {
+
+// "VAImage.bmp" in the Windows directory.
+std::string WallpaperFile();
+// A text value of the current user's desktop key; empty when missing.
+std::string DesktopValue(const char* name);
+// A value of the program's settings section, or "<none>".
+std::string SettingsValue(const char* name);
+void SetSettingsValue(const char* name, const std::string& text);
+
+class CleanWallpaperState {
+ public:
+  CleanWallpaperState() { Clear(); }
+  ~CleanWallpaperState() { Clear(); }
+  CleanWallpaperState(const CleanWallpaperState&) = delete;
+  CleanWallpaperState& operator=(const CleanWallpaperState&) = delete;
+
+ private:
+  // No wallpaper file, a plain desktop, no program settings.
+  static void Clear();
+};
+
+}  // namespace e2e

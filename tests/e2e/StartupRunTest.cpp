@@ -1,0 +1,199 @@
+// Vantoria.exe /s as it runs at log-on: the splash, the next (or a random) picture of the
+// selected folders, the counters, and the wallpaper; then it ends by itself.
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "browse/BitmapFileBuilder.h"
+#include "e2e/DesktopState.h"
+#include "e2e/VantoriaProcess.h"
+
+namespace e2e {
+namespace {
+
+using namespace std::chrono_literals;
+using testing_support::ScratchFolder;
+
+constexpr auto kStartDeadline = 30s;
+constexpr auto kRunDeadline = 30s;
+
+// A folder of three 24-bit pictures told apart by their widths: base, base + 1, base + 2.
+class PictureFolder {
+ public:
+  explicit PictureFolder(int baseWidth) {
+    for (int i = 0; i < 3; ++i) {
+      const std::vector<std::uint8_t> file = testing_support::BuildBitmapFile({.width = baseWidth + i, .height = 4});
+      files_.emplace_back(file.begin(), file.end());
+      testing_support::WriteFileBytes(Picture(i), files_.back());
+    }
+  }
+  std::string Path() const { return folder_.Path(); }
+  std::string Picture(int index) const { return folder_ / ("picture " + std::to_string(index + 1) + ".bmp"); }
+  const std::string& File(int index) const { return files_.at(index); }
+
+ private:
+  ScratchFolder folder_;
+  std::vector<std::string> files_;
+};
+
+class StartupRunTest : public ::testing::Test {
+ protected:
+  void ListFolders(const std::vector<std::string>& folders) {
+    std::string text;
+    for (const std::string& folder : folders) text += folder + "\r\n";
+    testing_support::WriteFileBytes(program_ / "Directory.drl", text);
+  }
+
+  // Runs Vantoria.exe /s to its end, answering no box.
+  void RunToTheEnd() {
+    VantoriaProcess vantoria(program_, "/s");
+    ASSERT_NE(vantoria.WaitForWindow("PocetakDialog", kStartDeadline), nullptr);
+    const auto splashShownAt = vantoria.Elapsed();
+    ASSERT_TRUE(vantoria.WaitForExit(kRunDeadline).has_value()) << "the start-up run did not end";
+    EXPECT_GE(vantoria.Elapsed() - splashShownAt, 5400u) << "the splash must stay up for both of its ticks";
+    EXPECT_LT(vantoria.Elapsed() - splashShownAt, 15000u);
+  }
+
+  // The wallpaper file holds exactly the picture's rows, and the desktop points at it.
+  void ExpectWallpaper(const std::string& picture) {
+    const std::string saved = testing_support::ReadFileBytes(WallpaperFile());
+    ASSERT_EQ(saved.size(), picture.size());
+    EXPECT_EQ(saved.substr(18, 4), picture.substr(18, 4)) << "width";
+    EXPECT_EQ(saved.substr(54), picture.substr(54)) << "pixels";
+    EXPECT_EQ(DesktopValue("Wallpaper"), WallpaperFile());
+    // The options dialog is not opened in a start-up run: no style is chosen.
+    EXPECT_EQ(DesktopValue("TileWallpaper"), "0");
+    EXPECT_EQ(DesktopValue("WallpaperStyle"), "-1");
+  }
+
+  void ExpectCounters(const char* file, const char* folder) {
+    EXPECT_EQ(SettingsValue("File"), file);
+    EXPECT_EQ(SettingsValue("Folder"), folder);
+  }
+
+  static std::string Today() {
+    char text[80] = {};
+    ::GetDateFormatA(LOCALE_USER_DEFAULT, DATE_SHORTDATE, nullptr, nullptr, text, sizeof text);
+    return text;
+  }
+
+  CleanWallpaperState clean_;
+  ScratchFolder program_;
+};
+
+TEST_F(StartupRunTest, InOrderRunsUseTheFirstPicturesOfEachFolderInTurnAndKeepTheCounters) {
+  PictureFolder first(10), second(20);
+  ListFolders({first.Path(), second.Path()});
+  SetSettingsValue("Date", "untouched");
+
+  RunToTheEnd();
+  ExpectWallpaper(first.File(0));
+  ExpectCounters("1", "0");
+
+  RunToTheEnd();
+  ExpectWallpaper(first.File(1));
+  ExpectCounters("2", "0");
+
+  // The last picture is never used: the first comes again and the next folder is due.
+  RunToTheEnd();
+  ExpectWallpaper(first.File(0));
+  ExpectCounters("1", "1");
+
+  RunToTheEnd();
+  ExpectWallpaper(second.File(1));
+  ExpectCounters("2", "1");
+  EXPECT_EQ(SettingsValue("Date"), "untouched") << "once a day is off: the date is not kept";
+}
+
+TEST_F(StartupRunTest, OnceADayChangesOnlyWhenTheStoredDateIsNotToday) {
+  PictureFolder pictures(10);
+  ListFolders({pictures.Path()});
+  SetSettingsValue("ChangeWP", "1");
+  SetSettingsValue("Date", Today());
+  SetSettingsValue("File", "1");
+
+  RunToTheEnd();
+  EXPECT_FALSE(testing_support::FileExists(WallpaperFile()));
+  EXPECT_EQ(DesktopValue("Wallpaper"), "");
+  ExpectCounters("1", "<none>");
+
+  SetSettingsValue("Date", "00");
+  RunToTheEnd();
+  ExpectWallpaper(pictures.File(1));
+  EXPECT_EQ(SettingsValue("Date"), Today());
+}
+
+TEST_F(StartupRunTest, RandomOrderStaysWithinTheFolderOverManyRuns) {
+  PictureFolder pictures(10);
+  ListFolders({pictures.Path()});
+  SetSettingsValue("RndFile", "1");
+  for (int run = 0; run < 5; ++run) {
+    RunToTheEnd();
+    const std::string saved = testing_support::ReadFileBytes(WallpaperFile());
+    // A draw of the last picture uses the first one and moves on to the next (wrapped) folder.
+    EXPECT_TRUE(saved.substr(54) == pictures.File(0).substr(54) || saved.substr(54) == pictures.File(1).substr(54))
+        << "run " << run;
+    EXPECT_TRUE(SettingsValue("File") == "1" || SettingsValue("File") == "2") << SettingsValue("File");
+    EXPECT_TRUE(SettingsValue("Folder") == "0" || SettingsValue("Folder") == "1") << SettingsValue("Folder");
+  }
+}
+
+TEST_F(StartupRunTest, EmptyListShowsTheListErrorWritesNothingAndStillEnds) {
+  ListFolders({});
+  VantoriaProcess vantoria(program_, "/s");
+  const auto box = vantoria.AnswerMessageBox("OK", kStartDeadline);
+  ASSERT_TRUE(box.has_value());
+  EXPECT_EQ(box->text, "List index out of bounds (-1)");
+  ASSERT_TRUE(vantoria.WaitForExit(kRunDeadline).has_value());
+  ExpectCounters("<none>", "<none>");
+  EXPECT_FALSE(testing_support::FileExists(WallpaperFile()));
+}
+
+TEST_F(StartupRunTest, MissingListFileIsReportedBeforeTheSplashAndTheRunGoesOn) {
+  VantoriaProcess vantoria(program_, "/s");
+  const auto first = vantoria.WaitForMessageBox(kStartDeadline);
+  ASSERT_TRUE(first.has_value());
+  EXPECT_EQ(first->text, "File \"Directory.drl\" not found. Cannot load Selected direcotories list!");
+  EXPECT_EQ(testing_support::FindVisibleWindow(vantoria.Id(), "PocetakDialog"), nullptr);
+  ASSERT_TRUE(testing_support::PressButton(first->window, "OK"));
+
+  ASSERT_NE(vantoria.WaitForWindow("PocetakDialog", 10s), nullptr);
+  // The rotation reloads the list (the same box again) and finds it empty.
+  std::vector<std::string> later;
+  while (auto box = vantoria.AnswerMessageBox("OK", 10s)) later.push_back(box->text);
+  EXPECT_EQ(later, (std::vector<std::string>{"File \"Directory.drl\" not found. Cannot load Selected direcotories list!",
+                                             "List index out of bounds (-1)"}));
+  ASSERT_TRUE(vantoria.WaitForExit(kRunDeadline).has_value());
+  ExpectCounters("<none>", "<none>");
+}
+
+TEST_F(StartupRunTest, FolderWithoutPicturesMovesOnAfterTheNoFileBox) {
+  ScratchFolder empty;
+  PictureFolder pictures(10);
+  ListFolders({empty.Path(), pictures.Path()});
+  VantoriaProcess vantoria(program_, "/s");
+  const auto box = vantoria.AnswerMessageBox("OK", kStartDeadline);
+  ASSERT_TRUE(box.has_value());
+  EXPECT_EQ(box->text, " No file selected! ");
+  ASSERT_TRUE(vantoria.WaitForExit(kRunDeadline).has_value());
+  ExpectCounters("1", "1");
+  EXPECT_FALSE(testing_support::FileExists(WallpaperFile()));
+}
+
+TEST_F(StartupRunTest, PictureThatCannotBeOpenedWritesNothingSoTheNextRunTriesItAgain) {
+  PictureFolder pictures(10);
+  ListFolders({pictures.Path()});
+  HANDLE locked = ::CreateFileA(pictures.Picture(0).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(locked, INVALID_HANDLE_VALUE);
+  VantoriaProcess vantoria(program_, "/s");
+  const auto box = vantoria.AnswerMessageBox("OK", kStartDeadline);
+  ::CloseHandle(locked);
+  ASSERT_TRUE(box.has_value());
+  EXPECT_EQ(box->text.rfind("Cannot open file ", 0), 0u) << box->text;
+  ASSERT_TRUE(vantoria.WaitForExit(kRunDeadline).has_value());
+  ExpectCounters("<none>", "<none>");
+  EXPECT_FALSE(testing_support::FileExists(WallpaperFile()));
+}
+
+}  // namespace
+}  // namespace e2e

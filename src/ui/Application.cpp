@@ -9,6 +9,7 @@
 #include "ui/Exceptions.h"
 #include "ui/Form.h"
 #include "ui/MessageBoxes.h"
+#include "ui/PointerTracker.h"
 
 namespace ui {
 namespace {
@@ -103,7 +104,7 @@ bool TApplication::ProcessMessage(MSG& message) {
 void TApplication::HandleMessage() {
   MSG message;
   if (!ProcessMessage(message)) {
-    Idle();
+    DoIdle();
     ::WaitMessage();
   }
 }
@@ -114,14 +115,18 @@ void TApplication::ProcessMessages() {
   }
 }
 
-void TApplication::Idle() {
-  for (auto& handler : IdleHandlers) {
-    try {
-      handler();
-    } catch (...) {
-      HandleException(std::current_exception());
-    }
+void TApplication::DoIdle() {
+  try {
+    if (!pointerTracker_) pointerTracker_ = std::make_unique<TPointerTracker>();
+    pointerTracker_->Track();
+  } catch (...) {
+    HandleException(std::current_exception());
   }
+}
+
+const TPointerTracker& TApplication::PointerTracker() {
+  if (!pointerTracker_) pointerTracker_ = std::make_unique<TPointerTracker>();
+  return *pointerTracker_;
 }
 
 void TApplication::Terminate() { ::PostQuitMessage(0); }

@@ -5,7 +5,6 @@
 #include <windows.h>
 
 #include <exception>
-#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -13,6 +12,7 @@
 namespace ui {
 
 class TForm;
+class TPointerTracker;
 
 class TApplication {
  public:
@@ -51,8 +51,9 @@ class TApplication {
   void Terminate();
   bool Terminated() const { return terminated_; }
 
-  // Work done each time the message queue runs empty.
-  std::vector<std::function<void()>> IdleHandlers;
+  // The work done each time the message queue runs empty: pointer enter and leave, hints.
+  void DoIdle();
+  const TPointerTracker& PointerTracker();
 
   // Shows the error box for an error no handler caught; a silent abort shows nothing.
   void HandleException(std::exception_ptr error);
@@ -60,7 +61,6 @@ class TApplication {
  private:
   void Adopt(std::unique_ptr<TForm> form);
   bool ProcessMessage(MSG& message);
-  void Idle();
 
   std::string title_;
   std::string helpFile_;
@@ -68,6 +68,7 @@ class TApplication {
   std::vector<std::unique_ptr<TForm>> forms_;
   TForm* mainForm_ = nullptr;
   bool terminated_ = false;
+  std::unique_ptr<TPointerTracker> pointerTracker_;
 };
 
 // The one application object of the process.

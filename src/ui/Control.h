@@ -15,7 +15,7 @@ class TControl {
   explicit TControl(std::string name) : name_(std::move(name)) {}
   TControl(const TControl&) = delete;
   TControl& operator=(const TControl&) = delete;
-  virtual ~TControl() = default;
+  virtual ~TControl();
 
   const std::string& Name() const { return name_; }
   TWinControl* Parent() const { return parent_; }
@@ -31,6 +31,10 @@ class TControl {
   void SetHint(std::string hint) { hint_ = std::move(hint); }
   bool ShowHint() const { return showHint_; }
   void SetShowHint(bool show) { showHint_ = show; }
+
+  // The pointer came over the control, or went off it.
+  virtual void MouseEnter() {}
+  virtual void MouseLeave() {}
 
  protected:
   void SetParentField(TWinControl* parent) { parent_ = parent; }

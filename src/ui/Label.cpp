@@ -1,14 +1,20 @@
 #include "ui/Label.h"
 
 #include "ui/Canvas.h"
+#include "ui/WinControl.h"
 
 namespace ui {
+namespace {
+
+constexpr UINT kTextFormat = DT_EXPANDTABS;
+
+}  // namespace
 
 TLabel::TLabel(std::string name, TWinControl& parent, int left, int top, const std::string& caption,
                const TFont* font)
-    : TWinControl(std::move(name)), caption_(caption) {
-  SetColor(parent.Color());
-  CreateChild(parent, RECT{left, top, left + 1, top + 1});
+    : TGraphicControl(std::move(name)), caption_(caption) {
+  SetBounds(left, top, 1, 1);
+  SetParent(&parent);
   if (font) Font() = *font;
   AdjustSize();
 }
@@ -19,26 +25,30 @@ void TLabel::SetCaption(std::string caption) {
   Invalidate();
 }
 
-void TLabel::FontApplied() { AdjustSize(); }
+void TLabel::SetAutoSize(bool autoSize) {
+  autoSize_ = autoSize;
+  AdjustSize();
+}
 
 void TLabel::AdjustSize() {
-  if (!HandleAllocated()) return;
-  HDC dc = ::GetDC(Handle());
+  if (!autoSize_) return;
+  HDC screen = ::GetDC(nullptr);
   RECT extent = {0, 0, 0, 0};
   {
-    TCanvas canvas(dc);
+    TCanvas canvas(screen);
     canvas.SetFont(Font());
-    ::DrawTextA(dc, caption_.empty() ? " " : caption_.c_str(), -1, &extent, DT_CALCRECT | DT_EXPANDTABS);
+    ::DrawTextA(screen, caption_.empty() ? " " : caption_.c_str(), -1, &extent, DT_CALCRECT | kTextFormat);
   }
-  ::ReleaseDC(Handle(), dc);
+  ::ReleaseDC(nullptr, screen);
   SetBounds(Left(), Top(), extent.right, extent.bottom);
 }
 
 void TLabel::Paint(TCanvas& canvas) {
+  RECT rect = {0, 0, Width(), Height()};
+  if (Parent()) canvas.FillRect(rect, Parent()->Color());
   canvas.SetFont(Font());
   ::SetBkMode(canvas.Handle(), TRANSPARENT);
-  RECT rect = ClientRect();
-  ::DrawTextA(canvas.Handle(), caption_.c_str(), -1, &rect, DT_EXPANDTABS);
+  ::DrawTextA(canvas.Handle(), caption_.c_str(), -1, &rect, kTextFormat);
 }
 
 }  // namespace ui

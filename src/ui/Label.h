@@ -1,29 +1,33 @@
-// A line of text on its parent's background, sized to its caption.
+// A line of text on its parent's background: a windowless control that sizes itself to its
+// caption while AutoSize is on.
 #pragma once
 
 #include <string>
 
-#include "ui/WinControl.h"
+#include "ui/GraphicControl.h"
 
 namespace ui {
 
-class TLabel : public TWinControl {
+class TLabel : public TGraphicControl {
  public:
-  // At `left`, `top`, sized to `caption` in the parent's font (or `font` when given).
+  // At `left`, `top` on `parent`, in the parent's font (or `font` when given).
   TLabel(std::string name, TWinControl& parent, int left, int top, const std::string& caption,
          const TFont* font = nullptr);
 
   const std::string& Caption() const { return caption_; }
   void SetCaption(std::string caption);
+  bool AutoSize() const { return autoSize_; }
+  void SetAutoSize(bool autoSize);
 
  protected:
   void Paint(TCanvas& canvas) override;
-  void FontApplied() override;
+  void FontChanged() override { AdjustSize(); }
 
  private:
   void AdjustSize();
 
   std::string caption_;
+  bool autoSize_ = true;
 };
 
 }  // namespace ui

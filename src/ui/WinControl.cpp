@@ -1,7 +1,12 @@
 #include "ui/WinControl.h"
 
+#include <windowsx.h>
+
+#include <algorithm>
+
 #include "ui/Application.h"
 #include "ui/Canvas.h"
+#include "ui/GraphicControl.h"
 #include "ui/SystemError.h"
 
 namespace ui {
@@ -34,9 +39,12 @@ TWinControl::TWinControl(std::string name) : TControl(std::move(name)) {
 }
 
 // Every window of ours, and every standard control we subclass, keeps its object in
-// GWLP_USERDATA; its window procedure tells that the window is ours.
+// GWLP_USERDATA; its window procedure tells that the window is ours, if it is of this process.
 TWinControl* TWinControl::FromHandle(HWND window) {
   if (!window) return nullptr;
+  DWORD process = 0;
+  ::GetWindowThreadProcessId(window, &process);
+  if (process != ::GetCurrentProcessId()) return nullptr;
   const auto procedure = reinterpret_cast<WNDPROC>(::GetWindowLongPtrA(window, GWLP_WNDPROC));
   if (procedure != &TWinControl::WindowProcedure && procedure != &TWinControl::SubclassProcedure) return nullptr;
   return reinterpret_cast<TWinControl*>(::GetWindowLongPtrA(window, GWLP_USERDATA));
@@ -106,6 +114,68 @@ void TWinControl::Invalidate() {
 
 void TWinControl::Paint(TCanvas&) {}
 
+void TWinControl::AddGraphicControl(TGraphicControl& control) { graphicControls_.push_back(&control); }
+
+void TWinControl::RemoveGraphicControl(TGraphicControl& control) {
+  std::erase(graphicControls_, &control);
+}
+
+TGraphicControl* TWinControl::GraphicControlAt(POINT point, bool allowDisabled) const {
+  for (auto it = graphicControls_.rbegin(); it != graphicControls_.rend(); ++it) {
+    TGraphicControl& control = **it;
+    const RECT bounds = control.BoundsRect();
+    if (control.Visible() && (allowDisabled || control.Enabled()) && ::PtInRect(&bounds, point)) return &control;
+  }
+  return nullptr;
+}
+
+bool TWinControl::RouteMouse(UINT message, WPARAM wParam, LPARAM lParam) {
+  const POINT point = {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+  TGraphicControl* target = TGraphicControl::Captured();
+  if (!target || target->Parent() != this) target = GraphicControlAt(point, false);
+  if (!target) return false;
+  const int x = point.x - target->Left(), y = point.y - target->Top();
+  switch (message) {
+    case WM_MOUSEMOVE:
+      target->HandleMove(wParam, x, y);
+      break;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+      target->HandlePress(TMouseButton::mbLeft, wParam, x, y, message == WM_LBUTTONDBLCLK);
+      break;
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONDBLCLK:
+      target->HandlePress(TMouseButton::mbRight, wParam, x, y, message == WM_RBUTTONDBLCLK);
+      break;
+    case WM_MBUTTONDOWN:
+    case WM_MBUTTONDBLCLK:
+      target->HandlePress(TMouseButton::mbMiddle, wParam, x, y, message == WM_MBUTTONDBLCLK);
+      break;
+    case WM_LBUTTONUP:
+      target->HandleRelease(TMouseButton::mbLeft, wParam, x, y);
+      break;
+    case WM_RBUTTONUP:
+      target->HandleRelease(TMouseButton::mbRight, wParam, x, y);
+      break;
+    case WM_MBUTTONUP:
+      target->HandleRelease(TMouseButton::mbMiddle, wParam, x, y);
+      break;
+  }
+  return true;
+}
+
+bool TWinControl::SetCursorOfGraphicControl() {
+  POINT point;
+  ::GetCursorPos(&point);
+  ::ScreenToClient(handle_, &point);
+  TGraphicControl* control = TGraphicControl::Captured();
+  if (!control || control->Parent() != this) control = GraphicControlAt(point, false);
+  HCURSOR cursor = control ? CursorHandle(control->Cursor()) : nullptr;
+  if (!cursor) return false;
+  ::SetCursor(cursor);
+  return true;
+}
+
 void TWinControl::HandleCommand(WORD) {}
 
 LRESULT TWinControl::HandleNotify(NMHDR&) { return 0; }
@@ -116,6 +186,10 @@ void TWinControl::PaintWindow() {
   {
     TCanvas canvas(dc);
     Paint(canvas);
+    for (TGraphicControl* control : graphicControls_) {
+      const RECT bounds = control->BoundsRect();
+      if (control->Visible() && ::RectVisible(dc, &bounds)) control->PaintOn(canvas);
+    }
   }
   ::EndPaint(handle_, &paint);
 }
@@ -142,10 +216,28 @@ LRESULT TWinControl::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
       PaintWindow();
       return 0;
     case WM_SETCURSOR:
+      if (LOWORD(lParam) == HTCLIENT && reinterpret_cast<HWND>(wParam) == handle_ && SetCursorOfGraphicControl())
+        return TRUE;
       if (cursor_ && LOWORD(lParam) == HTCLIENT) {
         ::SetCursor(cursor_);
         return TRUE;
       }
+      break;
+    case WM_MOUSEMOVE:
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+    case WM_LBUTTONUP:
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONDBLCLK:
+    case WM_RBUTTONUP:
+    case WM_MBUTTONDOWN:
+    case WM_MBUTTONDBLCLK:
+    case WM_MBUTTONUP:
+      if (RouteMouse(message, wParam, lParam)) return 0;
+      break;
+    case WM_CAPTURECHANGED:
+      if (TGraphicControl* captured = TGraphicControl::Captured(); captured && captured->Parent() == this)
+        TGraphicControl::CaptureLost();
       break;
     case WM_COMMAND:
       if (TWinControl* child = FromHandle(reinterpret_cast<HWND>(lParam))) {

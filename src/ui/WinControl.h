@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 #include "ui/Colors.h"
 #include "ui/Control.h"
@@ -13,6 +14,7 @@
 namespace ui {
 
 class TCanvas;
+class TGraphicControl;
 
 struct CreateParams {
   std::string caption;
@@ -44,6 +46,12 @@ class TWinControl : public TControl {
   // The pointer's shape over the client area; null keeps the class cursor.
   void SetCursor(HCURSOR cursor) { cursor_ = cursor; }
 
+  // Windowless controls on this window, painted and hit bottom first.
+  void AddGraphicControl(TGraphicControl& control);
+  void RemoveGraphicControl(TGraphicControl& control);
+  // The topmost visible windowless control at `point` (client coordinates), or null.
+  TGraphicControl* GraphicControlAt(POINT point, bool allowDisabled) const;
+
  protected:
   void CreateHandle(const CreateParams& params);
   // A standard control as a child of `parent`, at `bounds` in its client area, in the parent's font.
@@ -66,6 +74,10 @@ class TWinControl : public TControl {
   static LRESULT Dispatch(TWinControl& control, UINT message, WPARAM wParam, LPARAM lParam);
   void ApplyFont();
   void PaintWindow();
+  // Hands a pointer message to the windowless control under the pointer (or holding the
+  // capture); false when there is none.
+  bool RouteMouse(UINT message, WPARAM wParam, LPARAM lParam);
+  bool SetCursorOfGraphicControl();
   void TakeBoundsFromWindow();
 
   HWND handle_ = nullptr;
@@ -73,6 +85,7 @@ class TWinControl : public TControl {
   TColor color_ = clBtnFace;
   TFont font_;
   HCURSOR cursor_ = nullptr;
+  std::vector<TGraphicControl*> graphicControls_;
 };
 
 }  // namespace ui

@@ -2,15 +2,19 @@
 
 #include <windows.h>
 
+#include "ui/Application.h"
+
 namespace testing_support {
 namespace {
 
+// As the application's loop does: the waiting messages, then the idle work.
 void PumpWaitingMessages() {
   MSG message;
   while (::PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
     ::TranslateMessage(&message);
     ::DispatchMessageA(&message);
   }
+  ui::Application().DoIdle();
 }
 
 }  // namespace

@@ -1,0 +1,148 @@
+#include "ui/GraphicControl.h"
+
+#include "ui/Canvas.h"
+#include "ui/Exceptions.h"
+#include "ui/Format.h"
+#include "ui/WinControl.h"
+
+namespace ui {
+namespace {
+
+TGraphicControl* captured = nullptr;
+
+}  // namespace
+
+TGraphicControl::TGraphicControl(std::string name) : TControl(std::move(name)) {
+  font_.OnChange = [this] {
+    if (!adoptingParentFont_) parentFont_ = false;
+    FontChanged();
+    Invalidate();
+  };
+}
+
+TGraphicControl::~TGraphicControl() {
+  if (captured == this) captured = nullptr;
+  if (Parent()) {
+    Invalidate();
+    Parent()->RemoveGraphicControl(*this);
+  }
+}
+
+void TGraphicControl::SetParent(TWinControl* parent) {
+  if (parent == Parent()) return;
+  if (Parent()) {
+    Invalidate();
+    Parent()->RemoveGraphicControl(*this);
+  }
+  SetParentField(parent);
+  if (!parent) return;
+  parent->AddGraphicControl(*this);
+  if (parentFont_) {
+    adoptingParentFont_ = true;
+    font_ = parent->Font();
+    adoptingParentFont_ = false;
+  }
+  Invalidate();
+}
+
+void TGraphicControl::SetBounds(int left, int top, int width, int height) {
+  Invalidate();
+  TControl::SetBounds(left, top, width, height);
+  Invalidate();
+}
+
+void TGraphicControl::SetEnabled(bool enabled) {
+  enabled_ = enabled;
+  Invalidate();
+}
+
+void TGraphicControl::SetVisible(bool visible) {
+  if (visible == visible_) return;
+  visible_ = visible;
+  const RECT area = BoundsRect();
+  if (Parent() && Parent()->HandleAllocated()) ::InvalidateRect(Parent()->Handle(), &area, TRUE);
+}
+
+void TGraphicControl::Invalidate() {
+  if (!visible_ || !Parent() || !Parent()->HandleAllocated()) return;
+  const RECT area = BoundsRect();
+  ::InvalidateRect(Parent()->Handle(), &area, TRUE);
+}
+
+void TGraphicControl::PaintOn(TCanvas& parentCanvas) {
+  HDC dc = parentCanvas.Handle();
+  const int saved = ::SaveDC(dc);
+  ::IntersectClipRect(dc, Left(), Top(), Left() + Width(), Top() + Height());
+  POINT origin;
+  ::OffsetViewportOrgEx(dc, Left(), Top(), &origin);
+  {
+    TCanvas canvas(dc);
+    Paint(canvas);
+  }
+  ::RestoreDC(dc, saved);
+}
+
+void TGraphicControl::DrawNow(const std::function<void(TCanvas&)>& draw) {
+  if (!Parent() || !Parent()->HandleAllocated()) throw EInvalidOperation(Format("Control '%s' has no parent window", Name().c_str()));
+  HWND window = Parent()->Handle();
+  HDC dc = ::GetDC(window);
+  ::IntersectClipRect(dc, Left(), Top(), Left() + Width(), Top() + Height());
+  ::SetViewportOrgEx(dc, Left(), Top(), nullptr);
+  try {
+    TCanvas canvas(dc);
+    draw(canvas);
+  } catch (...) {
+    ::ReleaseDC(window, dc);
+    throw;
+  }
+  ::ReleaseDC(window, dc);
+}
+
+void TGraphicControl::HandlePress(TMouseButton button, WPARAM keys, int x, int y, bool doubleClick) {
+  if (button == TMouseButton::mbLeft) {
+    captured = this;
+    ::SetCapture(Parent()->Handle());
+    clicked_ = !doubleClick;
+  }
+  MouseDown(button, keys, x, y);
+}
+
+void TGraphicControl::HandleRelease(TMouseButton button, WPARAM keys, int x, int y) {
+  if (button == TMouseButton::mbLeft) {
+    const bool click = clicked_ && x >= 0 && y >= 0 && x < Width() && y < Height();
+    clicked_ = false;
+    if (captured == this) {
+      captured = nullptr;
+      ::ReleaseCapture();
+    }
+    if (click) Click();
+  }
+  MouseUp(button, keys, x, y);
+}
+
+TGraphicControl* TGraphicControl::Captured() { return captured; }
+
+void TGraphicControl::CaptureLost() {
+  if (captured) captured->clicked_ = false;
+  captured = nullptr;
+}
+
+void TGraphicControl::Paint(TCanvas&) {}
+
+void TGraphicControl::MouseDown(TMouseButton button, WPARAM keys, int x, int y) {
+  if (OnMouseDown) OnMouseDown(button, keys, x, y);
+}
+
+void TGraphicControl::MouseUp(TMouseButton button, WPARAM keys, int x, int y) {
+  if (OnMouseUp) OnMouseUp(button, keys, x, y);
+}
+
+void TGraphicControl::MouseMove(WPARAM keys, int x, int y) {
+  if (OnMouseMove) OnMouseMove(keys, x, y);
+}
+
+void TGraphicControl::Click() {
+  if (OnClick) OnClick();
+}
+
+}  // namespace ui

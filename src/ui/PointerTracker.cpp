@@ -1,0 +1,49 @@
+#include "ui/PointerTracker.h"
+
+#include "ui/GraphicControl.h"
+#include "ui/WinControl.h"
+
+namespace ui {
+namespace {
+
+TPointerTracker* tracker = nullptr;
+
+// The topmost of our controls at the screen point, windowless ones (disabled ones too) first.
+TControl* ControlAt(POINT screen) {
+  HWND window = ::WindowFromPoint(screen);
+  TWinControl* control = TWinControl::FromHandle(window);
+  if (!control) return nullptr;
+  POINT client = screen;
+  ::ScreenToClient(window, &client);
+  if (TGraphicControl* graphic = control->GraphicControlAt(client, true)) return graphic;
+  return control;
+}
+
+}  // namespace
+
+TPointerTracker::TPointerTracker() { tracker = this; }
+
+TPointerTracker::~TPointerTracker() { tracker = nullptr; }
+
+void TPointerTracker::Track() {
+  POINT pointer;
+  if (!::GetCursorPos(&pointer)) return;
+  TControl* over = ControlAt(pointer);
+  // While a control holds the capture, only it enters and leaves.
+  if (TGraphicControl* captured = TGraphicControl::Captured(); captured && over != captured) over = nullptr;
+  if (over != over_) {
+    TControl* left = over_;
+    over_ = over;
+    if (left) left->MouseLeave();
+    if (over_) over_->MouseEnter();
+  }
+  hints_.PointerOver(over_);
+}
+
+void TPointerTracker::Forget(const TControl* control) {
+  if (!tracker) return;
+  if (tracker->over_ == control) tracker->over_ = nullptr;
+  tracker->hints_.Forget(control);
+}
+
+}  // namespace ui

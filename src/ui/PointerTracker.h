@@ -1,0 +1,29 @@
+// Finds, each time the message queue runs empty, which control the pointer is over: tells
+// controls when the pointer enters and leaves them, and has the hint window follow.
+#pragma once
+
+#include "ui/HintWindow.h"
+
+namespace ui {
+
+class TControl;
+
+class TPointerTracker {
+ public:
+  TPointerTracker();
+  TPointerTracker(const TPointerTracker&) = delete;
+  TPointerTracker& operator=(const TPointerTracker&) = delete;
+  ~TPointerTracker();
+
+  void Track();
+  const THintWindow& Hints() const { return hints_; }
+
+  // A control that goes away is forgotten by the tracker, if there is one.
+  static void Forget(const TControl* control);
+
+ private:
+  TControl* over_ = nullptr;
+  THintWindow hints_;
+};
+
+}  // namespace ui

@@ -22,8 +22,8 @@ int RunVantoria() {
   try {
     auto& mainForm = application.CreateForm<windows::TFormMain>();
     splash = &application.CreateForm<TPocetakDialog>(mainForm, IsStartupRun());
-    application.CreateForm<windows::TAboutDialog>();
-    mainForm.ConnectDialogs(application.CreateForm<settings::TODialog>());
+    auto& about = application.CreateForm<windows::TAboutDialog>();
+    mainForm.ConnectDialogs(application.CreateForm<settings::TODialog>(), about);
   } catch (const std::exception& error) {
     ::MessageBoxA(nullptr, error.what(), "Application Error", MB_ICONERROR | MB_OK | MB_TASKMODAL);
     return 1;

@@ -26,18 +26,16 @@ ui::TFormSpec OptionsSpec() {
   return layout;
 }
 
-RECT Bounds(int left, int top, int width, int height) { return RECT{left, top, left + width, top + height}; }
-
 }  // namespace
 
 TODialog::TODialog()
     : TForm(OptionsSpec()),
       DisplayL("DisplayL", *this, 8, 8, "&Display:"),
-      DisplayCB("DisplayCB", *this, Bounds(8, 24, 89, 23), {"Tile", "Center", "Strech"}, 15),
-      RndChkB("RndChkB", *this, Bounds(8, 56, 129, 17), "Randomize &file list"),
-      OKB("OKB", *this, Bounds(40, 112, 75, 25), "&OK", kOkButtonId),
-      CancelB("CancelB", *this, Bounds(144, 112, 75, 25), "&Cancel", IDCANCEL),
-      ChangeWPCB("ChangeWPCB", *this, Bounds(8, 80, 249, 17), "Change &wallpaper every time Windows start") {
+      DisplayCB("DisplayCB", *this, ui::Bounds(8, 24, 89, 23), {"Tile", "Center", "Strech"}, 15),
+      RndChkB("RndChkB", *this, ui::Bounds(8, 56, 129, 17), "Randomize &file list"),
+      OKB("OKB", *this, ui::Bounds(40, 112, 75, 25), "&OK", kOkButtonId),
+      CancelB("CancelB", *this, ui::Bounds(144, 112, 75, 25), "&Cancel", IDCANCEL),
+      ChangeWPCB("ChangeWPCB", *this, ui::Bounds(8, 80, 249, 17), "Change &wallpaper every time Windows start") {
   DisplayCB.SetText("Center");
   OnActivate = [this] { FormActivate(); };
   OKB.OnClick = [this] { OKBClick(); };

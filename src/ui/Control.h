@@ -10,6 +10,9 @@ namespace ui {
 
 class TWinControl;
 
+// A rectangle given as a control's place and size.
+inline RECT Bounds(int left, int top, int width, int height) { return RECT{left, top, left + width, top + height}; }
+
 class TControl {
  public:
   explicit TControl(std::string name) : name_(std::move(name)) {}

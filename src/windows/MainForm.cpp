@@ -18,6 +18,25 @@ const ui::TFont& ComicFont() {
   return font;
 }
 
+// Placed as a stored layout places it: name, parent, then its settings.
+void PlaceFlatButton(controls::TSelButton& button, ui::TWinControl& parent, const RECT& bounds,
+                     const std::string& caption, const std::string& hint, controls::TAlignment alignment,
+                     const ui::TFont& font, ui::TColor hoverCaptionColor) {
+  button.SetParent(&parent);
+  button.SetBounds(bounds.left, bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top);
+  button.SetHint(hint);
+  button.SetCaption(caption);
+  button.SetColor(ui::clBtnFace);
+  button.SetColorBorder(ui::clGray);
+  button.SetColorOverCaption(hoverCaptionColor);
+  button.SetColorOver(10795396);
+  button.SetColorDown(10795396);
+  button.SetAlignment(alignment);
+  button.SetBorderWidth(1);
+  button.SetShowHint(true);
+  button.Font() = font;
+}
+
 ui::TFormSpec MainSpec() {
   ui::TFormSpec layout;
   layout.name = "FormMain";
@@ -41,14 +60,27 @@ TFormMain::TFormMain()
             true),
       VisinaL("VisinaL", *this, 200, 368, "Height:", &ComicFont()),
       DuzinaL("DuzinaL", *this, 200, 352, "Width:", &ComicFont()),
-      SelectSB("SelectSB", *this, RECT{200, 72, 200 + 41, 72 + 17}, "  >>"),
-      UnselectSB("UnselectSB", *this, RECT{200, 104, 200 + 41, 104 + 17}, "  <<"),
-      SetSB("SetSB", *this, RECT{8, 344, 8 + 185, 344 + 17}, " Set as wallpaper"),
+      SelectSB("SelectSB"),
+      UnselectSB("UnselectSB"),
+      SetSB("SetSB"),
+      ZatvoriSB("ZatvoriSB"),
       SelDirLB("SelDirLB", *this, RECT{248, 16, 248 + 185, 16 + 161}, false, 15),
       FileLB("FileLB", *this, RECT{8, 184, 8 + 185, 184 + 154}),
       ShellTV("ShellTV", *this, RECT{8, 16, 8 + 185, 16 + 161}),
-      Menu({{"M_Actions", "Ac&tions", {}, {{"M_H_Options", "&Options", [this] { M_H_OptionsClick(); }, {}}}}}) {
+      Menu({{"M_Actions", "Ac&tions", {}, {{"M_H_Options", "&Options", [this] { M_H_OptionsClick(); }, {}}}},
+            {"M_Help", "&Help", {}, {{"M_H_About", "&About", [this] { M_H_AboutClick(); }, {}}}}}) {
   SetMainMenu(Menu);
+  const ui::TFont comicBold("Comic Sans MS", 8, ui::clGray, ui::fsBold, ANSI_CHARSET);
+  const ui::TFont arial("Arial", 8, ui::clGray);
+  using controls::TAlignment;
+  PlaceFlatButton(SelectSB, *this, ui::Bounds(200, 72, 41, 17), "  >>", "Select folder", TAlignment::taLeftJustify,
+                  comicBold, ui::clWhite);
+  PlaceFlatButton(UnselectSB, *this, ui::Bounds(200, 104, 41, 17), "  <<", "Unselect folder",
+                  TAlignment::taLeftJustify, comicBold, ui::clWhite);
+  PlaceFlatButton(SetSB, *this, ui::Bounds(8, 344, 185, 17), " Set as wallpaper", "Sets selected image as wallpaper",
+                  TAlignment::taCenter, arial, ui::clWhite);
+  PlaceFlatButton(ZatvoriSB, *this, ui::Bounds(8, 384, 185, 17), "Close", "", TAlignment::taCenter, arial,
+                  ui::clBlack);
   ShellTV.Font() = ComicFont();
   FileLB.Font() = ComicFont();
   SelDirLB.Font() = ComicFont();
@@ -61,6 +93,7 @@ TFormMain::TFormMain()
   UnselectSB.OnClick = [this] { UnSelectBClick(); };
   SelDirLB.OnClick = [this] { SelDirLBClick(); };
   SetSB.OnClick = [this] { SetBClick(); };
+  ZatvoriSB.OnClick = [this] { ZatvoriButtonClick(); };
   Timer.OnTimer = [this] { TimerTimer(); };
   ShellTV.OnChange = [this] { ShellTVChange(); };
   FileLB.OnClick = [this] { FileLBClick(); };
@@ -141,11 +174,20 @@ void TFormMain::FileLBClick() {
 
 void TFormMain::ClearPreview() { Slika.SetPicture(nullptr); }
 
-void TFormMain::ConnectDialogs(settings::TODialog& options) { options_ = &options; }
+void TFormMain::ConnectDialogs(settings::TODialog& options, ui::TForm& about) {
+  options_ = &options;
+  about_ = &about;
+}
 
 void TFormMain::M_H_OptionsClick() {
   if (options_) options_->ShowModal();
 }
+
+void TFormMain::M_H_AboutClick() {
+  if (about_) about_->ShowModal();
+}
+
+void TFormMain::ZatvoriButtonClick() { Close(); }
 
 void TFormMain::SetBClick() {
   if (FileLB.ItemIndex() < 0) {

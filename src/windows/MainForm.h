@@ -8,9 +8,9 @@
 
 #include "browse/FileListBox.h"
 #include "browse/ShellTreeView.h"
+#include "controls/ButtonComps.h"
 #include "settings/OptionsD.h"
 #include "ui/Bevel.h"
-#include "ui/Button.h"
 #include "ui/Form.h"
 #include "ui/Image.h"
 #include "ui/Label.h"
@@ -28,9 +28,10 @@ class TFormMain : public ui::TForm {
   ui::TImage Slika;
   ui::TLabel VisinaL;
   ui::TLabel DuzinaL;
-  ui::TButton SelectSB;
-  ui::TButton UnselectSB;
-  ui::TButton SetSB;
+  controls::TSelButton SelectSB;
+  controls::TSelButton UnselectSB;
+  controls::TSelButton SetSB;
+  controls::TSelButton ZatvoriSB;
   ui::TListBox SelDirLB;
   browse::TFileListBox FileLB;
   browse::TShellTreeView ShellTV;
@@ -40,7 +41,7 @@ class TFormMain : public ui::TForm {
   ui::TTimer Timer{2000};
 
   // The dialogs the entry creates after this window.
-  void ConnectDialogs(settings::TODialog& options);
+  void ConnectDialogs(settings::TODialog& options, ui::TForm& about);
 
   // Loads the selected-folder list and sets the help file beside the executable.
   void FormCreate();
@@ -58,6 +59,9 @@ class TFormMain : public ui::TForm {
   void FileLBClick();
   void ClearPreview();
   void M_H_OptionsClick();
+  void M_H_AboutClick();
+  // Closes the window; the list is saved on the way.
+  void ZatvoriButtonClick();
   // "Set as wallpaper", first phase: hands the picture over and arms the timer.
   void SetBClick();
   // Second phase: writes the wallpaper file and the desktop values, and tells the system.
@@ -79,6 +83,7 @@ class TFormMain : public ui::TForm {
   // Decided by the first phase: the preview's bitmap file, or none for the imaging component.
   std::optional<std::vector<std::uint8_t>> pendingBitmap_;
   settings::TODialog* options_ = nullptr;
+  ui::TForm* about_ = nullptr;
 };
 
 }  // namespace windows

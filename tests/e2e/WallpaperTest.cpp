@@ -73,6 +73,12 @@ void Press(HWND window, const char* caption) {
   ::SendMessageA(window, WM_COMMAND, MAKEWPARAM(::GetDlgCtrlID(button), BN_CLICKED), reinterpret_cast<LPARAM>(button));
 }
 
+// A left click at a point of the window's client area, as the mouse would deliver it.
+void ClickAt(HWND window, int x, int y) {
+  ::SendMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
+  ::SendMessageA(window, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
+}
+
 // The picture lies on the user's desktop, where the picture list starts, under a name that
 // sorts first.
 class DesktopPicture {
@@ -130,7 +136,7 @@ TEST(WallpaperTest, ChosenPictureBecomesTheTiledWallpaper) {
   ASSERT_NE(fileList, nullptr);
   ::SendMessageA(fileList, LB_SETCURSEL, 0, 0);
   ::SendMessageA(main, WM_COMMAND, MAKEWPARAM(0, LBN_SELCHANGE), reinterpret_cast<LPARAM>(fileList));
-  Press(main, " Set as wallpaper");
+  ClickAt(main, 100, 352);  // "Set as wallpaper"
 
   ASSERT_TRUE(testing_support::WaitUntil([&] { return DesktopValue("TileWallpaper") == "1" &&
                                                       DesktopValue("Wallpaper") == target; }, 10s));

@@ -5,6 +5,7 @@
 #include <shlobj.h>
 
 #include "support/Later.h"
+#include "windows/AboutD.h"
 
 namespace windows {
 namespace {
@@ -36,7 +37,8 @@ TEST(MainFormTest, TreeAndListSitAtTheirPlacesWithTheirFont) {
 TEST(MainFormTest, ActionsOptionsShowsTheOptionsDialogModally) {
   TFormMain form;
   settings::TODialog options;
-  form.ConnectDialogs(options);
+  TAboutDialog about;
+  form.ConnectDialogs(options, about);
   char caption[64] = {};
   HMENU bar = ::GetMenu(form.Handle());
   ::GetMenuStringA(bar, 0, caption, sizeof caption, MF_BYPOSITION);

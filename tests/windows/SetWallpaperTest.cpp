@@ -9,6 +9,7 @@
 #include "support/Waiting.h"
 #include "ui/Exceptions.h"
 #include "wallpaper/Wallpaper.h"
+#include "windows/AboutD.h"
 #include "windows/MainForm.h"
 
 namespace windows {
@@ -77,7 +78,8 @@ TEST_F(SetWallpaperTest, BitmapIsSavedFromThePreviewWithoutOptionsAsStyleMinusOn
 
 TEST_F(SetWallpaperTest, JpegGoesThroughTheImagingComponentAndTheChosenStyleIsWritten) {
   settings::TODialog options;
-  form_.ConnectDialogs(options);
+  TAboutDialog about;
+  form_.ConnectDialogs(options, about);
   for (int style : {0, 2}) {
     options.DisplayCB.SetItemIndex(style);
     Click("testorig.jpg");

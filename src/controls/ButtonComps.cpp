@@ -1,0 +1,121 @@
+#include "controls/ButtonComps.h"
+
+#include "ui/Canvas.h"
+#include "ui/WinControl.h"
+
+namespace controls {
+
+TSelButton::TSelButton(std::string name) : TGraphicControl(std::move(name)) {
+  SetBounds(0, 0, 105, 20);
+  Font() = ui::TFont("Arial", 8, ui::clGray);
+  surfaceFont_ = Font();
+  SetShowHint(true);
+}
+
+void TSelButton::SetParent(ui::TWinControl* parent) {
+  TGraphicControl::SetParent(parent);
+  if (parent) caption_ = Name();
+}
+
+void TSelButton::SetCaption(std::string caption) {
+  caption_ = std::move(caption);
+  DrawLookNow(Look::normal);
+}
+
+void TSelButton::SetColor(ui::TColor color) {
+  faceColor_ = savedFaceColor_ = color;
+  DrawLookNow(Look::normal);
+}
+
+void TSelButton::SetColorBorder(ui::TColor color) {
+  borderColor_ = color;
+  DrawLookNow(Look::normal);
+}
+
+void TSelButton::SetAlignment(TAlignment alignment) {
+  alignment_ = alignment;
+  DrawLookNow(Look::normal);
+}
+
+void TSelButton::SetBorderWidth(int width) {
+  borderWidth_ = width;
+  DrawLookNow(Look::normal);
+}
+
+// Disabling twice keeps the face colour saved the first time, so enabling brings it back.
+void TSelButton::SetEnabled(bool enabled) {
+  if (enabled) {
+    faceColor_ = savedFaceColor_;
+  } else if (enabled_) {
+    savedFaceColor_ = faceColor_;
+    faceColor_ = Parent() ? Parent()->Color() : faceColor_;
+  }
+  enabled_ = enabled;
+  DrawLookNow(Look::normal);
+}
+
+void TSelButton::Paint(ui::TCanvas& canvas) { DrawLook(canvas, Look::normal); }
+
+void TSelButton::DrawLook(ui::TCanvas& canvas, Look look) {
+  if (look == Look::normal) surfaceFont_ = Font();
+  canvas.SetFont(surfaceFont_);
+  const SIZE text = canvas.TextExtent(caption_);
+
+  const ui::TColor face = look == Look::normal ? faceColor_ : look == Look::hover ? hoverFaceColor_ : pressedFaceColor_;
+  const int width = Width(), height = Height();
+  canvas.FillRect(RECT{1, 1, width - 1, height - 1}, face);
+
+  if (look == Look::normal) surfaceCaptionColor_ = Font().Color();
+  if (look == Look::hover) surfaceCaptionColor_ = hoverCaptionColor_;
+  canvas.SetTextColor(surfaceCaptionColor_);
+  const CaptionOrigin origin =
+      CaptionPosition(width, height, text.cx, text.cy, alignment_, look == Look::pressed);
+  canvas.TextOutOpaque(origin.x, origin.y, caption_, face);
+
+  for (int ring = 0; ring < borderWidth_; ++ring)
+    canvas.FrameRect(RECT{ring, ring, width - ring, height - ring}, borderColor_);
+}
+
+void TSelButton::DrawLookNow(Look look) {
+  DrawNow([&](ui::TCanvas& canvas) { DrawLook(canvas, look); });
+}
+
+// The host's topmost control at the pointer, disabled ones included, is this button.
+bool TSelButton::PointerIsOver() const {
+  POINT pointer;
+  ::GetCursorPos(&pointer);
+  HWND window = ::WindowFromPoint(pointer);
+  ui::TWinControl* control = ui::TWinControl::FromHandle(window);
+  if (!control) return false;
+  ::ScreenToClient(window, &pointer);
+  return control->GraphicControlAt(pointer, true) == this;
+}
+
+void TSelButton::MouseDown(ui::TMouseButton button, WPARAM keys, int x, int y) {
+  if (button != ui::TMouseButton::mbLeft || !enabled_) return;
+  TGraphicControl::MouseDown(button, keys, x, y);
+  DrawLookNow(Look::pressed);
+}
+
+void TSelButton::MouseUp(ui::TMouseButton button, WPARAM keys, int x, int y) {
+  if (button != ui::TMouseButton::mbLeft || !enabled_) return;
+  TGraphicControl::MouseUp(button, keys, x, y);
+  if (PointerIsOver()) DrawLookNow(Look::hover);
+}
+
+void TSelButton::MouseEnter() {
+  if (OnMouseEnter) OnMouseEnter();
+  if (enabled_) DrawLookNow(Look::hover);
+}
+
+void TSelButton::MouseLeave() {
+  if (OnMouseLeave) OnMouseLeave();
+  DrawLookNow(Look::normal);
+}
+
+void TSelButton::Click() {
+  DrawLookNow(Look::normal);
+  if (enabled_) TGraphicControl::Click();
+}
+
+}  // namespace controls

@@ -1,6 +1,8 @@
 #include "controls/ButtonComps.h"
 
 #include "ui/Canvas.h"
+#include "ui/Pointer.h"
+#include "ui/PointerTracker.h"
 #include "ui/WinControl.h"
 
 namespace controls {
@@ -81,15 +83,7 @@ void TSelButton::DrawLookNow(Look look) {
 }
 
 // The host's topmost control at the pointer, disabled ones included, is this button.
-bool TSelButton::PointerIsOver() const {
-  POINT pointer;
-  ::GetCursorPos(&pointer);
-  HWND window = ::WindowFromPoint(pointer);
-  ui::TWinControl* control = ui::TWinControl::FromHandle(window);
-  if (!control) return false;
-  ::ScreenToClient(window, &pointer);
-  return control->GraphicControlAt(pointer, true) == this;
-}
+bool TSelButton::PointerIsOver() const { return ui::ControlAtScreenPoint(ui::PointerPosition()) == this; }
 
 void TSelButton::MouseDown(ui::TMouseButton button, WPARAM keys, int x, int y) {
   if (button != ui::TMouseButton::mbLeft || !enabled_) return;

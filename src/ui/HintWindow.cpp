@@ -4,6 +4,7 @@
 
 #include "ui/Application.h"
 #include "ui/Control.h"
+#include "ui/Pointer.h"
 
 namespace ui {
 namespace {
@@ -52,8 +53,7 @@ void THintWindow::Show() {
   }
   TOOLINFOA tool = ToolInfo(control_->Hint().c_str());
   ::SendMessageA(tooltip_, TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&tool));
-  POINT pointer;
-  ::GetCursorPos(&pointer);
+  const POINT pointer = PointerPosition();
   // Below the pointer, clear of its arrow.
   ::SendMessageA(tooltip_, TTM_TRACKPOSITION, 0, MAKELPARAM(pointer.x, pointer.y + 20));
   ::SendMessageA(tooltip_, TTM_TRACKACTIVATE, TRUE, reinterpret_cast<LPARAM>(&tool));

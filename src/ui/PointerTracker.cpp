@@ -1,6 +1,7 @@
 #include "ui/PointerTracker.h"
 
 #include "ui/GraphicControl.h"
+#include "ui/Pointer.h"
 #include "ui/WinControl.h"
 
 namespace ui {
@@ -8,8 +9,9 @@ namespace {
 
 TPointerTracker* tracker = nullptr;
 
-// The topmost of our controls at the screen point, windowless ones (disabled ones too) first.
-TControl* ControlAt(POINT screen) {
+}  // namespace
+
+TControl* ControlAtScreenPoint(POINT screen) {
   HWND window = ::WindowFromPoint(screen);
   TWinControl* control = TWinControl::FromHandle(window);
   if (!control) return nullptr;
@@ -19,16 +21,12 @@ TControl* ControlAt(POINT screen) {
   return control;
 }
 
-}  // namespace
-
 TPointerTracker::TPointerTracker() { tracker = this; }
 
 TPointerTracker::~TPointerTracker() { tracker = nullptr; }
 
 void TPointerTracker::Track() {
-  POINT pointer;
-  if (!::GetCursorPos(&pointer)) return;
-  TControl* over = ControlAt(pointer);
+  TControl* over = ControlAtScreenPoint(PointerPosition());
   // While a control holds the capture, only it enters and leaves.
   if (TGraphicControl* captured = TGraphicControl::Captured(); captured && over != captured) over = nullptr;
   if (over != over_) {

@@ -2,11 +2,16 @@
 // controls when the pointer enters and leaves them, and has the hint window follow.
 #pragma once
 
+#include <windows.h>
+
 #include "ui/HintWindow.h"
 
 namespace ui {
 
 class TControl;
+
+// The topmost of our controls at the screen point, windowless ones (disabled ones too) first.
+TControl* ControlAtScreenPoint(POINT screen);
 
 class TPointerTracker {
  public:

@@ -7,6 +7,7 @@
 #include "ui/Application.h"
 #include "ui/Canvas.h"
 #include "ui/GraphicControl.h"
+#include "ui/Pointer.h"
 #include "ui/SystemError.h"
 
 namespace ui {
@@ -165,8 +166,7 @@ bool TWinControl::RouteMouse(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 bool TWinControl::SetCursorOfGraphicControl() {
-  POINT point;
-  ::GetCursorPos(&point);
+  POINT point = PointerPosition();
   ::ScreenToClient(handle_, &point);
   TGraphicControl* control = TGraphicControl::Captured();
   if (!control || control->Parent() != this) control = GraphicControlAt(point, false);

@@ -1,0 +1,102 @@
+#include "windows/AboutD.h"
+
+#include <gtest/gtest.h>
+
+#include "support/Later.h"
+#include "support/Waiting.h"
+#include "windows/MainForm.h"
+
+namespace windows {
+namespace {
+
+using namespace std::chrono_literals;
+
+void PressKey(WORD key) {
+  for (DWORD flags : {0ul, static_cast<unsigned long>(KEYEVENTF_KEYUP)}) {
+    INPUT input = {};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = key;
+    input.ki.dwFlags = flags;
+    ::SendInput(1, &input, sizeof input);
+  }
+}
+
+TEST(AboutDialogTest, LaidOutAsAToolWindowWithoutCaptionButtons) {
+  TAboutDialog about;
+  const LONG style = ::GetWindowLongA(about.Handle(), GWL_STYLE);
+  EXPECT_TRUE(style & WS_CAPTION);
+  EXPECT_TRUE(style & WS_THICKFRAME);
+  EXPECT_FALSE(style & WS_SYSMENU);
+  EXPECT_TRUE(::GetWindowLongA(about.Handle(), GWL_EXSTYLE) & WS_EX_TOOLWINDOW);
+  EXPECT_EQ(about.Width(), 291);
+  EXPECT_EQ(about.Height(), 243);
+  EXPECT_EQ(about.Panel1.Width(), 281);
+  EXPECT_EQ(about.Panel1.Height(), 177);
+  EXPECT_EQ(about.ProductName.Caption(), "Vantoria v1.0");
+  EXPECT_EQ(about.NpsUrl.Caption(), "Brindlework Homepage");
+  EXPECT_EQ(about.NpsUrl.Protocol(), controls::TProtocol::ptWWW);
+  EXPECT_EQ(about.NpsUrl1.Caption(), "E - Mail");
+  EXPECT_EQ(about.NpsUrl1.Protocol(), controls::TProtocol::ptMAIL);
+  EXPECT_EQ(about.NpsUrl1.Cursor(), ui::crHandPoint);
+  EXPECT_EQ(about.NpsUrl.Parent(), &about.Panel1);
+  // The 65 x 57 picture fills its image unscaled.
+  ASSERT_NE(about.ProgramIcon.Picture(), nullptr);
+  EXPECT_EQ(about.ProgramIcon.Picture()->Width(), 65);
+  EXPECT_EQ(about.ProgramIcon.Picture()->Height(), 57);
+  const RECT drawn = about.ProgramIcon.PictureRect();
+  EXPECT_EQ(drawn.right - drawn.left, 65);
+  EXPECT_EQ(drawn.bottom - drawn.top, 57);
+}
+
+TEST(AboutDialogTest, EscLeavesItOpenEnterClosesItAndItReopensWhereItWasLeft) {
+  TAboutDialog about;
+  bool openAfterEsc = false;
+  RECT firstPlace = {};
+  testing_support::Later esc(200ms, [&] {
+    ::SetForegroundWindow(about.Handle());
+    ::GetWindowRect(about.Handle(), &firstPlace);
+    PressKey(VK_ESCAPE);
+  });
+  testing_support::Later check(600ms, [&] {
+    openAfterEsc = about.Visible();
+    ::SetWindowPos(about.Handle(), nullptr, 10, 20, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    PressKey(VK_RETURN);
+  });
+  about.ShowModal();
+  EXPECT_TRUE(openAfterEsc);
+  EXPECT_EQ(about.ModalResult(), ui::mrOk);
+  EXPECT_EQ(firstPlace.left, std::max(0, (::GetSystemMetrics(SM_CXSCREEN) - 291) / 2));
+  EXPECT_EQ(firstPlace.top, std::max(0, (::GetSystemMetrics(SM_CYSCREEN) - 243) / 2));
+
+  RECT secondPlace = {};
+  testing_support::Later ok(200ms, [&] {
+    ::GetWindowRect(about.Handle(), &secondPlace);
+    ::SendMessageA(about.OKButton.Handle(), BM_CLICK, 0, 0);
+  });
+  about.ShowModal();
+  EXPECT_EQ(secondPlace.left, 10);
+  EXPECT_EQ(secondPlace.top, 20);
+}
+
+TEST(AboutDialogTest, HelpAboutOnTheMainWindowShowsItModally) {
+  TFormMain form;
+  settings::TODialog options;
+  TAboutDialog about;
+  form.ConnectDialogs(options, about);
+  form.Show();
+  HMENU help = ::GetSubMenu(::GetMenu(form.Handle()), 1);
+  char caption[32] = {};
+  ::GetMenuStringA(help, 0, caption, sizeof caption, MF_BYPOSITION);
+  EXPECT_STREQ(caption, "&About");
+  bool shownModally = false;
+  testing_support::Later close(200ms, [&] {
+    shownModally = about.Visible() && about.Modal() && !::IsWindowEnabled(form.Handle());
+    ::SendMessageA(about.OKButton.Handle(), BM_CLICK, 0, 0);
+  });
+  ::SendMessageA(form.Handle(), WM_COMMAND, MAKEWPARAM(::GetMenuItemID(help, 0), 0), 0);
+  EXPECT_TRUE(shownModally);
+  EXPECT_FALSE(about.Visible());
+}
+
+}  // namespace
+}  // namespace windows

@@ -51,6 +51,19 @@ bool IsSilent(std::exception_ptr error) {
 
 }  // namespace
 
+// A key press that a shortcut of the menu of its window's form takes.
+bool TApplication::IsMenuShortCut(const MSG& message) {
+  if (message.message != WM_KEYDOWN && message.message != WM_SYSKEYDOWN) return false;
+  auto* form = dynamic_cast<TForm*>(TWinControl::FromHandle(::GetAncestor(message.hwnd, GA_ROOT)));
+  if (!form) return false;
+  try {
+    return form->IsShortCut(message);
+  } catch (...) {
+    HandleException(std::current_exception());
+    return true;
+  }
+}
+
 TApplication& Application() {
   static TApplication application;
   return application;
@@ -94,6 +107,7 @@ bool TApplication::ProcessMessage(MSG& message) {
     terminated_ = true;
     return true;
   }
+  if (IsMenuShortCut(message)) return true;
   HWND active = ::GetActiveWindow();
   if (active && ::IsDialogMessageA(active, &message)) return true;
   ::TranslateMessage(&message);

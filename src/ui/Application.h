@@ -61,6 +61,7 @@ class TApplication {
  private:
   void Adopt(std::unique_ptr<TForm> form);
   bool ProcessMessage(MSG& message);
+  bool IsMenuShortCut(const MSG& message);
 
   std::string title_;
   std::string helpFile_;

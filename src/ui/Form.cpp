@@ -198,6 +198,15 @@ void TForm::SetMainMenu(TMainMenu& menu) {
   menu.AttachTo(Handle());
 }
 
+bool TForm::IsShortCut(const MSG& message) {
+  if (!menu_ || (message.message != WM_KEYDOWN && message.message != WM_SYSKEYDOWN)) return false;
+  TShortCut shortCut = static_cast<TShortCut>(message.wParam & 0xFF);
+  if (::GetKeyState(VK_SHIFT) < 0) shortCut |= scShift;
+  if (::GetKeyState(VK_CONTROL) < 0) shortCut |= scCtrl;
+  if (::GetKeyState(VK_MENU) < 0) shortCut |= scAlt;
+  return menu_->ClickShortCut(shortCut);
+}
+
 LRESULT TForm::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_COMMAND:

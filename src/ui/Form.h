@@ -64,6 +64,8 @@ class TForm : public TWinControl {
 
   // Puts the menu bar on the form; its items' clicks come to their handlers.
   void SetMainMenu(TMainMenu& menu);
+  // A key press that is a shortcut of the form's menu runs the item; true when it was one.
+  bool IsShortCut(const MSG& message);
 
   // Runs OnCreate; an error there is shown and creation goes on.
   void DoCreate();

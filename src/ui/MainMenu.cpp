@@ -7,6 +7,14 @@ constexpr WORD kFirstId = 1000;
 
 }  // namespace
 
+std::string ShortCutText(TShortCut shortCut) {
+  std::string text;
+  if (shortCut & scShift) text += "Shift+";
+  if (shortCut & scCtrl) text += "Ctrl+";
+  if (shortCut & scAlt) text += "Alt+";
+  return text + static_cast<char>(shortCut & 0xFF);
+}
+
 TMainMenu::TMainMenu(std::vector<TMenuItem> items) : items_(std::move(items)) { handle_ = Build(items_, true); }
 
 TMainMenu::~TMainMenu() {
@@ -28,7 +36,8 @@ HMENU TMainMenu::Build(std::vector<TMenuItem>& items, bool bar) {
     } else {
       const auto id = static_cast<UINT_PTR>(kFirstId + byId_.size());
       byId_.push_back(&item);
-      ::AppendMenuA(menu, MF_STRING, id, item.caption.c_str());
+      const std::string text = item.shortCut ? item.caption + "\t" + ShortCutText(item.shortCut) : item.caption;
+      ::AppendMenuA(menu, MF_STRING, id, text.c_str());
     }
   }
   return menu;
@@ -40,6 +49,16 @@ bool TMainMenu::Click(WORD id) {
   const TMenuItem& item = *byId_[index];
   if (item.OnClick) item.OnClick();
   return true;
+}
+
+bool TMainMenu::ClickShortCut(TShortCut shortCut) {
+  for (TMenuItem* item : byId_) {
+    if (item->shortCut == shortCut) {
+      if (item->OnClick) item->OnClick();
+      return true;
+    }
+  }
+  return false;
 }
 
 }  // namespace ui

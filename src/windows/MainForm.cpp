@@ -5,6 +5,7 @@
 #include "ui/Application.h"
 #include "ui/Exceptions.h"
 #include "ui/Files.h"
+#include "ui/Help.h"
 #include "ui/MessageBoxes.h"
 #include "ui/WideText.h"
 #include "wallpaper/Wallpaper.h"
@@ -67,8 +68,17 @@ TFormMain::TFormMain()
       SelDirLB("SelDirLB", *this, RECT{248, 16, 248 + 185, 16 + 161}, false, 15),
       FileLB("FileLB", *this, RECT{8, 184, 8 + 185, 184 + 154}),
       ShellTV("ShellTV", *this, RECT{8, 16, 8 + 185, 16 + 161}),
-      Menu({{"M_Actions", "Ac&tions", {}, {{"M_H_Options", "&Options", [this] { M_H_OptionsClick(); }, {}}}},
-            {"M_Help", "&Help", {}, {{"M_H_About", "&About", [this] { M_H_AboutClick(); }, {}}}}}) {
+      Menu({{"M_Actions", "Ac&tions", {},
+             {{"M_A_Set", "Set as wallpaper", [this] { M_A_SetClick(); }, {}, static_cast<ui::TShortCut>(ui::scCtrl | 'S')},
+              {"M_A_Select", "Select &directory", [this] { M_A_SelectClick(); }, {}},
+              {"M_B2", "-", {}, {}},
+              {"M_H_Options", "&Options", [this] { M_H_OptionsClick(); }, {}},
+              {"M_B4", "-", {}, {}},
+              {"M_A_Exit", "E&xit", [this] { M_A_ExitClick(); }, {}}}},
+            {"M_Help", "&Help", {},
+             {{"M_H_Contents", "&Contents", [this] { M_H_ContentsClick(); }, {}},
+              {"M_B3", "-", {}, {}},
+              {"M_H_About", "&About", [this] { M_H_AboutClick(); }, {}}}}}) {
   SetMainMenu(Menu);
   const ui::TFont comicBold("Comic Sans MS", 8, ui::clGray, ui::fsBold, ANSI_CHARSET);
   const ui::TFont arial("Arial", 8, ui::clGray);
@@ -188,6 +198,14 @@ void TFormMain::M_H_AboutClick() {
 }
 
 void TFormMain::ZatvoriButtonClick() { Close(); }
+
+void TFormMain::M_A_SetClick() { SetBClick(); }
+
+void TFormMain::M_A_SelectClick() { SelectBClick(); }
+
+void TFormMain::M_A_ExitClick() { Close(); }
+
+void TFormMain::M_H_ContentsClick() { ui::WinHelp(Handle(), ui::Application().HelpFile(), HELP_CONTENTS, 0); }
 
 void TFormMain::SetBClick() {
   if (FileLB.ItemIndex() < 0) {

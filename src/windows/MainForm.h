@@ -60,8 +60,14 @@ class TFormMain : public ui::TForm {
   void ClearPreview();
   void M_H_OptionsClick();
   void M_H_AboutClick();
-  // Closes the window; the list is saved on the way.
+  // Shows the help file's table of contents.
+  void M_H_ContentsClick();
+  // The menu's "Set as wallpaper" and "Select directory": as the buttons.
+  void M_A_SetClick();
+  void M_A_SelectClick();
+  // Close the window; the list is saved on the way.
   void ZatvoriButtonClick();
+  void M_A_ExitClick();
   // "Set as wallpaper", first phase: hands the picture over and arms the timer.
   void SetBClick();
   // Second phase: writes the wallpaper file and the desktop values, and tells the system.

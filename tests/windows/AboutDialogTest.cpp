@@ -86,14 +86,14 @@ TEST(AboutDialogTest, HelpAboutOnTheMainWindowShowsItModally) {
   form.Show();
   HMENU help = ::GetSubMenu(::GetMenu(form.Handle()), 1);
   char caption[32] = {};
-  ::GetMenuStringA(help, 0, caption, sizeof caption, MF_BYPOSITION);
+  ::GetMenuStringA(help, 2, caption, sizeof caption, MF_BYPOSITION);
   EXPECT_STREQ(caption, "&About");
   bool shownModally = false;
   testing_support::Later close(200ms, [&] {
     shownModally = about.Visible() && about.Modal() && !::IsWindowEnabled(form.Handle());
     ::SendMessageA(about.OKButton.Handle(), BM_CLICK, 0, 0);
   });
-  ::SendMessageA(form.Handle(), WM_COMMAND, MAKEWPARAM(::GetMenuItemID(help, 0), 0), 0);
+  ::SendMessageA(form.Handle(), WM_COMMAND, MAKEWPARAM(::GetMenuItemID(help, 2), 0), 0);
   EXPECT_TRUE(shownModally);
   EXPECT_FALSE(about.Visible());
 }

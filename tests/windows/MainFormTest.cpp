@@ -5,10 +5,16 @@
 #include <shlobj.h>
 
 #include "support/Later.h"
+#include "support/ScriptedMessageBoxes.h"
+#include "support/Waiting.h"
+#include "ui/Application.h"
+#include "ui/Help.h"
 #include "windows/AboutD.h"
 
 namespace windows {
 namespace {
+
+using namespace std::chrono_literals;
 
 TEST(MainFormTest, PictureListStartsOnTheDesktopFolderWithNothingSelected) {
   char desktop[MAX_PATH] = {};
@@ -44,7 +50,7 @@ TEST(MainFormTest, ActionsOptionsShowsTheOptionsDialogModally) {
   ::GetMenuStringA(bar, 0, caption, sizeof caption, MF_BYPOSITION);
   EXPECT_STREQ(caption, "Ac&tions");
   HMENU actions = ::GetSubMenu(bar, 0);
-  ::GetMenuStringA(actions, 0, caption, sizeof caption, MF_BYPOSITION);
+  ::GetMenuStringA(actions, 3, caption, sizeof caption, MF_BYPOSITION);
   EXPECT_STREQ(caption, "&Options");
 
   bool shownModally = false;
@@ -52,9 +58,64 @@ TEST(MainFormTest, ActionsOptionsShowsTheOptionsDialogModally) {
     shownModally = options.Visible() && options.Modal();
     ::SendMessageA(options.CancelB.Handle(), BM_CLICK, 0, 0);
   });
-  ::SendMessageA(form.Handle(), WM_COMMAND, MAKEWPARAM(::GetMenuItemID(actions, 0), 0), 0);
+  ::SendMessageA(form.Handle(), WM_COMMAND, MAKEWPARAM(::GetMenuItemID(actions, 3), 0), 0);
   EXPECT_TRUE(shownModally);
   EXPECT_FALSE(options.Visible());
+}
+
+std::vector<std::string> MenuTexts(HMENU menu) {
+  std::vector<std::string> texts;
+  for (int i = 0; i < ::GetMenuItemCount(menu); ++i) {
+    char text[64] = {};
+    ::GetMenuStringA(menu, i, text, sizeof text, MF_BYPOSITION);
+    texts.push_back(::GetMenuState(menu, i, MF_BYPOSITION) & MF_SEPARATOR ? "-" : text);
+  }
+  return texts;
+}
+
+TEST(MainFormTest, MenuHoldsTheActionsAndHelpItemsInOrder) {
+  TFormMain form;
+  HMENU bar = ::GetMenu(form.Handle());
+  EXPECT_EQ(MenuTexts(bar), (std::vector<std::string>{"Ac&tions", "&Help"}));
+  EXPECT_EQ(MenuTexts(::GetSubMenu(bar, 0)), (std::vector<std::string>{"Set as wallpaper\tCtrl+S", "Select &directory",
+                                                                        "-", "&Options", "-", "E&xit"}));
+  EXPECT_EQ(MenuTexts(::GetSubMenu(bar, 1)), (std::vector<std::string>{"&Contents", "-", "&About"}));
+}
+
+TEST(MainFormTest, HelpContentsAsksTheHelpEngineForTheTableOfContents) {
+  TFormMain form;
+  std::vector<std::string> asked;
+  ui::SetHelpHook([&](HWND owner, const std::string& file, UINT command, ULONG_PTR data) {
+    asked.push_back(std::to_string(owner == form.Handle()) + " " + file + " " + std::to_string(command) + " " +
+                    std::to_string(data));
+  });
+  HMENU help = ::GetSubMenu(::GetMenu(form.Handle()), 1);
+  ::SendMessageA(form.Handle(), WM_COMMAND, MAKEWPARAM(::GetMenuItemID(help, 0), 0), 0);
+  ui::SetHelpHook({});
+  EXPECT_EQ(asked, (std::vector<std::string>{"1 " + ui::Application().HelpFile() + " 3 0"}));
+}
+
+TEST(MainFormTest, CtrlSRunsSetAsWallpaper) {
+  testing_support::ScriptedMessageBoxes boxes;
+  TFormMain form;
+  form.Show();
+  ::SetForegroundWindow(form.Handle());
+  ::SetFocus(form.FileLB.Handle());
+  for (const auto& [key, up] : {std::pair{VK_CONTROL, false}, {'S', false}, {'S', true}, {VK_CONTROL, true}}) {
+    INPUT input = {};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = static_cast<WORD>(key);
+    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+    ::SendInput(1, &input, sizeof input);
+  }
+  // The application's own loop, which knows the menu's shortcuts.
+  const auto deadline = std::chrono::steady_clock::now() + 5s;
+  while (boxes.shown.empty() && std::chrono::steady_clock::now() < deadline) {
+    ui::Application().ProcessMessages();
+    ::Sleep(20);
+  }
+  ASSERT_FALSE(boxes.shown.empty());
+  EXPECT_EQ(boxes.shown[0].text, " No file selected! ");
 }
 
 }  // namespace

@@ -60,7 +60,7 @@ class RefillScope {
 }  // namespace
 
 TFileListBox::TFileListBox(std::string name, ui::TWinControl& parent, const RECT& bounds)
-    : TListBox(std::move(name), parent, bounds, true, 15), directory_(CurrentDirectory()) {}
+    : TListBox(std::move(name), parent, bounds, true, 15, true), directory_(CurrentDirectory()) {}
 
 std::string TFileListBox::FileName() const {
   const int index = ItemIndex();

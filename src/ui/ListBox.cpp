@@ -5,16 +5,18 @@
 
 namespace ui {
 
-TListBox::TListBox(std::string name, TWinControl& parent, const RECT& bounds, bool sorted, int itemHeight)
+TListBox::TListBox(std::string name, TWinControl& parent, const RECT& bounds, bool sorted, int itemHeight,
+                   bool integralHeight)
     : TWinControl(std::move(name)), itemHeight_(itemHeight), designedBounds_(bounds) {
   DWORD style = WS_VSCROLL | WS_TABSTOP | LBS_NOTIFY | LBS_HASSTRINGS;
   if (sorted) style |= LBS_SORT;
+  if (!integralHeight) style |= LBS_NOINTEGRALHEIGHT;
   CreateChild(parent, "LISTBOX", style, WS_EX_CLIENTEDGE, bounds);
 }
 
 void TListBox::FontApplied() {
   ::SendMessageA(Handle(), LB_SETITEMHEIGHT, 0, itemHeight_);
-  // The list keeps whole rows: let it settle its designed height to the item height.
+  // A list that keeps whole rows settles its designed height to the new item height.
   const RECT& r = designedBounds_;
   SetBounds(r.left, r.top, r.right - r.left, r.bottom - r.top);
 }

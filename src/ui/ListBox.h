@@ -10,7 +10,9 @@ namespace ui {
 
 class TListBox : public TWinControl {
  public:
-  TListBox(std::string name, TWinControl& parent, const RECT& bounds, bool sorted, int itemHeight);
+  // With `integralHeight` the list shrinks to whole rows; without, it keeps its height.
+  TListBox(std::string name, TWinControl& parent, const RECT& bounds, bool sorted, int itemHeight,
+           bool integralHeight = false);
 
   int Count() const;
   // Fails with "List index out of bounds (%d)".

@@ -254,6 +254,14 @@ LRESULT TWinControl::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
   return DefaultProc(message, wParam, lParam);
 }
 
+void SetTabOrder(std::initializer_list<TWinControl*> controls) {
+  HWND previous = HWND_TOP;
+  for (TWinControl* control : controls) {
+    ::SetWindowPos(control->Handle(), previous, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    previous = control->Handle();
+  }
+}
+
 LRESULT TWinControl::DefaultProc(UINT message, WPARAM wParam, LPARAM lParam) {
   if (standardProcedure_) return ::CallWindowProcA(standardProcedure_, handle_, message, wParam, lParam);
   return ::DefWindowProcA(handle_, message, wParam, lParam);

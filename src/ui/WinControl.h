@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -87,5 +88,9 @@ class TWinControl : public TControl {
   HCURSOR cursor_ = nullptr;
   std::vector<TGraphicControl*> graphicControls_;
 };
+
+// Tab walks the controls in this order: each goes right after the previous one among its
+// siblings, which is the order the dialog keys follow.
+void SetTabOrder(std::initializer_list<TWinControl*> controls);
 
 }  // namespace ui

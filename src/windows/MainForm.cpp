@@ -108,6 +108,7 @@ TFormMain::TFormMain()
   ShellTV.OnChange = [this] { ShellTVChange(); };
   FileLB.OnClick = [this] { FileLBClick(); };
   ShellTV.Build();
+  ui::SetTabOrder({&ShellTV, &SelDirLB, &FileLB});
 }
 
 void TFormMain::FormCreate() {

@@ -40,6 +40,15 @@ TEST(MainFormTest, TreeAndListSitAtTheirPlacesWithTheirFont) {
   EXPECT_EQ(form.ShellTV.Font().Name(), "Comic Sans MS");
 }
 
+TEST(MainFormTest, TabGoesFromTheTreeToTheSelectedFoldersToThePictures) {
+  TFormMain form;
+  HWND next = ::GetNextDlgTabItem(form.Handle(), form.ShellTV.Handle(), FALSE);
+  EXPECT_EQ(next, form.SelDirLB.Handle());
+  next = ::GetNextDlgTabItem(form.Handle(), next, FALSE);
+  EXPECT_EQ(next, form.FileLB.Handle());
+  EXPECT_EQ(::GetNextDlgTabItem(form.Handle(), next, FALSE), form.ShellTV.Handle());
+}
+
 TEST(MainFormTest, ActionsOptionsShowsTheOptionsDialogModally) {
   TFormMain form;
   settings::TODialog options;

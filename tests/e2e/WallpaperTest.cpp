@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "e2e/DesktopState.h"
+#include "e2e/UserInput.h"
 #include "e2e/VantoriaProcess.h"
 #include <shlobj.h>
 
@@ -60,23 +61,10 @@ bool ScreenShowsQuadrantsTiled(const RECT& covered) {
   return true;
 }
 
-HWND ChildOfClass(HWND parent, const char* className, int index = 0) {
-  HWND child = nullptr;
-  while ((child = ::FindWindowExA(parent, child, className, nullptr)))
-    if (index-- == 0) return child;
-  return nullptr;
-}
-
 // What a click on the button tells its window.
 void Press(HWND window, const char* caption) {
   HWND button = ::FindWindowExA(window, nullptr, "Button", caption);
   ::SendMessageA(window, WM_COMMAND, MAKEWPARAM(::GetDlgCtrlID(button), BN_CLICKED), reinterpret_cast<LPARAM>(button));
-}
-
-// A left click at a point of the window's client area, as the mouse would deliver it.
-void ClickAt(HWND window, int x, int y) {
-  ::SendMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
-  ::SendMessageA(window, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
 }
 
 // The picture lies on the user's desktop, where the picture list starts, under a name that
@@ -109,30 +97,15 @@ TEST(WallpaperTest, ChosenPictureBecomesTheTiledWallpaper) {
   // Actions, Options from the keyboard (Alt+T, O): Display "Tile", OK.
   ::SetForegroundWindow(main);
   testing_support::PumpFor(300ms);
-  for (const auto& [key, up] : {std::pair{VK_MENU, false}, {'T', false}, {'T', true}, {VK_MENU, true}, {'O', false},
-                                {'O', true}}) {
-    INPUT input = {};
-    input.type = INPUT_KEYBOARD;
-    input.ki.wVk = static_cast<WORD>(key);
-    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-    ::SendInput(1, &input, sizeof input);
-    testing_support::PumpFor(100ms);
-  }
+  PressKeys("alt+t o");
   HWND options = vantoria.WaitForWindow("Options", 10s);
   ASSERT_NE(options, nullptr);
-  ::SendMessageA(ChildOfClass(options, "ComboBox"), CB_SETCURSEL, 0, 0);
+  ::SendMessageA(::FindWindowExA(options, nullptr, "ComboBox", nullptr), CB_SETCURSEL, 0, 0);
   Press(options, "&OK");
   ASSERT_TRUE(testing_support::WaitUntil([&] { return !::IsWindowVisible(options); }, 5s));
 
   // Click the first picture of the list, then "Set as wallpaper".
-  HWND fileList = nullptr;
-  for (int i = 0; HWND list = ChildOfClass(main, "ListBox", i); ++i) {
-    RECT bounds;
-    ::GetWindowRect(list, &bounds);
-    POINT corner = {bounds.left, bounds.top};
-    ::ScreenToClient(main, &corner);
-    if (corner.x == 8) fileList = list;
-  }
+  HWND fileList = ChildAt(main, "ListBox", 8, 184);
   ASSERT_NE(fileList, nullptr);
   ::SendMessageA(fileList, LB_SETCURSEL, 0, 0);
   ::SendMessageA(main, WM_COMMAND, MAKEWPARAM(0, LBN_SELCHANGE), reinterpret_cast<LPARAM>(fileList));

@@ -1,0 +1,221 @@
+// Vantoria.exe driven as a user drives it: clicks and keys at the main window's places.
+#include <gtest/gtest.h>
+
+#include <shlobj.h>
+
+#include "browse/BitmapFileBuilder.h"
+#include "e2e/DesktopState.h"
+#include "e2e/UserInput.h"
+#include "e2e/VantoriaProcess.h"
+#include "support/ScreenCapture.h"
+#include "ui/Control.h"
+
+namespace e2e {
+namespace {
+
+using namespace std::chrono_literals;
+using testing_support::ReadFileBytes;
+using testing_support::ScratchFolder;
+
+constexpr auto kStartDeadline = 30s;
+
+// Places in the main window's client area.
+constexpr POINT kTreeDocuments = {50, 72};  // the tree's fourth row under the desktop
+// The test's pictures sort first in the picture list, whatever else the folder holds.
+constexpr POINT kFirstPicture = {30, 192};
+constexpr POINT kSecondPicture = {30, 207};
+constexpr POINT kFirstSelectedFolder = {300, 24};
+constexpr POINT kSelect = {220, 80};
+constexpr POINT kUnselect = {220, 112};
+constexpr POINT kSetWallpaper = {100, 352};
+constexpr POINT kClose = {100, 392};
+
+std::string DocumentsFolder() {
+  char folder[MAX_PATH] = {};
+  ::SHGetFolderPathA(nullptr, CSIDL_PERSONAL, nullptr, 0, folder);
+  return folder;
+}
+
+// The documents folder as the tree names it (the shell may end it with a backslash).
+bool IsDocumentsFolder(std::string path) {
+  if (path.ends_with('\\')) path.pop_back();
+  return path == DocumentsFolder();
+}
+
+std::string Picture(int width) {
+  const std::vector<std::uint8_t> file = testing_support::BuildBitmapFile({.width = width, .height = 40});
+  return {file.begin(), file.end()};
+}
+
+// A list box of the other process; its texts come across as UTF-16.
+std::vector<std::string> ListItems(HWND list) {
+  std::vector<std::string> items;
+  const auto count = ::SendMessageW(list, LB_GETCOUNT, 0, 0);
+  for (int i = 0; i < count; ++i) {
+    wchar_t wide[MAX_PATH] = {};
+    ::SendMessageW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(wide));
+    char text[MAX_PATH * 2] = {};
+    ::WideCharToMultiByte(CP_ACP, 0, wide, -1, text, sizeof text, nullptr, nullptr);
+    items.push_back(text);
+  }
+  return items;
+}
+
+// Two pictures in the user's documents folder, which the tree shows under the desktop, under
+// names that sort first.
+class DocumentsPictures {
+ public:
+  DocumentsPictures() {
+    for (int i = 0; i < 2; ++i) testing_support::WriteFileBytes(Path(i), Picture(60 + i));
+  }
+  ~DocumentsPictures() {
+    for (int i = 0; i < 2; ++i) ::DeleteFileA(Path(i).c_str());
+  }
+  static std::string Name(int index) { return "0000 vantoria " + std::to_string(index) + ".bmp"; }
+  static std::string Path(int index) { return DocumentsFolder() + "\\" + Name(index); }
+};
+
+class MainWindowTest : public ::testing::Test {
+ protected:
+  void Start(const std::string& list) {
+    testing_support::WriteFileBytes(program_ / "Directory.drl", list);
+    vantoria_ = std::make_unique<VantoriaProcess>(program_, "");
+    main_ = vantoria_->WaitForWindow("Vantoria v1.0", kStartDeadline);
+    ASSERT_NE(main_, nullptr);
+    ::SetForegroundWindow(main_);
+    testing_support::PumpFor(300ms);
+    selectedFolders_ = ChildAt(main_, "ListBox", 248, 16);
+    pictures_ = ChildAt(main_, "ListBox", 8, 184);
+    ASSERT_NE(selectedFolders_, nullptr);
+    ASSERT_NE(pictures_, nullptr);
+  }
+  void Click(POINT place) { ClickAt(main_, place.x, place.y); }
+  std::string AnswerBox() {
+    const auto box = vantoria_->AnswerMessageBox("OK", 5s);
+    return box ? box->text : "<no box>";
+  }
+  // Pixels of an area of the client area, as the screen shows them.
+  std::vector<COLORREF> Area(const RECT& area) const {
+    POINT origin = {0, 0};
+    ::ClientToScreen(main_, &origin);
+    const testing_support::ScreenCapture screen;
+    std::vector<COLORREF> pixels;
+    for (int y = area.top; y < area.bottom; y += 2)
+      for (int x = area.left; x < area.right; x += 2) pixels.push_back(screen.At(origin.x + x, origin.y + y));
+    return pixels;
+  }
+  std::vector<COLORREF> Preview() const { return Area(ui::Bounds(208, 192, 217, 145)); }
+  std::vector<COLORREF> Sizes() const { return Area(ui::Bounds(200, 352, 120, 32)); }
+  bool HintShown() const {
+    for (HWND tip = nullptr; (tip = ::FindWindowExA(nullptr, tip, "tooltips_class32", nullptr));) {
+      DWORD process = 0;
+      ::GetWindowThreadProcessId(tip, &process);
+      if (process == vantoria_->Id() && ::IsWindowVisible(tip)) return true;
+    }
+    return false;
+  }
+
+  CleanWallpaperState clean_;
+  ScratchFolder program_;
+  std::unique_ptr<VantoriaProcess> vantoria_;
+  HWND main_ = nullptr;
+  HWND selectedFolders_ = nullptr;
+  HWND pictures_ = nullptr;
+};
+
+TEST_F(MainWindowTest, BrowsePreviewSelectFoldersAndSetWallpapersByMouseAndKeyboard) {
+  DocumentsPictures documents;
+  Start("");
+
+  Click(kTreeDocuments);
+  ASSERT_TRUE(testing_support::WaitUntil([&] {
+    const auto items = ListItems(pictures_);
+    return items.size() >= 2 && items[0] == DocumentsPictures::Name(0) && items[1] == DocumentsPictures::Name(1);
+  }, 5s));
+  const std::vector<COLORREF> empty = Preview();
+  const std::vector<COLORREF> noSizes = Sizes();
+  Click(kFirstPicture);
+  EXPECT_EQ(::SendMessageA(pictures_, LB_GETCURSEL, 0, 0), 0);
+  EXPECT_TRUE(testing_support::WaitUntil([&] { return Preview() != empty; }, 5s)) << "the preview shows the picture";
+  EXPECT_NE(Sizes(), noSizes) << "the height and width lines change";
+  PointAt(main_, 300, 260);
+  EXPECT_TRUE(testing_support::WaitUntil([&] { return HintShown(); }, 5s)) << "the preview's hint names the picture";
+
+  Click(kSelect);
+  ASSERT_EQ(ListItems(selectedFolders_).size(), 1u);
+  EXPECT_TRUE(IsDocumentsFolder(ListItems(selectedFolders_)[0]));
+  Click(kSelect);
+  EXPECT_EQ(AnswerBox(), "Folder allready selected!");
+  EXPECT_EQ(ListItems(selectedFolders_).size(), 1u);
+  Click(kUnselect);
+  EXPECT_EQ(AnswerBox(), "No folder selected!");
+
+  // Ctrl+S: the first picture after 2 s.
+  PressKeys("ctrl+s");
+  ASSERT_TRUE(testing_support::WaitUntil([&] { return DesktopValue("Wallpaper") == WallpaperFile(); }, 10s));
+  EXPECT_EQ(ReadFileBytes(WallpaperFile()).substr(54), Picture(60).substr(54));
+
+  // "Set as wallpaper" with the second picture.
+  Click(kSecondPicture);
+  Click(kSetWallpaper);
+  EXPECT_TRUE(testing_support::WaitUntil(
+      [&] { return ReadFileBytes(WallpaperFile()).substr(54) == Picture(61).substr(54); }, 10s));
+
+  // Actions, Options, then Cancel; Help, About, then Enter.
+  PressKeys("alt+t o");
+  HWND options = vantoria_->WaitForWindow("Options", 5s);
+  ASSERT_NE(options, nullptr);
+  PressKeys("Escape");
+  EXPECT_TRUE(testing_support::WaitUntil([&] { return !::IsWindowVisible(options); }, 5s));
+  PressKeys("alt+h a");
+  HWND about = vantoria_->WaitForWindow("About", 5s);
+  ASSERT_NE(about, nullptr);
+  PressKeys("Return");
+  EXPECT_TRUE(testing_support::WaitUntil([&] { return !::IsWindowVisible(about); }, 5s));
+
+  // "<<" with the folder chosen removes it.
+  Click(kFirstSelectedFolder);
+  Click(kUnselect);
+  EXPECT_TRUE(ListItems(selectedFolders_).empty());
+  Click(kClose);
+  EXPECT_TRUE(vantoria_->WaitForExit(10s).has_value());
+}
+
+enum class CloseBy { closeBox, closeButton, actionsExit };
+
+class ClosingTest : public MainWindowTest, public ::testing::WithParamInterface<CloseBy> {};
+
+TEST_P(ClosingTest, EachWayOfClosingSavesTheListWithoutAQuestion) {
+  DocumentsPictures documents;
+  Start("C:\\first\r\n");
+  Click(kTreeDocuments);
+  Click(kSelect);
+  const std::vector<std::string> selected = ListItems(selectedFolders_);
+  ASSERT_EQ(selected.size(), 2u);
+  EXPECT_TRUE(IsDocumentsFolder(selected[1]));
+
+  switch (GetParam()) {
+    case CloseBy::closeBox: {
+      RECT bounds;
+      ::GetWindowRect(main_, &bounds);
+      POINT box = {bounds.right - 12, bounds.top + 10};
+      ::ScreenToClient(main_, &box);
+      Click(box);
+      break;
+    }
+    case CloseBy::closeButton:
+      Click(kClose);
+      break;
+    case CloseBy::actionsExit:
+      PressKeys("alt+t x");
+      break;
+  }
+  ASSERT_TRUE(vantoria_->WaitForExit(10s).has_value()) << "closed without a question";
+  EXPECT_EQ(ReadFileBytes(program_ / "Directory.drl"), "C:\\first\r\n" + selected[1] + "\r\n");
+}
+
+INSTANTIATE_TEST_SUITE_P(ThreeWays, ClosingTest,
+                         ::testing::Values(CloseBy::closeBox, CloseBy::closeButton, CloseBy::actionsExit));
+
+}  // namespace
+}  // namespace e2e

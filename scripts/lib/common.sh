@@ -15,7 +15,7 @@ PACKAGES=(
   cmake make nasm dpkg-dev
   g++-mingw-w64-x86-64-posix
   g++ clang libclang-rt-14-dev googletest libjpeg62-turbo-dev libjpeg-turbo-progs
-  wine wine64 xvfb xdotool x11-utils imagemagick time
+  wine wine64 xvfb xdotool x11-utils imagemagick time zip unzip
 )
 
 log() { printf '== %s\n' "$*" >&2; }
@@ -84,6 +84,28 @@ build_windows() {
     -DCMAKE_TOOLCHAIN_FILE="$TOOLCHAIN" -DCMAKE_BUILD_TYPE=Release \
     -DJPEG_PREFIX="$JPEG_PREFIX" >/dev/null
   cmake --build "$WIN_BUILD" -j "$JOBS"
+}
+
+# The release zip: the program, a read-me for Windows users, the licence, and the notices of
+# what is built into the program (libjpeg-turbo, the mingw-w64 runtime).
+PACKAGE_ZIP=$BUILD_DIR/package/Vantoria-1.0.zip
+make_package() {
+  local stage=$BUILD_DIR/package/Vantoria-1.0
+  log "packaging $PACKAGE_ZIP"
+  rm -rf "$stage" "$PACKAGE_ZIP" && mkdir -p "$stage"
+  cp "$WIN_BUILD/Vantoria.exe" "$stage/"
+  sed 's/$/\r/' "$ROOT/package/README.txt" > "$stage/README.txt"
+  sed 's/$/\r/' "$ROOT/LICENSE" > "$stage/LICENSE.txt"
+  {
+    cat "$ROOT/package/NOTICES-header.txt"
+    echo
+    echo "==== libjpeg-turbo: LICENSE.md ===="
+    cat "$ROOT/tests/data/libjpeg-turbo/LICENSE.md"
+    echo
+    echo "==== mingw-w64 runtime (statically linked): copyright ===="
+    cat /usr/share/doc/mingw-w64-x86-64-dev/copyright
+  } | sed 's/$/\r/' > "$stage/THIRD-PARTY-NOTICES.txt"
+  (cd "$BUILD_DIR/package" && zip -q -r "$PACKAGE_ZIP" "Vantoria-1.0")
 }
 
 # The pure logic, built for Linux with the sanitizers.

@@ -1,8 +1,10 @@
-// Median wall-clock time of repeated runs, for benchmarks that print ratios.
+// Median wall-clock time of repeated runs, and the table row that every benchmark prints:
+// what, its reference, both times and their ratio, separated by "|" for scripts/bench.
 #pragma once
 
 #include <algorithm>
 #include <chrono>
+#include <cstdio>
 #include <vector>
 
 namespace bench {
@@ -17,6 +19,10 @@ double MedianSeconds(int rounds, Work work) {
   }
   std::sort(samples.begin(), samples.end());
   return samples[samples.size() / 2];
+}
+
+inline void PrintRow(const char* what, const char* reference, double referenceSeconds, double seconds) {
+  std::printf("%s|%s|%.3f s|%.3f s|%.2f\n", what, reference, referenceSeconds, seconds, seconds / referenceSeconds);
 }
 
 }  // namespace bench

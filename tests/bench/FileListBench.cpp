@@ -49,7 +49,6 @@ int main() {
     if (list.Count() != kPictures) std::printf("list holds %d\n", list.Count());
   });
 
-  std::printf("folder refill, %d pictures: bare scan %.3f s, refill %.3f s, ratio %.2f\n", kPictures, scan, refill,
-              refill / scan);
+  bench::PrintRow("folder refill, 20,000 pictures", "bare directory scan", scan, refill);
   return 0;
 }

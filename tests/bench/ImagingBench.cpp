@@ -5,10 +5,10 @@
 #include <psapi.h>
 
 #include <cstdio>
-#include <cstdlib>
 #include <string>
 
 #include "bench/BenchTiming.h"
+#include "bench/Corpus.h"
 #include "support/ScratchFolder.h"
 #include "ui/WideText.h"
 #include "wallpaper/ImagN.h"
@@ -25,11 +25,7 @@ SIZE_T PeakWorkingSet() {
 }  // namespace
 
 int main() {
-  const char* root = std::getenv("VANTORIA_CORPORA");
-  std::string path = std::string("Z:") + (root ? root : "/work/shared/corpora") +
-                     "/jpeg/imagemagick/photo_6000x4000_q90_baseline.jpg";
-  for (char& c : path)
-    if (c == '/') c = '\\';
+  const std::string path = bench::CorpusPath("jpeg/imagemagick/photo_6000x4000_q90_baseline.jpg");
   testing_support::ScratchFolder folder;
   const std::wstring target = ui::ToWide(folder / "VAImage.bmp");
 

@@ -2,14 +2,13 @@
 // against a bare libjpeg-turbo decode of the same file with the same options, in the same run.
 #include <windows.h>
 
-#include <cstdio>
-#include <cstdlib>
 #include <string>
 #include <vector>
 
 #include <jpeglib.h>
 
 #include "bench/BenchTiming.h"
+#include "bench/Corpus.h"
 #include "browse/JpegPicture.h"
 #include "ui/Canvas.h"
 #include "ui/Files.h"
@@ -18,14 +17,6 @@
 namespace {
 
 constexpr int kRounds = 7;
-
-std::string CorpusPath(const char* relative) {
-  const char* root = std::getenv("VANTORIA_CORPORA");
-  std::string path = std::string("Z:") + (root ? root : "/work/shared/corpora") + "/" + relative;
-  for (char& c : path)
-    if (c == '/') c = '\\';
-  return path;
-}
 
 // libjpeg-turbo alone: full scale, block smoothing, float IDCT, BGR rows into a new buffer.
 void BareDecode(const std::vector<std::uint8_t>& file) {
@@ -52,7 +43,7 @@ void BareDecode(const std::vector<std::uint8_t>& file) {
 }  // namespace
 
 int main() {
-  const std::string path = CorpusPath("jpeg/imagemagick/photo_6000x4000_q90_baseline.jpg");
+  const std::string path = bench::CorpusPath("jpeg/imagemagick/photo_6000x4000_q90_baseline.jpg");
   const double bare = bench::MedianSeconds(kRounds, [&] { BareDecode(ui::ReadWholeFile(path)); });
 
   ui::TBitmapCanvas preview(217, 145);
@@ -63,7 +54,6 @@ int main() {
                                                 {.stretch = false, .proportional = true, .center = true});
     picture.Draw(preview, RECT{r.left, r.top, r.left + r.width, r.top + r.height});
   });
-  std::printf("JPEG first drawing, 6000 x 4000: bare decode %.3f s, preview %.3f s, ratio %.2f\n", bare, firstDrawing,
-              firstDrawing / bare);
+  bench::PrintRow("preview's first drawing of a 6000 x 4000 JPEG", "bare libjpeg-turbo decode", bare, firstDrawing);
   return 0;
 }

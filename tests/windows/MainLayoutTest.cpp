@@ -3,6 +3,7 @@
 
 #include "support/ScreenCapture.h"
 #include "support/Waiting.h"
+#include "ui/Pointer.h"
 #include "windows/MainForm.h"
 
 namespace windows {
@@ -13,12 +14,15 @@ using namespace std::chrono_literals;
 class MainLayoutTest : public ::testing::Test {
  protected:
   MainLayoutTest() {
+    // Wherever the real pointer was left, no button shows its hover look here.
+    ui::SetPointerPositionHook([] { return POINT{0, 0}; });
     form_.Show();
     testing_support::WaitUntil([&] { return ::GetUpdateRect(form_.Handle(), nullptr, FALSE) == FALSE; }, 5s);
     testing_support::PumpFor(300ms);
     ::ClientToScreen(form_.Handle(), &origin_);
     screen_ = std::make_unique<testing_support::ScreenCapture>();
   }
+  ~MainLayoutTest() override { ui::SetPointerPositionHook({}); }
 
   // A pixel of the window's client area.
   COLORREF At(int x, int y) const { return screen_->At(origin_.x + x, origin_.y + y); }

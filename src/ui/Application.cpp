@@ -138,11 +138,6 @@ void TApplication::DoIdle() {
   }
 }
 
-const TPointerTracker& TApplication::PointerTracker() {
-  if (!pointerTracker_) pointerTracker_ = std::make_unique<TPointerTracker>();
-  return *pointerTracker_;
-}
-
 void TApplication::Terminate() { ::PostQuitMessage(0); }
 
 void TApplication::HandleException(std::exception_ptr error) {

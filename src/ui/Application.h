@@ -53,7 +53,6 @@ class TApplication {
 
   // The work done each time the message queue runs empty: pointer enter and leave, hints.
   void DoIdle();
-  const TPointerTracker& PointerTracker();
 
   // Shows the error box for an error no handler caught; a silent abort shows nothing.
   void HandleException(std::exception_ptr error);

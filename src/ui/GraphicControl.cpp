@@ -73,8 +73,7 @@ void TGraphicControl::PaintOn(TCanvas& parentCanvas) {
   HDC dc = parentCanvas.Handle();
   const int saved = ::SaveDC(dc);
   ::IntersectClipRect(dc, Left(), Top(), Left() + Width(), Top() + Height());
-  POINT origin;
-  ::OffsetViewportOrgEx(dc, Left(), Top(), &origin);
+  ::OffsetViewportOrgEx(dc, Left(), Top(), nullptr);
   {
     TCanvas canvas(dc);
     Paint(canvas);
@@ -83,7 +82,8 @@ void TGraphicControl::PaintOn(TCanvas& parentCanvas) {
 }
 
 void TGraphicControl::DrawNow(const std::function<void(TCanvas&)>& draw) {
-  if (!Parent() || !Parent()->HandleAllocated()) throw EInvalidOperation(Format("Control '%s' has no parent window", Name().c_str()));
+  if (!Parent() || !Parent()->HandleAllocated())
+    throw EInvalidOperation(Format("Control '%s' has no parent window", Name().c_str()));
   HWND window = Parent()->Handle();
   HDC dc = ::GetDC(window);
   ::IntersectClipRect(dc, Left(), Top(), Left() + Width(), Top() + Height());

@@ -25,9 +25,6 @@ class THintWindow {
   // The control goes away.
   void Forget(const TControl* control);
 
-  // The tooltip window showing the hint, for tests; null until a hint was shown.
-  HWND Handle() const { return tooltip_; }
-
  private:
   void Show();
   void Hide();

@@ -21,7 +21,6 @@ class TPointerTracker {
   ~TPointerTracker();
 
   void Track();
-  const THintWindow& Hints() const { return hints_; }
 
   // A control that goes away is forgotten by the tracker, if there is one.
   static void Forget(const TControl* control);

@@ -47,15 +47,13 @@ std::string Picture(int width) {
   return {file.begin(), file.end()};
 }
 
-// A list box of the other process; its texts come across as UTF-16.
 std::vector<std::string> ListItems(HWND list) {
   std::vector<std::string> items;
   const auto count = ::SendMessageW(list, LB_GETCOUNT, 0, 0);
   for (int i = 0; i < count; ++i) {
-    wchar_t wide[MAX_PATH] = {};
-    ::SendMessageW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(wide));
+    const std::wstring wide = testing_support::ListBoxItem(list, i);
     char text[MAX_PATH * 2] = {};
-    ::WideCharToMultiByte(CP_ACP, 0, wide, -1, text, sizeof text, nullptr, nullptr);
+    ::WideCharToMultiByte(CP_ACP, 0, wide.c_str(), -1, text, sizeof text, nullptr, nullptr);
     items.push_back(text);
   }
   return items;

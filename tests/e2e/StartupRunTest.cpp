@@ -54,6 +54,14 @@ class StartupRunTest : public ::testing::Test {
     EXPECT_LT(vantoria.Elapsed() - splashShownAt, 15000u);
   }
 
+  // Runs Vantoria.exe /s to its end, answering the one message box it shows; returns its text.
+  std::string RunAnsweringTheBox() {
+    VantoriaProcess vantoria(program_, "/s");
+    const auto box = vantoria.AnswerMessageBox("OK", kStartDeadline);
+    EXPECT_TRUE(vantoria.WaitForExit(kRunDeadline).has_value()) << "the start-up run did not end";
+    return box ? box->text : "<no box>";
+  }
+
   // The wallpaper file holds exactly the picture's rows, and the desktop points at it.
   void ExpectWallpaper(const std::string& picture) {
     const std::string saved = testing_support::ReadFileBytes(WallpaperFile());
@@ -140,11 +148,7 @@ TEST_F(StartupRunTest, RandomOrderStaysWithinTheFolderOverManyRuns) {
 
 TEST_F(StartupRunTest, EmptyListShowsTheListErrorWritesNothingAndStillEnds) {
   ListFolders({});
-  VantoriaProcess vantoria(program_, "/s");
-  const auto box = vantoria.AnswerMessageBox("OK", kStartDeadline);
-  ASSERT_TRUE(box.has_value());
-  EXPECT_EQ(box->text, "List index out of bounds (-1)");
-  ASSERT_TRUE(vantoria.WaitForExit(kRunDeadline).has_value());
+  EXPECT_EQ(RunAnsweringTheBox(), "List index out of bounds (-1)");
   ExpectCounters("<none>", "<none>");
   EXPECT_FALSE(testing_support::FileExists(WallpaperFile()));
 }
@@ -171,11 +175,7 @@ TEST_F(StartupRunTest, FolderWithoutPicturesMovesOnAfterTheNoFileBox) {
   ScratchFolder empty;
   PictureFolder pictures(10);
   ListFolders({empty.Path(), pictures.Path()});
-  VantoriaProcess vantoria(program_, "/s");
-  const auto box = vantoria.AnswerMessageBox("OK", kStartDeadline);
-  ASSERT_TRUE(box.has_value());
-  EXPECT_EQ(box->text, " No file selected! ");
-  ASSERT_TRUE(vantoria.WaitForExit(kRunDeadline).has_value());
+  EXPECT_EQ(RunAnsweringTheBox(), " No file selected! ");
   ExpectCounters("1", "1");
   EXPECT_FALSE(testing_support::FileExists(WallpaperFile()));
 }
@@ -185,12 +185,9 @@ TEST_F(StartupRunTest, PictureThatCannotBeOpenedWritesNothingSoTheNextRunTriesIt
   ListFolders({pictures.Path()});
   HANDLE locked = ::CreateFileA(pictures.Picture(0).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
   ASSERT_NE(locked, INVALID_HANDLE_VALUE);
-  VantoriaProcess vantoria(program_, "/s");
-  const auto box = vantoria.AnswerMessageBox("OK", kStartDeadline);
+  const std::string text = RunAnsweringTheBox();
   ::CloseHandle(locked);
-  ASSERT_TRUE(box.has_value());
-  EXPECT_EQ(box->text.rfind("Cannot open file ", 0), 0u) << box->text;
-  ASSERT_TRUE(vantoria.WaitForExit(kRunDeadline).has_value());
+  EXPECT_EQ(text.rfind("Cannot open file ", 0), 0u) << text;
   ExpectCounters("<none>", "<none>");
   EXPECT_FALSE(testing_support::FileExists(WallpaperFile()));
 }

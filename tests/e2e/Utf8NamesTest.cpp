@@ -24,12 +24,6 @@ std::string Utf8(const std::wstring& text) {
   return bytes;
 }
 
-std::wstring ListItem(HWND list, int index) {
-  wchar_t text[MAX_PATH] = {};
-  ::SendMessageW(list, LB_GETTEXT, index, reinterpret_cast<LPARAM>(text));
-  return text;
-}
-
 class Utf8NamesTest : public ::testing::Test {
  protected:
   Utf8NamesTest() : folder_(Wide(root_.Path()) + L"\\\x0395\x03B9\x03BA\x03CC\x03BD\x03B5\x03C2") {  // Εικόνες
@@ -67,10 +61,10 @@ TEST_F(Utf8NamesTest, GreekFolderAndCyrillicPictureAreListedSetAsWallpaperAndKep
     ::SetForegroundWindow(main);
     HWND selected = ChildAt(main, "ListBox", 248, 16);
     HWND pictures = ChildAt(main, "ListBox", 8, 184);
-    EXPECT_EQ(ListItem(selected, 0), folder_) << "read from the list file";
+    EXPECT_EQ(testing_support::ListBoxItem(selected, 0), folder_) << "read from the list file";
     ClickAt(main, 300, 24);
     ASSERT_TRUE(testing_support::WaitUntil([&] { return ::SendMessageW(pictures, LB_GETCOUNT, 0, 0) == 1; }, 5s));
-    EXPECT_EQ(ListItem(pictures, 0), kPictureName);
+    EXPECT_EQ(testing_support::ListBoxItem(pictures, 0), kPictureName);
     ClickAt(main, 30, 192);
     ClickAt(main, 100, 352);  // Set as wallpaper
     EXPECT_TRUE(testing_support::WaitUntil([&] { return DesktopValue("Wallpaper") == WallpaperFile(); }, 10s));

@@ -1,11 +1,12 @@
 // Vantoria.exe sets a wallpaper, driven through its windows as a user would.
 #include <gtest/gtest.h>
 
+#include <shlobj.h>
+
+#include "browse/BitmapFileBuilder.h"
 #include "e2e/DesktopState.h"
 #include "e2e/UserInput.h"
 #include "e2e/VantoriaProcess.h"
-#include <shlobj.h>
-
 #include "support/ScreenCapture.h"
 #include "support/TestData.h"
 
@@ -23,32 +24,17 @@ COLORREF QuadrantColour(int x, int y) {
   return !bottom ? (right ? RGB(0, 255, 0) : RGB(255, 0, 0)) : (right ? RGB(255, 255, 255) : RGB(0, 0, 255));
 }
 
+// Bottom-up: the desktop of Wine draws top-down wallpapers black.
 std::string QuadrantBitmap() {
-  std::string file = {'B', 'M'};
-  auto put32 = [&](std::uint32_t v) {
-    for (int i = 0; i < 4; ++i) file += static_cast<char>(v >> (8 * i));
-  };
-  auto put16 = [&](std::uint32_t v) {
-    file += static_cast<char>(v);
-    file += static_cast<char>(v >> 8);
-  };
-  put32(54 + 64 * 64 * 3);
-  put32(0);
-  put32(54);
-  put32(40);
-  put32(64);
-  put32(64);  // bottom-up: the desktop of Wine draws top-down wallpapers black
-  put16(1);
-  put16(24);
-  for (int i = 0; i < 6; ++i) put32(0);
+  std::vector<std::uint8_t> rows;
   for (int y = 63; y >= 0; --y)
     for (int x = 0; x < 64; ++x) {
       const COLORREF c = QuadrantColour(x, y);
-      file += static_cast<char>(GetBValue(c));
-      file += static_cast<char>(GetGValue(c));
-      file += static_cast<char>(GetRValue(c));
+      rows.insert(rows.end(), {GetBValue(c), GetGValue(c), GetRValue(c)});
     }
-  return file;
+  const std::vector<std::uint8_t> file =
+      testing_support::BuildBitmapFile({.width = 64, .height = 64, .pixels = std::move(rows)});
+  return {file.begin(), file.end()};
 }
 
 // Every quadrant's middle on the screen, outside `covered`, shows the picture tiled from the

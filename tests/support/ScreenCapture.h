@@ -1,9 +1,9 @@
-// The pixels on the screen right now, read through the desktop's device context.
+// The pixels on the screen right now, copied from the desktop's device context.
 #pragma once
 
 #include <windows.h>
 
-#include <vector>
+#include "ui/Canvas.h"
 
 namespace testing_support {
 
@@ -11,14 +11,12 @@ class ScreenCapture {
  public:
   ScreenCapture();
 
-  int Width() const { return width_; }
-  int Height() const { return height_; }
-  COLORREF At(int x, int y) const;
+  int Width() const { return copy_.Width(); }
+  int Height() const { return copy_.Height(); }
+  COLORREF At(int x, int y) const { return copy_.Pixel(x, y); }
 
  private:
-  int width_;
-  int height_;
-  std::vector<DWORD> pixels_;  // top row first, 0x00RRGGBB
+  ui::TBitmapCanvas copy_;
 };
 
 }  // namespace testing_support

@@ -83,4 +83,13 @@ bool PressButton(HWND box, const std::string& buttonText) {
   return false;
 }
 
+std::wstring ListBoxItem(HWND list, int index) {
+  const auto length = ::SendMessageW(list, LB_GETTEXTLEN, static_cast<WPARAM>(index), 0);
+  if (length < 0) return {};
+  std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+  ::SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
+  text.resize(::wcslen(text.c_str()));
+  return text;
+}
+
 }  // namespace testing_support

@@ -25,6 +25,10 @@ struct MessageBoxContent {
 // The visible standard message box of the process, if one is up.
 std::optional<MessageBoxContent> FindMessageBox(DWORD processId);
 
+// Item `index` of a list box of this process or another one; across processes the text comes
+// as UTF-16, whatever code page the list's program uses.
+std::wstring ListBoxItem(HWND list, int index);
+
 // Presses the box's button whose text is `buttonText` ("OK", "&Yes", "&No").
 bool PressButton(HWND box, const std::string& buttonText);
 

@@ -1,7 +1,7 @@
 #include "app/PocetakD.h"
 
-#include "browse/JpegPicture.h"
-#include "ui/Resources.h"
+#include "pictures/JpegPicture.h"
+#include "platform/Resources.h"
 #include "windows/MainForm.h"
 
 namespace app {
@@ -20,8 +20,8 @@ ui::TFormSpec SplashSpec() {
 }
 
 std::unique_ptr<ui::TGraphic> SplashPicture() {
-  auto picture = std::make_unique<browse::TJPEGImage>();
-  picture->LoadFromBytes(ui::ResourceBytes("SPLASH"));
+  auto picture = std::make_unique<pictures::TJPEGImage>();
+  picture->LoadFromBytes(platform::ResourceBytes("SPLASH"));
   return picture;
 }
 

@@ -1,9 +1,9 @@
 #include "app/RunMode.h"
 
-#include "ui/Module.h"
+#include "platform/Module.h"
 
 namespace app {
 
-bool IsStartupRun() { return IsStartupArgument(ui::ParamStr(1)); }
+bool IsStartupRun() { return IsStartupArgument(platform::ParamStr(1)); }
 
 }  // namespace app

@@ -8,12 +8,15 @@
 #include "app/RunMode.h"
 #include "settings/OptionsD.h"
 #include "ui/Application.h"
+#include "ui/WindowClasses.h"
 #include "windows/AboutD.h"
 #include "windows/MainForm.h"
 
 namespace app {
 
 int RunVantoria() {
+  // Before the first window: the application object makes one.
+  ui::SetWindowClassIdentity({.namePrefix = "Vantoria", .iconResource = "MAINICON"});
   ui::TApplication& application = ui::Application();
   application.SetTitle("Vantoria");
   application.SetHelpFile(VANTORIA_BUILD_HELP_FILE);

@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "browse/FileListPaths.h"
-#include "ui/Handles.h"
+#include "platform/Handles.h"
 
 namespace browse {
 namespace {
@@ -102,7 +102,7 @@ void TFileListBox::Refill() {
   for (const std::string& pattern : SplitMask(mask_)) {
     if (pattern.empty()) continue;
     WIN32_FIND_DATAA entry;
-    ui::FindHandle search(::FindFirstFileA(JoinPath(directory_, pattern).c_str(), &entry));
+    platform::FindHandle search(::FindFirstFileA(JoinPath(directory_, pattern).c_str(), &entry));
     if (!search) continue;
     do {
       if (entry.dwFileAttributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_DIRECTORY)) continue;

@@ -1,20 +1,22 @@
 #include "browse/PicturePreview.h"
 
-#include "browse/Bitmap.h"
-#include "browse/PictureFormats.h"
+#include "pictures/Bitmap.h"
+#include "pictures/PictureFormats.h"
 
 namespace browse {
 
 void LoadPicture(ui::TImage& preview, const std::string& path) {
-  std::unique_ptr<ui::TGraphic> picture = CreatePictureFor(path);
+  std::unique_ptr<ui::TGraphic> picture = pictures::CreatePictureFor(path);
   picture->LoadFromFile(path);
   preview.SetPicture(std::move(picture));
 }
 
-bool HoldsBitmap(const ui::TImage& preview) { return dynamic_cast<const TBitmap*>(preview.Picture()) != nullptr; }
+bool HoldsBitmap(const ui::TImage& preview) {
+  return dynamic_cast<const pictures::TBitmap*>(preview.Picture()) != nullptr;
+}
 
 std::vector<std::uint8_t> BitmapFileBytes(const ui::TImage& preview) {
-  return dynamic_cast<const TBitmap&>(*preview.Picture()).FileBytes();
+  return dynamic_cast<const pictures::TBitmap&>(*preview.Picture()).FileBytes();
 }
 
 }  // namespace browse

@@ -11,7 +11,7 @@
 namespace browse {
 
 // Replaces the preview's picture with the file's; on any error the preview keeps its picture.
-// An unknown extension or unreadable content fails as an invalid picture (ui::EInvalidGraphic).
+// An unknown extension or unreadable content fails as an invalid picture (pictures::EInvalidGraphic).
 void LoadPicture(ui::TImage& preview, const std::string& path);
 
 // Only the bitmap kind can be saved.

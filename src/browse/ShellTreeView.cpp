@@ -9,9 +9,9 @@
 #include <vector>
 
 #include "browse/ShellNames.h"
-#include "ui/Exceptions.h"
-#include "ui/Format.h"
-#include "ui/WideText.h"
+#include "platform/Exceptions.h"
+#include "platform/Format.h"
+#include "platform/WideText.h"
 
 namespace browse {
 namespace {
@@ -105,8 +105,8 @@ TShellTreeView::Node* TShellTreeView::NodeOf(HTREEITEM item) const {
   return found == nodes_.end() ? nullptr : found->second.get();
 }
 
-ui::ComPtr<IShellFolder> TShellTreeView::FolderOf(const Node& node) const {
-  ui::ComPtr<IShellFolder> folder;
+platform::ComPtr<IShellFolder> TShellTreeView::FolderOf(const Node& node) const {
+  platform::ComPtr<IShellFolder> folder;
   if (node.absolute->mkid.cb == 0)
     desktop_->QueryInterface(IID_IShellFolder, folder.ReceiveVoid());
   else
@@ -119,8 +119,8 @@ void TShellTreeView::FetchChildren(HTREEITEM item) {
   if (!node || node->fetched) return;
   node->fetched = true;
   WaitCursor wait;
-  ui::ComPtr<IShellFolder> folder = FolderOf(*node);
-  ui::ComPtr<IEnumIDList> items;
+  platform::ComPtr<IShellFolder> folder = FolderOf(*node);
+  platform::ComPtr<IEnumIDList> items;
   // A folder the shell cannot list gets no children; any prompt of the shell's is owned by the
   // application's window.
   if (!folder || folder->EnumObjects(::GetAncestor(Handle(), GA_ROOT), SHCONTF_FOLDERS, items.Receive()) != S_OK ||
@@ -162,10 +162,10 @@ void TShellTreeView::ShowContextMenu() {
   const Node* node = NodeOf(item);
   if (!node) return;
 
-  ui::ComPtr<IShellFolder> parent;
+  platform::ComPtr<IShellFolder> parent;
   LPCITEMIDLIST child = nullptr;
   if (FAILED(::SHBindToParent(node->absolute.get(), IID_IShellFolder, parent.ReceiveVoid(), &child))) return;
-  ui::ComPtr<IContextMenu> menu;
+  platform::ComPtr<IContextMenu> menu;
   if (FAILED(parent->GetUIObjectOf(Handle(), 1, &child, IID_IContextMenu, nullptr, menu.ReceiveVoid()))) return;
   std::unique_ptr<HMENU__, MenuDeleter> popup(::CreatePopupMenu());
   if (!popup || FAILED(menu->QueryContextMenu(popup.get(), 0, 1, 0x7FFF, CMF_NORMAL))) return;
@@ -183,15 +183,16 @@ void TShellTreeView::ShowContextMenu() {
 void TShellTreeView::Rename(HTREEITEM item, const std::string& newName) {
   Node* node = NodeOf(item);
   if (!node) return;
-  ui::ComPtr<IShellFolder> parent;
+  platform::ComPtr<IShellFolder> parent;
   LPCITEMIDLIST child = nullptr;
   if (FAILED(::SHBindToParent(node->absolute.get(), IID_IShellFolder, parent.ReceiveVoid(), &child))) return;
   SFGAOF attributes = SFGAO_CANRENAME;
   if (FAILED(parent->GetAttributesOf(1, &child, &attributes)) || !(attributes & SFGAO_CANRENAME)) return;
 
   ITEMIDLIST* renamed = nullptr;
-  if (FAILED(parent->SetNameOf(Handle(), child, ui::ToWide(newName).c_str(), SHGDN_INFOLDER, &renamed)) || !renamed)
-    throw ui::Exception(ui::Format("Rename to %s failed", newName.c_str()));
+  const std::wstring wideName = platform::ToWide(newName);
+  if (FAILED(parent->SetNameOf(Handle(), child, wideName.c_str(), SHGDN_INFOLDER, &renamed)) || !renamed)
+    throw platform::Exception(platform::Format("Rename to %s failed", newName.c_str()));
   ItemIdList renamedChild(renamed);
 
   ItemIdList parentList(::ILClone(node->absolute.get()));

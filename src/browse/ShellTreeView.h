@@ -10,7 +10,7 @@
 #include <memory>
 #include <string>
 
-#include "ui/ComPtr.h"
+#include "platform/ComPtr.h"
 #include "ui/WinControl.h"
 
 namespace browse {
@@ -45,12 +45,12 @@ class TShellTreeView : public ui::TWinControl {
 
   HTREEITEM AddNode(HTREEITEM parent, ItemIdList absolute, const std::string& text, SFGAOF attributes);
   Node* NodeOf(HTREEITEM item) const;
-  ui::ComPtr<IShellFolder> FolderOf(const Node& node) const;
+  platform::ComPtr<IShellFolder> FolderOf(const Node& node) const;
   void FetchChildren(HTREEITEM item);
   void ShowContextMenu();
   void Rename(HTREEITEM item, const std::string& newName);
 
-  ui::ComPtr<IShellFolder> desktop_;
+  platform::ComPtr<IShellFolder> desktop_;
   std::map<HTREEITEM, std::unique_ptr<Node>> nodes_;
   // An edit of a node's text is under way; the tree may report its end more than once.
   bool editing_ = false;

@@ -1,6 +1,7 @@
 #include "settings/OptionsD.h"
 
-#include "settings/RegistryStore.h"
+#include "platform/RegistryStore.h"
+#include "settings/StoredOptions.h"
 
 namespace settings {
 namespace {
@@ -43,18 +44,18 @@ TODialog::TODialog()
 }
 
 void TODialog::FormActivate() {
-  RegistryStore store(kProgramKey);
-  RndChkB.SetChecked(store.ReadBool(kSettingsSection, "RndFile", true));
-  DisplayCB.SetItemIndex(store.ReadInteger(kSettingsSection, "Display", 0));
-  ChangeWPCB.SetChecked(store.ReadBool(kSettingsSection, "ChangeWP", false));
+  platform::RegistryStore store(kProgramKey);
+  RndChkB.SetChecked(store.ReadBool(kSettingsSection, kRndFile, kOptionsDialogDefaults.rndFile));
+  DisplayCB.SetItemIndex(store.ReadInteger(kSettingsSection, kDisplay, kOptionsDialogDefaults.display));
+  ChangeWPCB.SetChecked(store.ReadBool(kSettingsSection, kChangeWP, kOptionsDialogDefaults.changeWP));
   store.Close();
 }
 
 void TODialog::OKBClick() {
-  RegistryStore store(kProgramKey);
-  store.WriteBool(kSettingsSection, "RndFile", RndChkB.Checked());
-  store.WriteInteger(kSettingsSection, "Display", DisplayCB.ItemIndex());
-  store.WriteBool(kSettingsSection, "ChangeWP", ChangeWPCB.Checked());
+  platform::RegistryStore store(kProgramKey);
+  store.WriteBool(kSettingsSection, kRndFile, RndChkB.Checked());
+  store.WriteInteger(kSettingsSection, kDisplay, DisplayCB.ItemIndex());
+  store.WriteBool(kSettingsSection, kChangeWP, ChangeWPCB.Checked());
   store.Close();
   Close();
 }

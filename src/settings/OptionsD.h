@@ -2,6 +2,7 @@
 // Display box shows is the style the wallpaper takes, confirmed or not.
 #pragma once
 
+#include "platform/WallpaperStyle.h"
 #include "ui/Button.h"
 #include "ui/CheckBox.h"
 #include "ui/ComboBox.h"
@@ -27,8 +28,10 @@ class TODialog : public ui::TForm {
   void OKBClick();
   void CancelBClick();
 
-  // The Display box's selection: 0 Tile, 1 Center, 2 Stretch, -1 none.
-  int CurrentDisplaySelection() const { return DisplayCB.ItemIndex(); }
+  // The style the Display box shows selected; none when it shows no selection.
+  platform::TWallpaperStyle CurrentDisplaySelection() const {
+    return platform::WallpaperStyleFromIndex(DisplayCB.ItemIndex());
+  }
 };
 
 }  // namespace settings

@@ -5,25 +5,19 @@
 
 #include <new>
 
+#include "platform/Exceptions.h"
 #include "ui/ErrorText.h"
-#include "ui/Exceptions.h"
 #include "ui/Form.h"
 #include "ui/MessageBoxes.h"
 #include "ui/PointerTracker.h"
+#include "ui/WindowClasses.h"
 
 namespace ui {
 namespace {
 
-constexpr char kApplicationClass[] = "VantoriaApplication";
-
 HWND CreateApplicationWindow() {
-  WNDCLASSEXA windowClass = {};
-  windowClass.cbSize = sizeof windowClass;
-  windowClass.lpfnWndProc = ::DefWindowProcA;
-  windowClass.hInstance = ::GetModuleHandleA(nullptr);
-  windowClass.lpszClassName = kApplicationClass;
-  ::RegisterClassExA(&windowClass);
-  return ::CreateWindowExA(0, kApplicationClass, "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
+  const std::string& windowClass = RegisterWindowClass("Application", ::DefWindowProcA);
+  return ::CreateWindowExA(0, windowClass.c_str(), "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
                            ::GetModuleHandleA(nullptr), nullptr);
 }
 
@@ -42,7 +36,7 @@ std::string MessageOf(std::exception_ptr error) {
 bool IsSilent(std::exception_ptr error) {
   try {
     std::rethrow_exception(error);
-  } catch (const EAbort&) {
+  } catch (const platform::EAbort&) {
     return true;
   } catch (...) {
     return false;

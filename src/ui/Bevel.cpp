@@ -1,5 +1,6 @@
 #include "ui/Bevel.h"
 
+#include "platform/Handles.h"
 #include "ui/Canvas.h"
 
 namespace ui {
@@ -7,11 +8,11 @@ namespace ui {
 TBevel::TBevel(std::string name, TWinControl& parent, const RECT& bounds) : TWinControl(std::move(name)) {
   SetColor(parent.Color());
   CreateChild(parent, bounds);
-  HRGN frame = ::CreateRectRgn(0, 0, Width(), Height());
-  HRGN inside = ::CreateRectRgn(1, 1, Width() - 1, Height() - 1);
-  ::CombineRgn(frame, frame, inside, RGN_DIFF);
-  ::DeleteObject(inside);
-  ::SetWindowRgn(Handle(), frame, TRUE);  // the window owns the region from here on
+  platform::RegionHandle frame(::CreateRectRgn(0, 0, Width(), Height()));
+  const platform::RegionHandle inside(::CreateRectRgn(1, 1, Width() - 1, Height() - 1));
+  ::CombineRgn(frame.Get(), frame.Get(), inside.Get(), RGN_DIFF);
+  // Once set, the region belongs to the window.
+  if (::SetWindowRgn(Handle(), frame.Get(), TRUE)) frame.Release();
 }
 
 void TBevel::Paint(TCanvas& canvas) {

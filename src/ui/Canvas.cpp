@@ -1,6 +1,6 @@
 #include "ui/Canvas.h"
 
-#include "ui/SystemError.h"
+#include "platform/SystemError.h"
 
 namespace ui {
 
@@ -32,12 +32,12 @@ void TCanvas::TextOutOpaque(int x, int y, const std::string& text, TColor backgr
 }
 
 void TCanvas::FillRect(const RECT& rect, TColor color) {
-  BrushHandle brush(::CreateSolidBrush(ColorToRGB(color)));
+  platform::BrushHandle brush(::CreateSolidBrush(ColorToRGB(color)));
   ::FillRect(dc_, &rect, brush.Get());
 }
 
 void TCanvas::FrameRect(const RECT& rect, TColor color) {
-  BrushHandle brush(::CreateSolidBrush(ColorToRGB(color)));
+  platform::BrushHandle brush(::CreateSolidBrush(ColorToRGB(color)));
   ::FrameRect(dc_, &rect, brush.Get());
 }
 
@@ -45,7 +45,7 @@ COLORREF TCanvas::Pixel(int x, int y) const { return ::GetPixel(dc_, x, y); }
 
 TBitmapCanvas::TBitmapCanvas(int width, int height)
     : TCanvas(nullptr), width_(width), height_(height), memoryDc_(::CreateCompatibleDC(nullptr)) {
-  if (!memoryDc_) RaiseLastOSError();
+  if (!memoryDc_) platform::RaiseLastOSError();
   BITMAPINFO info = {};
   info.bmiHeader.biSize = sizeof info.bmiHeader;
   info.bmiHeader.biWidth = width;
@@ -55,7 +55,7 @@ TBitmapCanvas::TBitmapCanvas(int width, int height)
   info.bmiHeader.biCompression = BI_RGB;
   void* bits = nullptr;
   bitmap_.Reset(::CreateDIBSection(memoryDc_.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-  if (!bitmap_) RaiseLastOSError();
+  if (!bitmap_) platform::RaiseLastOSError();
   originalBitmap_ = ::SelectObject(memoryDc_.Get(), bitmap_.Get());
   SetHandle(memoryDc_.Get());
 }

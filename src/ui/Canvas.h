@@ -7,9 +7,9 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/Handles.h"
 #include "ui/Colors.h"
 #include "ui/Font.h"
-#include "ui/Handles.h"
 
 namespace ui {
 
@@ -56,8 +56,8 @@ class TBitmapCanvas : public TCanvas {
  private:
   int width_;
   int height_;
-  MemoryDc memoryDc_;
-  BitmapHandle bitmap_;
+  platform::MemoryDc memoryDc_;
+  platform::BitmapHandle bitmap_;
   HGDIOBJ originalBitmap_ = nullptr;
 };
 

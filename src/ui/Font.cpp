@@ -1,5 +1,7 @@
 #include "ui/Font.h"
 
+#include "platform/Handles.h"
+
 namespace ui {
 
 TFont::TFont(std::string name, int sizeInPoints, TColor color, unsigned styles, BYTE charset)
@@ -22,10 +24,8 @@ TFont& TFont::operator=(const TFont& other) {
 }
 
 int TFont::Height() const {
-  HDC screen = ::GetDC(nullptr);
-  const int pixelsPerInch = ::GetDeviceCaps(screen, LOGPIXELSY);
-  ::ReleaseDC(nullptr, screen);
-  return -::MulDiv(size_, pixelsPerInch, 72);
+  const platform::WindowDc screen;
+  return -::MulDiv(size_, ::GetDeviceCaps(screen.Get(), LOGPIXELSY), 72);
 }
 
 void TFont::SetName(std::string name) {

@@ -6,8 +6,8 @@
 #include <functional>
 #include <string>
 
+#include "platform/Handles.h"
 #include "ui/Colors.h"
-#include "ui/Handles.h"
 
 namespace ui {
 
@@ -47,7 +47,7 @@ class TFont {
   TColor color_ = clWindowText;
   unsigned styles_ = 0;
   BYTE charset_ = DEFAULT_CHARSET;
-  mutable FontHandle handle_;
+  mutable platform::FontHandle handle_;
 };
 
 }  // namespace ui

@@ -1,8 +1,9 @@
 #include "ui/GraphicControl.h"
 
+#include "platform/Exceptions.h"
+#include "platform/Format.h"
+#include "platform/Handles.h"
 #include "ui/Canvas.h"
-#include "ui/Exceptions.h"
-#include "ui/Format.h"
 #include "ui/WinControl.h"
 
 namespace ui {
@@ -71,31 +72,21 @@ void TGraphicControl::Invalidate() {
 
 void TGraphicControl::PaintOn(TCanvas& parentCanvas) {
   HDC dc = parentCanvas.Handle();
-  const int saved = ::SaveDC(dc);
+  platform::SavedDcState saved(dc);
   ::IntersectClipRect(dc, Left(), Top(), Left() + Width(), Top() + Height());
   ::OffsetViewportOrgEx(dc, Left(), Top(), nullptr);
-  {
-    TCanvas canvas(dc);
-    Paint(canvas);
-  }
-  ::RestoreDC(dc, saved);
+  TCanvas canvas(dc);
+  Paint(canvas);
 }
 
 void TGraphicControl::DrawNow(const std::function<void(TCanvas&)>& draw) {
   if (!Parent() || !Parent()->HandleAllocated())
-    throw EInvalidOperation(Format("Control '%s' has no parent window", Name().c_str()));
-  HWND window = Parent()->Handle();
-  HDC dc = ::GetDC(window);
-  ::IntersectClipRect(dc, Left(), Top(), Left() + Width(), Top() + Height());
-  ::SetViewportOrgEx(dc, Left(), Top(), nullptr);
-  try {
-    TCanvas canvas(dc);
-    draw(canvas);
-  } catch (...) {
-    ::ReleaseDC(window, dc);
-    throw;
-  }
-  ::ReleaseDC(window, dc);
+    throw platform::EInvalidOperation(platform::Format("Control '%s' has no parent window", Name().c_str()));
+  platform::WindowDc dc(Parent()->Handle());
+  ::IntersectClipRect(dc.Get(), Left(), Top(), Left() + Width(), Top() + Height());
+  ::SetViewportOrgEx(dc.Get(), Left(), Top(), nullptr);
+  TCanvas canvas(dc.Get());
+  draw(canvas);
 }
 
 void TGraphicControl::HandlePress(TMouseButton button, WPARAM keys, int x, int y, bool doubleClick) {

@@ -1,5 +1,6 @@
 #include "ui/Image.h"
 
+#include "platform/Handles.h"
 #include "ui/Canvas.h"
 
 namespace ui {
@@ -33,12 +34,9 @@ void TImage::Paint(TCanvas& canvas) { DrawPicture(canvas); }
 // finds the bitmap there and only copies it.
 void TImage::ShowProgress(bool redrawNow) {
   if (!incrementalDisplay_ || !redrawNow || !HandleAllocated()) return;
-  HDC dc = ::GetDC(Handle());
-  {
-    TCanvas canvas(dc);
-    DrawPicture(canvas);
-  }
-  ::ReleaseDC(Handle(), dc);
+  const platform::WindowDc dc(Handle());
+  TCanvas canvas(dc.Get());
+  DrawPicture(canvas);
 }
 
 }  // namespace ui

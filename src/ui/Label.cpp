@@ -1,5 +1,6 @@
 #include "ui/Label.h"
 
+#include "platform/Handles.h"
 #include "ui/Canvas.h"
 #include "ui/WinControl.h"
 
@@ -32,14 +33,13 @@ void TLabel::SetAutoSize(bool autoSize) {
 
 void TLabel::AdjustSize() {
   if (!autoSize_) return;
-  HDC screen = ::GetDC(nullptr);
+  const platform::WindowDc screen;
   RECT extent = {0, 0, 0, 0};
   {
-    TCanvas canvas(screen);
+    TCanvas canvas(screen.Get());
     canvas.SetFont(Font());
-    ::DrawTextA(screen, caption_.empty() ? " " : caption_.c_str(), -1, &extent, DT_CALCRECT | kTextFormat);
+    ::DrawTextA(screen.Get(), caption_.empty() ? " " : caption_.c_str(), -1, &extent, DT_CALCRECT | kTextFormat);
   }
-  ::ReleaseDC(nullptr, screen);
   SetBounds(Left(), Top(), extent.right, extent.bottom);
 }
 

@@ -1,7 +1,7 @@
 #include "ui/ListBox.h"
 
-#include "ui/Exceptions.h"
-#include "ui/Format.h"
+#include "platform/Exceptions.h"
+#include "platform/Format.h"
 
 namespace ui {
 
@@ -24,7 +24,8 @@ void TListBox::FontApplied() {
 int TListBox::Count() const { return static_cast<int>(::SendMessageA(Handle(), LB_GETCOUNT, 0, 0)); }
 
 std::string TListBox::Item(int index) const {
-  if (index < 0 || index >= Count()) throw EStringListError(Format("List index out of bounds (%d)", index));
+  if (index < 0 || index >= Count())
+    throw platform::EStringListError(platform::Format("List index out of bounds (%d)", index));
   const auto length = ::SendMessageA(Handle(), LB_GETTEXTLEN, static_cast<WPARAM>(index), 0);
   std::string text(static_cast<size_t>(length) + 1, '\0');
   ::SendMessageA(Handle(), LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
@@ -34,7 +35,7 @@ std::string TListBox::Item(int index) const {
 
 int TListBox::Add(const std::string& text) {
   const auto position = ::SendMessageA(Handle(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
-  if (position < 0) throw EOutOfResources("Unable to insert a line");
+  if (position < 0) throw platform::EOutOfResources("Unable to insert a line");
   return static_cast<int>(position);
 }
 

@@ -1,29 +1,21 @@
 #include "ui/Timer.h"
 
+#include "platform/SystemError.h"
 #include "ui/Application.h"
-#include "ui/SystemError.h"
+#include "ui/WindowClasses.h"
 
 namespace ui {
 namespace {
 
-constexpr char kTimerClass[] = "VantoriaTimer";
 constexpr UINT_PTR kTimerId = 1;
 
 }  // namespace
 
 TTimer::TTimer(unsigned intervalMs) : interval_(intervalMs) {
-  static const bool registered = [] {
-    WNDCLASSEXA windowClass = {};
-    windowClass.cbSize = sizeof windowClass;
-    windowClass.lpfnWndProc = &TTimer::WindowProcedure;
-    windowClass.hInstance = ::GetModuleHandleA(nullptr);
-    windowClass.lpszClassName = kTimerClass;
-    return ::RegisterClassExA(&windowClass) != 0;
-  }();
-  if (registered)
-    window_ = ::CreateWindowExA(0, kTimerClass, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                                ::GetModuleHandleA(nullptr), nullptr);
-  if (!window_) RaiseLastOSError();
+  const std::string& windowClass = RegisterWindowClass("Timer", &TTimer::WindowProcedure);
+  window_ = ::CreateWindowExA(0, windowClass.c_str(), "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                              ::GetModuleHandleA(nullptr), nullptr);
+  if (!window_) platform::RaiseLastOSError();
   ::SetWindowLongPtrA(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
 }
 
@@ -49,7 +41,7 @@ void TTimer::SetEnabled(bool enabled) {
 
 void TTimer::Start() {
   if (interval_ == 0) return;
-  if (!::SetTimer(window_, kTimerId, interval_, nullptr)) RaiseLastOSError();
+  if (!::SetTimer(window_, kTimerId, interval_, nullptr)) platform::RaiseLastOSError();
 }
 
 void TTimer::Stop() { ::KillTimer(window_, kTimerId); }

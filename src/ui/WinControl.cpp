@@ -4,33 +4,15 @@
 
 #include <algorithm>
 
+#include "platform/Handles.h"
+#include "platform/SystemError.h"
 #include "ui/Application.h"
 #include "ui/Canvas.h"
 #include "ui/GraphicControl.h"
 #include "ui/Pointer.h"
-#include "ui/SystemError.h"
+#include "ui/WindowClasses.h"
 
 namespace ui {
-namespace {
-
-constexpr char kWindowClass[] = "VantoriaWindow";
-
-void RegisterWindowClass(WNDPROC procedure) {
-  static const bool registered = [procedure] {
-    WNDCLASSEXA windowClass = {};
-    windowClass.cbSize = sizeof windowClass;
-    windowClass.style = CS_DBLCLKS;
-    windowClass.lpfnWndProc = procedure;
-    windowClass.hInstance = ::GetModuleHandleA(nullptr);
-    windowClass.hCursor = ::LoadCursorA(nullptr, IDC_ARROW);
-    windowClass.lpszClassName = kWindowClass;
-    windowClass.hIcon = ::LoadIconA(::GetModuleHandleA(nullptr), "MAINICON");
-    return ::RegisterClassExA(&windowClass) != 0;
-  }();
-  if (!registered) RaiseLastOSError();
-}
-
-}  // namespace
 
 TWinControl::TWinControl(std::string name) : TControl(std::move(name)) {
   font_.OnChange = [this] {
@@ -56,12 +38,12 @@ TWinControl::~TWinControl() {
 }
 
 void TWinControl::CreateHandle(const CreateParams& params) {
-  RegisterWindowClass(&TWinControl::WindowProcedure);
+  const std::string& windowClass = RegisterWindowClass("Window", &TWinControl::WindowProcedure, CS_DBLCLKS);
   const RECT& r = params.bounds;
-  HWND created = ::CreateWindowExA(params.exStyle, kWindowClass, params.caption.c_str(), params.style,
-                                   r.left, r.top, r.right - r.left, r.bottom - r.top, params.parent,
-                                   nullptr, ::GetModuleHandleA(nullptr), this);
-  if (!created) RaiseLastOSError();
+  HWND created =
+      ::CreateWindowExA(params.exStyle, windowClass.c_str(), params.caption.c_str(), params.style, r.left, r.top,
+                        r.right - r.left, r.bottom - r.top, params.parent, nullptr, ::GetModuleHandleA(nullptr), this);
+  if (!created) platform::RaiseLastOSError();
   TakeBoundsFromWindow();
 }
 
@@ -72,7 +54,7 @@ void TWinControl::CreateChild(TWinControl& parent, const char* className, DWORD 
   HWND created = ::CreateWindowExA(exStyle, className, caption.c_str(), style | WS_CHILD | WS_VISIBLE, bounds.left,
                                    bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top, parent.Handle(),
                                    nullptr, ::GetModuleHandleA(nullptr), nullptr);
-  if (!created) RaiseLastOSError();
+  if (!created) platform::RaiseLastOSError();
   handle_ = created;
   ::SetWindowLongPtrA(created, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
   standardProcedure_ = reinterpret_cast<WNDPROC>(
@@ -181,17 +163,13 @@ void TWinControl::HandleCommand(WORD) {}
 LRESULT TWinControl::HandleNotify(NMHDR&) { return 0; }
 
 void TWinControl::PaintWindow() {
-  PAINTSTRUCT paint;
-  HDC dc = ::BeginPaint(handle_, &paint);
-  {
-    TCanvas canvas(dc);
-    Paint(canvas);
-    for (TGraphicControl* control : graphicControls_) {
-      const RECT bounds = control->BoundsRect();
-      if (control->Visible() && ::RectVisible(dc, &bounds)) control->PaintOn(canvas);
-    }
+  platform::PaintDc dc(handle_);
+  TCanvas canvas(dc.Get());
+  Paint(canvas);
+  for (TGraphicControl* control : graphicControls_) {
+    const RECT bounds = control->BoundsRect();
+    if (control->Visible() && ::RectVisible(dc.Get(), &bounds)) control->PaintOn(canvas);
   }
-  ::EndPaint(handle_, &paint);
 }
 
 void TWinControl::TakeBoundsFromWindow() {

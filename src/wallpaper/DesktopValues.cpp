@@ -2,11 +2,24 @@
 
 namespace wallpaper {
 
-std::vector<std::pair<std::string, std::string>> DesktopValues(const std::string& wallpaperPath, std::int8_t style) {
-  const char* tile = style == 0 ? "1" : "0";
-  std::string styleText = style == 2 ? "2" : (style == 0 || style == 1) ? "0" : std::to_string(style);
+using platform::TWallpaperStyle;
+
+std::vector<std::pair<std::string, std::string>> DesktopValues(const std::string& wallpaperPath,
+                                                               TWallpaperStyle style) {
+  std::string styleText;
+  switch (style) {
+    case TWallpaperStyle::wsTile:
+    case TWallpaperStyle::wsCenter:
+      styleText = "0";
+      break;
+    case TWallpaperStyle::wsStretch:
+      styleText = "2";
+      break;
+    default:
+      styleText = std::to_string(static_cast<int>(style));
+  }
   return {{"Wallpaper", wallpaperPath},
-          {"TileWallpaper", tile},
+          {"TileWallpaper", style == TWallpaperStyle::wsTile ? "1" : "0"},
           {"WallpaperStyle", std::move(styleText)},
           {"WallpaperOriginX", "0"},
           {"WallpaperOriginY", "0"}};

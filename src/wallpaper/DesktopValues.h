@@ -1,15 +1,17 @@
-// The current user's desktop wallpaper values for a wallpaper style: 0 Tile, 1 Center,
-// 2 Stretch; any other index (-1: none chosen) is written as it is.
+// The current user's desktop wallpaper values for a wallpaper style. No style (none chosen) is
+// written as its index, "-1".
 #pragma once
 
-#include <cstdint>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "platform/WallpaperStyle.h"
+
 namespace wallpaper {
 
 // Name and text of each value, in the order they are written.
-std::vector<std::pair<std::string, std::string>> DesktopValues(const std::string& wallpaperPath, std::int8_t style);
+std::vector<std::pair<std::string, std::string>> DesktopValues(const std::string& wallpaperPath,
+                                                               platform::TWallpaperStyle style);
 
 }  // namespace wallpaper

@@ -4,12 +4,13 @@
 
 #include <cstring>
 
-#include "browse/Bitmap.h"
+#include "pictures/Bitmap.h"
+#include "pictures/PictureErrors.h"
+#include "platform/Exceptions.h"
+#include "platform/Files.h"
+#include "platform/Format.h"
+#include "platform/WideText.h"
 #include "ui/Canvas.h"
-#include "ui/Exceptions.h"
-#include "ui/Files.h"
-#include "ui/Format.h"
-#include "ui/WideText.h"
 #include "wallpaper/JpegToBitmapFile.h"
 
 namespace wallpaper {
@@ -19,14 +20,14 @@ bool IsJpeg(const std::vector<std::uint8_t>& file) { return file.size() >= 2 && 
 bool IsBitmap(const std::vector<std::uint8_t>& file) { return file.size() >= 2 && file[0] == 'B' && file[1] == 'M'; }
 
 // A bitmap file of any layout, drawn into 24-bit rows and written as a plain 24-bit file.
-void WriteBitmapAs24Bit(const std::vector<std::uint8_t>& file, ui::ReplacementFile& target) {
-  browse::TBitmap source;
+void WriteBitmapAs24Bit(const std::vector<std::uint8_t>& file, platform::ReplacementFile& target) {
+  pictures::TBitmap source;
   source.LoadFromBytes(file);
-  browse::BitmapFormat format;
+  pictures::BitmapFormat format;
   format.info.width = source.Width();
   format.info.height = source.Height();
   format.info.bitCount = 24;
-  target.Write(browse::EncodeBitmapHeaders(format));
+  target.Write(pictures::EncodeBitmapHeaders(format));
   if (source.Empty()) return;
 
   BITMAPINFO info = {};
@@ -36,11 +37,11 @@ void WriteBitmapAs24Bit(const std::vector<std::uint8_t>& file, ui::ReplacementFi
   info.bmiHeader.biPlanes = 1;
   info.bmiHeader.biBitCount = 24;
   void* bits = nullptr;
-  ui::BitmapHandle rows(::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-  if (!rows || !bits) throw ui::EOutOfResources("Out of memory");
-  ui::MemoryDc dc(::CreateCompatibleDC(nullptr));
+  platform::BitmapHandle rows(::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  if (!rows || !bits) throw platform::EOutOfResources("Out of memory");
+  platform::MemoryDc dc(::CreateCompatibleDC(nullptr));
   {
-    ui::SelectedObject selected(dc.Get(), rows.Get());
+    platform::SelectedObject selected(dc.Get(), rows.Get());
     ui::TCanvas canvas(dc.Get());
     source.Draw(canvas, RECT{0, 0, format.info.width, format.info.height});
     ::GdiFlush();
@@ -51,19 +52,19 @@ void WriteBitmapAs24Bit(const std::vector<std::uint8_t>& file, ui::ReplacementFi
 }  // namespace
 
 void TImagN::SetFilename(const std::wstring& path) {
-  const std::string narrow = ui::FromWide(path);
-  picture_ = ui::ReadWholeFile(narrow);
+  const std::string narrow = platform::FromWide(path);
+  picture_ = platform::ReadWholeFile(narrow);
   picturePath_ = narrow;
   ++bufferId_;
 }
 
 std::int32_t TImagN::SaveBuffer(std::int32_t id, const std::wstring& path, std::int32_t, bool) {
   if (id != bufferId_ || bufferId_ == 0)
-    throw ui::Exception(ui::Format("The imaging component holds no picture %d", id));
+    throw platform::Exception(platform::Format("The imaging component holds no picture %d", id));
   if (!IsJpeg(picture_) && !IsBitmap(picture_))
-    throw ui::EInvalidGraphic(ui::Format("The imaging component cannot read %s: it is no JPEG or bitmap picture",
-                                         picturePath_.c_str()));
-  ui::ReplacementFile target(ui::FromWide(path));
+    throw pictures::EInvalidGraphic(platform::Format(
+        "The imaging component cannot read %s: it is no JPEG or bitmap picture", picturePath_.c_str()));
+  platform::ReplacementFile target(platform::FromWide(path));
   if (IsJpeg(picture_)) {
     WriteJpegAsBitmapFile(picture_, {[&](std::uint64_t size) { target.Reserve(size); },
                                      [&](std::uint64_t offset, std::span<const std::uint8_t> bytes) {

@@ -1,22 +1,22 @@
 #include "wallpaper/JpegToBitmapFile.h"
 
-#include "browse/BitmapFormat.h"
-#include "browse/JpegDecoder.h"
+#include "pictures/BitmapFormat.h"
+#include "pictures/JpegDecoder.h"
 
 namespace wallpaper {
 namespace {
 
 // Keeps one row; the decoder asks for the next row only when the previous one is complete.
-class RowWriter : public browse::JpegTarget {
+class RowWriter : public pictures::JpegTarget {
  public:
   explicit RowWriter(const BitmapFileSink& sink) : sink_(sink) {}
 
-  void Begin(int width, int height, int, const std::vector<browse::RgbQuad>&) override {
-    browse::BitmapFormat format;
+  void Begin(int width, int height, int, const std::vector<pictures::RgbQuad>&) override {
+    pictures::BitmapFormat format;
     format.info.width = width;
     format.info.height = height;
     format.info.bitCount = 24;
-    const std::vector<std::uint8_t> headers = browse::EncodeBitmapHeaders(format);
+    const std::vector<std::uint8_t> headers = pictures::EncodeBitmapHeaders(format);
     rowsAt_ = headers.size();
     stride_ = static_cast<size_t>(format.RowBytes());
     height_ = height;
@@ -53,7 +53,7 @@ class RowWriter : public browse::JpegTarget {
 
 void WriteJpegAsBitmapFile(std::span<const std::uint8_t> jpeg, const BitmapFileSink& sink) {
   RowWriter writer(sink);
-  browse::DecodeJpeg(jpeg, {.eightBit = false, .colourBits = 24, .grayscaleAsPalette = false, .clock = {}}, writer);
+  pictures::DecodeJpeg(jpeg, {.eightBit = false, .colourBits = 24, .grayscaleAsPalette = false, .clock = {}}, writer);
   writer.Flush();
 }
 

@@ -15,7 +15,7 @@ struct BitmapFileSink {
   std::function<void(std::uint64_t offset, std::span<const std::uint8_t> bytes)> write;
 };
 
-// Fails with ui::EJPEG or ui::EOutOfResources as the decoder does.
+// Fails with pictures::EJPEG or platform::EOutOfResources as the decoder does.
 void WriteJpegAsBitmapFile(std::span<const std::uint8_t> jpeg, const BitmapFileSink& sink);
 
 }  // namespace wallpaper

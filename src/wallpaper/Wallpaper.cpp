@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "settings/RegistryStore.h"
+#include "platform/RegistryStore.h"
 #include "wallpaper/DesktopValues.h"
 
 namespace wallpaper {
@@ -13,8 +13,8 @@ std::string WallpaperFilePath() {
   return std::string(folder) + "\\VAImage.bmp";
 }
 
-void ApplyWallpaper(const std::string& wallpaperPath, std::int8_t style) {
-  settings::RegistryStore desktop(kDesktopKey);
+void ApplyWallpaper(const std::string& wallpaperPath, platform::TWallpaperStyle style) {
+  platform::RegistryStore desktop(kDesktopKey);
   for (const auto& [name, text] : DesktopValues(wallpaperPath, style)) desktop.WriteString("", name, text);
   desktop.Close();
   // The path itself, not a null pointer: current systems (and Wine) take the new picture only so.

@@ -2,8 +2,9 @@
 // told to take them.
 #pragma once
 
-#include <cstdint>
 #include <string>
+
+#include "platform/WallpaperStyle.h"
 
 namespace wallpaper {
 
@@ -13,6 +14,6 @@ inline constexpr char kDesktopKey[] = "Control Panel\\Desktop";
 std::string WallpaperFilePath();
 
 // Writes the desktop values of `style` and notifies the system once.
-void ApplyWallpaper(const std::string& wallpaperPath, std::int8_t style);
+void ApplyWallpaper(const std::string& wallpaperPath, platform::TWallpaperStyle style);
 
 }  // namespace wallpaper

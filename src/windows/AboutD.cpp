@@ -1,7 +1,7 @@
 #include "windows/AboutD.h"
 
-#include "browse/Bitmap.h"
-#include "ui/Resources.h"
+#include "pictures/Bitmap.h"
+#include "platform/Resources.h"
 
 namespace windows {
 namespace {
@@ -20,8 +20,8 @@ ui::TFormSpec AboutSpec() {
 }
 
 std::unique_ptr<ui::TGraphic> ProgramBitmap() {
-  auto bitmap = std::make_unique<browse::TBitmap>();
-  const std::vector<std::uint8_t> file = ui::ResourceBytes("ABOUTBITMAP");
+  auto bitmap = std::make_unique<pictures::TBitmap>();
+  const std::vector<std::uint8_t> file = platform::ResourceBytes("ABOUTBITMAP");
   bitmap->LoadFromBytes(file);
   return bitmap;
 }

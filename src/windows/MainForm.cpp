@@ -1,15 +1,17 @@
 #include "windows/MainForm.h"
 
+#include <cstdint>
+#include <optional>
+#include <vector>
+
 #include "browse/FolderListText.h"
 #include "browse/PicturePreview.h"
+#include "pictures/PictureErrors.h"
+#include "platform/Files.h"
+#include "platform/Module.h"
 #include "ui/Application.h"
-#include "ui/Exceptions.h"
-#include "ui/Files.h"
 #include "ui/Help.h"
 #include "ui/MessageBoxes.h"
-#include "ui/WideText.h"
-#include "wallpaper/Wallpaper.h"
-#include "ui/Module.h"
 
 namespace windows {
 namespace {
@@ -112,10 +114,10 @@ TFormMain::TFormMain()
 }
 
 void TFormMain::FormCreate() {
-  listFilePath_ = ui::ExecutableDirectory() + "\\Directory.drl";
+  listFilePath_ = platform::ExecutableDirectory() + "\\Directory.drl";
   const DWORD attributes = ::GetFileAttributesA(listFilePath_.c_str());
   if (attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY)) {
-    const std::vector<std::uint8_t> file = ui::ReadWholeFile(listFilePath_);
+    const std::vector<std::uint8_t> file = platform::ReadWholeFile(listFilePath_);
     const std::vector<std::string> entries =
         browse::ParseFolderList(std::string_view(reinterpret_cast<const char*>(file.data()), file.size()));
     SelDirLB.Clear();
@@ -124,14 +126,14 @@ void TFormMain::FormCreate() {
     ui::MessageDlg("File \"Directory.drl\" not found. Cannot load Selected direcotories list!",
                    ui::TMsgDlgType::mtError, ui::TMsgDlgButtons::mbOK);
   }
-  ui::Application().SetHelpFile(ui::ExecutableDirectory() + "\\Vantoria.HLP");
+  ui::Application().SetHelpFile(platform::ExecutableDirectory() + "\\Vantoria.HLP");
 }
 
 void TFormMain::FormClose() {
   std::vector<std::string> entries;
   for (int i = 0; i < SelDirLB.Count(); ++i) entries.push_back(SelDirLB.Item(i));
   const std::string text = browse::FolderListText(entries);
-  ui::ReplaceFileContent(listFilePath_, {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()});
+  platform::ReplaceFileContent(listFilePath_, {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()});
 }
 
 void TFormMain::SelectBClick() {
@@ -174,7 +176,7 @@ void TFormMain::FileLBClick() {
   picturePath_ = FileLB.FileName();
   try {
     browse::LoadPicture(Slika, picturePath_);
-  } catch (const ui::EInvalidGraphic&) {
+  } catch (const pictures::EInvalidGraphic&) {
     ClearPreview();
   }
   const ui::TGraphic* picture = Slika.Picture();
@@ -213,26 +215,15 @@ void TFormMain::SetBClick() {
     ui::MessageDlg(" No file selected! ", ui::TMsgDlgType::mtError, ui::TMsgDlgButtons::mbOK);
     return;
   }
-  ImagN.SetFilename(ui::ToWide(picturePath_));
-  imagingValue_ = ImagN.ViewBufferId();
-  targetPath_ = wallpaper::WallpaperFilePath();
-  // What the second phase saves is decided now, so that clicking another picture meanwhile
-  // does not change the wallpaper.
-  if (browse::HoldsBitmap(Slika))
-    pendingBitmap_ = browse::BitmapFileBytes(Slika);
-  else
-    pendingBitmap_.reset();
+  std::optional<std::vector<std::uint8_t>> previewBitmapFile;
+  if (browse::HoldsBitmap(Slika)) previewBitmapFile = browse::BitmapFileBytes(Slika);
+  wallpaperChange_.Prepare(picturePath_, std::move(previewBitmapFile));
   Timer.SetEnabled(true);
 }
 
 void TFormMain::TimerTimer() {
   Timer.SetEnabled(false);
-  if (pendingBitmap_)
-    ui::ReplaceFileContent(targetPath_, *pendingBitmap_);
-  else
-    ImagN.SaveBuffer(imagingValue_, ui::ToWide(targetPath_), 0, false);
-  const int selection = options_ ? options_->CurrentDisplaySelection() : -1;
-  wallpaper::ApplyWallpaper(targetPath_, static_cast<std::int8_t>(selection));
+  wallpaperChange_.Apply(options_ ? options_->CurrentDisplaySelection() : platform::TWallpaperStyle::wsNone);
 }
 
 }  // namespace windows

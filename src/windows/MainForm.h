@@ -1,10 +1,7 @@
 // The main window: every user action of the program is one of its handlers.
 #pragma once
 
-#include <cstdint>
-#include <optional>
 #include <string>
-#include <vector>
 
 #include "browse/FileListBox.h"
 #include "browse/ShellTreeView.h"
@@ -16,6 +13,7 @@
 #include "ui/Label.h"
 #include "ui/Timer.h"
 #include "wallpaper/ImagN.h"
+#include "wallpaper/WallpaperChange.h"
 
 namespace windows {
 
@@ -84,10 +82,7 @@ class TFormMain : public ui::TForm {
  private:
   std::string listFilePath_;
   std::string picturePath_;
-  std::int32_t imagingValue_ = 0;
-  std::string targetPath_;
-  // Decided by the first phase: the preview's bitmap file, or none for the imaging component.
-  std::optional<std::vector<std::uint8_t>> pendingBitmap_;
+  wallpaper::TWallpaperChange wallpaperChange_{ImagN};
   settings::TODialog* options_ = nullptr;
   ui::TForm* about_ = nullptr;
 };

@@ -3,8 +3,9 @@
 // "Set as wallpaper".
 #include <windows.h>
 
-#include "settings/RegistryStore.h"
-#include "ui/ShortDate.h"
+#include "platform/RegistryStore.h"
+#include "platform/ShortDate.h"
+#include "settings/StoredOptions.h"
 #include "wallpaper/RotationChoice.h"
 #include "wallpaper/RotationRandom.h"
 #include "windows/MainForm.h"
@@ -22,15 +23,15 @@ wallpaper::RotationRandom RandomFromClock() {
 }  // namespace
 
 void TFormMain::StartupRotation() {
-  using settings::kSettingsSection;
-  settings::RegistryStore store(settings::kProgramKey);
-  int file = store.ReadInteger(kSettingsSection, "File", 0);
-  int folder = store.ReadInteger(kSettingsSection, "Folder", 0);
-  const bool random = store.ReadBool(kSettingsSection, "RndFile", false);
-  if (store.ReadBool(kSettingsSection, "ChangeWP", false)) {
-    const std::string today = ui::TodayShortDate();
-    if (store.ReadString(kSettingsSection, "Date", "00") == today) return;
-    store.WriteString(kSettingsSection, "Date", today);
+  using namespace settings;
+  platform::RegistryStore store(kProgramKey);
+  int file = store.ReadInteger(kSettingsSection, kFile, kRotationDefaults.file);
+  int folder = store.ReadInteger(kSettingsSection, kFolder, kRotationDefaults.folder);
+  const bool random = store.ReadBool(kSettingsSection, kRndFile, kRotationDefaults.rndFile);
+  if (store.ReadBool(kSettingsSection, kChangeWP, kRotationDefaults.changeWP)) {
+    const std::string today = platform::TodayShortDate();
+    if (store.ReadString(kSettingsSection, kDate, kRotationDefaults.date) == today) return;
+    store.WriteString(kSettingsSection, kDate, today);
   }
 
   FormCreate();  // the list as its file holds it now
@@ -44,8 +45,8 @@ void TFormMain::StartupRotation() {
   FileLB.SetItemIndex(choice.picture);
   FileLBClick();  // a picture that cannot be opened fails here: the next run tries it again
 
-  store.WriteInteger(kSettingsSection, "File", choice.picture + 1);
-  store.WriteInteger(kSettingsSection, "Folder", choice.folder);
+  store.WriteInteger(kSettingsSection, kFile, choice.picture + 1);
+  store.WriteInteger(kSettingsSection, kFolder, choice.folder);
   SetBClick();
 }
 

@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "bench/BenchTiming.h"
-#include "browse/Bitmap.h"
-#include "browse/BitmapFormat.h"
+#include "pictures/Bitmap.h"
+#include "pictures/BitmapFormat.h"
 #include "support/ScratchFolder.h"
 
 namespace {
@@ -15,12 +15,12 @@ constexpr int kRounds = 5;
 
 // 6000 x 4000 pixels, 24 bits, rows of a gentle gradient.
 std::string LargeBitmap() {
-  browse::BitmapFormat format;
+  pictures::BitmapFormat format;
   format.info.width = 6000;
   format.info.height = 4000;
   format.info.planes = 1;
   format.info.bitCount = 24;
-  std::vector<std::uint8_t> file = browse::EncodeBitmapHeaders(format);
+  std::vector<std::uint8_t> file = pictures::EncodeBitmapHeaders(format);
   const size_t headers = file.size();
   file.resize(headers + static_cast<size_t>(format.PixelBytes()));
   for (size_t i = headers; i < file.size(); ++i) file[i] = static_cast<std::uint8_t>(i * 7 / 3);
@@ -37,7 +37,7 @@ int main() {
 
   const double copy = bench::MedianSeconds(kRounds, [&] { ::CopyFileA(source.c_str(), target.c_str(), FALSE); });
   const double loadAndSave = bench::MedianSeconds(kRounds, [&] {
-    browse::TBitmap bitmap;
+    pictures::TBitmap bitmap;
     bitmap.LoadFromFile(source);
     bitmap.SaveToFile(target);
   });

@@ -7,8 +7,8 @@
 
 #include "bench/BenchTiming.h"
 #include "browse/FileListBox.h"
-#include "support/ScratchFolder.h"
 #include "support/HostForm.h"
+#include "support/ScratchFolder.h"
 #include "ui/Form.h"
 
 namespace {

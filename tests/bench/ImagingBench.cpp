@@ -9,8 +9,8 @@
 
 #include "bench/BenchTiming.h"
 #include "bench/Corpus.h"
+#include "platform/WideText.h"
 #include "support/ScratchFolder.h"
-#include "ui/WideText.h"
 #include "wallpaper/ImagN.h"
 
 namespace {
@@ -27,12 +27,12 @@ SIZE_T PeakWorkingSet() {
 int main() {
   const std::string path = bench::CorpusPath("jpeg/imagemagick/photo_6000x4000_q90_baseline.jpg");
   testing_support::ScratchFolder folder;
-  const std::wstring target = ui::ToWide(folder / "VAImage.bmp");
+  const std::wstring target = platform::ToWide(folder / "VAImage.bmp");
 
   const SIZE_T before = PeakWorkingSet();
   const double seconds = bench::MedianSeconds(5, [&] {
     wallpaper::TImagN imaging;
-    imaging.SetFilename(ui::ToWide(path));
+    imaging.SetFilename(platform::ToWide(path));
     imaging.SaveBuffer(imaging.ViewBufferId(), target, 0, false);
   });
   const SIZE_T grown = PeakWorkingSet() - before;

@@ -9,9 +9,9 @@
 
 #include "bench/BenchTiming.h"
 #include "bench/Corpus.h"
-#include "browse/JpegPicture.h"
+#include "pictures/JpegPicture.h"
+#include "platform/Files.h"
 #include "ui/Canvas.h"
-#include "ui/Files.h"
 #include "ui/ImageSizing.h"
 
 namespace {
@@ -44,11 +44,11 @@ void BareDecode(const std::vector<std::uint8_t>& file) {
 
 int main() {
   const std::string path = bench::CorpusPath("jpeg/imagemagick/photo_6000x4000_q90_baseline.jpg");
-  const double bare = bench::MedianSeconds(kRounds, [&] { BareDecode(ui::ReadWholeFile(path)); });
+  const double bare = bench::MedianSeconds(kRounds, [&] { BareDecode(platform::ReadWholeFile(path)); });
 
   ui::TBitmapCanvas preview(217, 145);
   const double firstDrawing = bench::MedianSeconds(kRounds, [&] {
-    browse::TJPEGImage picture;
+    pictures::TJPEGImage picture;
     picture.LoadFromFile(path);
     const ui::ImageRect r = ui::DestinationRect(picture.Width(), picture.Height(), 217, 145,
                                                 {.stretch = false, .proportional = true, .center = true});

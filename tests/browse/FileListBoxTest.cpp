@@ -4,8 +4,8 @@
 
 #include <chrono>
 
-#include "support/ScratchFolder.h"
 #include "support/HostForm.h"
+#include "support/ScratchFolder.h"
 #include "ui/Form.h"
 
 namespace browse {

@@ -5,8 +5,8 @@
 #include <commctrl.h>
 #include <shellapi.h>
 
-#include "support/ScriptedMessageBoxes.h"
 #include "support/HostForm.h"
+#include "support/ScriptedMessageBoxes.h"
 #include "ui/Form.h"
 
 namespace browse {

@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
+#include "platform/Exceptions.h"
 #include "support/HostForm.h"
 #include "support/Waiting.h"
 #include "ui/Canvas.h"
-#include "ui/Exceptions.h"
 #include "ui/Form.h"
 #include "ui/Pointer.h"
 
@@ -240,7 +240,7 @@ TEST_F(SelButtonTest, CaptionIsTheNameOnEachNewParentAndSettersNeedOne) {
   try {
     lonely.SetCaption("x");
     FAIL() << "drew without a parent";
-  } catch (const ui::EInvalidOperation& error) {
+  } catch (const platform::EInvalidOperation& error) {
     EXPECT_STREQ(error.what(), "Control 'Lonely' has no parent window");
   }
   lonely.SetParent(&host_);

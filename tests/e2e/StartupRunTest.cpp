@@ -4,9 +4,9 @@
 
 #include <set>
 
-#include "browse/BitmapFileBuilder.h"
 #include "e2e/DesktopState.h"
 #include "e2e/VantoriaProcess.h"
+#include "pictures/BitmapFileBuilder.h"
 
 namespace e2e {
 namespace {

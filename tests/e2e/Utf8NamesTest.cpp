@@ -2,10 +2,10 @@
 // its 8-bit names hold them, and "Directory.drl" keeps them as UTF-8.
 #include <gtest/gtest.h>
 
-#include "browse/BitmapFileBuilder.h"
 #include "e2e/DesktopState.h"
 #include "e2e/UserInput.h"
 #include "e2e/VantoriaProcess.h"
+#include "pictures/BitmapFileBuilder.h"
 
 namespace e2e {
 namespace {

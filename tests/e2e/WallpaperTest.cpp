@@ -3,10 +3,10 @@
 
 #include <shlobj.h>
 
-#include "browse/BitmapFileBuilder.h"
 #include "e2e/DesktopState.h"
 #include "e2e/UserInput.h"
 #include "e2e/VantoriaProcess.h"
+#include "pictures/BitmapFileBuilder.h"
 #include "support/ScreenCapture.h"
 #include "support/TestData.h"
 

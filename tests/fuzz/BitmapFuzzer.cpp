@@ -2,8 +2,8 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "browse/BitmapFormat.h"
-#include "ui/Exceptions.h"
+#include "pictures/BitmapFormat.h"
+#include "platform/Exceptions.h"
 
 namespace {
 
@@ -14,16 +14,16 @@ void Check(bool condition) {
   if (!condition) std::abort();
 }
 
-void CheckResaveReadsBack(const browse::ParsedBitmap& parsed) {
-  const browse::BitmapFormat& format = parsed.format;
-  std::vector<std::uint8_t> file = browse::EncodeBitmapHeaders(format);
+void CheckResaveReadsBack(const pictures::ParsedBitmap& parsed) {
+  const pictures::BitmapFormat& format = parsed.format;
+  std::vector<std::uint8_t> file = pictures::EncodeBitmapHeaders(format);
   const size_t headers = file.size();
   file.insert(file.end(), parsed.pixelData.begin(), parsed.pixelData.end());
   file.resize(headers + static_cast<size_t>(format.PixelBytes()));
 
-  const browse::ParsedBitmap again = browse::ParseBitmap(file);
-  const browse::InfoHeader& before = format.info;
-  const browse::InfoHeader& after = again.format.info;
+  const pictures::ParsedBitmap again = pictures::ParseBitmap(file);
+  const pictures::InfoHeader& before = format.info;
+  const pictures::InfoHeader& after = again.format.info;
   Check(after.width == before.width && after.height == before.height && after.bitCount == before.bitCount);
   Check(after.compression == before.compression && again.format.os2 == format.os2);
   Check(again.format.PixelBytes() == format.PixelBytes());
@@ -32,7 +32,7 @@ void CheckResaveReadsBack(const browse::ParsedBitmap& parsed) {
   const size_t shared = std::min(again.format.colorTable.size(), format.colorTable.size());
   Check(std::equal(format.colorTable.begin(), format.colorTable.begin() + static_cast<std::ptrdiff_t>(shared),
                    again.format.colorTable.begin()));
-  if (before.compression == browse::kCompressionBitFields && format.masks[0] != 0)
+  if (before.compression == pictures::kCompressionBitFields && format.masks[0] != 0)
     Check(again.format.masks == format.masks);
 }
 
@@ -40,10 +40,10 @@ void CheckResaveReadsBack(const browse::ParsedBitmap& parsed) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
   try {
-    const browse::ParsedBitmap parsed = browse::ParseBitmap({data, size});
+    const pictures::ParsedBitmap parsed = pictures::ParseBitmap({data, size});
     if (!parsed.empty && !parsed.format.Compressed() && parsed.format.PixelBytes() <= kMaxResavedPixels)
       CheckResaveReadsBack(parsed);
-  } catch (const ui::Exception&) {
+  } catch (const platform::Exception&) {
     // Refusing a file is a fine answer.
   }
   return 0;

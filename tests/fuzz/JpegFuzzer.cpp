@@ -4,8 +4,8 @@
 #include <cstdlib>
 #include <vector>
 
-#include "browse/JpegDecoder.h"
-#include "ui/Exceptions.h"
+#include "pictures/JpegDecoder.h"
+#include "platform/Exceptions.h"
 #include "wallpaper/JpegToBitmapFile.h"
 
 namespace {
@@ -17,9 +17,9 @@ void Check(bool condition) {
   if (!condition) std::abort();
 }
 
-class MemoryTarget : public browse::JpegTarget {
+class MemoryTarget : public pictures::JpegTarget {
  public:
-  void Begin(int width, int height, int bitsPerPixel, const std::vector<browse::RgbQuad>&) override {
+  void Begin(int width, int height, int bitsPerPixel, const std::vector<pictures::RgbQuad>&) override {
     stride_ = static_cast<size_t>(width) * bitsPerPixel / 8;
     rows_.assign(stride_ * height, 0);
     height_ = height;
@@ -42,19 +42,19 @@ class MemoryTarget : public browse::JpegTarget {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
   const std::span<const std::uint8_t> file(data, size);
-  browse::JpegHeader header;
+  pictures::JpegHeader header;
   try {
-    header = browse::ReadJpegHeader(file);
-  } catch (const ui::Exception&) {
+    header = pictures::ReadJpegHeader(file);
+  } catch (const platform::Exception&) {
     return 0;
   }
   if (static_cast<std::uint64_t>(header.width) * header.height > kMaxPixels) return 0;
 
   MemoryTarget target;
   try {
-    browse::DecodeJpeg(file, {.eightBit = size % 2 == 0}, target);
+    pictures::DecodeJpeg(file, {.eightBit = size % 2 == 0}, target);
     Check(target.height_ == header.height);
-  } catch (const ui::Exception&) {
+  } catch (const platform::Exception&) {
   }
 
   std::uint64_t fileSize = 0;
@@ -65,7 +65,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
                                             }});
     const std::uint64_t row = (static_cast<std::uint64_t>(header.width) * 3 + 3) / 4 * 4;
     Check(fileSize == 54 + row * header.height);
-  } catch (const ui::Exception&) {
+  } catch (const platform::Exception&) {
   }
   return 0;
 }

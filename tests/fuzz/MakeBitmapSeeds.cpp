@@ -3,7 +3,7 @@
 #include <iostream>
 #include <string>
 
-#include "browse/BitmapFileBuilder.h"
+#include "pictures/BitmapFileBuilder.h"
 
 int main(int argc, char** argv) {
   if (argc != 2) {

@@ -2,7 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "settings/RegistryStore.h"
+#include "platform/RegistryStore.h"
+#include "settings/StoredOptions.h"
 #include "support/Later.h"
 
 namespace settings {
@@ -17,10 +18,12 @@ class OptionsDialogTest : public ::testing::Test {
   ~OptionsDialogTest() override { ::RegDeleteTreeA(HKEY_CURRENT_USER, kProgramKey); }
 
   static std::string Stored(const char* name) {
-    RegistryStore store(kProgramKey);
+    platform::RegistryStore store(kProgramKey);
     return store.ReadString(kSettingsSection, name, "<none>");
   }
-  static void Store(const char* name, const char* text) { RegistryStore(kProgramKey).WriteString(kSettingsSection, name, text); }
+  static void Store(const char* name, const char* text) {
+    platform::RegistryStore(kProgramKey).WriteString(kSettingsSection, name, text);
+  }
 
   // Shows the dialog modally and runs the steps, one per tick, while it is up.
   void ShowAndDo(std::vector<std::function<void()>> steps) {
@@ -45,7 +48,7 @@ class OptionsDialogTest : public ::testing::Test {
 };
 
 TEST_F(OptionsDialogTest, StartsWithCenterTextAndNoSelection) {
-  EXPECT_EQ(dialog_.CurrentDisplaySelection(), -1);
+  EXPECT_EQ(dialog_.CurrentDisplaySelection(), platform::TWallpaperStyle::wsNone);
   EXPECT_EQ(dialog_.DisplayCB.Text(), "Center");
 }
 
@@ -84,10 +87,10 @@ TEST_F(OptionsDialogTest, CancelledChoiceStaysTheCurrentSelectionUntilTheNextSho
     Click(dialog_.CancelB);
   }});
   EXPECT_EQ(Stored("Display"), "1");
-  EXPECT_EQ(dialog_.CurrentDisplaySelection(), 2);
+  EXPECT_EQ(dialog_.CurrentDisplaySelection(), platform::TWallpaperStyle::wsStretch);
   EXPECT_EQ(dialog_.DisplayCB.Text(), "Strech");
   ShowAndDo({[&] {
-    EXPECT_EQ(dialog_.CurrentDisplaySelection(), 1);
+    EXPECT_EQ(dialog_.CurrentDisplaySelection(), platform::TWallpaperStyle::wsCenter);
     Click(dialog_.CancelB);
   }});
 }

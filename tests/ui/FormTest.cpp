@@ -2,10 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/Exceptions.h"
 #include "support/Later.h"
 #include "support/ScriptedMessageBoxes.h"
 #include "support/Waiting.h"
-#include "ui/Exceptions.h"
 #include "ui/Timer.h"
 
 namespace ui {
@@ -79,7 +79,7 @@ TEST(FormTest, AnErrorInTheClosingHandlerKeepsTheModalFormOpen) {
   TForm dialog(DialogSpec());
   int attempts = 0;
   dialog.OnClose = [&] {
-    if (++attempts == 1) throw EFCreateError("Cannot create file C:\\x");
+    if (++attempts == 1) throw platform::EFCreateError("Cannot create file C:\\x");
   };
   Later first(100ms, [&] { dialog.Close(); });
   Later second(400ms, [&] { dialog.Close(); });
@@ -107,7 +107,7 @@ TEST(FormTest, CentredFormsAreCentredOnlyAtTheirFirstShowing) {
 TEST(FormTest, CreationHandlerErrorsAreShownAndCreationGoesOn) {
   testing_support::ScriptedMessageBoxes boxes;
   TForm form(DialogSpec());
-  form.OnCreate = [] { throw EFOpenError("Cannot open file C:\\Directory.drl"); };
+  form.OnCreate = [] { throw platform::EFOpenError("Cannot open file C:\\Directory.drl"); };
   form.DoCreate();
   ASSERT_EQ(boxes.shown.size(), 1u);
   EXPECT_EQ(boxes.shown[0].text, "Cannot open file C:\\Directory.drl.");

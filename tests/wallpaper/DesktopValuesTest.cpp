@@ -12,13 +12,15 @@ std::string Text(const std::vector<std::pair<std::string, std::string>>& values)
 }
 
 TEST(DesktopValuesTest, EachStyleWritesItsTileAndStyleValuesInOrder) {
+  using platform::TWallpaperStyle;
   const std::string path = "C:\\windows\\VAImage.bmp";
+  const auto values = [&](TWallpaperStyle style) { return Text(DesktopValues(path, style)); };
+  const std::string head = "Wallpaper=" + path + ";";
   const std::string tail = "WallpaperOriginX=0;WallpaperOriginY=0;";
-  EXPECT_EQ(Text(DesktopValues(path, 0)), "Wallpaper=" + path + ";TileWallpaper=1;WallpaperStyle=0;" + tail);
-  EXPECT_EQ(Text(DesktopValues(path, 1)), "Wallpaper=" + path + ";TileWallpaper=0;WallpaperStyle=0;" + tail);
-  EXPECT_EQ(Text(DesktopValues(path, 2)), "Wallpaper=" + path + ";TileWallpaper=0;WallpaperStyle=2;" + tail);
-  EXPECT_EQ(Text(DesktopValues(path, -1)), "Wallpaper=" + path + ";TileWallpaper=0;WallpaperStyle=-1;" + tail);
-  EXPECT_EQ(Text(DesktopValues(path, 5)), "Wallpaper=" + path + ";TileWallpaper=0;WallpaperStyle=5;" + tail);
+  EXPECT_EQ(values(TWallpaperStyle::wsTile), head + "TileWallpaper=1;WallpaperStyle=0;" + tail);
+  EXPECT_EQ(values(TWallpaperStyle::wsCenter), head + "TileWallpaper=0;WallpaperStyle=0;" + tail);
+  EXPECT_EQ(values(TWallpaperStyle::wsStretch), head + "TileWallpaper=0;WallpaperStyle=2;" + tail);
+  EXPECT_EQ(values(TWallpaperStyle::wsNone), head + "TileWallpaper=0;WallpaperStyle=-1;" + tail);
 }
 
 }  // namespace

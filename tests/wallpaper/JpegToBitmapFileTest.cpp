@@ -4,7 +4,7 @@
 
 #include <sstream>
 
-#include "browse/BitmapFormat.h"
+#include "pictures/BitmapFormat.h"
 #include "support/TestData.h"
 
 namespace wallpaper {
@@ -24,7 +24,7 @@ std::vector<std::uint8_t> Convert(const std::string& name, std::uint64_t* reserv
 }
 
 // Pixel (x, y), top row 0, of a bottom-up 24-bit file, as RGB.
-std::array<std::uint8_t, 3> At(const browse::ParsedBitmap& bitmap, int x, int y) {
+std::array<std::uint8_t, 3> At(const pictures::ParsedBitmap& bitmap, int x, int y) {
   const size_t stride = static_cast<size_t>(bitmap.format.RowBytes());
   const std::uint8_t* p = bitmap.pixelData.data() + (bitmap.format.info.height - 1 - y) * stride + x * 3;
   return {p[2], p[1], p[0]};
@@ -34,7 +34,7 @@ TEST(JpegToBitmapFileTest, WritesA24BitBottomUpFileWithTheDecodedPixels) {
   std::uint64_t reserved = 0;
   const std::vector<std::uint8_t> file = Convert("jpeg/testorig.jpg", &reserved);
   EXPECT_EQ(reserved, 54u + 684 * 149);  // rows of 227 x 3 bytes padded to 684
-  const browse::ParsedBitmap bitmap = browse::ParseBitmap(file);
+  const pictures::ParsedBitmap bitmap = pictures::ParseBitmap(file);
   EXPECT_EQ(bitmap.format.info.width, 227);
   EXPECT_EQ(bitmap.format.info.height, 149);
   EXPECT_EQ(bitmap.format.info.bitCount, 24);
@@ -53,7 +53,7 @@ TEST(JpegToBitmapFileTest, WritesA24BitBottomUpFileWithTheDecodedPixels) {
 
 TEST(JpegToBitmapFileTest, GrayscaleAndCmykPicturesBecomeTrueColourFiles) {
   for (const char* name : {"jpeg/grayscale.jpg", "jpeg/cmyk.jpg"}) {
-    const browse::ParsedBitmap bitmap = browse::ParseBitmap(Convert(name));
+    const pictures::ParsedBitmap bitmap = pictures::ParseBitmap(Convert(name));
     EXPECT_EQ(bitmap.format.info.bitCount, 24) << name;
     EXPECT_EQ(bitmap.pixelData.size(), bitmap.format.PixelBytes()) << name;
   }

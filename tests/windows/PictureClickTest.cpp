@@ -1,10 +1,11 @@
 #include <gtest/gtest.h>
 
 #include "browse/PicturePreview.h"
+#include "pictures/PictureErrors.h"
+#include "platform/Exceptions.h"
 #include "support/ScratchFolder.h"
 #include "support/TestData.h"
 #include "ui/Canvas.h"
-#include "ui/Exceptions.h"
 #include "windows/MainForm.h"
 
 namespace windows {
@@ -87,7 +88,7 @@ TEST_F(PictureClickTest, UnreadableFileFailsAndLeavesThePreviewAsItWas) {
   try {
     form_.FileLBClick();
     FAIL() << "a missing file loaded";
-  } catch (const ui::EFOpenError& error) {
+  } catch (const platform::EFOpenError& error) {
     EXPECT_EQ(std::string(error.what()), "Cannot open file " + (folder_ / "gone.jpg"));
   }
   EXPECT_EQ(form_.PicturePath(), folder_ / "gone.jpg");
@@ -102,7 +103,7 @@ TEST_F(PictureClickTest, EmptyJpegLoadsAsNothingAndItsFirstDrawingFailsOnce) {
   EXPECT_EQ(Labels(), "Height: 0|Width:  0");
   ASSERT_NE(form_.Slika.Picture(), nullptr);
   ui::TBitmapCanvas canvas(217, 145);
-  EXPECT_THROW(form_.Slika.DrawPicture(canvas), ui::EJPEG);
+  EXPECT_THROW(form_.Slika.DrawPicture(canvas), pictures::EJPEG);
   EXPECT_NO_THROW(form_.Slika.DrawPicture(canvas));
 }
 
@@ -111,7 +112,7 @@ TEST_F(PictureClickTest, HugeJpegLoadsItsHeaderAndFailsToDrawWithAnErrorNotACras
   Click("huge.jpg");
   EXPECT_EQ(Labels(), "Height: 65500|Width:  65500");
   ui::TBitmapCanvas canvas(217, 145);
-  EXPECT_THROW(form_.Slika.DrawPicture(canvas), ui::EOutOfResources);
+  EXPECT_THROW(form_.Slika.DrawPicture(canvas), platform::EOutOfResources);
 }
 
 TEST_F(PictureClickTest, JpegDrawsTheDecodedPixels) {

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "platform/Exceptions.h"
 #include "support/ScratchFolder.h"
 #include "support/ScriptedMessageBoxes.h"
-#include "ui/Exceptions.h"
 #include "windows/MainForm.h"
 
 namespace windows {
@@ -107,7 +107,7 @@ TEST_F(SelectedFoldersTest, OpeningWithoutASelectionFailsWithTheListIndex) {
   try {
     form_.SelDirLBClick();
     FAIL() << "opened an entry without a selection";
-  } catch (const ui::EStringListError& error) {
+  } catch (const platform::EStringListError& error) {
     EXPECT_STREQ(error.what(), "List index out of bounds (-1)");
   }
 }

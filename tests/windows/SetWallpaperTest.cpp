@@ -1,13 +1,13 @@
 #include <gtest/gtest.h>
 
-#include "browse/BitmapFormat.h"
 #include "browse/PicturePreview.h"
-#include "settings/RegistryStore.h"
+#include "pictures/BitmapFormat.h"
+#include "platform/Exceptions.h"
+#include "platform/RegistryStore.h"
 #include "support/ScratchFolder.h"
 #include "support/ScriptedMessageBoxes.h"
 #include "support/TestData.h"
 #include "support/Waiting.h"
-#include "ui/Exceptions.h"
 #include "wallpaper/Wallpaper.h"
 #include "windows/AboutD.h"
 #include "windows/MainForm.h"
@@ -39,10 +39,10 @@ class SetWallpaperTest : public ::testing::Test {
     form_.FileLBClick();
   }
   static std::string Desktop(const char* name) {
-    return settings::RegistryStore(wallpaper::kDesktopKey).ReadString("", name, "<none>");
+    return platform::RegistryStore(wallpaper::kDesktopKey).ReadString("", name, "<none>");
   }
   static void Desktop(const char* name, const char* text) {
-    settings::RegistryStore(wallpaper::kDesktopKey).WriteString("", name, text);
+    platform::RegistryStore(wallpaper::kDesktopKey).WriteString("", name, text);
   }
 
   const std::string target_ = wallpaper::WallpaperFilePath();
@@ -86,8 +86,8 @@ TEST_F(SetWallpaperTest, JpegGoesThroughTheImagingComponentAndTheChosenStyleIsWr
     form_.SetBClick();
     form_.TimerTimer();
     const std::string file = ReadFileBytes(target_);
-    const browse::ParsedBitmap bitmap =
-        browse::ParseBitmap({reinterpret_cast<const std::uint8_t*>(file.data()), file.size()});
+    const pictures::ParsedBitmap bitmap =
+        pictures::ParseBitmap({reinterpret_cast<const std::uint8_t*>(file.data()), file.size()});
     EXPECT_EQ(bitmap.format.info.width, 227);
     EXPECT_EQ(bitmap.format.info.bitCount, 24);
     EXPECT_EQ(Desktop("TileWallpaper"), style == 0 ? "1" : "0");
@@ -101,7 +101,7 @@ TEST_F(SetWallpaperTest, ThePictureAskedForIsSetEvenWhenAnotherIsClickedMeanwhil
   Click("pal8.bmp");
   form_.TimerTimer();
   const std::string file = ReadFileBytes(target_);
-  EXPECT_EQ(browse::ParseBitmap({reinterpret_cast<const std::uint8_t*>(file.data()), file.size()}).format.info.width,
+  EXPECT_EQ(pictures::ParseBitmap({reinterpret_cast<const std::uint8_t*>(file.data()), file.size()}).format.info.width,
             227);
 }
 
@@ -123,7 +123,7 @@ TEST_F(SetWallpaperTest, AnUnwritableTargetFailsAndNoDesktopValueIsWritten) {
   ::SetFileAttributesA(target_.c_str(), FILE_ATTRIBUTE_READONLY);
   Click("pal8.bmp");
   form_.SetBClick();
-  EXPECT_THROW(form_.TimerTimer(), ui::EFCreateError);
+  EXPECT_THROW(form_.TimerTimer(), platform::EFCreateError);
   EXPECT_EQ(Desktop("Wallpaper"), "before");
   EXPECT_EQ(ReadFileBytes(target_), "old");
 }

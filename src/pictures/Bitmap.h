@@ -1,0 +1,47 @@
+// The bitmap picture kind: a Windows BMP file made into a drawable bitmap, and saved back.
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <vector>
+
+#include "pictures/BitmapFormat.h"
+#include "platform/Handles.h"
+#include "ui/Graphic.h"
+
+namespace pictures {
+
+class TBitmap : public ui::TGraphic {
+ public:
+  int Width() const override;
+  int Height() const override;
+  bool Empty() const { return !handle_; }
+
+  // The file's bytes; none give an empty bitmap. Errors as ParseBitmap, or the system's error
+  // (else "Bitmap image is not valid") when the bitmap cannot be made.
+  void LoadFromBytes(std::span<const std::uint8_t> file);
+  // Fails with "Cannot open file %s".
+  void LoadFromFile(const std::string& path) override;
+  // Fails with "Cannot create file %s" or "Stream write error".
+  void SaveToFile(const std::string& path) const;
+  // The bytes SaveToFile writes.
+  std::vector<std::uint8_t> FileBytes() const;
+  void Draw(ui::TCanvas& canvas, const RECT& target) override;
+
+  HBITMAP Handle() const { return handle_.Get(); }
+  HPALETTE Palette() const { return palette_.Get(); }
+  const BitmapFormat& Format() const { return format_; }
+
+ private:
+  void MakeDibSection(const ParsedBitmap& parsed);
+  void MakeDisplayBitmap(const ParsedBitmap& parsed);
+  void MakePalette();
+
+  BitmapFormat format_;
+  platform::BitmapHandle handle_;
+  platform::PaletteHandle palette_;
+  const std::uint8_t* rows_ = nullptr;      // the DIB section's pixel rows
+  std::vector<std::uint8_t> compressedFile_;  // a compressed file, saved back byte for byte
+};
+
+}  // namespace pictures

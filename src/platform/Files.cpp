@@ -1,0 +1,97 @@
+#include "platform/Files.h"
+
+#include <windows.h>
+
+#include <algorithm>
+
+#include "platform/Exceptions.h"
+#include "platform/Format.h"
+
+namespace platform {
+namespace {
+
+void WriteAll(HANDLE file, std::span<const std::uint8_t> bytes) {
+  while (!bytes.empty()) {
+    const DWORD chunk = static_cast<DWORD>(std::min<size_t>(bytes.size(), 1u << 30));
+    DWORD written = 0;
+    if (!::WriteFile(file, bytes.data(), chunk, &written, nullptr) || written == 0)
+      throw EWriteError("Stream write error");
+    bytes = bytes.subspan(written);
+  }
+}
+
+}  // namespace
+
+std::vector<std::uint8_t> ReadWholeFile(const std::string& path) {
+  FileHandle file(::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file) throw EFOpenError(Format("Cannot open file %s", path.c_str()));
+  LARGE_INTEGER size = {};
+  if (!::GetFileSizeEx(file.Get(), &size)) throw EReadError("Stream read error");
+  std::vector<std::uint8_t> bytes(static_cast<size_t>(size.QuadPart));
+  size_t done = 0;
+  while (done < bytes.size()) {
+    const DWORD chunk = static_cast<DWORD>(std::min<size_t>(bytes.size() - done, 1u << 30));
+    DWORD read = 0;
+    if (!::ReadFile(file.Get(), bytes.data() + done, chunk, &read, nullptr)) throw EReadError("Stream read error");
+    if (read == 0) break;  // the file shrank meanwhile
+    done += read;
+  }
+  bytes.resize(done);
+  return bytes;
+}
+
+OutputFile::OutputFile(const std::string& path)
+    : file_(::CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr)) {
+  if (!file_) throw EFCreateError(Format("Cannot create file %s", path.c_str()));
+}
+
+void OutputFile::Write(std::span<const std::uint8_t> bytes) { WriteAll(file_.Get(), bytes); }
+
+
+ReplacementFile::ReplacementFile(const std::string& path) : path_(path), replacement_(path + ".new") {
+  // A read-only file is kept, as when it is opened for writing (Wine would replace it).
+  const DWORD attributes = ::GetFileAttributesA(path.c_str());
+  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)))
+    throw EFCreateError(Format("Cannot create file %s", path.c_str()));
+  file_.Reset(::CreateFileA(replacement_.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
+                            nullptr));
+  if (!file_) throw EFCreateError(Format("Cannot create file %s", path.c_str()));
+}
+
+ReplacementFile::~ReplacementFile() {
+  if (committed_) return;
+  file_.Reset();
+  ::DeleteFileA(replacement_.c_str());
+}
+
+void ReplacementFile::Reserve(std::uint64_t size) {
+  LARGE_INTEGER end;
+  end.QuadPart = static_cast<LONGLONG>(size);
+  if (!::SetFilePointerEx(file_.Get(), end, nullptr, FILE_BEGIN) || !::SetEndOfFile(file_.Get()))
+    throw EWriteError("Stream write error");
+}
+
+void ReplacementFile::WriteAt(std::uint64_t offset, std::span<const std::uint8_t> bytes) {
+  LARGE_INTEGER position;
+  position.QuadPart = static_cast<LONGLONG>(offset);
+  if (!::SetFilePointerEx(file_.Get(), position, nullptr, FILE_BEGIN)) throw EWriteError("Stream write error");
+  Write(bytes);
+}
+
+void ReplacementFile::Write(std::span<const std::uint8_t> bytes) { WriteAll(file_.Get(), bytes); }
+
+void ReplacementFile::Commit() {
+  file_.Reset();
+  if (!::MoveFileExA(replacement_.c_str(), path_.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+    throw EFCreateError(Format("Cannot create file %s", path_.c_str()));
+  committed_ = true;
+}
+
+void ReplaceFileContent(const std::string& path, std::span<const std::uint8_t> bytes) {
+  ReplacementFile file(path);
+  file.Write(bytes);
+  file.Commit();
+}
+
+}  // namespace platform

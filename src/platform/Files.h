@@ -1,0 +1,55 @@
+// Reading and writing whole files through Win32, with the program's error texts.
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "platform/Handles.h"
+
+namespace platform {
+
+// Reads the whole file while other programs may read it but not write it.
+// Fails with "Cannot open file %s" or "Stream read error".
+std::vector<std::uint8_t> ReadWholeFile(const std::string& path);
+
+// The new content of a file, written to a file beside it that takes the file's place only on
+// Commit, so a failed or interrupted save leaves the old content. Errors name the file's path:
+// "Cannot create file %s" (also for a read-only file) and "Stream write error".
+class ReplacementFile {
+ public:
+  explicit ReplacementFile(const std::string& path);
+  ReplacementFile(const ReplacementFile&) = delete;
+  ReplacementFile& operator=(const ReplacementFile&) = delete;
+  // Removes the new content unless it was committed.
+  ~ReplacementFile();
+
+  // Sizes the new content at once, for writes at their offsets.
+  void Reserve(std::uint64_t size);
+  void WriteAt(std::uint64_t offset, std::span<const std::uint8_t> bytes);
+  void Write(std::span<const std::uint8_t> bytes);
+  void Commit();
+
+ private:
+  std::string path_;
+  std::string replacement_;
+  FileHandle file_;
+  bool committed_ = false;
+};
+
+void ReplaceFileContent(const std::string& path, std::span<const std::uint8_t> bytes);
+
+// A file created empty (replacing any file there) that no other program may open meanwhile.
+class OutputFile {
+ public:
+  // Fails with "Cannot create file %s".
+  explicit OutputFile(const std::string& path);
+  // Fails with "Stream write error".
+  void Write(std::span<const std::uint8_t> bytes);
+
+ private:
+  FileHandle file_;
+};
+
+}  // namespace platform

@@ -1,0 +1,36 @@
+// "Set as wallpaper" in its two phases. The first decides what the wallpaper will be (the
+// preview's bitmap file, or the picture handed to the imaging component) and where it goes; the
+// second, on the main window's timer, writes that file and the desktop values and tells the
+// system. Another picture clicked in between changes nothing.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/WallpaperStyle.h"
+#include "wallpaper/ImagN.h"
+
+namespace wallpaper {
+
+class TWallpaperChange {
+ public:
+  explicit TWallpaperChange(TImagN& imaging) : imaging_(imaging) {}
+  TWallpaperChange(const TWallpaperChange&) = delete;
+  TWallpaperChange& operator=(const TWallpaperChange&) = delete;
+
+  // Phase 1: the picture at `picturePath`, saved as `previewBitmapFile` when the preview holds
+  // it as a bitmap, else by the imaging component, which takes it now.
+  void Prepare(const std::string& picturePath, std::optional<std::vector<std::uint8_t>> previewBitmapFile);
+  // Phase 2. A file that cannot be written fails before any desktop value is.
+  void Apply(platform::TWallpaperStyle style);
+
+ private:
+  TImagN& imaging_;
+  std::int32_t imagingValue_ = 0;
+  std::string targetPath_;
+  std::optional<std::vector<std::uint8_t>> previewBitmapFile_;
+};
+
+}  // namespace wallpaper

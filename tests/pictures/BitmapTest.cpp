@@ -1,0 +1,185 @@
+#include "pictures/Bitmap.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <memory>
+#include <sstream>
+
+#include "pictures/PictureErrors.h"
+#include "platform/Exceptions.h"
+#include "support/ScratchFolder.h"
+#include "support/TestData.h"
+#include "ui/Canvas.h"
+
+namespace pictures {
+namespace {
+
+using testing_support::ReadTestData;
+
+struct Rgb {
+  int red, green, blue;
+};
+
+// A binary PPM ("P6", 8 bits per sample) reference rendering.
+struct Reference {
+  int width = 0, height = 0;
+  std::vector<std::uint8_t> samples;
+  Rgb At(int x, int y) const {
+    const size_t i = (static_cast<size_t>(y) * width + x) * 3;
+    return {samples[i], samples[i + 1], samples[i + 2]};
+  }
+};
+
+Reference ReadReference(const std::string& name) {
+  const std::vector<std::uint8_t> bytes = ReadTestData("bmpsuite/reference/" + name + ".ppm");
+  std::istringstream header(std::string(bytes.begin(), bytes.begin() + 20));
+  std::string magic;
+  int maximum = 0;
+  Reference reference;
+  header >> magic >> reference.width >> reference.height >> maximum;
+  const size_t samples = static_cast<size_t>(reference.width) * reference.height * 3;
+  reference.samples.assign(bytes.end() - static_cast<std::ptrdiff_t>(samples), bytes.end());
+  return reference;
+}
+
+std::unique_ptr<TBitmap> Load(const std::string& name) {
+  auto bitmap = std::make_unique<TBitmap>();
+  bitmap->LoadFromBytes(ReadTestData(name));
+  return bitmap;
+}
+
+// Draws the bitmap at its own size into memory and counts the pixels that differ from the
+// reference by more than `tolerance` in a channel.
+int DifferingPixels(TBitmap& bitmap, const Reference& reference, int tolerance) {
+  ui::TBitmapCanvas canvas(bitmap.Width(), bitmap.Height());
+  bitmap.Draw(canvas, RECT{0, 0, bitmap.Width(), bitmap.Height()});
+  int differing = 0;
+  for (int y = 0; y < reference.height; ++y) {
+    for (int x = 0; x < reference.width; ++x) {
+      const COLORREF drawn = canvas.Pixel(x, y);
+      const Rgb expected = reference.At(x, y);
+      if (std::abs(GetRValue(drawn) - expected.red) > tolerance ||
+          std::abs(GetGValue(drawn) - expected.green) > tolerance ||
+          std::abs(GetBValue(drawn) - expected.blue) > tolerance)
+        ++differing;
+    }
+  }
+  return differing;
+}
+
+struct GoodFile {
+  const char* file;
+  const char* reference;  // nullptr: compressed, loaded but not compared
+};
+
+class GoodBitmapTest : public ::testing::TestWithParam<GoodFile> {};
+
+TEST_P(GoodBitmapTest, LoadsAndDrawsLikeTheSuitesRendering) {
+  const GoodFile& good = GetParam();
+  const auto loaded = Load(std::string("bmpsuite/g/") + good.file);
+  TBitmap& bitmap = *loaded;
+  ASSERT_FALSE(bitmap.Empty());
+  if (!good.reference) return;
+  const Reference reference = ReadReference(good.reference);
+  ASSERT_EQ(bitmap.Width(), reference.width);
+  ASSERT_EQ(bitmap.Height(), reference.height);
+  // 16-bit channels may widen their 5 or 6 bits either by shifting or by scaling.
+  const int tolerance = bitmap.Format().info.bitCount == 16 ? 8 : 0;
+  EXPECT_EQ(DifferingPixels(bitmap, reference, tolerance), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    BmpSuite, GoodBitmapTest,
+    ::testing::Values(GoodFile{"pal1.bmp", "pal1"}, GoodFile{"pal1bg.bmp", "pal1bg"}, GoodFile{"pal1wb.bmp", "pal1"},
+                      GoodFile{"pal4.bmp", "pal4"}, GoodFile{"pal4gs.bmp", "pal4gs"}, GoodFile{"pal4rle.bmp", nullptr},
+                      GoodFile{"pal8-0.bmp", "pal8"}, GoodFile{"pal8.bmp", "pal8"}, GoodFile{"pal8gs.bmp", "pal8gs"},
+                      GoodFile{"pal8nonsquare.bmp", "pal8nonsquare-e"}, GoodFile{"pal8os2.bmp", "pal8"},
+                      GoodFile{"pal8rle.bmp", nullptr}, GoodFile{"pal8topdown.bmp", "pal8"},
+                      GoodFile{"pal8v4.bmp", "pal8"}, GoodFile{"pal8v5.bmp", "pal8"},
+                      GoodFile{"pal8w124.bmp", "pal8w124"}, GoodFile{"pal8w125.bmp", "pal8w125"},
+                      GoodFile{"pal8w126.bmp", "pal8w126"}, GoodFile{"rgb16-565.bmp", "rgb16-565"},
+                      GoodFile{"rgb16-565pal.bmp", "rgb16-565"}, GoodFile{"rgb16.bmp", "rgb16"},
+                      GoodFile{"rgb16bfdef.bmp", "rgb16"}, GoodFile{"rgb24.bmp", "rgb24"},
+                      GoodFile{"rgb24pal.bmp", "rgb24"}, GoodFile{"rgb32.bmp", "rgb24"},
+                      GoodFile{"rgb32bf.bmp", "rgb24"}, GoodFile{"rgb32bfdef.bmp", "rgb24"}),
+    [](const auto& info) {
+      std::string name = info.param.file;
+      for (char& c : name)
+        if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
+      return name;
+    });
+
+TEST(BitmapTest, QuestionableAndBadFilesLoadOrFailWithAReaderError) {
+  for (const char* folder : {"bmpsuite/q", "bmpsuite/b"}) {
+    for (const std::string& name : testing_support::TestDataFiles(folder)) {
+      SCOPED_TRACE(name);
+      TBitmap bitmap;
+      try {
+        bitmap.LoadFromBytes(ReadTestData(name));
+        ui::TBitmapCanvas canvas(32, 32);
+        bitmap.Draw(canvas, RECT{0, 0, 32, 32});
+      } catch (const EInvalidGraphic&) {
+      } catch (const platform::EReadError&) {
+      } catch (const platform::EOSError&) {
+      }
+    }
+  }
+}
+
+TEST(BitmapTest, SavesTrueColourFilesAndCompressedFilesByteForByte) {
+  testing_support::ScratchFolder folder;
+  for (const char* name : {"libjpeg-turbo/nightshot_iso_100.bmp", "libjpeg-turbo/vgl_5674_0098.bmp",
+                           "libjpeg-turbo/vgl_6434_0018a.bmp", "libjpeg-turbo/vgl_6548_0026a.bmp",
+                           "bmpsuite/g/pal4rle.bmp", "bmpsuite/g/pal8rle.bmp"}) {
+    SCOPED_TRACE(name);
+    Load(name)->SaveToFile(folder / "saved.bmp");
+    EXPECT_EQ(testing_support::ReadFileBytes(folder / "saved.bmp"), testing_support::ReadFileBytes(
+                                                                         testing_support::TestDataPath(name)));
+  }
+}
+
+TEST(BitmapTest, EmptyFileLoadsAsNothingAndSavesAsAnEmptyFile) {
+  testing_support::ScratchFolder folder;
+  testing_support::WriteFileBytes(folder / "empty.bmp", "");
+  testing_support::WriteFileBytes(folder / "saved.bmp", "old content");
+  TBitmap bitmap;
+  bitmap.LoadFromFile(folder / "empty.bmp");
+  EXPECT_TRUE(bitmap.Empty());
+  EXPECT_EQ(bitmap.Width(), 0);
+  EXPECT_EQ(bitmap.Height(), 0);
+  bitmap.SaveToFile(folder / "saved.bmp");
+  EXPECT_EQ(testing_support::ReadFileBytes(folder / "saved.bmp"), "");
+}
+
+TEST(BitmapTest, FilesThatCannotBeOpenedOrCreatedFailWithTheirPath) {
+  testing_support::ScratchFolder folder;
+  TBitmap bitmap;
+  const std::string missing = folder / "missing.bmp";
+  try {
+    bitmap.LoadFromFile(missing);
+    FAIL() << "a missing file loaded";
+  } catch (const platform::EFOpenError& error) {
+    EXPECT_EQ(std::string(error.what()), "Cannot open file " + missing);
+  }
+  const std::string unwritable = folder / "no such folder\\saved.bmp";
+  try {
+    Load("bmpsuite/g/rgb24.bmp")->SaveToFile(unwritable);
+    FAIL() << "saved into a missing folder";
+  } catch (const platform::EFCreateError& error) {
+    EXPECT_EQ(std::string(error.what()), "Cannot create file " + unwritable);
+  }
+}
+
+TEST(BitmapTest, PalettedBitmapsSaveWithTheirOwnTableAndRows) {
+  testing_support::ScratchFolder folder;
+  const auto original = Load("bmpsuite/g/pal8.bmp");
+  original->SaveToFile(folder / "saved.bmp");
+  TBitmap reloaded;
+  reloaded.LoadFromFile(folder / "saved.bmp");
+  EXPECT_EQ(reloaded.Format().colorTable, original->Format().colorTable);
+  EXPECT_EQ(DifferingPixels(reloaded, ReadReference("pal8"), 0), 0);
+}
+
+}  // namespace
+}  // namespace pictures

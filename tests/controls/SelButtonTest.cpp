@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/Exceptions.h"
+#include "platform/Handles.h"
 #include "support/HostForm.h"
 #include "support/Waiting.h"
 #include "ui/Canvas.h"
@@ -62,10 +63,8 @@ class SelButtonTest : public ::testing::Test {
 
   // What the button shows on its parent now, in its own coordinates.
   COLORREF Shown(int x, int y) const {
-    HDC dc = ::GetDC(host_.Handle());
-    const COLORREF pixel = ::GetPixel(dc, button_.Left() + x, button_.Top() + y);
-    ::ReleaseDC(host_.Handle(), dc);
-    return pixel;
+    const platform::WindowDc dc(host_.Handle());
+    return ::GetPixel(dc.Get(), button_.Left() + x, button_.Top() + y);
   }
   COLORREF Face() const { return Shown(2, 1); }
   Ink ShownInk(COLORREF caption) const {

@@ -57,6 +57,13 @@ void TPocetakDialog::TimerTimer() {
   Timer.SetInterval(kSecondInterval);
   Timer.SetEnabled(true);
   mainForm_.StartupRotation();
+  // A box of the rotation's was up at the second tick, which asked to close; the wallpaper the
+  // rotation went on to arm must still be written before the run ends.
+  if (ModalResult() != ui::mrNone && mainForm_.WallpaperPending()) {
+    SetModalResult(ui::mrNone);
+    Timer.SetInterval(kWallpaperWaitInterval);
+    Timer.SetEnabled(true);
+  }
 }
 
 }  // namespace app

@@ -1,6 +1,7 @@
 // The splash window. Its timer times the run: an interactive run closes it after 3000 ms; a
 // start-up run re-arms it for 2500 ms, runs the start-up rotation, and closes it at the next tick,
-// or, when the wallpaper is still to be written then, as soon as it is.
+// or, when the wallpaper is still to be written then (or was armed after that tick, behind a
+// box of the rotation's), as soon as it is.
 #pragma once
 
 #include "ui/Form.h"

@@ -44,6 +44,7 @@ TODialog::TODialog()
 }
 
 void TODialog::FormActivate() {
+  shownInThisRun_ = true;
   platform::RegistryStore store(kProgramKey);
   RndChkB.SetChecked(store.ReadBool(kSettingsSection, kRndFile, kOptionsDialogDefaults.rndFile));
   DisplayCB.SetItemIndex(store.ReadInteger(kSettingsSection, kDisplay, kOptionsDialogDefaults.display));
@@ -61,5 +62,10 @@ void TODialog::OKBClick() {
 }
 
 void TODialog::CancelBClick() { Close(); }
+
+platform::TWallpaperStyle TODialog::WallpaperStyle() const {
+  if (!shownInThisRun_) return StoredWallpaperStyle();
+  return platform::WallpaperStyleFromIndex(DisplayCB.ItemIndex());
+}
 
 }  // namespace settings

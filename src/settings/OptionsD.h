@@ -28,10 +28,13 @@ class TODialog : public ui::TForm {
   void OKBClick();
   void CancelBClick();
 
-  // The style the Display box shows selected; none when it shows no selection.
-  platform::TWallpaperStyle CurrentDisplaySelection() const {
-    return platform::WallpaperStyleFromIndex(DisplayCB.ItemIndex());
-  }
+  // The style a wallpaper takes now: once the dialog has been shown in this run, the one its
+  // Display box shows selected, confirmed or not (none when it shows no selection); before
+  // that, the stored one, as the dialog would show it.
+  platform::TWallpaperStyle WallpaperStyle() const;
+
+ private:
+  bool shownInThisRun_ = false;
 };
 
 }  // namespace settings

@@ -4,6 +4,8 @@
 // until the user presses OK once, the dialog offers random order while log-on runs go in order.
 #pragma once
 
+#include "platform/WallpaperStyle.h"
+
 namespace settings {
 
 inline constexpr char kProgramKey[] = "Software\\Vantoria";
@@ -35,5 +37,8 @@ struct RotationDefaults {
   const char* date = "00";
 };
 inline constexpr RotationDefaults kRotationDefaults;
+
+// The stored `Display` as the options dialog shows it: Tile when missing, none when out of range.
+platform::TWallpaperStyle StoredWallpaperStyle();
 
 }  // namespace settings

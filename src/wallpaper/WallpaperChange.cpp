@@ -1,5 +1,6 @@
 #include "wallpaper/WallpaperChange.h"
 
+#include "platform/Exceptions.h"
 #include "platform/Files.h"
 #include "platform/WideText.h"
 #include "wallpaper/Wallpaper.h"
@@ -15,11 +16,24 @@ void TWallpaperChange::Prepare(const std::string& picturePath,
 }
 
 void TWallpaperChange::Apply(platform::TWallpaperStyle style) {
+  std::string written = targetPath_;
+  try {
+    WriteWallpaperFile(written);
+  } catch (const platform::EFCreateError&) {
+    // A standard user cannot create files in the Windows folder, and a 64-bit program's writes
+    // are not redirected. A file that was created but failed later is not tried again.
+    written = UserWallpaperFilePath();
+    if (written.empty()) throw;
+    WriteWallpaperFile(written);
+  }
+  ApplyWallpaper(written, style);
+}
+
+void TWallpaperChange::WriteWallpaperFile(const std::string& path) {
   if (previewBitmapFile_)
-    platform::ReplaceFileContent(targetPath_, *previewBitmapFile_);
+    platform::ReplaceFileContent(path, *previewBitmapFile_);
   else
-    imaging_.SaveBuffer(imagingValue_, platform::ToWide(targetPath_), 0, false);
-  ApplyWallpaper(targetPath_, style);
+    imaging_.SaveBuffer(imagingValue_, platform::ToWide(path), 0, false);
 }
 
 }  // namespace wallpaper

@@ -23,10 +23,13 @@ class TWallpaperChange {
   // Phase 1: the picture at `picturePath`, saved as `previewBitmapFile` when the preview holds
   // it as a bitmap, else by the imaging component, which takes it now.
   void Prepare(const std::string& picturePath, std::optional<std::vector<std::uint8_t>> previewBitmapFile);
-  // Phase 2. A file that cannot be written fails before any desktop value is.
+  // Phase 2. Where the Windows folder's file cannot be created, the user's own is written
+  // instead. A file that cannot be written fails before any desktop value is.
   void Apply(platform::TWallpaperStyle style);
 
  private:
+  void WriteWallpaperFile(const std::string& path);
+
   TImagN& imaging_;
   std::int32_t imagingValue_ = 0;
   std::string targetPath_;

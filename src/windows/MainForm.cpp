@@ -9,6 +9,7 @@
 #include "pictures/PictureErrors.h"
 #include "platform/Files.h"
 #include "platform/Module.h"
+#include "settings/StoredOptions.h"
 #include "ui/Application.h"
 #include "ui/Help.h"
 #include "ui/MessageBoxes.h"
@@ -223,7 +224,7 @@ void TFormMain::SetBClick() {
 
 void TFormMain::TimerTimer() {
   Timer.SetEnabled(false);
-  wallpaperChange_.Apply(options_ ? options_->CurrentDisplaySelection() : platform::TWallpaperStyle::wsNone);
+  wallpaperChange_.Apply(options_ ? options_->WallpaperStyle() : settings::StoredWallpaperStyle());
 }
 
 }  // namespace windows

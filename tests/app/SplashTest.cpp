@@ -2,9 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include "pictures/BitmapFileBuilder.h"
+#include "platform/Module.h"
+#include "settings/StoredOptions.h"
+#include "support/Later.h"
+#include "support/ScratchFolder.h"
 #include "support/ScreenCapture.h"
 #include "support/Waiting.h"
 #include "ui/Canvas.h"
+#include "ui/MessageBoxes.h"
 #include "windows/MainForm.h"
 
 namespace app {
@@ -105,6 +111,39 @@ TEST_F(SplashTest, StartupRunClosesOnlyAfterThePendingWallpaperIsWritten) {
   EXPECT_TRUE(splash.Visible());
   ASSERT_TRUE(testing_support::WaitUntil([&] { return !splash.Visible(); }, 5s));
   EXPECT_TRUE(written);
+}
+
+// The rotation's "Directory.drl not found" box is still up at the splash's second tick, which
+// asks to close; the rotation then goes on with the list it had and arms the wallpaper.
+TEST_F(SplashTest, StartupRunWaitsForAWallpaperArmedAfterTheSecondTickAskedToClose) {
+  testing_support::ScratchFolder pictures;
+  const std::vector<std::uint8_t> picture = testing_support::BuildBitmapFile({.width = 2, .height = 2});
+  testing_support::WriteFileBytes(pictures / "picture.bmp", std::string(picture.begin(), picture.end()));
+  ::DeleteFileA((platform::ExecutableDirectory() + "\\Directory.drl").c_str());
+  ::RegDeleteTreeA(HKEY_CURRENT_USER, settings::kProgramKey);
+  mainForm_.SelDirLB.Add(pictures.Path());
+  bool written = false;
+  mainForm_.Timer.OnTimer = [&] {
+    mainForm_.Timer.SetEnabled(false);
+    written = true;
+  };
+  TPocetakDialog splash(mainForm_, true);
+  std::vector<std::string> boxes;
+  const ui::MessageBoxHook previous = ui::SetMessageBoxHook([&](const ui::MessageBoxRequest& box) {
+    boxes.push_back(box.text);
+    testing_support::WaitUntil([&] { return splash.ModalResult() != ui::mrNone; }, 5s);
+    return IDOK;
+  });
+  constexpr int kTimedOut = 99;
+  testing_support::Later safety(15s, [&] { splash.SetModalResult(kTimedOut); });
+
+  splash.Timer.SetEnabled(true);
+  EXPECT_NE(splash.ShowModal(), kTimedOut);
+  EXPECT_TRUE(written) << "the run would end before the wallpaper is written";
+  ui::SetMessageBoxHook(previous);
+  ::RegDeleteTreeA(HKEY_CURRENT_USER, settings::kProgramKey);
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_EQ(boxes[0], "File \"Directory.drl\" not found. Cannot load Selected direcotories list!");
 }
 
 }  // namespace

@@ -62,16 +62,16 @@ class StartupRunTest : public ::testing::Test {
     return box ? box->text : "<no box>";
   }
 
-  // The wallpaper file holds exactly the picture's rows, and the desktop points at it.
-  void ExpectWallpaper(const std::string& picture) {
+  // The wallpaper file holds exactly the picture's rows, and the desktop points at it in the
+  // style stored with the options ("TileWallpaper", "WallpaperStyle"): Tile, unless told.
+  void ExpectWallpaper(const std::string& picture, const char* tile = "1", const char* style = "0") {
     const std::string saved = testing_support::ReadFileBytes(WallpaperFile());
     ASSERT_EQ(saved.size(), picture.size());
     EXPECT_EQ(saved.substr(18, 4), picture.substr(18, 4)) << "width";
     EXPECT_EQ(saved.substr(54), picture.substr(54)) << "pixels";
     EXPECT_EQ(DesktopValue("Wallpaper"), WallpaperFile());
-    // The options dialog is not opened in a start-up run: no style is chosen.
-    EXPECT_EQ(DesktopValue("TileWallpaper"), "0");
-    EXPECT_EQ(DesktopValue("WallpaperStyle"), "-1");
+    EXPECT_EQ(DesktopValue("TileWallpaper"), tile);
+    EXPECT_EQ(DesktopValue("WallpaperStyle"), style);
   }
 
   void ExpectCounters(const char* file, const char* folder) {
@@ -93,6 +93,7 @@ TEST_F(StartupRunTest, InOrderRunsUseTheFirstPicturesOfEachFolderInTurnAndKeepTh
   PictureFolder first(10), second(20);
   ListFolders({first.Path(), second.Path()});
   SetSettingsValue("Date", "untouched");
+  SetSettingsValue("Display", "0");  // stored by the options dialog in an earlier run
 
   RunToTheEnd();
   ExpectWallpaper(first.File(0));
@@ -107,8 +108,9 @@ TEST_F(StartupRunTest, InOrderRunsUseTheFirstPicturesOfEachFolderInTurnAndKeepTh
   ExpectWallpaper(first.File(0));
   ExpectCounters("1", "1");
 
+  SetSettingsValue("Display", "2");
   RunToTheEnd();
-  ExpectWallpaper(second.File(1));
+  ExpectWallpaper(second.File(1), "0", "2");
   ExpectCounters("2", "1");
   EXPECT_EQ(SettingsValue("Date"), "untouched") << "once a day is off: the date is not kept";
 }

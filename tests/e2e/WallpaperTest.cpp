@@ -69,7 +69,7 @@ class DesktopPicture {
   std::string path_;
 };
 
-TEST(WallpaperTest, ChosenPictureBecomesTheTiledWallpaper) {
+TEST(WallpaperTest, ChosenPictureBecomesTheWallpaperInTheStyleTheOptionsShow) {
   ScratchFolder program;
   testing_support::WriteFileBytes(program / "Directory.drl", "");
   CleanWallpaperState clean;
@@ -108,6 +108,18 @@ TEST(WallpaperTest, ChosenPictureBecomesTheTiledWallpaper) {
   RECT mainBounds;
   ::GetWindowRect(main, &mainBounds);
   EXPECT_TRUE(testing_support::WaitUntil([&] { return ScreenShowsQuadrantsTiled(mainBounds); }, 10s));
+
+  // Options again: "Center" chosen, then Cancel. The choice stands for this run.
+  ::SetForegroundWindow(main);
+  testing_support::PumpFor(300ms);
+  PressKeys("alt+t o");
+  ASSERT_TRUE(testing_support::WaitUntil([&] { return ::IsWindowVisible(options); }, 10s));
+  ::SendMessageA(::FindWindowExA(options, nullptr, "ComboBox", nullptr), CB_SETCURSEL, 1, 0);
+  Press(options, "&Cancel");
+  ASSERT_TRUE(testing_support::WaitUntil([&] { return !::IsWindowVisible(options); }, 5s));
+  ClickAt(main, 100, 352);  // "Set as wallpaper"
+  EXPECT_TRUE(testing_support::WaitUntil([&] { return DesktopValue("TileWallpaper") == "0"; }, 10s));
+  EXPECT_EQ(DesktopValue("WallpaperStyle"), "0");
   ::PostMessageA(main, WM_CLOSE, 0, 0);
   EXPECT_TRUE(vantoria.WaitForExit(10s).has_value());
 }

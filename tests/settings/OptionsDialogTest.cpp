@@ -47,9 +47,14 @@ class OptionsDialogTest : public ::testing::Test {
   TODialog dialog_;
 };
 
-TEST_F(OptionsDialogTest, StartsWithCenterTextAndNoSelection) {
-  EXPECT_EQ(dialog_.CurrentDisplaySelection(), platform::TWallpaperStyle::wsNone);
+TEST_F(OptionsDialogTest, StartsWithCenterTextAndNoSelectionAndGivesTheStoredStyleUntilShown) {
+  EXPECT_EQ(dialog_.DisplayCB.ItemIndex(), -1);
   EXPECT_EQ(dialog_.DisplayCB.Text(), "Center");
+  EXPECT_EQ(dialog_.WallpaperStyle(), platform::TWallpaperStyle::wsTile);
+  Store("Display", "2");
+  EXPECT_EQ(dialog_.WallpaperStyle(), platform::TWallpaperStyle::wsStretch);
+  Store("Display", "3");
+  EXPECT_EQ(dialog_.WallpaperStyle(), platform::TWallpaperStyle::wsNone);
 }
 
 TEST_F(OptionsDialogTest, WithoutStoredValuesShowsTheDefaultsAndOkStoresThem) {
@@ -87,10 +92,10 @@ TEST_F(OptionsDialogTest, CancelledChoiceStaysTheCurrentSelectionUntilTheNextSho
     Click(dialog_.CancelB);
   }});
   EXPECT_EQ(Stored("Display"), "1");
-  EXPECT_EQ(dialog_.CurrentDisplaySelection(), platform::TWallpaperStyle::wsStretch);
+  EXPECT_EQ(dialog_.WallpaperStyle(), platform::TWallpaperStyle::wsStretch);
   EXPECT_EQ(dialog_.DisplayCB.Text(), "Strech");
   ShowAndDo({[&] {
-    EXPECT_EQ(dialog_.CurrentDisplaySelection(), platform::TWallpaperStyle::wsCenter);
+    EXPECT_EQ(dialog_.WallpaperStyle(), platform::TWallpaperStyle::wsCenter);
     Click(dialog_.CancelB);
   }});
 }

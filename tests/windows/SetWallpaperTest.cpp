@@ -2,8 +2,10 @@
 
 #include "browse/PicturePreview.h"
 #include "pictures/BitmapFormat.h"
+#include "pictures/PictureErrors.h"
 #include "platform/Exceptions.h"
 #include "platform/RegistryStore.h"
+#include "settings/StoredOptions.h"
 #include "support/ScratchFolder.h"
 #include "support/ScriptedMessageBoxes.h"
 #include "support/TestData.h"
@@ -22,8 +24,8 @@ using testing_support::ScratchFolder;
 class SetWallpaperTest : public ::testing::Test {
  protected:
   SetWallpaperTest() {
-    ::SetFileAttributesA(target_.c_str(), FILE_ATTRIBUTE_NORMAL);
-    ::DeleteFileA(target_.c_str());
+    RemoveWallpaperFiles();
+    ::RegDeleteTreeA(HKEY_CURRENT_USER, settings::kProgramKey);
     Desktop("Wallpaper", "before");
     for (const char* source : {"bmpsuite/g/pal8.bmp", "jpeg/testorig.jpg"}) {
       const std::string name = std::string(source).substr(std::string(source).rfind('/') + 1);
@@ -31,7 +33,22 @@ class SetWallpaperTest : public ::testing::Test {
     }
     form_.FileLB.ApplyFilePath(folder_.Path());
   }
-  ~SetWallpaperTest() override { ::SetFileAttributesA(target_.c_str(), FILE_ATTRIBUTE_NORMAL); }
+  ~SetWallpaperTest() override {
+    RemoveWallpaperFiles();
+    ::RegDeleteTreeA(HKEY_CURRENT_USER, settings::kProgramKey);
+  }
+
+  void RemoveWallpaperFiles() {
+    for (const std::string& file : {target_, userTarget_}) {
+      ::SetFileAttributesA(file.c_str(), FILE_ATTRIBUTE_NORMAL);
+      ::DeleteFileA(file.c_str());
+    }
+  }
+  // A file a standard user cannot replace; tests run with rights that ignore folder permissions.
+  static void Unwritable(const std::string& file) {
+    testing_support::WriteFileBytes(file, "old");
+    ::SetFileAttributesA(file.c_str(), FILE_ATTRIBUTE_READONLY);
+  }
 
   void Click(const std::string& name) {
     for (int i = 0; i < form_.FileLB.Count(); ++i)
@@ -46,6 +63,7 @@ class SetWallpaperTest : public ::testing::Test {
   }
 
   const std::string target_ = wallpaper::WallpaperFilePath();
+  const std::string userTarget_ = wallpaper::UserWallpaperFilePath();
   testing_support::ScriptedMessageBoxes boxes_;
   ScratchFolder folder_;
   TFormMain form_;
@@ -60,7 +78,8 @@ TEST_F(SetWallpaperTest, WithoutASelectedPictureNothingHappensButTheBox) {
   EXPECT_EQ(Desktop("Wallpaper"), "before");
 }
 
-TEST_F(SetWallpaperTest, BitmapIsSavedFromThePreviewWithoutOptionsAsStyleMinusOne) {
+TEST_F(SetWallpaperTest, BitmapIsSavedFromThePreviewInTheStoredStyleWhileOptionsWereNeverShown) {
+  platform::RegistryStore(settings::kProgramKey).WriteString(settings::kSettingsSection, "Display", "2");
   Click("pal8.bmp");
   const std::vector<std::uint8_t> expected = browse::BitmapFileBytes(form_.Slika);
   form_.SetBClick();
@@ -71,7 +90,7 @@ TEST_F(SetWallpaperTest, BitmapIsSavedFromThePreviewWithoutOptionsAsStyleMinusOn
   EXPECT_EQ(ReadFileBytes(target_), std::string(expected.begin(), expected.end()));
   EXPECT_EQ(Desktop("Wallpaper"), target_);
   EXPECT_EQ(Desktop("TileWallpaper"), "0");
-  EXPECT_EQ(Desktop("WallpaperStyle"), "-1");
+  EXPECT_EQ(Desktop("WallpaperStyle"), "2");
   EXPECT_EQ(Desktop("WallpaperOriginX"), "0");
   EXPECT_EQ(Desktop("WallpaperOriginY"), "0");
 }
@@ -80,6 +99,7 @@ TEST_F(SetWallpaperTest, JpegGoesThroughTheImagingComponentAndTheChosenStyleIsWr
   settings::TODialog options;
   TAboutDialog about;
   form_.ConnectDialogs(options, about);
+  options.FormActivate();  // shown: from now on its selection, confirmed or not, is the style
   for (int style : {0, 2}) {
     options.DisplayCB.SetItemIndex(style);
     Click("testorig.jpg");
@@ -118,14 +138,47 @@ TEST_F(SetWallpaperTest, ASecondPressDoesNotRestartTheTimerAndOnlyOneSecondPhase
   EXPECT_FALSE(testing_support::FileExists(target_)) << "a second phase ran";
 }
 
-TEST_F(SetWallpaperTest, AnUnwritableTargetFailsAndNoDesktopValueIsWritten) {
-  testing_support::WriteFileBytes(target_, "old");
-  ::SetFileAttributesA(target_.c_str(), FILE_ATTRIBUTE_READONLY);
+TEST_F(SetWallpaperTest, WhereTheWindowsFolderCannotTakeTheFileTheUsersOwnTakesTheSameBytes) {
+  for (const char* name : {"pal8.bmp", "testorig.jpg"}) {
+    RemoveWallpaperFiles();
+    Click(name);
+    form_.SetBClick();
+    form_.TimerTimer();
+    const std::string written = ReadFileBytes(target_);
+    Unwritable(target_);
+    form_.SetBClick();
+    form_.TimerTimer();
+    EXPECT_EQ(ReadFileBytes(target_), "old");
+    EXPECT_EQ(ReadFileBytes(userTarget_), written) << name;
+    EXPECT_EQ(Desktop("Wallpaper"), userTarget_);
+    EXPECT_EQ(Desktop("TileWallpaper"), "1");
+    EXPECT_EQ(Desktop("WallpaperStyle"), "0");
+  }
+}
+
+TEST_F(SetWallpaperTest, WhereNeitherFolderTakesTheFileTheErrorNamesTheUsersAndNoDesktopValueIsWritten) {
+  Unwritable(target_);
+  Unwritable(userTarget_);
   Click("pal8.bmp");
   form_.SetBClick();
-  EXPECT_THROW(form_.TimerTimer(), platform::EFCreateError);
+  try {
+    form_.TimerTimer();
+    ADD_FAILURE() << "no error";
+  } catch (const platform::EFCreateError& error) {
+    EXPECT_EQ(error.Message(), "Cannot create file " + userTarget_);
+  }
   EXPECT_EQ(Desktop("Wallpaper"), "before");
-  EXPECT_EQ(ReadFileBytes(target_), "old");
+}
+
+TEST_F(SetWallpaperTest, AFileThatFailsOnceCreatedIsNotTriedAgainElsewhere) {
+  testing_support::WriteFileBytes(folder_ / "broken.jpg", "\xFF\xD8 no JPEG data");
+  form_.FileLB.ApplyFilePath(folder_.Path() + "\\broken.jpg");
+  form_.FileLBClick();
+  form_.SetBClick();
+  EXPECT_THROW(form_.TimerTimer(), pictures::EJPEG);
+  EXPECT_FALSE(testing_support::FileExists(target_));
+  EXPECT_FALSE(testing_support::FileExists(userTarget_));
+  EXPECT_EQ(Desktop("Wallpaper"), "before");
 }
 
 }  // namespace

@@ -7,18 +7,6 @@
 namespace app {
 namespace {
 
-ui::TFormSpec SplashSpec() {
-  ui::TFormSpec layout;
-  layout.name = "PocetakDialog";
-  layout.caption = "PocetakDialog";
-  layout.borderStyle = ui::TBorderStyle::bsNone;
-  layout.position = ui::TPosition::poDesktopCenter;
-  layout.width = 457;
-  layout.height = 233;
-  layout.clientSize = true;
-  return layout;
-}
-
 std::unique_ptr<ui::TGraphic> SplashPicture() {
   auto picture = std::make_unique<pictures::TJPEGImage>();
   picture->LoadFromBytes(platform::ResourceBytes("SPLASH"));
@@ -30,7 +18,14 @@ std::unique_ptr<ui::TGraphic> SplashPicture() {
 // The picture is wider than the window: shrunk to the image's width, it starts 8 pixels left of
 // the window's edge.
 TPocetakDialog::TPocetakDialog(windows::TFormMain& mainForm, bool startupRun)
-    : TForm(SplashSpec()),
+    : TForm({.name = "PocetakDialog",
+             .caption = "PocetakDialog",
+             .borderStyle = ui::TBorderStyle::bsNone,
+             .position = ui::TPosition::poDesktopCenter,
+             .width = 457,
+             .height = 233,
+             .clientSize = true,
+             .font = ui::TFont()}),
       Slika("Slika", *this, RECT{-8, 0, -8 + 465, 233}, {.stretch = false, .proportional = true, .center = false},
             false),
       mainForm_(mainForm),

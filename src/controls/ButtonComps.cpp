@@ -98,14 +98,10 @@ void TSelButton::MouseUp(ui::TMouseButton button, WPARAM keys, int x, int y) {
 }
 
 void TSelButton::MouseEnter() {
-  if (OnMouseEnter) OnMouseEnter();
   if (enabled_) DrawLookNow(Look::hover);
 }
 
-void TSelButton::MouseLeave() {
-  if (OnMouseLeave) OnMouseLeave();
-  DrawLookNow(Look::normal);
-}
+void TSelButton::MouseLeave() { DrawLookNow(Look::normal); }
 
 void TSelButton::Click() {
   DrawLookNow(Look::normal);

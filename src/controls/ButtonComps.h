@@ -12,6 +12,9 @@
 
 namespace controls {
 
+// The face of a flat button under the pointer or pressed: RGB #84B9A4, a soft green.
+inline constexpr ui::TColor clSelButtonHover = 10795396;
+
 class TSelButton : public ui::TGraphicControl {
  public:
   explicit TSelButton(std::string name);
@@ -22,29 +25,18 @@ class TSelButton : public ui::TGraphicControl {
   // The setters that draw need a parent: "Control '%s' has no parent window" without one.
   const std::string& Caption() const { return caption_; }
   void SetCaption(std::string caption);
-  ui::TColor Color() const { return faceColor_; }
   void SetColor(ui::TColor color);
-  ui::TColor ColorBorder() const { return borderColor_; }
   void SetColorBorder(ui::TColor color);
-  TAlignment Alignment() const { return alignment_; }
   void SetAlignment(TAlignment alignment);
-  int BorderWidth() const { return borderWidth_; }
   void SetBorderWidth(int width);
   // The button's own flag; the host keeps the control itself enabled, so a disabled button
   // still gets the pointer and shows its hint. Disabled, its face takes the parent's colour.
-  bool Enabled() const { return enabled_; }
   void SetEnabled(bool enabled);
 
   // Take effect at the next hover or pressed drawing.
-  ui::TColor ColorOverCaption() const { return hoverCaptionColor_; }
   void SetColorOverCaption(ui::TColor color) { hoverCaptionColor_ = color; }
-  ui::TColor ColorOver() const { return hoverFaceColor_; }
   void SetColorOver(ui::TColor color) { hoverFaceColor_ = color; }
-  ui::TColor ColorDown() const { return pressedFaceColor_; }
   void SetColorDown(ui::TColor color) { pressedFaceColor_ = color; }
-
-  std::function<void()> OnMouseEnter;
-  std::function<void()> OnMouseLeave;
 
  protected:
   void Paint(ui::TCanvas& canvas) override;
@@ -65,8 +57,8 @@ class TSelButton : public ui::TGraphicControl {
   ui::TColor savedFaceColor_ = ui::clBtnFace;
   ui::TColor borderColor_ = ui::clGray;
   ui::TColor hoverCaptionColor_ = ui::clBlack;
-  ui::TColor hoverFaceColor_ = 10795396;  // #84B9A4
-  ui::TColor pressedFaceColor_ = 10795396;
+  ui::TColor hoverFaceColor_ = clSelButtonHover;
+  ui::TColor pressedFaceColor_ = clSelButtonHover;
   bool enabled_ = true;
   TAlignment alignment_ = TAlignment::taLeftJustify;
   int borderWidth_ = 1;

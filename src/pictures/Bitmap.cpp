@@ -112,16 +112,6 @@ void TBitmap::MakePalette() {
   palette_.Reset(::CreatePalette(palette));
 }
 
-void TBitmap::SaveToFile(const std::string& path) const {
-  platform::OutputFile file(path);
-  if (!compressedFile_.empty()) {
-    file.Write(compressedFile_);
-  } else if (rows_) {
-    file.Write(EncodeBitmapHeaders(format_));
-    file.Write({rows_, static_cast<size_t>(format_.PixelBytes())});
-  }
-}
-
 std::vector<std::uint8_t> TBitmap::FileBytes() const {
   if (!compressedFile_.empty()) return compressedFile_;
   if (!rows_) return {};

@@ -22,9 +22,8 @@ class TBitmap : public ui::TGraphic {
   void LoadFromBytes(std::span<const std::uint8_t> file);
   // Fails with "Cannot open file %s".
   void LoadFromFile(const std::string& path) override;
-  // Fails with "Cannot create file %s" or "Stream write error".
-  void SaveToFile(const std::string& path) const;
-  // The bytes SaveToFile writes.
+  // The bitmap in the layout it saves in: a compressed file as it was read, else the headers
+  // and the rows; no bytes for an empty bitmap.
   std::vector<std::uint8_t> FileBytes() const;
   void Draw(ui::TCanvas& canvas, const RECT& target) override;
 

@@ -41,13 +41,6 @@ std::vector<std::uint8_t> ReadWholeFile(const std::string& path) {
   return bytes;
 }
 
-OutputFile::OutputFile(const std::string& path)
-    : file_(::CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr)) {
-  if (!file_) throw EFCreateError(Format("Cannot create file %s", path.c_str()));
-}
-
-void OutputFile::Write(std::span<const std::uint8_t> bytes) { WriteAll(file_.Get(), bytes); }
-
 
 ReplacementFile::ReplacementFile(const std::string& path) : path_(path), replacement_(path + ".new") {
   // A read-only file is kept, as when it is opened for writing (Wine would replace it).

@@ -40,16 +40,4 @@ class ReplacementFile {
 
 void ReplaceFileContent(const std::string& path, std::span<const std::uint8_t> bytes);
 
-// A file created empty (replacing any file there) that no other program may open meanwhile.
-class OutputFile {
- public:
-  // Fails with "Cannot create file %s".
-  explicit OutputFile(const std::string& path);
-  // Fails with "Stream write error".
-  void Write(std::span<const std::uint8_t> bytes);
-
- private:
-  FileHandle file_;
-};
-
 }  // namespace platform

@@ -8,29 +8,18 @@ namespace {
 
 constexpr int kOkButtonId = 100;  // not IDOK: Enter presses OK only while it has the focus
 
-const ui::TFont& ComicFont() {
-  static const ui::TFont font("Comic Sans MS", 8, ui::clWindowText, 0, ANSI_CHARSET);
-  return font;
-}
-
-ui::TFormSpec OptionsSpec() {
-  ui::TFormSpec layout;
-  layout.name = "ODialog";
-  layout.caption = "Options";
-  layout.borderStyle = ui::TBorderStyle::bsToolWindow;
-  layout.left = 230;
-  layout.top = 174;
-  layout.width = 258;
-  layout.height = 147;
-  layout.clientSize = true;
-  layout.font = ComicFont();
-  return layout;
-}
-
 }  // namespace
 
 TODialog::TODialog()
-    : TForm(OptionsSpec()),
+    : TForm({.name = "ODialog",
+             .caption = "Options",
+             .borderStyle = ui::TBorderStyle::bsToolWindow,
+             .left = 230,
+             .top = 174,
+             .width = 258,
+             .height = 147,
+             .clientSize = true,
+             .font = ui::ComicSansFont(8)}),
       DisplayL("DisplayL", *this, 8, 8, "&Display:"),
       DisplayCB("DisplayCB", *this, ui::Bounds(8, 24, 89, 23), {"Tile", "Center", "Strech"}, 15),
       RndChkB("RndChkB", *this, ui::Bounds(8, 56, 129, 17), "Randomize &file list"),
@@ -49,7 +38,6 @@ void TODialog::FormActivate() {
   RndChkB.SetChecked(store.ReadBool(kSettingsSection, kRndFile, kOptionsDialogDefaults.rndFile));
   DisplayCB.SetItemIndex(store.ReadInteger(kSettingsSection, kDisplay, kOptionsDialogDefaults.display));
   ChangeWPCB.SetChecked(store.ReadBool(kSettingsSection, kChangeWP, kOptionsDialogDefaults.changeWP));
-  store.Close();
 }
 
 void TODialog::OKBClick() {
@@ -57,7 +45,6 @@ void TODialog::OKBClick() {
   store.WriteBool(kSettingsSection, kRndFile, RndChkB.Checked());
   store.WriteInteger(kSettingsSection, kDisplay, DisplayCB.ItemIndex());
   store.WriteBool(kSettingsSection, kChangeWP, ChangeWPCB.Checked());
-  store.Close();
   Close();
 }
 

@@ -50,12 +50,9 @@ bool TApplication::IsMenuShortCut(const MSG& message) {
   if (message.message != WM_KEYDOWN && message.message != WM_SYSKEYDOWN) return false;
   auto* form = dynamic_cast<TForm*>(TWinControl::FromHandle(::GetAncestor(message.hwnd, GA_ROOT)));
   if (!form) return false;
-  try {
-    return form->IsShortCut(message);
-  } catch (...) {
-    HandleException(std::current_exception());
-    return true;
-  }
+  bool taken = true;  // a shortcut whose handler failed was taken all the same
+  Guarded([&] { taken = form->IsShortCut(message); });
+  return taken;
 }
 
 TApplication& Application() {
@@ -124,12 +121,10 @@ void TApplication::ProcessMessages() {
 }
 
 void TApplication::DoIdle() {
-  try {
+  Guarded([this] {
     if (!pointerTracker_) pointerTracker_ = std::make_unique<TPointerTracker>();
     pointerTracker_->Track();
-  } catch (...) {
-    HandleException(std::current_exception());
-  }
+  });
 }
 
 void TApplication::Terminate() { ::PostQuitMessage(0); }

@@ -74,4 +74,17 @@ class TApplication {
 // The one application object of the process.
 TApplication& Application();
 
+// Runs `action`; an error it raises is shown as the main loop shows errors, and stops there.
+// False when it raised one. Every message and timer tick goes through it.
+template <typename Action>
+bool Guarded(Action&& action) {
+  try {
+    action();
+    return true;
+  } catch (...) {
+    Application().HandleException(std::current_exception());
+    return false;
+  }
+}
+
 }  // namespace ui

@@ -16,13 +16,7 @@ TBevel::TBevel(std::string name, TWinControl& parent, const RECT& bounds) : TWin
 }
 
 void TBevel::Paint(TCanvas& canvas) {
-  const int w = Width(), h = Height();
-  const TColor light = clSystemColor | COLOR_BTNHIGHLIGHT;
-  const TColor shadow = clSystemColor | COLOR_BTNSHADOW;
-  canvas.FillRect(RECT{0, 0, w, 1}, light);
-  canvas.FillRect(RECT{0, 0, 1, h}, light);
-  canvas.FillRect(RECT{0, h - 1, w, h}, shadow);
-  canvas.FillRect(RECT{w - 1, 0, w, h}, shadow);
+  canvas.Frame3D(RECT{0, 0, Width(), Height()}, clBtnHighlight, clBtnShadow);
 }
 
 }  // namespace ui

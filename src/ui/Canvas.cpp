@@ -41,6 +41,13 @@ void TCanvas::FrameRect(const RECT& rect, TColor color) {
   ::FrameRect(dc_, &rect, brush.Get());
 }
 
+void TCanvas::Frame3D(const RECT& r, TColor topLeft, TColor bottomRight) {
+  FillRect(RECT{r.left, r.top, r.right - 1, r.top + 1}, topLeft);
+  FillRect(RECT{r.left, r.top, r.left + 1, r.bottom - 1}, topLeft);
+  FillRect(RECT{r.left, r.bottom - 1, r.right, r.bottom}, bottomRight);
+  FillRect(RECT{r.right - 1, r.top, r.right, r.bottom}, bottomRight);
+}
+
 COLORREF TCanvas::Pixel(int x, int y) const { return ::GetPixel(dc_, x, y); }
 
 TBitmapCanvas::TBitmapCanvas(int width, int height)

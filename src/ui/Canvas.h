@@ -31,6 +31,8 @@ class TCanvas {
 
   void FillRect(const RECT& rect, TColor color);
   void FrameRect(const RECT& rect, TColor color);
+  // A one-pixel ring: `topLeft` along the top and left edges, `bottomRight` along the others.
+  void Frame3D(const RECT& rect, TColor topLeft, TColor bottomRight);
   COLORREF Pixel(int x, int y) const;
 
  protected:

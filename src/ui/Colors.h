@@ -12,6 +12,8 @@ using TColor = std::uint32_t;
 
 constexpr TColor clSystemColor = 0x80000000;
 constexpr TColor clBtnFace = clSystemColor | COLOR_BTNFACE;
+constexpr TColor clBtnHighlight = clSystemColor | COLOR_BTNHIGHLIGHT;
+constexpr TColor clBtnShadow = clSystemColor | COLOR_BTNSHADOW;
 constexpr TColor clWindow = clSystemColor | COLOR_WINDOW;
 constexpr TColor clWindowText = clSystemColor | COLOR_WINDOWTEXT;
 constexpr TColor clBlack = 0x000000;

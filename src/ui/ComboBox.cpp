@@ -34,12 +34,4 @@ void TComboBox::SetItemIndex(int index) {
   SetText(text);
 }
 
-std::string TComboBox::Text() const {
-  char text[256] = {};
-  ::GetWindowTextA(Handle(), text, sizeof text);
-  return text;
-}
-
-void TComboBox::SetText(const std::string& text) { ::SetWindowTextA(Handle(), text.c_str()); }
-
 }  // namespace ui

@@ -18,8 +18,6 @@ class TComboBox : public TWinControl {
   // another index outside the list selects none and keeps the field's text.
   int ItemIndex() const;
   void SetItemIndex(int index);
-  std::string Text() const;
-  void SetText(const std::string& text);
 
  protected:
   void FontApplied() override;

@@ -44,10 +44,6 @@ void TFont::SetStyles(unsigned styles) {
   styles_ = styles;
   Changed();
 }
-void TFont::SetCharset(BYTE charset) {
-  charset_ = charset;
-  Changed();
-}
 
 void TFont::Changed() {
   handle_.Reset();

@@ -25,7 +25,6 @@ class TFont {
   int Size() const { return size_; }
   TColor Color() const { return color_; }
   unsigned Styles() const { return styles_; }
-  BYTE Charset() const { return charset_; }
   // Character height in pixels at the screen's resolution, as a negative LOGFONT height.
   int Height() const;
 
@@ -33,7 +32,6 @@ class TFont {
   void SetSize(int sizeInPoints);
   void SetColor(TColor color);
   void SetStyles(unsigned styles);
-  void SetCharset(BYTE charset);
 
   HFONT Handle() const;
   // Runs after every change, so that whoever draws with the font can repaint.
@@ -49,5 +47,10 @@ class TFont {
   BYTE charset_ = DEFAULT_CHARSET;
   mutable platform::FontHandle handle_;
 };
+
+// "Comic Sans MS" in the ANSI character set, the face of the program's own forms.
+inline TFont ComicSansFont(int sizeInPoints, TColor color = clWindowText, unsigned styles = 0) {
+  return TFont("Comic Sans MS", sizeInPoints, color, styles, ANSI_CHARSET);
+}
 
 }  // namespace ui

@@ -78,12 +78,6 @@ TForm::TForm(const TFormSpec& layout) : TWinControl(layout.name), position_(layo
   CreateHandle({layout.caption, frame.style, frame.exStyle, OuterBounds(layout, frame), Application().Handle()});
 }
 
-std::string TForm::Caption() const {
-  char text[256] = {};
-  ::GetWindowTextA(Handle(), text, sizeof text);
-  return text;
-}
-
 void TForm::PlaceForFirstShowing() {
   if (shownBefore_) return;
   shownBefore_ = true;
@@ -152,12 +146,8 @@ int TForm::ShowModal() {
         break;
       }
       if (modalResult_ == mrNone) continue;
-      try {
-        if (OnClose) OnClose();
-      } catch (...) {
-        modalResult_ = mrNone;
-        application.HandleException(std::current_exception());
-      }
+      // A closing handler that fails keeps the form open.
+      if (OnClose && !Guarded(OnClose)) modalResult_ = mrNone;
     }
   }
   Hide();
@@ -186,11 +176,7 @@ void TForm::Close() {
 }
 
 void TForm::DoCreate() {
-  try {
-    if (OnCreate) OnCreate();
-  } catch (...) {
-    Application().HandleException(std::current_exception());
-  }
+  if (OnCreate) Guarded(OnCreate);
 }
 
 void TForm::SetMainMenu(TMainMenu& menu) {

@@ -43,8 +43,6 @@ class TForm : public TWinControl {
  public:
   explicit TForm(const TFormSpec& layout);
 
-  std::string Caption() const;
-
   void Show();
   void Hide();
   bool Visible() const;

@@ -128,10 +128,6 @@ void TGraphicControl::MouseUp(TMouseButton button, WPARAM keys, int x, int y) {
   if (OnMouseUp) OnMouseUp(button, keys, x, y);
 }
 
-void TGraphicControl::MouseMove(WPARAM keys, int x, int y) {
-  if (OnMouseMove) OnMouseMove(keys, x, y);
-}
-
 void TGraphicControl::Click() {
   if (OnClick) OnClick();
 }

@@ -18,7 +18,6 @@ class TCanvas;
 enum class TMouseButton { mbLeft, mbRight, mbMiddle };
 // `keys` holds the MK_ flags of the mouse message; x and y are in the control's own pixels.
 using TMouseEvent = std::function<void(TMouseButton button, WPARAM keys, int x, int y)>;
-using TMouseMoveEvent = std::function<void(WPARAM keys, int x, int y)>;
 
 class TGraphicControl : public TControl {
  public:
@@ -46,14 +45,12 @@ class TGraphicControl : public TControl {
 
   TMouseEvent OnMouseDown;
   TMouseEvent OnMouseUp;
-  TMouseMoveEvent OnMouseMove;
   std::function<void()> OnClick;
 
   // What the parent's painting and pointer routing call.
   void PaintOn(TCanvas& parentCanvas);
   void HandlePress(TMouseButton button, WPARAM keys, int x, int y, bool doubleClick);
   void HandleRelease(TMouseButton button, WPARAM keys, int x, int y);
-  void HandleMove(WPARAM keys, int x, int y) { MouseMove(keys, x, y); }
   void MouseEnter() override {}
   void MouseLeave() override {}
   // The control that holds the pointer capture since a left press, if any.
@@ -64,7 +61,6 @@ class TGraphicControl : public TControl {
   virtual void Paint(TCanvas& canvas);
   virtual void MouseDown(TMouseButton button, WPARAM keys, int x, int y);
   virtual void MouseUp(TMouseButton button, WPARAM keys, int x, int y);
-  virtual void MouseMove(WPARAM keys, int x, int y);
   virtual void Click();
   // Draws onto the parent's surface at once, clipped to the control, (0, 0) at its corner.
   // Fails with "Control '%s' has no parent window" without a parent.

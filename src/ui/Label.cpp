@@ -26,13 +26,7 @@ void TLabel::SetCaption(std::string caption) {
   Invalidate();
 }
 
-void TLabel::SetAutoSize(bool autoSize) {
-  autoSize_ = autoSize;
-  AdjustSize();
-}
-
 void TLabel::AdjustSize() {
-  if (!autoSize_) return;
   const platform::WindowDc screen;
   RECT extent = {0, 0, 0, 0};
   {

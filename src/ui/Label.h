@@ -1,5 +1,5 @@
 // A line of text on its parent's background: a windowless control that sizes itself to its
-// caption while AutoSize is on.
+// caption.
 #pragma once
 
 #include <string>
@@ -16,8 +16,6 @@ class TLabel : public TGraphicControl {
 
   const std::string& Caption() const { return caption_; }
   void SetCaption(std::string caption);
-  bool AutoSize() const { return autoSize_; }
-  void SetAutoSize(bool autoSize);
 
  protected:
   void Paint(TCanvas& canvas) override;
@@ -27,7 +25,6 @@ class TLabel : public TGraphicControl {
   void AdjustSize();
 
   std::string caption_;
-  bool autoSize_ = true;
 };
 
 }  // namespace ui

@@ -49,11 +49,9 @@ void TTimer::Stop() { ::KillTimer(window_, kTimerId); }
 LRESULT CALLBACK TTimer::WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   auto* timer = reinterpret_cast<TTimer*>(::GetWindowLongPtrA(window, GWLP_USERDATA));
   if (message != WM_TIMER || !timer) return ::DefWindowProcA(window, message, wParam, lParam);
-  try {
+  Guarded([timer] {
     if (timer->enabled_ && timer->OnTimer) timer->OnTimer();
-  } catch (...) {
-    Application().HandleException(std::current_exception());
-  }
+  });
   return 0;
 }
 

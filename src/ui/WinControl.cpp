@@ -91,6 +91,14 @@ void TWinControl::SetColor(TColor color) {
   Invalidate();
 }
 
+std::string TWinControl::Text() const {
+  std::string text(static_cast<size_t>(::GetWindowTextLengthA(handle_)) + 1, '\0');
+  text.resize(static_cast<size_t>(::GetWindowTextA(handle_, text.data(), static_cast<int>(text.size()))));
+  return text;
+}
+
+void TWinControl::SetText(const std::string& text) { ::SetWindowTextA(handle_, text.c_str()); }
+
 void TWinControl::Invalidate() {
   if (handle_) ::InvalidateRect(handle_, nullptr, TRUE);
 }
@@ -119,9 +127,6 @@ bool TWinControl::RouteMouse(UINT message, WPARAM wParam, LPARAM lParam) {
   if (!target) return false;
   const int x = point.x - target->Left(), y = point.y - target->Top();
   switch (message) {
-    case WM_MOUSEMOVE:
-      target->HandleMove(wParam, x, y);
-      break;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
       target->HandlePress(TMouseButton::mbLeft, wParam, x, y, message == WM_LBUTTONDBLCLK);
@@ -201,7 +206,6 @@ LRESULT TWinControl::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
         return TRUE;
       }
       break;
-    case WM_MOUSEMOVE:
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
     case WM_LBUTTONUP:
@@ -274,12 +278,9 @@ LRESULT CALLBACK TWinControl::SubclassProcedure(HWND window, UINT message, WPARA
 }
 
 LRESULT TWinControl::Dispatch(TWinControl& control, UINT message, WPARAM wParam, LPARAM lParam) {
-  try {
-    return control.WndProc(message, wParam, lParam);
-  } catch (...) {
-    Application().HandleException(std::current_exception());
-    return 0;
-  }
+  LRESULT result = 0;
+  Guarded([&] { result = control.WndProc(message, wParam, lParam); });
+  return result;
 }
 
 }  // namespace ui

@@ -43,6 +43,10 @@ class TWinControl : public TControl {
   TFont& Font() { return font_; }
   const TFont& Font() const { return font_; }
 
+  // The window's text: a form's caption, a combo box's field.
+  std::string Text() const;
+  void SetText(const std::string& text);
+
   void Invalidate();
   // The pointer's shape over the client area; null keeps the class cursor.
   void SetCursor(HCURSOR cursor) { cursor_ = cursor; }

@@ -6,19 +6,6 @@
 namespace windows {
 namespace {
 
-ui::TFormSpec AboutSpec() {
-  ui::TFormSpec layout;
-  layout.name = "AboutDialog";
-  layout.caption = "About";
-  layout.borderStyle = ui::TBorderStyle::bsSizeToolWin;
-  layout.systemMenu = false;
-  layout.position = ui::TPosition::poScreenCenter;
-  layout.width = 291;
-  layout.height = 243;
-  layout.font = ui::TFont("Comic Sans MS", 8, ui::clWindowText, 0, ANSI_CHARSET);
-  return layout;
-}
-
 std::unique_ptr<ui::TGraphic> ProgramBitmap() {
   auto bitmap = std::make_unique<pictures::TBitmap>();
   const std::vector<std::uint8_t> file = platform::ResourceBytes("ABOUTBITMAP");
@@ -31,7 +18,7 @@ void SetUpLink(controls::TNpsUrl& link, const std::string& caption, controls::TP
   link.SetCaption(caption);
   link.SetProtocol(protocol);
   link.SetUrl(url);
-  link.Font() = ui::TFont("Comic Sans MS", 9, ui::clBlue, ui::fsUnderline, ANSI_CHARSET);
+  link.Font() = ui::ComicSansFont(9, ui::clBlue, ui::fsUnderline);
   link.SetActiveColor(ui::clPurple);
   link.SetCursor(ui::crHandPoint);
 }
@@ -39,7 +26,14 @@ void SetUpLink(controls::TNpsUrl& link, const std::string& caption, controls::TP
 }  // namespace
 
 TAboutDialog::TAboutDialog()
-    : TForm(AboutSpec()),
+    : TForm({.name = "AboutDialog",
+             .caption = "About",
+             .borderStyle = ui::TBorderStyle::bsSizeToolWin,
+             .systemMenu = false,
+             .position = ui::TPosition::poScreenCenter,
+             .width = 291,
+             .height = 243,
+             .font = ui::ComicSansFont(8)}),
       Panel1("Panel1", *this, ui::Bounds(0, 0, 281, 177)),
       ProgramIcon("ProgramIcon", Panel1, ui::Bounds(8, 8, 65, 57),
                   {.stretch = true, .proportional = true, .center = true}, true),

@@ -17,8 +17,9 @@
 namespace windows {
 namespace {
 
+// The labels' font, kept for the labels that take it by reference.
 const ui::TFont& ComicFont() {
-  static const ui::TFont font("Comic Sans MS", 8, ui::clWindowText, 0, ANSI_CHARSET);
+  static const ui::TFont font = ui::ComicSansFont(8);
   return font;
 }
 
@@ -33,31 +34,25 @@ void PlaceFlatButton(controls::TSelButton& button, ui::TWinControl& parent, cons
   button.SetColor(ui::clBtnFace);
   button.SetColorBorder(ui::clGray);
   button.SetColorOverCaption(hoverCaptionColor);
-  button.SetColorOver(10795396);
-  button.SetColorDown(10795396);
+  button.SetColorOver(controls::clSelButtonHover);
+  button.SetColorDown(controls::clSelButtonHover);
   button.SetAlignment(alignment);
   button.SetBorderWidth(1);
   button.SetShowHint(true);
   button.Font() = font;
 }
 
-ui::TFormSpec MainSpec() {
-  ui::TFormSpec layout;
-  layout.name = "FormMain";
-  layout.caption = "Vantoria v1.0";
-  layout.borderStyle = ui::TBorderStyle::bsSizeToolWin;
-  layout.left = 230;
-  layout.top = 105;
-  layout.width = 450;
-  layout.height = 459;
-  layout.font = ui::TFont("MS Sans Serif", 8);
-  return layout;
-}
-
 }  // namespace
 
 TFormMain::TFormMain()
-    : TForm(MainSpec()),
+    : TForm({.name = "FormMain",
+             .caption = "Vantoria v1.0",
+             .borderStyle = ui::TBorderStyle::bsSizeToolWin,
+             .left = 230,
+             .top = 105,
+             .width = 450,
+             .height = 459,
+             .font = ui::TFont("MS Sans Serif", 8)}),
       Uputa1("Uputa1", *this, 248, 0, "List of selected folders:", &ComicFont()),
       Bevel1("Bevel1", *this, RECT{200, 184, 200 + 233, 184 + 164}),
       Slika("Slika", *this, RECT{208, 192, 208 + 217, 192 + 145}, {.stretch = false, .proportional = true, .center = true},
@@ -83,7 +78,7 @@ TFormMain::TFormMain()
               {"M_B3", "-", {}, {}},
               {"M_H_About", "&About", [this] { M_H_AboutClick(); }, {}}}}}) {
   SetMainMenu(Menu);
-  const ui::TFont comicBold("Comic Sans MS", 8, ui::clGray, ui::fsBold, ANSI_CHARSET);
+  const ui::TFont comicBold = ui::ComicSansFont(8, ui::clGray, ui::fsBold);
   const ui::TFont arial("Arial", 8, ui::clGray);
   using controls::TAlignment;
   PlaceFlatButton(SelectSB, *this, ui::Bounds(200, 72, 41, 17), "  >>", "Select folder", TAlignment::taLeftJustify,

@@ -164,7 +164,7 @@ TEST_F(SelButtonTest, PressedCaptionMovesOneDownAndInwardByAlignment) {
 
 TEST_F(SelButtonTest, PressDragOffAndReleaseOutsideMakesNoClick) {
   PointAtButton();
-  EXPECT_EQ(Face(), Face(button_.ColorOver()));
+  EXPECT_EQ(Face(), Face(clSelButtonHover));
   Send(WM_LBUTTONDOWN);
   EXPECT_EQ(Face(), kPressed);
   PointAt(300, 300);
@@ -180,7 +180,7 @@ TEST_F(SelButtonTest, PressDragOffAndBackThenReleaseClicksAndEndsInTheHoverLook)
   PointAt(300, 300);
   EXPECT_EQ(Face(), Face(ui::clBtnFace));
   PointAtButton();
-  EXPECT_EQ(Face(), Face(button_.ColorOver())) << "back over it: hover, not pressed";
+  EXPECT_EQ(Face(), Face(clSelButtonHover)) << "back over it: hover, not pressed";
   COLORREF faceAtClick = 0;
   button_.OnClick = [&] {
     faceAtClick = Face();
@@ -188,7 +188,7 @@ TEST_F(SelButtonTest, PressDragOffAndBackThenReleaseClicksAndEndsInTheHoverLook)
   };
   Send(WM_LBUTTONUP);
   EXPECT_EQ(faceAtClick, Face(ui::clBtnFace)) << "the click draws the normal look first";
-  EXPECT_EQ(Face(), Face(button_.ColorOver()));
+  EXPECT_EQ(Face(), Face(clSelButtonHover));
   EXPECT_EQ(events_, (std::vector<std::string>{"down", "click", "up"}));
 }
 

@@ -155,7 +155,18 @@ start_wine() {
     wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Vantoria /d "$DESKTOP_SIZE" /f >/dev/null 2>&1
     touch "$WINEPREFIX/.initialised"
   fi
+  sandbox_profile_folders
   wine cmd /c exit >/dev/null 2>&1 </dev/null || true
+}
+
+# A new prefix links the Wine user's Desktop, Documents, Pictures... to the machine's home folder;
+# tests write there, so they become plain folders of the prefix.
+sandbox_profile_folders() {
+  local folder
+  for folder in "$WINEPREFIX"/drive_c/users/*/*; do
+    [ -L "$folder" ] || continue
+    rm "$folder" && mkdir "$folder"
+  done
 }
 
 stop_wine() {

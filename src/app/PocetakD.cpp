@@ -21,7 +21,7 @@ TPocetakDialog::TPocetakDialog(windows::TFormMain& mainForm, bool startupRun)
     : TForm({.name = "PocetakDialog",
              .caption = "PocetakDialog",
              .borderStyle = ui::TBorderStyle::bsNone,
-             .position = ui::TPosition::poDesktopCenter,
+             .position = ui::TPosition::poScreenCenter,  // the primary monitor, not across two
              .width = 457,
              .height = 233,
              .clientSize = true,

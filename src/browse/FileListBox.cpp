@@ -4,24 +4,27 @@
 
 #include "browse/FileListPaths.h"
 #include "platform/Handles.h"
+#include "platform/WideText.h"
 
 namespace browse {
 namespace {
 
+// Names are read wide and converted once: an 8-bit buffer of MAX_PATH bytes cuts names beyond
+// ASCII, which take up to three bytes a character.
 std::string CurrentDirectory() {
-  std::vector<char> buffer(MAX_PATH);
+  std::vector<wchar_t> buffer(MAX_PATH);
   for (;;) {
-    const DWORD length = ::GetCurrentDirectoryA(static_cast<DWORD>(buffer.size()), buffer.data());
-    if (length < buffer.size()) return std::string(buffer.data(), length);
+    const DWORD length = ::GetCurrentDirectoryW(static_cast<DWORD>(buffer.size()), buffer.data());
+    if (length < buffer.size()) return platform::FromWide(std::wstring(buffer.data(), length));
     buffer.resize(length);
   }
 }
 
 std::string FullPath(const std::string& path) {
-  char buffer[MAX_PATH * 4] = {};
-  const DWORD length = ::GetFullPathNameA(path.c_str(), sizeof buffer, buffer, nullptr);
-  if (length == 0 || length >= sizeof buffer) return path;
-  std::string full(buffer, length);
+  wchar_t buffer[MAX_PATH * 2] = {};
+  const DWORD length = ::GetFullPathNameW(platform::ToWide(path).c_str(), MAX_PATH * 2, buffer, nullptr);
+  if (length == 0 || length >= MAX_PATH * 2) return path;
+  std::string full = platform::FromWide(std::wstring(buffer, length));
   if (full.size() > 3 && full.back() == '\\') full.pop_back();
   return full;
 }
@@ -101,13 +104,13 @@ void TFileListBox::Refill() {
   Clear();
   for (const std::string& pattern : SplitMask(mask_)) {
     if (pattern.empty()) continue;
-    WIN32_FIND_DATAA entry;
-    platform::FindHandle search(::FindFirstFileA(JoinPath(directory_, pattern).c_str(), &entry));
+    WIN32_FIND_DATAW entry;
+    platform::FindHandle search(::FindFirstFileW(platform::ToWide(JoinPath(directory_, pattern)).c_str(), &entry));
     if (!search) continue;
     do {
       if (entry.dwFileAttributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_DIRECTORY)) continue;
-      scope.Added(Add(entry.cFileName));
-    } while (::FindNextFileA(search.Get(), &entry));
+      scope.Added(Add(platform::FromWide(entry.cFileName)));
+    } while (::FindNextFileW(search.Get(), &entry));
   }
 }
 

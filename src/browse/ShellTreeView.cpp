@@ -8,7 +8,7 @@
 #include <utility>
 #include <vector>
 
-#include "browse/ShellNames.h"
+#include "browse/ShellItemRules.h"
 #include "platform/Exceptions.h"
 #include "platform/Format.h"
 #include "platform/WideText.h"
@@ -18,12 +18,15 @@ namespace {
 
 constexpr int kIndent = 19;
 
+static_assert(kShellItemIsStream == SFGAO_STREAM);
+
+// Read wide and converted once, so that no name beyond ASCII is cut at a byte count.
 std::string DisplayName(IShellFolder& folder, LPCITEMIDLIST item, SHGDNF flags) {
   STRRET name = {};
-  if (FAILED(folder.GetDisplayNameOf(item, flags, &name))) return {};
-  char buffer[MAX_PATH * 2] = {};
-  ::StrRetToBufA(&name, item, buffer, sizeof buffer);
-  return buffer;
+  wchar_t* wide = nullptr;
+  if (FAILED(folder.GetDisplayNameOf(item, flags, &name)) || FAILED(::StrRetToStrW(&name, item, &wide))) return {};
+  const std::unique_ptr<wchar_t, decltype(&::CoTaskMemFree)> owned(wide, &::CoTaskMemFree);
+  return platform::FromWide(wide);
 }
 
 int IconIndex(LPCITEMIDLIST absolute, UINT extraFlags) {
@@ -134,8 +137,9 @@ void TShellTreeView::FetchChildren(HTREEITEM item) {
   });
   for (ItemIdList& relative : children) {
     LPCITEMIDLIST relativeList = relative.get();
-    SFGAOF attributes = SFGAO_HASSUBFOLDER | SFGAO_SHARE;
+    SFGAOF attributes = SFGAO_HASSUBFOLDER | SFGAO_SHARE | SFGAO_STREAM;
     if (FAILED(folder->GetAttributesOf(1, &relativeList, &attributes))) attributes = 0;
+    if (!ShowsInFolderTree(attributes)) continue;
     const std::string text = DisplayName(*folder.Get(), relativeList, SHGDN_INFOLDER);
     AddNode(item, Combine(node->absolute.get(), relativeList), text, attributes);
   }
@@ -169,8 +173,14 @@ void TShellTreeView::ShowContextMenu() {
   if (FAILED(parent->GetUIObjectOf(Handle(), 1, &child, IID_IContextMenu, nullptr, menu.ReceiveVoid()))) return;
   std::unique_ptr<HMENU__, MenuDeleter> popup(::CreatePopupMenu());
   if (!popup || FAILED(menu->QueryContextMenu(popup.get(), 0, 1, 0x7FFF, CMF_NORMAL))) return;
+  // While the menu is up, its handler fills in its submenus ("Send to", "Open with", "New") and
+  // draws its owner-drawn items; the menu's messages come to the tree as the menu's owner.
+  menu->QueryInterface(IID_IContextMenu2, openMenu2_.ReceiveVoid());
+  menu->QueryInterface(IID_IContextMenu3, openMenu3_.ReceiveVoid());
   const int command = ::TrackPopupMenu(popup.get(), TPM_RETURNCMD | TPM_RIGHTBUTTON, screen.x, screen.y, 0, Handle(),
                                        nullptr);
+  openMenu2_.Reset();
+  openMenu3_.Reset();
   if (command <= 0) return;
   CMINVOKECOMMANDINFO invoke = {};
   invoke.cbSize = sizeof invoke;
@@ -208,6 +218,18 @@ void TShellTreeView::Rename(HTREEITEM item, const std::string& newName) {
   update.pszText = text.data();
   update.cChildren = 1;
   ::SendMessageA(Handle(), TVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&update));
+}
+
+LRESULT TShellTreeView::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
+  const bool menuMessage =
+      message == WM_INITMENUPOPUP || message == WM_DRAWITEM || message == WM_MEASUREITEM || message == WM_MENUCHAR;
+  if (menuMessage && openMenu3_) {
+    LRESULT result = 0;
+    if (SUCCEEDED(openMenu3_->HandleMenuMsg2(message, wParam, lParam, &result))) return result;
+  } else if (menuMessage && openMenu2_ && message != WM_MENUCHAR) {
+    if (SUCCEEDED(openMenu2_->HandleMenuMsg(message, wParam, lParam))) return message == WM_INITMENUPOPUP ? 0 : TRUE;
+  }
+  return TWinControl::WndProc(message, wParam, lParam);
 }
 
 LRESULT TShellTreeView::HandleNotify(NMHDR& header) {

@@ -35,6 +35,8 @@ class TShellTreeView : public ui::TWinControl {
   std::function<void()> OnChange;
 
  protected:
+  // Hands the open context menu's messages to its handler.
+  LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
   LRESULT HandleNotify(NMHDR& header) override;
 
  private:
@@ -51,6 +53,9 @@ class TShellTreeView : public ui::TWinControl {
   void Rename(HTREEITEM item, const std::string& newName);
 
   platform::ComPtr<IShellFolder> desktop_;
+  // The handler of the context menu while it is up.
+  platform::ComPtr<IContextMenu2> openMenu2_;
+  platform::ComPtr<IContextMenu3> openMenu3_;
   std::map<HTREEITEM, std::unique_ptr<Node>> nodes_;
   // An edit of a node's text is under way; the tree may report its end more than once.
   bool editing_ = false;

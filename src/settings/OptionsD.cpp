@@ -27,6 +27,7 @@ TODialog::TODialog()
       CancelB("CancelB", *this, ui::Bounds(144, 112, 75, 25), "&Cancel", IDCANCEL),
       ChangeWPCB("ChangeWPCB", *this, ui::Bounds(8, 80, 249, 17), "Change &wallpaper every time Windows start") {
   DisplayCB.SetText("Center");
+  SetActiveControl(DisplayCB);
   OnActivate = [this] { FormActivate(); };
   OKB.OnClick = [this] { OKBClick(); };
   CancelB.OnClick = [this] { CancelBClick(); };

@@ -6,20 +6,14 @@
 #include <new>
 
 #include "platform/Exceptions.h"
+#include "ui/ApplicationWindow.h"
 #include "ui/ErrorText.h"
 #include "ui/Form.h"
 #include "ui/MessageBoxes.h"
 #include "ui/PointerTracker.h"
-#include "ui/WindowClasses.h"
 
 namespace ui {
 namespace {
-
-HWND CreateApplicationWindow() {
-  const std::string& windowClass = RegisterWindowClass("Application", ::DefWindowProcA);
-  return ::CreateWindowExA(0, windowClass.c_str(), "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
-                           ::GetModuleHandleA(nullptr), nullptr);
-}
 
 std::string MessageOf(std::exception_ptr error) {
   try {
@@ -64,18 +58,30 @@ TApplication::TApplication() {
   ::OleInitialize(nullptr);
   INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_TREEVIEW_CLASSES | ICC_BAR_CLASSES};
   ::InitCommonControlsEx(&controls);
-  handle_ = CreateApplicationWindow();
+  window_ = std::make_unique<TApplicationWindow>();
 }
 
 TApplication::~TApplication() {
   forms_.clear();
-  if (handle_) ::DestroyWindow(handle_);
+  window_.reset();
   ::OleUninitialize();
+}
+
+HWND TApplication::Handle() const { return window_->Handle(); }
+
+void TApplication::ShowTaskBarButton() { window_->ShowButton(); }
+
+void TApplication::FormActivated(HWND form) { window_->FormActivated(form); }
+
+bool TApplication::ComesFromAnotherProgram(HWND previouslyActive) const {
+  if (!previouslyActive) return false;
+  if (previouslyActive == window_->Handle()) return window_->ActivatedFromAnotherProgram();
+  return ::GetWindowThreadProcessId(previouslyActive, nullptr) != ::GetCurrentThreadId();
 }
 
 void TApplication::SetTitle(std::string title) {
   title_ = std::move(title);
-  ::SetWindowTextA(handle_, title_.c_str());
+  window_->SetTitle(title_);
 }
 
 void TApplication::Adopt(std::unique_ptr<TForm> form) {

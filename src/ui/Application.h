@@ -11,6 +11,7 @@
 
 namespace ui {
 
+class TApplicationWindow;
 class TForm;
 class TPointerTracker;
 
@@ -26,8 +27,15 @@ class TApplication {
   const std::string& HelpFile() const { return helpFile_; }
   void SetHelpFile(std::string path) { helpFile_ = std::move(path); }
 
-  // The hidden window that owns every form.
-  HWND Handle() const { return handle_; }
+  // The window that owns every form and stands for the program in the task bar.
+  HWND Handle() const;
+  // The program's task-bar button and Alt+Tab entry, from the first form shown on.
+  void ShowTaskBarButton();
+  // A form became the active window: the task-bar button brings it back.
+  void FormActivated(HWND form);
+  // The window that was active before `window` (a form being activated) belongs to another
+  // program, directly or through the application's window (its task-bar button, Alt+Tab).
+  bool ComesFromAnotherProgram(HWND previouslyActive) const;
 
   // Creates a form, runs its creation handler, and keeps it until the application ends.
   // The first form created is the main form.
@@ -64,7 +72,7 @@ class TApplication {
 
   std::string title_;
   std::string helpFile_;
-  HWND handle_ = nullptr;
+  std::unique_ptr<TApplicationWindow> window_;
   std::vector<std::unique_ptr<TForm>> forms_;
   TForm* mainForm_ = nullptr;
   bool terminated_ = false;

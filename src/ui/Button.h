@@ -13,6 +13,9 @@ class TButton : public TWinControl {
   // `id` IDCANCEL makes it the button Esc presses.
   TButton(std::string name, TWinControl& parent, const RECT& bounds, const std::string& caption, int id = 0);
 
+  // Drawn as the button Enter presses.
+  void SetDefault() { ::SendMessageA(Handle(), BM_SETSTYLE, BS_DEFPUSHBUTTON, TRUE); }
+
   std::function<void()> OnClick;
 
  protected:

@@ -45,7 +45,8 @@ RECT OuterBounds(const TFormSpec& layout, const FrameStyles& frame) {
   return rect;
 }
 
-// Disables the thread's other enabled top-level windows for the time of a modal loop.
+// Disables the thread's other enabled top-level windows for the time of a modal loop. The
+// application's window stays enabled, so that its task-bar button still brings the modal form up.
 class DisabledWindows {
  public:
   explicit DisabledWindows(HWND keep) : keep_(keep) {
@@ -58,7 +59,8 @@ class DisabledWindows {
  private:
   static BOOL CALLBACK Disable(HWND window, LPARAM self) {
     auto* list = reinterpret_cast<DisabledWindows*>(self);
-    if (window != list->keep_ && ::IsWindowVisible(window) && ::IsWindowEnabled(window)) {
+    if (window != list->keep_ && window != Application().Handle() && ::IsWindowVisible(window) &&
+        ::IsWindowEnabled(window)) {
       ::EnableWindow(window, FALSE);
       list->windows_.push_back(window);
     }
@@ -81,23 +83,15 @@ TForm::TForm(const TFormSpec& layout) : TWinControl(layout.name), position_(layo
 void TForm::PlaceForFirstShowing() {
   if (shownBefore_) return;
   shownBefore_ = true;
-  int areaWidth = 0, areaHeight = 0;
-  if (position_ == TPosition::poScreenCenter) {
-    areaWidth = ::GetSystemMetrics(SM_CXSCREEN);
-    areaHeight = ::GetSystemMetrics(SM_CYSCREEN);
-  } else if (position_ == TPosition::poDesktopCenter) {
-    areaWidth = ::GetSystemMetrics(SM_CXVIRTUALSCREEN);
-    areaHeight = ::GetSystemMetrics(SM_CYVIRTUALSCREEN);
-  } else {
-    return;
-  }
-  const int left = std::max(0, (areaWidth - Width()) / 2);
-  const int top = std::max(0, (areaHeight - Height()) / 2);
+  if (position_ != TPosition::poScreenCenter) return;
+  const int left = std::max(0, (::GetSystemMetrics(SM_CXSCREEN) - Width()) / 2);
+  const int top = std::max(0, (::GetSystemMetrics(SM_CYSCREEN) - Height()) / 2);
   SetBounds(left, top, Width(), Height());
 }
 
 void TForm::ShowWindowWith(int command) {
   PlaceForFirstShowing();
+  Application().ShowTaskBarButton();
   ::ShowWindow(Handle(), command);
   ::UpdateWindow(Handle());
 }
@@ -105,6 +99,11 @@ void TForm::ShowWindowWith(int command) {
 void TForm::Show() {
   ShowWindowWith(SW_SHOWNORMAL);
   ::SetForegroundWindow(Handle());
+  FocusActiveControl();
+}
+
+void TForm::FocusActiveControl() {
+  if (activeControl_ && ::GetActiveWindow() == Handle()) ::SetFocus(activeControl_->Handle());
 }
 
 void TForm::ShowWithStartupCommand() {
@@ -125,6 +124,7 @@ void TForm::ShowWithStartupCommand() {
     }
   }
   ShowWindowWith(command);
+  FocusActiveControl();
 }
 
 void TForm::Hide() { ::ShowWindow(Handle(), SW_HIDE); }
@@ -133,6 +133,10 @@ bool TForm::Visible() const { return ::IsWindowVisible(Handle()) != FALSE; }
 
 int TForm::ShowModal() {
   HWND previouslyActive = ::GetActiveWindow();
+  // Owned by the form it was opened from, it stays above it.
+  const bool fromAForm = dynamic_cast<TForm*>(FromHandle(previouslyActive)) != nullptr;
+  ::SetWindowLongPtrA(Handle(), GWLP_HWNDPARENT,
+                      reinterpret_cast<LONG_PTR>(fromAForm ? previouslyActive : Application().Handle()));
   modalResult_ = mrNone;
   modal_ = true;
   {
@@ -202,10 +206,19 @@ LRESULT TForm::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
       Close();
       return 0;
     case WM_ACTIVATE: {
+      if (LOWORD(wParam) == WA_INACTIVE) {
+        // The control that has the focus gets it back when the form is active again.
+        const HWND focus = ::GetFocus();
+        if (focus && ::IsChild(Handle(), focus)) lastFocus_ = focus;
+        break;
+      }
+      Application().FormActivated(Handle());
       // The program's active form changed; coming back from another program is no activation.
-      const auto other = reinterpret_cast<HWND>(lParam);
-      const bool fromThisProgram = !other || ::GetWindowThreadProcessId(other, nullptr) == ::GetCurrentThreadId();
-      if (LOWORD(wParam) != WA_INACTIVE && fromThisProgram && OnActivate) OnActivate();
+      if (!Application().ComesFromAnotherProgram(reinterpret_cast<HWND>(lParam)) && OnActivate) OnActivate();
+      if (!HIWORD(wParam) && lastFocus_ && ::IsWindow(lastFocus_) && ::IsChild(Handle(), lastFocus_)) {
+        ::SetFocus(lastFocus_);
+        return 0;
+      }
       break;
     }
   }

@@ -17,9 +17,8 @@ enum class TBorderStyle {
 };
 
 enum class TPosition {
-  poDesigned,       // at the given Left and Top
-  poScreenCenter,   // centred on the primary screen at the first showing
-  poDesktopCenter,  // centred on the virtual desktop at the first showing
+  poDesigned,      // at the given Left and Top
+  poScreenCenter,  // centred on the primary screen at the first showing
 };
 
 enum TModalResult : int { mrNone = 0, mrOk = IDOK, mrCancel = IDCANCEL, mrYes = IDYES, mrNo = IDNO };
@@ -60,6 +59,10 @@ class TForm : public TWinControl {
   std::function<void()> OnClose;
   std::function<void()> OnActivate;
 
+  // The control that has the focus whenever the form is shown; when it is activated again
+  // otherwise, the one that had the focus before gets it back.
+  void SetActiveControl(TWinControl& control) { activeControl_ = &control; }
+
   // Puts the menu bar on the form; its items' clicks come to their handlers.
   void SetMainMenu(TMainMenu& menu);
   // A key press that is a shortcut of the form's menu runs the item; true when it was one.
@@ -76,12 +79,15 @@ class TForm : public TWinControl {
  private:
   void PlaceForFirstShowing();
   void ShowWindowWith(int command);
+  void FocusActiveControl();
 
   TPosition position_;
   bool shownBefore_ = false;
   bool modal_ = false;
   TMainMenu* menu_ = nullptr;
   int modalResult_ = mrNone;
+  TWinControl* activeControl_ = nullptr;
+  HWND lastFocus_ = nullptr;
 };
 
 }  // namespace ui

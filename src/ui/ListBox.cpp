@@ -26,10 +26,12 @@ int TListBox::Count() const { return static_cast<int>(::SendMessageA(Handle(), L
 std::string TListBox::Item(int index) const {
   if (index < 0 || index >= Count())
     throw platform::EStringListError(platform::Format("List index out of bounds (%d)", index));
+  // The length may be more than the text (names beyond ASCII); what is copied is the text.
   const auto length = ::SendMessageA(Handle(), LB_GETTEXTLEN, static_cast<WPARAM>(index), 0);
   std::string text(static_cast<size_t>(length) + 1, '\0');
-  ::SendMessageA(Handle(), LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
-  text.resize(static_cast<size_t>(length));
+  const auto copied =
+      ::SendMessageA(Handle(), LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
+  text.resize(static_cast<size_t>(copied < 0 ? 0 : copied));
   return text;
 }
 

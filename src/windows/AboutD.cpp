@@ -47,6 +47,8 @@ TAboutDialog::TAboutDialog()
   SetUpLink(NpsUrl, "Brindlework Homepage", controls::TProtocol::ptWWW, "www.brindlework.example");
   SetUpLink(NpsUrl1, "E - Mail", controls::TProtocol::ptMAIL, "vantoria@brindlework.example");
   OKButton.OnClick = [this] { SetModalResult(ui::mrOk); };
+  OKButton.SetDefault();
+  SetActiveControl(OKButton);
 }
 
 }  // namespace windows

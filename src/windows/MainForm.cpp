@@ -107,6 +107,7 @@ TFormMain::TFormMain()
   FileLB.OnClick = [this] { FileLBClick(); };
   ShellTV.Build();
   ui::SetTabOrder({&ShellTV, &SelDirLB, &FileLB});
+  SetActiveControl(ShellTV);
 }
 
 void TFormMain::FormCreate() {

@@ -23,13 +23,13 @@ class SplashTest : public ::testing::Test {
   windows::TFormMain mainForm_;
 };
 
-TEST_F(SplashTest, BorderlessWindowCentredOnTheDesktopWithThePictureShrunkToTheImage) {
+TEST_F(SplashTest, BorderlessWindowCentredOnThePrimaryMonitorWithThePictureShrunkToTheImage) {
   TPocetakDialog splash(mainForm_, false);
   splash.Show();
   RECT window;
   ::GetWindowRect(splash.Handle(), &window);
-  const int left = (::GetSystemMetrics(SM_CXVIRTUALSCREEN) - 457) / 2;
-  const int top = (::GetSystemMetrics(SM_CYVIRTUALSCREEN) - 233) / 2;
+  const int left = (::GetSystemMetrics(SM_CXSCREEN) - 457) / 2;
+  const int top = (::GetSystemMetrics(SM_CYSCREEN) - 233) / 2;
   EXPECT_EQ(window.left, left);
   EXPECT_EQ(window.top, top);
   EXPECT_EQ(window.right - window.left, 457);

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "browse/ShellNames.h"
+#include "browse/ShellItemRules.h"
 
 namespace browse {
 namespace {
@@ -42,7 +42,14 @@ TEST(FileListPathsTest, AppliedTextsSplitIntoTheirFolderAndLastComponent) {
   }
 }
 
-TEST(ShellNamesTest, QuestionMarksGoOnlyFromNamesThatStartWithOneAndADigit) {
+TEST(ShellItemRulesTest, ArchivesTheShellListsAsFoldersStayOutOfTheTree) {
+  constexpr std::uint32_t kFolder = 0x20000000, kHasSubfolder = 0x80000000, kFileSystem = 0x40000000;
+  EXPECT_TRUE(ShowsInFolderTree(kFolder | kHasSubfolder | kFileSystem));
+  EXPECT_TRUE(ShowsInFolderTree(kFolder)) << "a virtual folder";
+  EXPECT_FALSE(ShowsInFolderTree(kFolder | kFileSystem | kShellItemIsStream)) << "a .zip file";
+}
+
+TEST(ShellItemRulesTest, QuestionMarksGoOnlyFromNamesThatStartWithOneAndADigit) {
   EXPECT_EQ(WithoutQuestionMarks("?1?2 Photos?"), "12 Photos");
   EXPECT_EQ(WithoutQuestionMarks("?x?"), "?x?");
   EXPECT_EQ(WithoutQuestionMarks("?"), "?");

@@ -131,6 +131,31 @@ HTREEITEM NodeUnderDesktop(TreeOnAForm& view, const std::string& name, const std
   return view.ChildNamed(folder, child);
 }
 
+TEST(ShellTreeViewTest, ADeepFolderWithNamesBeyondAsciiYieldsItsWholePath) {
+  // Four levels of 45 characters: a path of about 225 characters and 585 bytes in UTF-8.
+  std::string summer, winter;
+  for (int i = 0; i < 15; ++i) summer += "夏天的", winter += "冬天的";
+  const std::vector<std::string> levels = {summer, winter, summer, winter};
+  DesktopFolder top("Vantoria tree test", levels[0]);
+  std::string path = top.Child();
+  std::vector<std::string> made;
+  for (size_t i = 1; i < levels.size(); ++i) {
+    path += "\\" + levels[i];
+    ASSERT_TRUE(::CreateDirectoryA(path.c_str(), nullptr)) << "level " << i;
+    made.push_back(path);
+  }
+  TreeOnAForm view;
+  HTREEITEM node = NodeUnderDesktop(view, "Vantoria tree test", levels[0]);
+  for (size_t i = 1; node && i < levels.size(); ++i) {
+    ::SendMessageA(view.tree.Handle(), TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(node));
+    node = view.ChildNamed(node, levels[i]);
+  }
+  ASSERT_NE(node, nullptr) << "a name was cut";
+  view.Select(node);
+  EXPECT_EQ(view.tree.Path(), path);
+  for (auto it = made.rbegin(); it != made.rend(); ++it) ::RemoveDirectoryA(it->c_str());
+}
+
 TEST(ShellTreeViewTest, RenamingANodeRenamesTheFolderAndTheNodeYieldsTheNewPath) {
   testing_support::ScriptedMessageBoxes boxes;
   DesktopFolder folder("Vantoria tree test", "rename me");

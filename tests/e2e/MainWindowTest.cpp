@@ -21,7 +21,6 @@ constexpr auto kStartDeadline = 30s;
 
 // Places in the main window's client area.
 constexpr POINT kTreeDocuments = {50, 72};  // the tree's fourth row under the desktop
-// The test's pictures sort first in the picture list, whatever else the folder holds.
 constexpr POINT kFirstPicture = {30, 192};
 constexpr POINT kSecondPicture = {30, 207};
 constexpr POINT kFirstSelectedFolder = {300, 24};
@@ -59,8 +58,8 @@ std::vector<std::string> ListItems(HWND list) {
   return items;
 }
 
-// Two pictures in the user's documents folder, which the tree shows under the desktop, under
-// names that sort first.
+// Two pictures in the user's documents folder (a folder of the test prefix), which the tree
+// shows under the desktop.
 class DocumentsPictures {
  public:
   DocumentsPictures() {
@@ -69,7 +68,7 @@ class DocumentsPictures {
   ~DocumentsPictures() {
     for (int i = 0; i < 2; ++i) ::DeleteFileA(Path(i).c_str());
   }
-  static std::string Name(int index) { return "0000 vantoria " + std::to_string(index) + ".bmp"; }
+  static std::string Name(int index) { return "vantoria " + std::to_string(index) + ".bmp"; }
   static std::string Path(int index) { return DocumentsFolder() + "\\" + Name(index); }
 };
 
@@ -126,10 +125,8 @@ TEST_F(MainWindowTest, BrowsePreviewSelectFoldersAndSetWallpapersByMouseAndKeybo
   Start("");
 
   Click(kTreeDocuments);
-  ASSERT_TRUE(testing_support::WaitUntil([&] {
-    const auto items = ListItems(pictures_);
-    return items.size() >= 2 && items[0] == DocumentsPictures::Name(0) && items[1] == DocumentsPictures::Name(1);
-  }, 5s));
+  const std::vector<std::string> names = {DocumentsPictures::Name(0), DocumentsPictures::Name(1)};
+  ASSERT_TRUE(testing_support::WaitUntil([&] { return ListItems(pictures_) == names; }, 5s));
   const std::vector<COLORREF> empty = Preview();
   const std::vector<COLORREF> noSizes = Sizes();
   Click(kFirstPicture);

@@ -53,5 +53,60 @@ TEST_P(InteractiveRunTest, ShowsTheMainWindowAtItsStartBoundsAfterTheSplashAndEn
 
 INSTANTIATE_TEST_SUITE_P(ArgumentsOtherThanSlashS, InteractiveRunTest, ::testing::Values("", "/S", "-s", "/s2"));
 
+// The one window of the program that the task bar and Alt+Tab list.
+HWND TaskBarButton(const VantoriaProcess& vantoria) {
+  const std::vector<HWND> windows = testing_support::TaskBarWindows(vantoria.Id());
+  EXPECT_EQ(windows.size(), 1u) << "task-bar buttons";
+  if (windows.size() != 1) return nullptr;
+  EXPECT_EQ(testing_support::WindowText(windows[0]), "Vantoria");
+  return windows[0];
+}
+
+TEST(TaskBarTest, OneButtonFromTheSplashOnBringsTheMainWindowBackAndMinimisesTheProgram) {
+  ProgramFolder program;
+  VantoriaProcess vantoria(program.folder, "");
+  ASSERT_NE(vantoria.WaitForWindow("PocetakDialog", kStartDeadline), nullptr);
+  TaskBarButton(vantoria);
+  HWND main = vantoria.WaitForWindow(kMainCaption, 15s);
+  ASSERT_NE(main, nullptr);
+  HWND button = TaskBarButton(vantoria);
+  ASSERT_NE(button, nullptr);
+  const auto focusInTree = [&] {
+    GUITHREADINFO thread = {sizeof thread};
+    ::GetGUIThreadInfo(::GetWindowThreadProcessId(main, nullptr), &thread);
+    return ::IsChild(main, thread.hwndFocus) && testing_support::ClassName(thread.hwndFocus) == "SysTreeView32";
+  };
+  EXPECT_TRUE(testing_support::WaitUntil(focusInTree, 5s)) << "the focus is not in the folder tree";
+
+  // Another program's window covers it; the button (as the task bar activates it) brings it back.
+  HWND cover = ::CreateWindowExA(0, "STATIC", "cover", WS_POPUP | WS_VISIBLE, 200, 80, 520, 520, nullptr, nullptr,
+                                 nullptr, nullptr);
+  ::SetForegroundWindow(cover);
+  ASSERT_TRUE(testing_support::WaitUntil([&] { return ::GetForegroundWindow() == cover; }, 5s));
+  ::SetForegroundWindow(button);
+  EXPECT_TRUE(testing_support::WaitUntil([&] { return ::GetForegroundWindow() == main; }, 5s));
+  ::DestroyWindow(cover);
+
+  // The button of the program in front minimises it, and restores it again.
+  ::PostMessageA(button, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+  EXPECT_TRUE(testing_support::WaitUntil([&] { return !::IsWindowVisible(main); }, 5s));
+  ::PostMessageA(button, WM_SYSCOMMAND, SC_RESTORE, 0);
+  const auto mainInFront = [&] { return ::IsWindowVisible(main) && ::GetForegroundWindow() == main; };
+  EXPECT_TRUE(testing_support::WaitUntil(mainInFront, 5s));
+
+  ::PostMessageA(main, WM_CLOSE, 0, 0);
+  EXPECT_TRUE(vantoria.WaitForExit(10s).has_value());
+}
+
+TEST(TaskBarTest, AStartupRunHasItsButtonDuringTheSplash) {
+  ProgramFolder program;
+  VantoriaProcess vantoria(program.folder, "/s");
+  ASSERT_NE(vantoria.WaitForWindow("PocetakDialog", kStartDeadline), nullptr);
+  TaskBarButton(vantoria);
+  // The empty folder list makes the rotation report its error; the run then ends by itself.
+  vantoria.AnswerMessageBox("OK", 15s);
+  EXPECT_TRUE(vantoria.WaitForExit(15s).has_value());
+}
+
 }  // namespace
 }  // namespace e2e

@@ -53,14 +53,14 @@ void Press(HWND window, const char* caption) {
   ::SendMessageA(window, WM_COMMAND, MAKEWPARAM(::GetDlgCtrlID(button), BN_CLICKED), reinterpret_cast<LPARAM>(button));
 }
 
-// The picture lies on the user's desktop, where the picture list starts, under a name that
-// sorts first.
+// The picture lies on the user's desktop (a folder of the test prefix), where the picture list
+// starts.
 class DesktopPicture {
  public:
   DesktopPicture() {
     char desktop[MAX_PATH] = {};
     ::SHGetFolderPathA(nullptr, CSIDL_DESKTOPDIRECTORY, nullptr, 0, desktop);
-    path_ = std::string(desktop) + "\\0000 quadrants.bmp";
+    path_ = std::string(desktop) + "\\quadrants.bmp";
     testing_support::WriteFileBytes(path_, QuadrantBitmap());
   }
   ~DesktopPicture() { ::DeleteFileA(path_.c_str()); }

@@ -111,19 +111,26 @@ TEST_F(OptionsDialogTest, EscCancelsAndEnterPressesOkOnlyWhileOkHasTheFocus) {
   EXPECT_EQ(Stored("RndFile"), "1");
 }
 
-TEST_F(OptionsDialogTest, OpensAtItsPlaceFirstAndWhereItWasClosedLater) {
+TEST_F(OptionsDialogTest, OpensAtItsPlaceFirstAndWhereItWasClosedLaterWithTheFocusInDisplayEachTime) {
+  // The combo box hands the focus to its text field.
+  const auto focusInDisplay = [&] {
+    return ::GetFocus() == dialog_.DisplayCB.Handle() || ::IsChild(dialog_.DisplayCB.Handle(), ::GetFocus());
+  };
   ShowAndDo({[&] {
     EXPECT_EQ(dialog_.Left(), 230);
     EXPECT_EQ(dialog_.Top(), 174);
     const RECT client = dialog_.ClientRect();
     EXPECT_EQ(client.right, 258);
     EXPECT_EQ(client.bottom, 147);
+    EXPECT_TRUE(focusInDisplay());
+    ::SetFocus(dialog_.ChangeWPCB.Handle());
     dialog_.SetBounds(300, 200, dialog_.Width(), dialog_.Height());
     Click(dialog_.CancelB);
   }});
   ShowAndDo({[&] {
     EXPECT_EQ(dialog_.Left(), 300);
     EXPECT_EQ(dialog_.Top(), 200);
+    EXPECT_TRUE(focusInDisplay());
     Click(dialog_.CancelB);
   }});
 }

@@ -3,30 +3,37 @@
 #include <windows.h>
 
 #include <atomic>
-#include <fstream>
-#include <sstream>
 #include <stdexcept>
+
+#include "platform/Handles.h"
+#include "platform/WideText.h"
 
 namespace testing_support {
 namespace {
 
-void RemoveTree(const std::string& folder) {
-  WIN32_FIND_DATAA entry;
-  HANDLE search = ::FindFirstFileA((folder + "\\*").c_str(), &entry);
+// Wide names throughout: an 8-bit search has no room for long names beyond ASCII.
+void RemoveTree(const std::wstring& folder) {
+  WIN32_FIND_DATAW entry;
+  HANDLE search = ::FindFirstFileW((folder + L"\\*").c_str(), &entry);
   if (search != INVALID_HANDLE_VALUE) {
     do {
-      const std::string name = entry.cFileName;
-      if (name == "." || name == "..") continue;
-      const std::string path = folder + "\\" + name;
-      ::SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+      const std::wstring name = entry.cFileName;
+      if (name == L"." || name == L"..") continue;
+      const std::wstring path = folder + L"\\" + name;
+      ::SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
       if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
         RemoveTree(path);
       else
-        ::DeleteFileA(path.c_str());
-    } while (::FindNextFileA(search, &entry));
+        ::DeleteFileW(path.c_str());
+    } while (::FindNextFileW(search, &entry));
     ::FindClose(search);
   }
-  ::RemoveDirectoryA(folder.c_str());
+  ::RemoveDirectoryW(folder.c_str());
+}
+
+platform::FileHandle OpenFile(const std::string& path, DWORD access, DWORD disposition) {
+  return platform::FileHandle(::CreateFileW(platform::ToWide(path).c_str(), access, FILE_SHARE_READ, nullptr,
+                                            disposition, FILE_ATTRIBUTE_NORMAL, nullptr));
 }
 
 }  // namespace
@@ -45,20 +52,26 @@ ScratchFolder::ScratchFolder() {
   }
 }
 
-ScratchFolder::~ScratchFolder() { RemoveTree(path_); }
+ScratchFolder::~ScratchFolder() { RemoveTree(platform::ToWide(path_)); }
 
 void WriteFileBytes(const std::string& path, const std::string& bytes) {
-  std::ofstream file(path, std::ios::binary | std::ios::trunc);
-  file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  if (!file) throw std::runtime_error("cannot write " + path);
+  const platform::FileHandle file = OpenFile(path, GENERIC_WRITE, CREATE_ALWAYS);
+  DWORD written = 0;
+  if (!file || !::WriteFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) ||
+      written != bytes.size())
+    throw std::runtime_error("cannot write " + path);
 }
 
 std::string ReadFileBytes(const std::string& path) {
-  std::ifstream file(path, std::ios::binary);
-  if (!file) throw std::runtime_error("cannot read " + path);
-  std::ostringstream content;
-  content << file.rdbuf();
-  return content.str();
+  const platform::FileHandle file = OpenFile(path, GENERIC_READ, OPEN_EXISTING);
+  LARGE_INTEGER size = {};
+  if (!file || !::GetFileSizeEx(file.Get(), &size)) throw std::runtime_error("cannot read " + path);
+  std::string bytes(static_cast<size_t>(size.QuadPart), '\0');
+  DWORD read = 0;
+  if (!::ReadFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr))
+    throw std::runtime_error("cannot read " + path);
+  bytes.resize(read);
+  return bytes;
 }
 
 bool FileExists(const std::string& path) {

@@ -16,12 +16,21 @@ BOOL CALLBACK MatchTopLevel(HWND window, LPARAM parameter) {
   DWORD owner = 0;
   ::GetWindowThreadProcessId(window, &owner);
   if (owner != search->processId || !::IsWindowVisible(window)) return TRUE;
-  char className[64] = {};
-  ::GetClassNameA(window, className, sizeof className);
-  if (!search->className.empty() && search->className != className) return TRUE;
+  if (!search->className.empty() && search->className != ClassName(window)) return TRUE;
   if (!search->anyCaption && WindowText(window) != search->caption) return TRUE;
   search->found = window;
   return FALSE;
+}
+
+BOOL CALLBACK AddTaskBarWindow(HWND window, LPARAM parameter) {
+  auto* found = reinterpret_cast<std::pair<DWORD, std::vector<HWND>>*>(parameter);
+  DWORD owner = 0;
+  ::GetWindowThreadProcessId(window, &owner);
+  const LONG exStyle = ::GetWindowLongA(window, GWL_EXSTYLE);
+  const bool asksForButton = !::GetWindow(window, GW_OWNER) || (exStyle & WS_EX_APPWINDOW);
+  if (owner == found->first && ::IsWindowVisible(window) && asksForButton && !(exStyle & WS_EX_TOOLWINDOW))
+    found->second.push_back(window);
+  return TRUE;
 }
 
 HWND FindTopLevel(Search search) {
@@ -36,13 +45,19 @@ std::vector<HWND> Children(HWND parent) {
   return children;
 }
 
-std::string ClassOf(HWND window) {
+}  // namespace
+
+std::string ClassName(HWND window) {
   char className[64] = {};
   ::GetClassNameA(window, className, sizeof className);
   return className;
 }
 
-}  // namespace
+std::vector<HWND> TaskBarWindows(DWORD processId) {
+  std::pair<DWORD, std::vector<HWND>> found{processId, {}};
+  ::EnumWindows(&AddTaskBarWindow, reinterpret_cast<LPARAM>(&found));
+  return found.second;
+}
 
 std::string WindowText(HWND window) {
   const int length = ::GetWindowTextLengthA(window);
@@ -63,7 +78,7 @@ std::optional<MessageBoxContent> FindMessageBox(DWORD processId) {
   content.caption = WindowText(box);
   ::GetWindowRect(box, &content.bounds);
   for (HWND child : Children(box)) {
-    const std::string className = ClassOf(child);
+    const std::string className = ClassName(child);
     if (className == "Button" && ::IsWindowVisible(child))
       content.buttons.push_back(WindowText(child));
     else if (className == "Static" && ::GetDlgCtrlID(child) == 0xFFFF)
@@ -74,7 +89,7 @@ std::optional<MessageBoxContent> FindMessageBox(DWORD processId) {
 
 bool PressButton(HWND box, const std::string& buttonText) {
   for (HWND child : Children(box)) {
-    if (ClassOf(child) == "Button" && WindowText(child) == buttonText) {
+    if (ClassName(child) == "Button" && WindowText(child) == buttonText) {
       ::PostMessageA(box, WM_COMMAND, MAKEWPARAM(::GetDlgCtrlID(child), BN_CLICKED),
                      reinterpret_cast<LPARAM>(child));
       return true;

@@ -6,6 +6,10 @@
 #include "support/Later.h"
 #include "support/ScriptedMessageBoxes.h"
 #include "support/Waiting.h"
+#include "support/Windows.h"
+#include "ui/Application.h"
+#include "ui/Button.h"
+#include "ui/MessageBoxes.h"
 #include "ui/Timer.h"
 
 namespace ui {
@@ -60,18 +64,55 @@ TEST(FormTest, ModalLoopKeepsOtherTimersRunningAndClosesAfterTheClosingHandlerRe
   EXPECT_GE(otherTicks, 3);
 }
 
-TEST(FormTest, ModalLoopDisablesTheOtherVisibleWindowsUntilItEnds) {
-  TForm owner(DialogSpec());
-  owner.Show();
+// A form with two buttons, the first one focused at every showing.
+struct FormWithButtons {
+  FormWithButtons() {
+    form.SetActiveControl(first);
+    form.Show();
+  }
+  TForm form{DialogSpec()};
+  TButton first{"First", form, Bounds(8, 8, 75, 25), "First"};
+  TButton second{"Second", form, Bounds(8, 40, 75, 25), "Second"};
+};
+
+TEST(FormTest, ModalFormStaysAboveItsOpenerDisablesTheOthersAndGivesTheFocusBack) {
+  FormWithButtons opener;
+  EXPECT_EQ(::GetFocus(), opener.first.Handle());
+  ::SetFocus(opener.second.Handle());
   TForm dialog(DialogSpec());
-  bool ownerEnabledDuringModal = true;
+  bool openerEnabled = true, taskBarButtonEnabled = false;
+  HWND dialogOwner = nullptr;
   Later closing(200ms, [&] {
-    ownerEnabledDuringModal = ::IsWindowEnabled(owner.Handle()) != FALSE;
+    openerEnabled = ::IsWindowEnabled(opener.form.Handle()) != FALSE;
+    taskBarButtonEnabled = ::IsWindowEnabled(Application().Handle()) != FALSE;
+    dialogOwner = ::GetWindow(dialog.Handle(), GW_OWNER);
     dialog.SetModalResult(mrOk);
   });
   EXPECT_EQ(dialog.ShowModal(), mrOk);
-  EXPECT_FALSE(ownerEnabledDuringModal);
-  EXPECT_TRUE(::IsWindowEnabled(owner.Handle()));
+  EXPECT_FALSE(openerEnabled);
+  EXPECT_TRUE(taskBarButtonEnabled) << "the task-bar button must still bring the modal form up";
+  EXPECT_EQ(dialogOwner, opener.form.Handle());
+  EXPECT_TRUE(::IsWindowEnabled(opener.form.Handle()));
+  EXPECT_EQ(::GetFocus(), opener.second.Handle());
+
+  opener.form.Hide();
+  opener.form.Show();
+  EXPECT_EQ(::GetFocus(), opener.first.Handle()) << "a new showing starts at the active control";
+}
+
+TEST(FormTest, TheFocusComesBackAfterAMessageBox) {
+  FormWithButtons form;
+  ::SetFocus(form.second.Handle());
+  TTimer answering(50);
+  answering.OnTimer = [&] {
+    if (auto box = testing_support::FindMessageBox(::GetCurrentProcessId())) {
+      answering.SetEnabled(false);
+      testing_support::PressButton(box->window, "OK");
+    }
+  };
+  answering.SetEnabled(true);
+  MessageDlg("No folder selected!", TMsgDlgType::mtWarning, TMsgDlgButtons::mbOK);
+  EXPECT_TRUE(testing_support::WaitUntil([&] { return ::GetFocus() == form.second.Handle(); }, 2s));
 }
 
 TEST(FormTest, AnErrorInTheClosingHandlerKeepsTheModalFormOpen) {
@@ -90,10 +131,10 @@ TEST(FormTest, AnErrorInTheClosingHandlerKeepsTheModalFormOpen) {
 }
 
 TEST(FormTest, CentredFormsAreCentredOnlyAtTheirFirstShowing) {
-  TForm form(DialogSpec(TPosition::poDesktopCenter));
+  TForm form(DialogSpec(TPosition::poScreenCenter));
   form.Show();
-  const int expectedLeft = std::max(0, (::GetSystemMetrics(SM_CXVIRTUALSCREEN) - form.Width()) / 2);
-  const int expectedTop = std::max(0, (::GetSystemMetrics(SM_CYVIRTUALSCREEN) - form.Height()) / 2);
+  const int expectedLeft = std::max(0, (::GetSystemMetrics(SM_CXSCREEN) - form.Width()) / 2);
+  const int expectedTop = std::max(0, (::GetSystemMetrics(SM_CYSCREEN) - form.Height()) / 2);
   EXPECT_EQ(form.Left(), expectedLeft);
   EXPECT_EQ(form.Top(), expectedTop);
   form.Hide();

@@ -48,13 +48,15 @@ TEST(AboutDialogTest, LaidOutAsAToolWindowWithoutCaptionButtons) {
   EXPECT_EQ(drawn.bottom - drawn.top, 57);
 }
 
-TEST(AboutDialogTest, EscLeavesItOpenEnterClosesItAndItReopensWhereItWasLeft) {
+TEST(AboutDialogTest, EscLeavesItOpenEnterAndSpaceOnItsFocusedDefaultButtonCloseItAndItReopensWhereItWasLeft) {
   TAboutDialog about;
-  bool openAfterEsc = false;
+  bool openAfterEsc = false, focusedOnOk = false, drawnAsDefault = false;
   RECT firstPlace = {};
   testing_support::Later esc(200ms, [&] {
     ::SetForegroundWindow(about.Handle());
     ::GetWindowRect(about.Handle(), &firstPlace);
+    focusedOnOk = ::GetFocus() == about.OKButton.Handle();
+    drawnAsDefault = (::GetWindowLongA(about.OKButton.Handle(), GWL_STYLE) & BS_TYPEMASK) == BS_DEFPUSHBUTTON;
     PressKey(VK_ESCAPE);
   });
   testing_support::Later check(600ms, [&] {
@@ -63,17 +65,21 @@ TEST(AboutDialogTest, EscLeavesItOpenEnterClosesItAndItReopensWhereItWasLeft) {
     PressKey(VK_RETURN);
   });
   about.ShowModal();
+  EXPECT_TRUE(focusedOnOk);
+  EXPECT_TRUE(drawnAsDefault);
   EXPECT_TRUE(openAfterEsc);
   EXPECT_EQ(about.ModalResult(), ui::mrOk);
   EXPECT_EQ(firstPlace.left, std::max(0, (::GetSystemMetrics(SM_CXSCREEN) - 291) / 2));
   EXPECT_EQ(firstPlace.top, std::max(0, (::GetSystemMetrics(SM_CYSCREEN) - 243) / 2));
 
   RECT secondPlace = {};
-  testing_support::Later ok(200ms, [&] {
+  testing_support::Later space(200ms, [&] {
+    ::SetForegroundWindow(about.Handle());
     ::GetWindowRect(about.Handle(), &secondPlace);
-    ::SendMessageA(about.OKButton.Handle(), BM_CLICK, 0, 0);
+    PressKey(VK_SPACE);
   });
-  about.ShowModal();
+  testing_support::Later safety(3s, [&] { about.SetModalResult(ui::mrCancel); });
+  EXPECT_EQ(about.ShowModal(), ui::mrOk) << "Space did not close it";
   EXPECT_EQ(secondPlace.left, 10);
   EXPECT_EQ(secondPlace.top, 20);
 }

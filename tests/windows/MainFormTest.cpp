@@ -49,11 +49,14 @@ TEST(MainFormTest, TabGoesFromTheTreeToTheSelectedFoldersToThePictures) {
   EXPECT_EQ(::GetNextDlgTabItem(form.Handle(), next, FALSE), form.ShellTV.Handle());
 }
 
-TEST(MainFormTest, ActionsOptionsShowsTheOptionsDialogModally) {
+TEST(MainFormTest, ActionsOptionsShowsTheOptionsDialogModallyWithTheFocusInDisplayAndGivesItBack) {
   TFormMain form;
   settings::TODialog options;
   TAboutDialog about;
   form.ConnectDialogs(options, about);
+  form.ShowWithStartupCommand();
+  EXPECT_EQ(::GetFocus(), form.ShellTV.Handle()) << "the main window starts in the tree";
+  ::SetFocus(form.SelDirLB.Handle());
   char caption[64] = {};
   HMENU bar = ::GetMenu(form.Handle());
   ::GetMenuStringA(bar, 0, caption, sizeof caption, MF_BYPOSITION);
@@ -62,14 +65,18 @@ TEST(MainFormTest, ActionsOptionsShowsTheOptionsDialogModally) {
   ::GetMenuStringA(actions, 3, caption, sizeof caption, MF_BYPOSITION);
   EXPECT_STREQ(caption, "&Options");
 
-  bool shownModally = false;
+  bool shownModally = false, focusInDisplay = false;
   testing_support::Later close(std::chrono::milliseconds(200), [&] {
     shownModally = options.Visible() && options.Modal();
+    // The combo box hands the focus to its text field.
+    focusInDisplay = ::GetFocus() == options.DisplayCB.Handle() || ::IsChild(options.DisplayCB.Handle(), ::GetFocus());
     ::SendMessageA(options.CancelB.Handle(), BM_CLICK, 0, 0);
   });
   ::SendMessageA(form.Handle(), WM_COMMAND, MAKEWPARAM(::GetMenuItemID(actions, 3), 0), 0);
   EXPECT_TRUE(shownModally);
+  EXPECT_TRUE(focusInDisplay);
   EXPECT_FALSE(options.Visible());
+  EXPECT_EQ(::GetFocus(), form.SelDirLB.Handle());
 }
 
 std::vector<std::string> MenuTexts(HMENU menu) {

@@ -1,8 +1,10 @@
-#include "browse/ShellNames.h"
+#include "browse/ShellItemRules.h"
 
 #include <algorithm>
 
 namespace browse {
+
+bool ShowsInFolderTree(std::uint32_t attributes) { return (attributes & kShellItemIsStream) == 0; }
 
 bool IsClassIdName(std::string_view name) { return name.substr(0, 3) == "::{"; }
 

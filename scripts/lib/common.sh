@@ -9,7 +9,8 @@ NATIVE_BUILD=$BUILD_DIR/native
 JPEG_PREFIX=$DEPS_DIR/libjpeg-turbo-win
 TOOLCHAIN=$ROOT/cmake/mingw-w64-x86_64.cmake
 JOBS=${JOBS:-2}
-DESKTOP_SIZE=1024x768
+# Large enough for the main window at 200 %: Wine keeps windows within the desktop's size.
+DESKTOP_SIZE=1280x1024
 
 PACKAGES=(
   cmake make nasm dpkg-dev
@@ -152,9 +153,9 @@ start_wine() {
     # Every program of the prefix runs inside one virtual desktop: Wine then draws frames and
     # the wallpaper as Windows would, and needs no window manager.
     wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Vantoria /f >/dev/null 2>&1
-    wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Vantoria /d "$DESKTOP_SIZE" /f >/dev/null 2>&1
     touch "$WINEPREFIX/.initialised"
   fi
+  wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Vantoria /d "$DESKTOP_SIZE" /f >/dev/null 2>&1 </dev/null
   sandbox_profile_folders
   wine cmd /c exit >/dev/null 2>&1 </dev/null || true
 }

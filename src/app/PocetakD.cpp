@@ -31,6 +31,7 @@ TPocetakDialog::TPocetakDialog(windows::TFormMain& mainForm, bool startupRun)
       mainForm_(mainForm),
       startupRun_(startupRun) {
   SetCursor(::LoadCursorA(nullptr, IDC_WAIT));
+  Slika.SetPictureScalesWithDpi();
   Slika.SetPicture(SplashPicture());
   Timer.OnTimer = [this] { TimerTimer(); };
 }

@@ -12,6 +12,7 @@
 #include "platform/Exceptions.h"
 #include "platform/Format.h"
 #include "platform/WideText.h"
+#include "ui/Dpi.h"
 
 namespace browse {
 namespace {
@@ -60,10 +61,11 @@ TShellTreeView::TShellTreeView(std::string name, ui::TWinControl& parent, const 
     : TWinControl(std::move(name)) {
   CreateChild(parent, WC_TREEVIEWA, WS_TABSTOP | TVS_HASLINES | TVS_HASBUTTONS | TVS_EDITLABELS, WS_EX_CLIENTEDGE,
               bounds);
-  ::SendMessageA(Handle(), TVM_SETINDENT, kIndent, 0);
   SHFILEINFOA info = {};
   const auto images = ::SHGetFileInfoA("C:\\", 0, &info, sizeof info, SHGFI_SYSICONINDEX | SHGFI_SMALLICON);
   ::SendMessageA(Handle(), TVM_SETIMAGELIST, TVSIL_NORMAL, static_cast<LPARAM>(images));
+  // After the images, which set the least indent the tree takes.
+  ::SendMessageA(Handle(), TVM_SETINDENT, static_cast<WPARAM>(ui::Scaled(kIndent)), 0);
   ::SHGetDesktopFolder(desktop_.Receive());
 }
 

@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+#include "ui/DpiScaling.h"
+
 namespace controls {
 
 enum class TAlignment : std::uint8_t { taLeftJustify = 0, taRightJustify = 1, taCenter = 2 };
@@ -15,8 +17,9 @@ struct CaptionOrigin {
 };
 
 // The top-left corner of the caption's text cell, for a button of `width` x `height` and a
-// caption extent of `textWidth` x `textHeight`. It may lie outside the button.
-CaptionOrigin CaptionPosition(int width, int height, int textWidth, int textHeight, TAlignment alignment,
-                              bool pressed);
+// caption extent of `textWidth` x `textHeight`, on a screen of `dpi` (the margins and the pressed
+// shift are designed at 96 dpi). It may lie outside the button.
+CaptionOrigin CaptionPosition(int width, int height, int textWidth, int textHeight, TAlignment alignment, bool pressed,
+                              int dpi = ui::kDesignDpi);
 
 }  // namespace controls

@@ -131,8 +131,12 @@ void TBitmap::Draw(ui::TCanvas& canvas, const RECT& target) {
     ::RealizePalette(dc);
   }
   const int displayBits = ::GetDeviceCaps(dc, BITSPIXEL) * ::GetDeviceCaps(dc, PLANES);
-  if (format_.info.bitCount != 1)
+  if (SmoothStretching()) {
+    ::SetStretchBltMode(dc, HALFTONE);
+    ::SetBrushOrgEx(dc, 0, 0, nullptr);
+  } else if (format_.info.bitCount != 1) {
     ::SetStretchBltMode(dc, displayBits <= 8 && displayBits < format_.info.bitCount ? HALFTONE : COLORONCOLOR);
+  }
   ::StretchBlt(dc, target.left, target.top, target.right - target.left, target.bottom - target.top, source.Get(), 0,
                0, Width(), Height(), SRCCOPY);
   if (previousPalette) ::SelectPalette(dc, previousPalette, TRUE);

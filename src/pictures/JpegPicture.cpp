@@ -33,7 +33,9 @@ void TJPEGImage::Draw(ui::TCanvas& canvas, const RECT& target) {
   platform::MemoryDc source(::CreateCompatibleDC(dc));
   platform::SelectedObject selected(source.Get(), bitmap_.Get());
   const int displayBits = ::GetDeviceCaps(dc, BITSPIXEL) * ::GetDeviceCaps(dc, PLANES);
-  ::SetStretchBltMode(dc, displayBits <= 8 && displayBits < bitsPerPixel_ ? HALFTONE : COLORONCOLOR);
+  ::SetStretchBltMode(
+      dc, SmoothStretching() || (displayBits <= 8 && displayBits < bitsPerPixel_) ? HALFTONE : COLORONCOLOR);
+  if (SmoothStretching()) ::SetBrushOrgEx(dc, 0, 0, nullptr);
   ::StretchBlt(dc, target.left, target.top, target.right - target.left, target.bottom - target.top, source.Get(), 0,
                0, header_.width, header_.height, SRCCOPY);
 }

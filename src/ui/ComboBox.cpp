@@ -1,5 +1,7 @@
 #include "ui/ComboBox.h"
 
+#include "ui/Dpi.h"
+
 namespace ui {
 namespace {
 
@@ -9,7 +11,7 @@ constexpr int kDropDownRows = 8;
 
 TComboBox::TComboBox(std::string name, TWinControl& parent, const RECT& bounds, const std::vector<std::string>& items,
                      int itemHeight)
-    : TWinControl(std::move(name)), itemHeight_(itemHeight) {
+    : TWinControl(std::move(name)), itemHeight_(Scaled(itemHeight)) {
   // The window's height includes the dropped-down list; the closed box takes its own height.
   RECT withList = bounds;
   withList.bottom += kDropDownRows * itemHeight;

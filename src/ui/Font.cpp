@@ -1,6 +1,6 @@
 #include "ui/Font.h"
 
-#include "platform/Handles.h"
+#include "ui/Dpi.h"
 
 namespace ui {
 
@@ -23,10 +23,7 @@ TFont& TFont::operator=(const TFont& other) {
   return *this;
 }
 
-int TFont::Height() const {
-  const platform::WindowDc screen;
-  return -::MulDiv(size_, ::GetDeviceCaps(screen.Get(), LOGPIXELSY), 72);
-}
+int TFont::Height() const { return -::MulDiv(size_, ScreenDpi(), 72); }
 
 void TFont::SetName(std::string name) {
   name_ = std::move(name);

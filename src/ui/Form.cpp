@@ -4,6 +4,8 @@
 #include <vector>
 
 #include "ui/Application.h"
+#include "ui/Dpi.h"
+#include "ui/DpiScaling.h"
 
 namespace ui {
 namespace {
@@ -36,12 +38,31 @@ FrameStyles StylesFor(TBorderStyle border, bool systemMenu) {
   return frame;
 }
 
+// The frame around a client area at a resolution: the system's own where it can tell, else the
+// frame it draws now scaled back.
+RECT FrameAt(int dpi, const FrameStyles& frame) {
+  using AdjustForDpi = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT);
+  static const auto adjustForDpi = reinterpret_cast<AdjustForDpi>(
+      reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleA("user32.dll"), "AdjustWindowRectExForDpi")));
+  RECT rect = {0, 0, 0, 0};
+  if (adjustForDpi && adjustForDpi(&rect, frame.style, FALSE, frame.exStyle, static_cast<UINT>(dpi))) return rect;
+  ::AdjustWindowRectEx(&rect, frame.style, FALSE, frame.exStyle);
+  const int now = ScreenDpi();
+  return RECT{rect.left * dpi / now, rect.top * dpi / now, rect.right * dpi / now, rect.bottom * dpi / now};
+}
+
+// The designed place and size on this screen: the client area (designed, or what the designed
+// outer size left inside the frame at 96 dpi) scaled, in the frame the system draws now.
 RECT OuterBounds(const TFormSpec& layout, const FrameStyles& frame) {
-  RECT rect = {layout.left, layout.top, layout.left + layout.width, layout.top + layout.height};
-  if (layout.clientSize) {
-    ::AdjustWindowRectEx(&rect, frame.style, FALSE, frame.exStyle);
-    ::OffsetRect(&rect, layout.left - rect.left, layout.top - rect.top);
+  SIZE client = {layout.width, layout.height};
+  if (!layout.clientSize) {
+    const RECT designFrame = FrameAt(kDesignDpi, frame);
+    client.cx -= designFrame.right - designFrame.left;
+    client.cy -= designFrame.bottom - designFrame.top;
   }
+  RECT rect = {0, 0, Scaled(client.cx), Scaled(client.cy)};
+  ::AdjustWindowRectEx(&rect, frame.style, FALSE, frame.exStyle);
+  ::OffsetRect(&rect, Scaled(layout.left) - rect.left, Scaled(layout.top) - rect.top);
   return rect;
 }
 

@@ -23,6 +23,7 @@ enum class TPosition {
 
 enum TModalResult : int { mrNone = 0, mrOk = IDOK, mrCancel = IDCANCEL, mrYes = IDYES, mrNo = IDNO };
 
+// Positions and sizes as designed at 96 dpi; the form places itself on the screen it is on.
 struct TFormSpec {
   std::string name;
   std::string caption;

@@ -26,8 +26,18 @@ class TGraphic {
   // Draws the picture stretched into `target`.
   virtual void Draw(TCanvas& canvas, const RECT& target) = 0;
 
+  // Drawn larger or smaller than itself, it resamples smoothly (HALFTONE) instead of dropping or
+  // repeating pixels.
+  void SetSmoothStretching(bool smooth) { smoothStretching_ = smooth; }
+
   // Stage, percent done, whether to show the changed rows now, and the rows' rectangle.
   std::function<void(TProgressStage stage, int percent, bool redrawNow, const RECT& changed)> OnProgress;
+
+ protected:
+  bool SmoothStretching() const { return smoothStretching_; }
+
+ private:
+  bool smoothStretching_ = false;
 };
 
 }  // namespace ui

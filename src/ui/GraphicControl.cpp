@@ -4,6 +4,7 @@
 #include "platform/Format.h"
 #include "platform/Handles.h"
 #include "ui/Canvas.h"
+#include "ui/Dpi.h"
 #include "ui/WinControl.h"
 
 namespace ui {
@@ -50,6 +51,11 @@ void TGraphicControl::SetBounds(int left, int top, int width, int height) {
   Invalidate();
   TControl::SetBounds(left, top, width, height);
   Invalidate();
+}
+
+void TGraphicControl::SetDesignBounds(const RECT& designBounds) {
+  const RECT bounds = Scaled(designBounds);
+  SetBounds(bounds.left, bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top);
 }
 
 void TGraphicControl::SetEnabled(bool enabled) {

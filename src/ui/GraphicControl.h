@@ -27,6 +27,8 @@ class TGraphicControl : public TControl {
   // Joins `parent`'s windowless controls, on top of them, and repaints where it was and is.
   virtual void SetParent(TWinControl* parent);
   void SetBounds(int left, int top, int width, int height) override;
+  // Bounds designed at 96 dpi, on this screen.
+  void SetDesignBounds(const RECT& designBounds);
 
   // Until its font is changed, the control takes its parent's.
   TFont& Font() { return font_; }

@@ -2,6 +2,8 @@
 
 #include "platform/Handles.h"
 #include "ui/Canvas.h"
+#include "ui/Dpi.h"
+#include "ui/DpiScaling.h"
 
 namespace ui {
 
@@ -14,13 +16,16 @@ TImage::TImage(std::string name, TWinControl& parent, const RECT& bounds, const 
 
 void TImage::SetPicture(std::unique_ptr<TGraphic> picture) {
   picture_ = std::move(picture);
+  if (picture_) picture_->SetSmoothStretching(pictureScalesWithDpi_ && ScreenDpi() != kDesignDpi);
   if (picture_) picture_->OnProgress = [this](TProgressStage, int, bool redrawNow, const RECT&) { ShowProgress(redrawNow); };
   Invalidate();
 }
 
 RECT TImage::PictureRect() const {
   if (!picture_) return {};
-  const ImageRect rect = DestinationRect(picture_->Width(), picture_->Height(), Width(), Height(), sizing_);
+  const int width = pictureScalesWithDpi_ ? Scaled(picture_->Width()) : picture_->Width();
+  const int height = pictureScalesWithDpi_ ? Scaled(picture_->Height()) : picture_->Height();
+  const ImageRect rect = DestinationRect(width, height, Width(), Height(), sizing_);
   return RECT{rect.left, rect.top, rect.left + rect.width, rect.top + rect.height};
 }
 

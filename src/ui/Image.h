@@ -15,6 +15,9 @@ class TImage : public TWinControl {
          bool incrementalDisplay);
 
   TGraphic* Picture() const { return picture_.get(); }
+  // A picture of the program's own, made for 96 dpi: its size counts as scaled to the screen,
+  // and it is resampled smoothly when the screen is another.
+  void SetPictureScalesWithDpi() { pictureScalesWithDpi_ = true; }
   // Takes the picture (or none) and repaints.
   void SetPicture(std::unique_ptr<TGraphic> picture);
   // Where the picture is drawn in the control.
@@ -30,6 +33,7 @@ class TImage : public TWinControl {
 
   ImageSizing sizing_;
   bool incrementalDisplay_;
+  bool pictureScalesWithDpi_ = false;
   std::unique_ptr<TGraphic> picture_;
 };
 

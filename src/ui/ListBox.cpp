@@ -2,12 +2,13 @@
 
 #include "platform/Exceptions.h"
 #include "platform/Format.h"
+#include "ui/Dpi.h"
 
 namespace ui {
 
 TListBox::TListBox(std::string name, TWinControl& parent, const RECT& bounds, bool sorted, int itemHeight,
                    bool integralHeight)
-    : TWinControl(std::move(name)), itemHeight_(itemHeight), designedBounds_(bounds) {
+    : TWinControl(std::move(name)), itemHeight_(Scaled(itemHeight)), designedBounds_(Scaled(bounds)) {
   DWORD style = WS_VSCROLL | WS_TABSTOP | LBS_NOTIFY | LBS_HASSTRINGS;
   if (sorted) style |= LBS_SORT;
   if (!integralHeight) style |= LBS_NOINTEGRALHEIGHT;

@@ -34,8 +34,8 @@ class TListBox : public TWinControl {
   void FontApplied() override;
 
  private:
-  int itemHeight_;
-  RECT designedBounds_;
+  int itemHeight_;       // on this screen
+  RECT designedBounds_;  // on this screen
 };
 
 }  // namespace ui

@@ -8,6 +8,7 @@
 #include "platform/SystemError.h"
 #include "ui/Application.h"
 #include "ui/Canvas.h"
+#include "ui/Dpi.h"
 #include "ui/GraphicControl.h"
 #include "ui/Pointer.h"
 #include "ui/WindowClasses.h"
@@ -51,9 +52,10 @@ void TWinControl::CreateChild(TWinControl& parent, const char* className, DWORD 
                               const RECT& bounds, const std::string& caption) {
   SetParentField(&parent);
   font_ = parent.Font();
-  HWND created = ::CreateWindowExA(exStyle, className, caption.c_str(), style | WS_CHILD | WS_VISIBLE, bounds.left,
-                                   bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top, parent.Handle(),
-                                   nullptr, ::GetModuleHandleA(nullptr), nullptr);
+  const RECT r = Scaled(bounds);
+  HWND created = ::CreateWindowExA(exStyle, className, caption.c_str(), style | WS_CHILD | WS_VISIBLE, r.left, r.top,
+                                   r.right - r.left, r.bottom - r.top, parent.Handle(), nullptr,
+                                   ::GetModuleHandleA(nullptr), nullptr);
   if (!created) platform::RaiseLastOSError();
   handle_ = created;
   ::SetWindowLongPtrA(created, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
@@ -66,7 +68,7 @@ void TWinControl::CreateChild(TWinControl& parent, const char* className, DWORD 
 void TWinControl::CreateChild(TWinControl& parent, const RECT& bounds) {
   SetParentField(&parent);
   font_ = parent.Font();
-  CreateHandle({"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 0, bounds, parent.Handle()});
+  CreateHandle({"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 0, Scaled(bounds), parent.Handle()});
 }
 
 void TWinControl::ApplyFont() {

@@ -59,7 +59,8 @@ class TWinControl : public TControl {
 
  protected:
   void CreateHandle(const CreateParams& params);
-  // A standard control as a child of `parent`, at `bounds` in its client area, in the parent's font.
+  // A standard control as a child of `parent`, at `bounds` (designed at 96 dpi) in its client
+  // area, in the parent's font.
   void CreateChild(TWinControl& parent, const char* className, DWORD style, DWORD exStyle, const RECT& bounds,
                    const std::string& caption = "");
   // A child window of our own class that paints itself.

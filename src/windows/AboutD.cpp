@@ -43,6 +43,7 @@ TAboutDialog::TAboutDialog()
       NpsUrl1("NpsUrl1", Panel1, 224, 96),
       Label1("Label1", Panel1, 8, 72, "Copyright (c) 2026 Brindlework"),
       OKButton("OKButton", *this, ui::Bounds(95, 184, 75, 25), "OK", IDOK) {
+  ProgramIcon.SetPictureScalesWithDpi();
   ProgramIcon.SetPicture(ProgramBitmap());
   SetUpLink(NpsUrl, "Brindlework Homepage", controls::TProtocol::ptWWW, "www.brindlework.example");
   SetUpLink(NpsUrl1, "E - Mail", controls::TProtocol::ptMAIL, "vantoria@brindlework.example");

@@ -28,7 +28,7 @@ void PlaceFlatButton(controls::TSelButton& button, ui::TWinControl& parent, cons
                      const std::string& caption, const std::string& hint, controls::TAlignment alignment,
                      const ui::TFont& font, ui::TColor hoverCaptionColor) {
   button.SetParent(&parent);
-  button.SetBounds(bounds.left, bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top);
+  button.SetDesignBounds(bounds);
   button.SetHint(hint);
   button.SetCaption(caption);
   button.SetColor(ui::clBtnFace);

@@ -5,6 +5,7 @@
 #include "pictures/BitmapFileBuilder.h"
 #include "platform/Module.h"
 #include "settings/StoredOptions.h"
+#include "support/Design.h"
 #include "support/Later.h"
 #include "support/ScratchFolder.h"
 #include "support/ScreenCapture.h"
@@ -26,27 +27,23 @@ class SplashTest : public ::testing::Test {
 TEST_F(SplashTest, BorderlessWindowCentredOnThePrimaryMonitorWithThePictureShrunkToTheImage) {
   TPocetakDialog splash(mainForm_, false);
   splash.Show();
+  using testing_support::IsScaledFrom;
   RECT window;
   ::GetWindowRect(splash.Handle(), &window);
-  const int left = (::GetSystemMetrics(SM_CXSCREEN) - 457) / 2;
-  const int top = (::GetSystemMetrics(SM_CYSCREEN) - 233) / 2;
-  EXPECT_EQ(window.left, left);
-  EXPECT_EQ(window.top, top);
-  EXPECT_EQ(window.right - window.left, 457);
-  EXPECT_EQ(window.bottom - window.top, 233);
+  const int width = window.right - window.left, height = window.bottom - window.top;
+  EXPECT_TRUE(IsScaledFrom(width, 457));
+  EXPECT_TRUE(IsScaledFrom(height, 233));
+  EXPECT_EQ(window.left, (::GetSystemMetrics(SM_CXSCREEN) - width) / 2);
+  EXPECT_EQ(window.top, (::GetSystemMetrics(SM_CYSCREEN) - height) / 2);
   EXPECT_EQ(::GetWindowLongA(splash.Handle(), GWL_STYLE) & (WS_POPUP | WS_CAPTION | WS_THICKFRAME), WS_POPUP);
 
-  EXPECT_EQ(splash.Slika.Left(), -8);
-  EXPECT_EQ(splash.Slika.Width(), 465);
-  EXPECT_EQ(splash.Slika.Height(), 233);
+  EXPECT_TRUE(IsScaledFrom(splash.Slika.BoundsRect(), ui::Bounds(-8, 0, 465, 233)));
   ASSERT_NE(splash.Slika.Picture(), nullptr);
   EXPECT_EQ(splash.Slika.Picture()->Width(), 566);
   EXPECT_EQ(splash.Slika.Picture()->Height(), 283);
+  // Drawn at the designed 465 x 232, scaled as the whole window is.
   const RECT drawn = splash.Slika.PictureRect();
-  EXPECT_EQ(drawn.left, 0);
-  EXPECT_EQ(drawn.top, 0);
-  EXPECT_EQ(drawn.right, 465);
-  EXPECT_EQ(drawn.bottom, 232);
+  EXPECT_TRUE(IsScaledFrom(drawn, ui::Bounds(0, 0, 465, 232)));
 }
 
 TEST_F(SplashTest, ScreenShowsThePictureFromItsNinthColumnAndTheFaceColourBelowIt) {

@@ -18,6 +18,9 @@ TEST(ButtonLayoutTest, LeftAndRightJustifiedCaptionsKeepTheirMargins) {
   // Pressed, a right-justified caption moves left, not right.
   EXPECT_EQ(CaptionPosition(100, 20, 30, 14, TAlignment::taRightJustify, false), (CaptionOrigin{64, 3}));
   EXPECT_EQ(CaptionPosition(100, 20, 30, 14, TAlignment::taRightJustify, true), (CaptionOrigin{63, 4}));
+  // At twice the designed resolution the margins and the shift double.
+  EXPECT_EQ(CaptionPosition(82, 34, 40, 30, TAlignment::taLeftJustify, true, 192), (CaptionOrigin{12, 4}));
+  EXPECT_EQ(CaptionPosition(200, 40, 60, 28, TAlignment::taRightJustify, true, 192), (CaptionOrigin{126, 8}));
 }
 
 TEST(ButtonLayoutTest, CaptionWiderThanTheButtonStartsLeftOfIt) {

@@ -4,6 +4,7 @@
 
 #include "platform/RegistryStore.h"
 #include "settings/StoredOptions.h"
+#include "support/Design.h"
 #include "support/Later.h"
 
 namespace settings {
@@ -116,12 +117,21 @@ TEST_F(OptionsDialogTest, OpensAtItsPlaceFirstAndWhereItWasClosedLaterWithTheFoc
   const auto focusInDisplay = [&] {
     return ::GetFocus() == dialog_.DisplayCB.Handle() || ::IsChild(dialog_.DisplayCB.Handle(), ::GetFocus());
   };
+  using testing_support::IsScaledFrom;
   ShowAndDo({[&] {
-    EXPECT_EQ(dialog_.Left(), 230);
-    EXPECT_EQ(dialog_.Top(), 174);
+    EXPECT_TRUE(IsScaledFrom(dialog_.Left(), 230));
+    EXPECT_TRUE(IsScaledFrom(dialog_.Top(), 174));
     const RECT client = dialog_.ClientRect();
-    EXPECT_EQ(client.right, 258);
-    EXPECT_EQ(client.bottom, 147);
+    EXPECT_TRUE(IsScaledFrom(client.right, 258));
+    EXPECT_TRUE(IsScaledFrom(client.bottom, 147));
+    EXPECT_TRUE(IsScaledFrom(dialog_.DisplayL.Left(), 8));
+    EXPECT_TRUE(IsScaledFrom(dialog_.DisplayL.Top(), 8));
+    const RECT display = dialog_.DisplayCB.BoundsRect();  // the closed box's own height is the system's
+    EXPECT_TRUE(IsScaledFrom(RECT{display.left, display.top, display.right, display.top}, ui::Bounds(8, 24, 89, 0)));
+    EXPECT_TRUE(IsScaledFrom(dialog_.RndChkB.BoundsRect(), ui::Bounds(8, 56, 129, 17)));
+    EXPECT_TRUE(IsScaledFrom(dialog_.OKB.BoundsRect(), ui::Bounds(40, 112, 75, 25)));
+    EXPECT_TRUE(IsScaledFrom(dialog_.CancelB.BoundsRect(), ui::Bounds(144, 112, 75, 25)));
+    EXPECT_TRUE(IsScaledFrom(dialog_.ChangeWPCB.BoundsRect(), ui::Bounds(8, 80, 249, 17)));
     EXPECT_TRUE(focusInDisplay());
     ::SetFocus(dialog_.ChangeWPCB.Handle());
     dialog_.SetBounds(300, 200, dialog_.Width(), dialog_.Height());

@@ -2,8 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include "support/Design.h"
 #include "support/Later.h"
 #include "support/Waiting.h"
+#include "ui/Dpi.h"
 #include "windows/MainForm.h"
 
 namespace windows {
@@ -28,10 +30,22 @@ TEST(AboutDialogTest, LaidOutAsAToolWindowWithoutCaptionButtons) {
   EXPECT_TRUE(style & WS_THICKFRAME);
   EXPECT_FALSE(style & WS_SYSMENU);
   EXPECT_TRUE(::GetWindowLongA(about.Handle(), GWL_EXSTYLE) & WS_EX_TOOLWINDOW);
-  EXPECT_EQ(about.Width(), 291);
-  EXPECT_EQ(about.Height(), 243);
-  EXPECT_EQ(about.Panel1.Width(), 281);
-  EXPECT_EQ(about.Panel1.Height(), 177);
+  using testing_support::IsScaledFrom;
+  if (ui::ScreenDpi() == 96) {
+    EXPECT_EQ(about.Width(), 291);
+    EXPECT_EQ(about.Height(), 243);
+  }
+  const SIZE client = testing_support::DesignedClientSize(about.Handle(), 291, 243);
+  EXPECT_NEAR(about.ClientRect().right, client.cx, ui::ScreenDpi() == 96 ? 0 : 1);
+  EXPECT_NEAR(about.ClientRect().bottom, client.cy, ui::ScreenDpi() == 96 ? 0 : 1);
+  EXPECT_TRUE(IsScaledFrom(about.Panel1.BoundsRect(), ui::Bounds(0, 0, 281, 177)));
+  EXPECT_TRUE(IsScaledFrom(about.ProgramIcon.BoundsRect(), ui::Bounds(8, 8, 65, 57)));
+  EXPECT_TRUE(IsScaledFrom(about.OKButton.BoundsRect(), ui::Bounds(95, 184, 75, 25)));
+  EXPECT_TRUE(IsScaledFrom(about.NpsUrl.Left(), 8));
+  EXPECT_TRUE(IsScaledFrom(about.NpsUrl.Top(), 96));
+  EXPECT_TRUE(IsScaledFrom(about.NpsUrl1.Left(), 224));
+  for (const ui::TLabel* label : {&about.ProductName, &about.Copyright, &about.Label1})
+    EXPECT_TRUE(IsScaledFrom(label->Left(), label == &about.Label1 ? 8 : 88)) << label->Name();
   EXPECT_EQ(about.ProductName.Caption(), "Vantoria v1.0");
   EXPECT_EQ(about.NpsUrl.Caption(), "Brindlework Homepage");
   EXPECT_EQ(about.NpsUrl.Protocol(), controls::TProtocol::ptWWW);
@@ -39,13 +53,13 @@ TEST(AboutDialogTest, LaidOutAsAToolWindowWithoutCaptionButtons) {
   EXPECT_EQ(about.NpsUrl1.Protocol(), controls::TProtocol::ptMAIL);
   EXPECT_EQ(about.NpsUrl1.Cursor(), ui::crHandPoint);
   EXPECT_EQ(about.NpsUrl.Parent(), &about.Panel1);
-  // The 65 x 57 picture fills its image unscaled.
+  // The 65 x 57 picture fills its image, unscaled at 96 dpi.
   ASSERT_NE(about.ProgramIcon.Picture(), nullptr);
   EXPECT_EQ(about.ProgramIcon.Picture()->Width(), 65);
   EXPECT_EQ(about.ProgramIcon.Picture()->Height(), 57);
   const RECT drawn = about.ProgramIcon.PictureRect();
-  EXPECT_EQ(drawn.right - drawn.left, 65);
-  EXPECT_EQ(drawn.bottom - drawn.top, 57);
+  EXPECT_TRUE(IsScaledFrom(drawn.right - drawn.left, 65));
+  EXPECT_TRUE(IsScaledFrom(drawn.bottom - drawn.top, 57));
 }
 
 TEST(AboutDialogTest, EscLeavesItOpenEnterAndSpaceOnItsFocusedDefaultButtonCloseItAndItReopensWhereItWasLeft) {

@@ -1,8 +1,17 @@
-// The main window on screen, read back by pixels at the places of its layout.
+// The main window on screen: its controls' rectangles (also at 144 and 192 dpi) and, at 96 dpi,
+// its pixels at the places of its layout.
 #include <gtest/gtest.h>
 
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <tuple>
+
+#include "support/Design.h"
 #include "support/ScreenCapture.h"
 #include "support/Waiting.h"
+#include "ui/Dpi.h"
 #include "ui/Pointer.h"
 #include "windows/MainForm.h"
 
@@ -33,13 +42,44 @@ class MainLayoutTest : public ::testing::Test {
   std::unique_ptr<testing_support::ScreenCapture> screen_;
 };
 
-TEST_F(MainLayoutTest, WindowSitsAtItsStartBounds) {
+TEST_F(MainLayoutTest, WindowSitsAtItsStartBoundsWithItsDesignedClientArea) {
   RECT bounds;
   ::GetWindowRect(form_.Handle(), &bounds);
-  EXPECT_EQ(bounds.left, 230);
-  EXPECT_EQ(bounds.top, 105);
-  EXPECT_EQ(bounds.right - bounds.left, 450);
-  EXPECT_EQ(bounds.bottom - bounds.top, 459);
+  EXPECT_TRUE(testing_support::IsScaledFrom(bounds.left, 230));
+  EXPECT_TRUE(testing_support::IsScaledFrom(bounds.top, 105));
+  if (ui::ScreenDpi() == 96) {
+    EXPECT_EQ(bounds.right - bounds.left, 450);
+    EXPECT_EQ(bounds.bottom - bounds.top, 459);
+  }
+  const SIZE client = testing_support::DesignedClientSize(form_.Handle(), 450, 459);
+  const RECT actual = form_.ClientRect();
+  EXPECT_NEAR(actual.right, client.cx, ui::ScreenDpi() == 96 ? 0 : 1);
+  EXPECT_NEAR(actual.bottom, client.cy, ui::ScreenDpi() == 96 ? 0 : 1);
+}
+
+TEST_F(MainLayoutTest, EveryControlSitsAtItsDesignedPlace) {
+  using testing_support::IsScaledFrom;
+  EXPECT_TRUE(IsScaledFrom(form_.Bevel1.BoundsRect(), ui::Bounds(200, 184, 233, 164)));
+  EXPECT_TRUE(IsScaledFrom(form_.Slika.BoundsRect(), ui::Bounds(208, 192, 217, 145)));
+  EXPECT_TRUE(IsScaledFrom(form_.SelectSB.BoundsRect(), ui::Bounds(200, 72, 41, 17)));
+  EXPECT_TRUE(IsScaledFrom(form_.UnselectSB.BoundsRect(), ui::Bounds(200, 104, 41, 17)));
+  EXPECT_TRUE(IsScaledFrom(form_.SetSB.BoundsRect(), ui::Bounds(8, 344, 185, 17)));
+  EXPECT_TRUE(IsScaledFrom(form_.ZatvoriSB.BoundsRect(), ui::Bounds(8, 384, 185, 17)));
+  EXPECT_TRUE(IsScaledFrom(form_.SelDirLB.BoundsRect(), ui::Bounds(248, 16, 185, 161)));
+  EXPECT_TRUE(IsScaledFrom(form_.ShellTV.BoundsRect(), ui::Bounds(8, 16, 185, 161)));
+  // The picture list keeps whole rows of its designed item height.
+  const RECT pictures = form_.FileLB.BoundsRect();
+  EXPECT_TRUE(
+      IsScaledFrom(RECT{pictures.left, pictures.top, pictures.right, pictures.top}, ui::Bounds(8, 184, 185, 0)));
+  EXPECT_LE(pictures.bottom - pictures.top, (154 * ui::ScreenDpi()) / 96);
+  EXPECT_TRUE(IsScaledFrom(static_cast<int>(::SendMessageA(form_.FileLB.Handle(), LB_GETITEMHEIGHT, 0, 0)), 15));
+  EXPECT_TRUE(IsScaledFrom(static_cast<int>(::SendMessageA(form_.ShellTV.Handle(), TVM_GETINDENT, 0, 0)), 19));
+  // Labels size themselves to their text, in fonts that follow the screen.
+  for (const auto& [label, left, top] : {std::tuple{&form_.Uputa1, 248, 0}, std::tuple{&form_.VisinaL, 200, 368},
+                                         std::tuple{&form_.DuzinaL, 200, 352}}) {
+    EXPECT_TRUE(IsScaledFrom(label->Left(), left)) << label->Name();
+    EXPECT_TRUE(IsScaledFrom(label->Top(), top)) << label->Name();
+  }
 }
 
 TEST_F(MainLayoutTest, FlatButtonsShowTheirGreyBordersAroundTheFace) {

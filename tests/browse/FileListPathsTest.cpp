@@ -10,6 +10,10 @@ namespace {
 TEST(FileListPathsTest, MaskSplitsAtEverySemicolonWithAFinalEmptyPattern) {
   EXPECT_EQ(SplitMask("*.jpg;*.jpeg;*.bmp;"), (std::vector<std::string>{"*.jpg", "*.jpeg", "*.bmp", ""}));
   EXPECT_EQ(SplitMask("*.gif"), (std::vector<std::string>{"*.gif"}));
+  // A folder text with a wildcard in its last part sets the list's mask.
+  EXPECT_TRUE(HasWildcard("*.gif"));
+  EXPECT_TRUE(HasWildcard("photo?.jpg"));
+  EXPECT_FALSE(HasWildcard("C:\\Pictures"));
 }
 
 TEST(FileListPathsTest, JoinsWithExactlyOneBackslash) {
@@ -28,6 +32,7 @@ TEST(FileListPathsTest, AppliedTextsSplitIntoTheirFolderAndLastComponent) {
       {"C:\\Pictures\\", "C:\\", "Pictures"},
       {"C:\\Pictures", "C:\\", "Pictures"},
       {"C:\\", "C:\\", ""},
+      {"C:", "C:", ""},
       {"D:\\Pictures\\*.gif", "D:\\Pictures", "*.gif"},
       {"\\\\server\\share\\photos", "\\\\server\\share\\", "photos"},
       {"\\\\server\\share", "\\\\server\\share", ""},
@@ -54,8 +59,10 @@ TEST(ShellItemRulesTest, QuestionMarksGoOnlyFromNamesThatStartWithOneAndADigit) 
   EXPECT_EQ(WithoutQuestionMarks("?x?"), "?x?");
   EXPECT_EQ(WithoutQuestionMarks("?"), "?");
   EXPECT_EQ(WithoutQuestionMarks("C:\\a?b"), "C:\\a?b");
+  EXPECT_EQ(WithoutQuestionMarks("?9?0"), "90");
   EXPECT_TRUE(IsClassIdName("::{20D04FE0-3AEA-1069-A2D8-08002B30309D}"));
   EXPECT_FALSE(IsClassIdName("C:\\::{x}"));
+  EXPECT_FALSE(IsClassIdName("::x"));
 }
 
 }  // namespace

@@ -10,6 +10,7 @@ using Entries = std::vector<std::string>;
 TEST(FolderListTextTest, LinesEndAtCrLfLoneCrAndLoneLf) {
   EXPECT_EQ(ParseFolderList("C:\\a\r\nC:\\b\r\n"), (Entries{"C:\\a", "C:\\b"}));
   EXPECT_EQ(ParseFolderList("C:\\a\nC:\\b\n"), (Entries{"C:\\a", "C:\\b"}));
+  EXPECT_EQ(ParseFolderList("C:\\a\n\nC:\\b"), (Entries{"C:\\a", "", "C:\\b"})) << "LF LF is two line ends";
   EXPECT_EQ(ParseFolderList("C:\\a\rC:\\b\r"), (Entries{"C:\\a", "C:\\b"}));
   EXPECT_EQ(ParseFolderList("C:\\a\n\rC:\\b"), (Entries{"C:\\a", "", "C:\\b"}));
 }

@@ -10,6 +10,8 @@ TEST(ButtonLayoutTest, CentredCaptionMovesRightAndDownWhenPressed) {
   // 185 x 17 with a 90 x 14 caption.
   EXPECT_EQ(CaptionPosition(185, 17, 90, 14, TAlignment::taCenter, false), (CaptionOrigin{47, 1}));
   EXPECT_EQ(CaptionPosition(185, 17, 90, 14, TAlignment::taCenter, true), (CaptionOrigin{48, 2}));
+  // Each half truncated on its own.
+  EXPECT_EQ(CaptionPosition(185, 16, 90, 13, TAlignment::taCenter, false), (CaptionOrigin{47, 2}));
 }
 
 TEST(ButtonLayoutTest, LeftAndRightJustifiedCaptionsKeepTheirMargins) {

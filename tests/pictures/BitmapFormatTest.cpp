@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <tuple>
+
 #include "pictures/BitmapFileBuilder.h"
 #include "pictures/PictureErrors.h"
 #include "platform/Exceptions.h"
@@ -54,6 +57,7 @@ TEST(BitmapFormatTest, SavedLayoutsPutTheRowsWhereTheirHeadersSay) {
       {"8-bit, 100 colours used", {.bitCount = 8, .clrUsed = 100, .tableEntries = 100}, 454, 100},
       {"1-bit, colours used 0", {.bitCount = 1, .tableEntries = 2}, 62, 2},
       {"4-bit, colours used 0", {.bitCount = 4, .tableEntries = 16}, 118, 16},
+      {"4-bit, 20 colours used", {.bitCount = 4, .clrUsed = 20, .tableEntries = 20}, 118, 16},
       {"24-bit, image size 0", {.bitCount = 24}, 54, 0},
       {"24-bit, exact image size", {.bitCount = 24, .sizeImage = 24}, 54, 0},
       {"16-bit bit fields", {.bitCount = 16, .compression = 3, .masks = {0xF800, 0x07E0, 0x001F}}, 66, 0},
@@ -108,6 +112,10 @@ TEST(BitmapFormatTest, BitFieldMasksAreReadAfterTheHeaderOrFromALargerHeaderAndD
       Parse(BuildBitmapFile({.bitCount = 32, .compression = 3, .masks = {0xFF000000, 0x00000FF0, 0x00FF0000}}));
   EXPECT_EQ(afterHeader->format.masks, (std::array<std::uint32_t, 3>{0xFF000000, 0x00000FF0, 0x00FF0000}));
   EXPECT_EQ(ReadU32(Resave(*afterHeader), 54), 0xFF000000u);
+
+  const Parsed inV3Header =
+      Parse(BuildBitmapFile({.bitCount = 16, .compression = 3, .headerSize = 52, .masks = {0x7C00, 0x03E0, 0x001F}}));
+  EXPECT_EQ(inV3Header->format.masks, (std::array<std::uint32_t, 3>{0x7C00, 0x03E0, 0x001F}));
 
   const Parsed inV4Header =
       Parse(BuildBitmapFile({.bitCount = 16, .compression = 3, .headerSize = 108, .masks = {0x7C00, 0x03E0, 0x001F}}));
@@ -172,17 +180,24 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(Refusal{"header size 13", {.headerSize = 13}}, Refusal{"header size 39", {.headerSize = 39}},
                       Refusal{"header size 4", {.headerSize = 4}}, Refusal{"two planes", {.planes = 2}},
                       Refusal{"257 colours used", {.bitCount = 8, .clrUsed = 257, .tableEntries = 257}},
-                      Refusal{"negative width", {.width = -3, .pixels = {1}}}, Refusal{"zero height", {.height = 0}},
+                      Refusal{"negative width", {.width = -3, .pixels = {1}}},
+                      Refusal{"zero width", {.width = 0, .pixels = {1}}}, Refusal{"zero height", {.height = 0}},
                       Refusal{"bit count 3", {.bitCount = 3}}, Refusal{"bit count 64", {.bitCount = 64}},
                       Refusal{"bit fields at 24 bits", {.bitCount = 24, .compression = 3, .masks = {1, 2, 3}}}));
 
 INSTANTIATE_TEST_SUITE_P(
     Dimensions, BitmapRefusalTest,
     ::testing::Values(Refusal{"rows over 1 GiB", {.width = 3000000, .height = 2000000, .pixels = {1}}},
+                      Refusal{"one row over 1 GiB", {.width = 8192, .height = 32769, .bitCount = 32, .pixels = {1}}},
                       Refusal{"row size over 32 bits", {.width = 0x7FFFFFFF, .height = 1, .bitCount = 32, .pixels = {1}}},
                       Refusal{"minimum height", {.width = 1, .height = INT32_MIN, .pixels = {1}}},
                       Refusal{"huge compressed", {.width = 100000, .height = 100000, .bitCount = 8, .compression = 1,
                                                   .tableEntries = 256, .pixels = {0, 1}}}));
+
+TEST(BitmapFormatTest, RowsOfExactlyTheSizeLimitAreTaken) {
+  const Parsed atLimit = Parse(BuildBitmapFile({.width = 8192, .height = 32768, .bitCount = 32, .pixels = {1}}));
+  EXPECT_EQ(atLimit->format.PixelBytes(), kMaxPixelBytes);
+}
 
 TEST(BitmapFormatTest, WrongSignatureIsNotAValidBitmap) {
   std::vector<std::uint8_t> file = BuildBitmapFile({});
@@ -218,7 +233,20 @@ TEST(BitmapFormatTest, EveryCorpusFileLoadsOrGivesAReaderError) {
       try {
         const ParsedBitmap parsed = ParseBitmap(file);
         if (!parsed.format.Compressed()) {
-          EXPECT_EQ(ParseBitmap(Resave(parsed)).format.info.width, parsed.format.info.width);
+          // Saved and read again, it is the same bitmap, and saves the same bytes once more.
+          const std::vector<std::uint8_t> saved = Resave(parsed);
+          const ParsedBitmap again = ParseBitmap(saved);
+          const InfoHeader& before = parsed.format.info;
+          const InfoHeader& after = again.format.info;
+          EXPECT_EQ(std::tie(after.width, after.height, after.bitCount, after.compression, after.sizeImage),
+                    std::tie(before.width, before.height, before.bitCount, before.compression, before.sizeImage));
+          EXPECT_EQ(again.format.os2, parsed.format.os2);
+          const size_t tableRoom = before.bitCount <= 8 ? 1u << before.bitCount : 256;
+          EXPECT_EQ(again.format.colorTable.size(), std::min(parsed.format.colorTable.size(), tableRoom));
+          std::vector<std::uint8_t> rows(parsed.pixelData.begin(), parsed.pixelData.end());
+          rows.resize(static_cast<size_t>(parsed.format.PixelBytes()));
+          EXPECT_TRUE(std::equal(again.pixelData.begin(), again.pixelData.end(), rows.begin(), rows.end()));
+          EXPECT_EQ(Resave(again), saved);
         }
       } catch (const EInvalidGraphic&) {
       } catch (const platform::EReadError&) {

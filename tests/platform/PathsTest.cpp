@@ -11,6 +11,7 @@ TEST(PathsTest, FolderOfAFileKeepsTheBackslashOnlyForADrivesRoot) {
   EXPECT_EQ(ExtractFileDir("C:Vantoria.exe"), "C:");
   EXPECT_EQ(ExtractFileDir("\\\\server\\share\\Vantoria.exe"), "\\\\server\\share");
   EXPECT_EQ(ExtractFileDir("Vantoria.exe"), "");
+  EXPECT_EQ(ExtractFileDir("a\\b.exe"), "a");
   EXPECT_EQ(ExtractFileDir("C:\\a\\\\b.exe"), "C:\\a\\\\");
 }
 

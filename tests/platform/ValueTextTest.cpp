@@ -21,8 +21,8 @@ TEST_P(ParseIntegerTest, ReadsTheTextFormsOfIntegers) {
 INSTANTIATE_TEST_SUITE_P(
     Decimal, ParseIntegerTest,
     ::testing::Values(IntegerCase{"0", 0}, IntegerCase{"2", 2}, IntegerCase{"-1", -1}, IntegerCase{"+7", 7},
-                      IntegerCase{"   12", 12}, IntegerCase{"007", 7}, IntegerCase{"2147483647", 2147483647},
-                      IntegerCase{"-2147483648", INT32_MIN}, IntegerCase{"2147483648", std::nullopt},
+                      IntegerCase{"   12", 12}, IntegerCase{"007", 7}, IntegerCase{"19", 19},
+                      IntegerCase{"2147483647", 2147483647}, IntegerCase{"-2147483648", INT32_MIN}, IntegerCase{"2147483648", std::nullopt},
                       IntegerCase{"-2147483649", std::nullopt}, IntegerCase{"99999999999999999999", std::nullopt}));
 
 INSTANTIATE_TEST_SUITE_P(

@@ -13,6 +13,9 @@ TEST(ImageSizingTest, PreviewShrinksLargePicturesKeepingTheirShapeAndCentresThem
   EXPECT_EQ(DestinationRect(400, 800, 217, 145, kPreview), (ImageRect{72, 0, 72, 145}));
   EXPECT_EQ(DestinationRect(400, 320, 217, 145, kPreview), (ImageRect{18, 0, 181, 145}));
   EXPECT_EQ(DestinationRect(0, 0, 217, 145, kPreview), (ImageRect{108, 72, 0, 0}));
+  // Too large on one side only.
+  EXPECT_EQ(DestinationRect(434, 100, 217, 145, kPreview), (ImageRect{0, 47, 217, 50}));
+  EXPECT_EQ(DestinationRect(100, 290, 217, 145, kPreview), (ImageRect{83, 0, 50, 145}));
 }
 
 TEST(ImageSizingTest, SplashPictureIsShrunkToTheControlWidthAtItsTopLeft) {
@@ -25,6 +28,8 @@ TEST(ImageSizingTest, OnlyStretchEnlargesAndWithoutProportionItFillsTheControl) 
             (ImageRect{0, 0, 65, 57}));
   EXPECT_EQ(DestinationRect(10, 20, 100, 100, {.stretch = true, .proportional = true}), (ImageRect{0, 0, 50, 100}));
   EXPECT_EQ(DestinationRect(10, 20, 100, 100, {.stretch = true}), (ImageRect{0, 0, 100, 100}));
+  // A picture without height has no shape to keep: it fills the control.
+  EXPECT_EQ(DestinationRect(10, 0, 100, 100, {.stretch = true, .proportional = true}), (ImageRect{0, 0, 100, 100}));
   EXPECT_EQ(DestinationRect(300, 20, 100, 100, {}), (ImageRect{0, 0, 300, 20}));
 }
 

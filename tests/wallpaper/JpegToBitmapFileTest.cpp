@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
 #include <sstream>
 
 #include "pictures/BitmapFormat.h"
@@ -53,10 +54,22 @@ TEST(JpegToBitmapFileTest, WritesA24BitBottomUpFileWithTheDecodedPixels) {
 
 TEST(JpegToBitmapFileTest, GrayscaleAndCmykPicturesBecomeTrueColourFiles) {
   for (const char* name : {"jpeg/grayscale.jpg", "jpeg/cmyk.jpg"}) {
-    const pictures::ParsedBitmap bitmap = pictures::ParseBitmap(Convert(name));
+    const std::vector<std::uint8_t> file = Convert(name);
+    const pictures::ParsedBitmap bitmap = pictures::ParseBitmap(file);
     EXPECT_EQ(bitmap.format.info.bitCount, 24) << name;
     EXPECT_EQ(bitmap.pixelData.size(), bitmap.format.PixelBytes()) << name;
   }
+  // Each gray level in all three channels.
+  const std::vector<std::uint8_t> gray = Convert("jpeg/grayscale.jpg");
+  const pictures::ParsedBitmap bitmap = pictures::ParseBitmap(gray);
+  std::set<std::uint8_t> levels;
+  for (int y = 0; y < bitmap.format.info.height; ++y)
+    for (int x = 0; x < bitmap.format.info.width; ++x) {
+      const auto pixel = At(bitmap, x, y);
+      ASSERT_TRUE(pixel[0] == pixel[1] && pixel[1] == pixel[2]) << x << ", " << y;
+      levels.insert(pixel[0]);
+    }
+  EXPECT_GT(levels.size(), 100u);
 }
 
 }  // namespace

@@ -41,7 +41,6 @@ std::vector<std::uint8_t> ReadWholeFile(const std::string& path) {
   return bytes;
 }
 
-
 ReplacementFile::ReplacementFile(const std::string& path) : path_(path), replacement_(path + ".new") {
   // A read-only file is kept, as when it is opened for writing (Wine would replace it).
   const DWORD attributes = ::GetFileAttributesA(path.c_str());

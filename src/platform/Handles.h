@@ -56,34 +56,21 @@ struct FindHandleTraits {
 };
 using FindHandle = UniqueHandle<FindHandleTraits>;
 
-struct RegistryKeyTraits {
-  using Handle = HKEY;
-  static Handle Invalid() { return nullptr; }
-  static bool IsValid(Handle h) { return h != nullptr; }
-  static void Close(Handle h) { ::RegCloseKey(h); }
-};
-using RegistryKey = UniqueHandle<RegistryKeyTraits>;
-
-template <typename T>
-struct GdiObjectTraits {
+// A handle that is null when there is none, closed by `close`.
+template <typename T, auto close>
+struct NullableHandleTraits {
   using Handle = T;
   static Handle Invalid() { return nullptr; }
   static bool IsValid(Handle h) { return h != nullptr; }
-  static void Close(Handle h) { ::DeleteObject(h); }
+  static void Close(Handle h) { close(h); }
 };
-using FontHandle = UniqueHandle<GdiObjectTraits<HFONT>>;
-using BrushHandle = UniqueHandle<GdiObjectTraits<HBRUSH>>;
-using BitmapHandle = UniqueHandle<GdiObjectTraits<HBITMAP>>;
-using PaletteHandle = UniqueHandle<GdiObjectTraits<HPALETTE>>;
-using RegionHandle = UniqueHandle<GdiObjectTraits<HRGN>>;
-
-struct MemoryDcTraits {
-  using Handle = HDC;
-  static Handle Invalid() { return nullptr; }
-  static bool IsValid(Handle h) { return h != nullptr; }
-  static void Close(Handle h) { ::DeleteDC(h); }
-};
-using MemoryDc = UniqueHandle<MemoryDcTraits>;
+using RegistryKey = UniqueHandle<NullableHandleTraits<HKEY, &::RegCloseKey>>;
+using FontHandle = UniqueHandle<NullableHandleTraits<HFONT, &::DeleteObject>>;
+using BrushHandle = UniqueHandle<NullableHandleTraits<HBRUSH, &::DeleteObject>>;
+using BitmapHandle = UniqueHandle<NullableHandleTraits<HBITMAP, &::DeleteObject>>;
+using PaletteHandle = UniqueHandle<NullableHandleTraits<HPALETTE, &::DeleteObject>>;
+using RegionHandle = UniqueHandle<NullableHandleTraits<HRGN, &::DeleteObject>>;
+using MemoryDc = UniqueHandle<NullableHandleTraits<HDC, &::DeleteDC>>;
 
 // The device context of one WM_PAINT, ended with the scope even when the painting throws.
 class PaintDc {

@@ -74,9 +74,7 @@ void TApplication::ShowTaskBarButton() { window_->ShowButton(); }
 void TApplication::FormActivated(HWND form) { window_->FormActivated(form); }
 
 bool TApplication::ComesFromAnotherProgram(HWND previouslyActive) const {
-  if (!previouslyActive) return false;
-  if (previouslyActive == window_->Handle()) return window_->ActivatedFromAnotherProgram();
-  return ::GetWindowThreadProcessId(previouslyActive, nullptr) != ::GetCurrentThreadId();
+  return window_->ComesFromAnotherProgram(previouslyActive);
 }
 
 void TApplication::SetTitle(std::string title) {

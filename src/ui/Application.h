@@ -33,8 +33,8 @@ class TApplication {
   void ShowTaskBarButton();
   // A form became the active window: the task-bar button brings it back.
   void FormActivated(HWND form);
-  // The window that was active before `window` (a form being activated) belongs to another
-  // program, directly or through the application's window (its task-bar button, Alt+Tab).
+  // The window that was active before a form being activated belongs to another program,
+  // directly or through the application's window (its task-bar button, Alt+Tab).
   bool ComesFromAnotherProgram(HWND previouslyActive) const;
 
   // Creates a form, runs its creation handler, and keeps it until the application ends.

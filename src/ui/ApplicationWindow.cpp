@@ -14,6 +14,11 @@ bool IsFormOrBox(HWND window) {
   return dynamic_cast<TForm*>(TWinControl::FromHandle(window)) || std::string(className) == "#32770";
 }
 
+// Another program's window (the program has one thread of windows).
+bool BelongsToAnotherProgram(HWND window) {
+  return window && ::GetWindowThreadProcessId(window, nullptr) != ::GetCurrentThreadId();
+}
+
 bool CanBeActivated(HWND window) {
   return window && ::IsWindow(window) && ::IsWindowVisible(window) && ::IsWindowEnabled(window);
 }
@@ -38,6 +43,11 @@ void TApplicationWindow::SetTitle(const std::string& title) { ::SetWindowTextA(h
 
 void TApplicationWindow::ShowButton() {
   if (!::IsWindowVisible(handle_)) ::ShowWindow(handle_, SW_SHOWNA);
+}
+
+bool TApplicationWindow::ComesFromAnotherProgram(HWND previouslyActive) const {
+  if (previouslyActive && previouslyActive == handle_) return activatedFromAnotherProgram_;
+  return BelongsToAnotherProgram(previouslyActive);
 }
 
 HWND TApplicationWindow::WindowToBringBack() const {
@@ -75,11 +85,8 @@ LRESULT CALLBACK TApplicationWindow::WindowProcedure(HWND window, UINT message, 
   if (!self) return ::DefWindowProcA(window, message, wParam, lParam);
   switch (message) {
     case WM_ACTIVATE:
-      if (LOWORD(wParam) != WA_INACTIVE) {
-        const auto other = reinterpret_cast<HWND>(lParam);
-        self->activatedFromAnotherProgram_ =
-            other && ::GetWindowThreadProcessId(other, nullptr) != ::GetCurrentThreadId();
-      }
+      if (LOWORD(wParam) != WA_INACTIVE)
+        self->activatedFromAnotherProgram_ = BelongsToAnotherProgram(reinterpret_cast<HWND>(lParam));
       break;
     case WM_SETFOCUS:
       if (!::IsIconic(window))

@@ -25,8 +25,9 @@ class TApplicationWindow {
   void ShowButton();
   // A form of the program became the active window.
   void FormActivated(HWND form) { lastActiveForm_ = form; }
-  // It was last activated from another program's window (through its button or Alt+Tab).
-  bool ActivatedFromAnotherProgram() const { return activatedFromAnotherProgram_; }
+  // The window that was active before a form of the program belongs to another program,
+  // directly or through this window (its task-bar button, Alt+Tab).
+  bool ComesFromAnotherProgram(HWND previouslyActive) const;
 
  private:
   static LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -37,6 +38,7 @@ class TApplicationWindow {
 
   HWND handle_ = nullptr;
   HWND lastActiveForm_ = nullptr;
+  // Last activated from another program's window.
   bool activatedFromAnotherProgram_ = false;
   std::vector<HWND> hiddenWhileMinimised_;
 };

@@ -7,11 +7,16 @@
 #include "wallpaper/DesktopValues.h"
 
 namespace wallpaper {
+namespace {
+
+constexpr char kWallpaperFileName[] = "VAImage.bmp";
+
+}  // namespace
 
 std::string WallpaperFilePath() {
   char folder[256] = {};
   ::GetWindowsDirectoryA(folder, sizeof folder);
-  return std::string(folder) + "\\VAImage.bmp";
+  return std::string(folder) + "\\" + kWallpaperFileName;
 }
 
 std::string UserWallpaperFilePath() {
@@ -19,7 +24,7 @@ std::string UserWallpaperFilePath() {
   if (localAppData.empty()) return {};
   const std::string folder = localAppData + "\\Vantoria";
   ::CreateDirectoryA(folder.c_str(), nullptr);  // a folder that cannot be made fails the file's creation
-  return folder + "\\VAImage.bmp";
+  return folder + "\\" + kWallpaperFileName;
 }
 
 void ApplyWallpaper(const std::string& wallpaperPath, platform::TWallpaperStyle style) {

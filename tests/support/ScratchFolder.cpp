@@ -14,8 +14,7 @@ namespace {
 // Wide names throughout: an 8-bit search has no room for long names beyond ASCII.
 void RemoveTree(const std::wstring& folder) {
   WIN32_FIND_DATAW entry;
-  HANDLE search = ::FindFirstFileW((folder + L"\\*").c_str(), &entry);
-  if (search != INVALID_HANDLE_VALUE) {
+  if (const platform::FindHandle search(::FindFirstFileW((folder + L"\\*").c_str(), &entry)); search) {
     do {
       const std::wstring name = entry.cFileName;
       if (name == L"." || name == L"..") continue;
@@ -25,8 +24,7 @@ void RemoveTree(const std::wstring& folder) {
         RemoveTree(path);
       else
         ::DeleteFileW(path.c_str());
-    } while (::FindNextFileW(search, &entry));
-    ::FindClose(search);
+    } while (::FindNextFileW(search.Get(), &entry));
   }
   ::RemoveDirectoryW(folder.c_str());
 }

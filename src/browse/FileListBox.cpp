@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "browse/FileListPaths.h"
+#include "platform/Files.h"
 #include "platform/Handles.h"
 #include "platform/WideText.h"
 
@@ -20,6 +21,8 @@ std::string CurrentDirectory() {
   }
 }
 
+// A full path, normalised as the system does it: "." and ".." resolved, no trailing backslash
+// but a root's.
 std::string FullPath(const std::string& path) {
   wchar_t buffer[MAX_PATH * 2] = {};
   const DWORD length = ::GetFullPathNameW(platform::ToWide(path).c_str(), MAX_PATH * 2, buffer, nullptr);
@@ -29,9 +32,16 @@ std::string FullPath(const std::string& path) {
   return full;
 }
 
-bool IsExistingFile(const std::string& path) {
-  const DWORD attributes = ::GetFileAttributesA(path.c_str());
-  return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+// What the system asks of a folder before it lets it become a current directory: a folder that
+// can be opened for traversal. Opened and closed at once, sharing everything: the user's folders
+// are never held.
+bool CanEnter(const std::string& folder) {
+  const platform::FileHandle opened(::CreateFileW(platform::ToWide(folder).c_str(), FILE_TRAVERSE | SYNCHRONIZE,
+                                                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                                  OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+  BY_HANDLE_FILE_INFORMATION information = {};
+  return opened && ::GetFileInformationByHandle(opened.Get(), &information) &&
+         (information.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
 bool SameTextIgnoringCase(const std::string& a, const std::string& b) {
@@ -70,17 +80,20 @@ std::string TFileListBox::FileName() const {
   return index < 0 ? std::string() : JoinPath(directory_, Item(index));
 }
 
+// Relative texts are taken from within the list's own folder: the program never makes a folder
+// its current directory, which would hold it open (it could not be renamed, deleted or ejected).
 void TFileListBox::ApplyFilePath(const std::string& text) {
   if (text.empty() || SameTextIgnoringCase(text, FileName())) return;
   const AppliedPath parts = SplitAppliedPath(text, directory_.substr(0, 2));
-  const std::string lastPath = parts.folder.empty() ? parts.last : JoinPath(parts.folder, parts.last);
+  const std::string lastPath =
+      ResolvedAgainst(directory_, parts.folder.empty() ? parts.last : JoinPath(parts.folder, parts.last));
   const bool wildcard = HasWildcard(parts.last);
-  const bool file = !wildcard && !parts.last.empty() && IsExistingFile(lastPath);
+  const bool file = !wildcard && !parts.last.empty() && platform::FileExists(lastPath);
 
-  std::string target = lastPath;
-  if (wildcard || file || parts.last.empty()) target = parts.folder.empty() ? "." : parts.folder;
-  if (!SameTextIgnoringCase(FullPath(target), directory_)) {
-    if (::SetCurrentDirectoryA(target.c_str())) directory_ = CurrentDirectory();
+  const bool lastIsFolder = !(wildcard || file || parts.last.empty());
+  const std::string target = FullPath(lastIsFolder ? lastPath : ResolvedAgainst(directory_, parts.folder));
+  if (!SameTextIgnoringCase(target, directory_)) {
+    if (CanEnter(target)) directory_ = target;
     Refill();
   }
 
@@ -99,7 +112,6 @@ void TFileListBox::ApplyFilePath(const std::string& text) {
 }
 
 void TFileListBox::Refill() {
-  ::SetCurrentDirectoryA(directory_.c_str());
   RefillScope scope(Handle());
   Clear();
   for (const std::string& pattern : SplitMask(mask_)) {

@@ -1,6 +1,26 @@
 #include "browse/FileListPaths.h"
 
 namespace browse {
+namespace {
+
+bool HasDrive(std::string_view path) { return path.size() >= 2 && path[1] == ':'; }
+
+bool SameDrive(char a, char b) { return (a | 0x20) == (b | 0x20); }
+
+// "C:" of "C:\Pictures", "\\server\share" of "\\server\share\photos".
+std::string_view RootOf(std::string_view folder) {
+  if (HasDrive(folder)) return folder.substr(0, 2);
+  if (folder.substr(0, 2) != "\\\\") return {};
+  size_t end = folder.find('\\', 2);
+  if (end != std::string_view::npos) end = folder.find('\\', end + 1);
+  return folder.substr(0, end);
+}
+
+std::string Inside(std::string_view folder, std::string_view relative) {
+  return relative.empty() ? std::string(folder) : JoinPath(folder, relative);
+}
+
+}  // namespace
 
 std::vector<std::string> SplitMask(std::string_view mask) {
   std::vector<std::string> patterns;
@@ -21,20 +41,28 @@ std::string JoinPath(std::string_view folder, std::string_view name) {
   return path;
 }
 
+std::string ResolvedAgainst(std::string_view folder, std::string_view path) {
+  if (path.substr(0, 2) == "\\\\") return std::string(path);
+  if (HasDrive(path)) {
+    const std::string_view rest = path.substr(2);
+    if (rest.substr(0, 1) == "\\") return std::string(path);
+    if (HasDrive(folder) && SameDrive(folder[0], path[0])) return Inside(folder, rest);
+    return std::string(path.substr(0, 2)) + "\\" + std::string(rest);
+  }
+  if (path.substr(0, 1) == "\\") return std::string(RootOf(folder)) + std::string(path);
+  return Inside(folder, path);
+}
+
 AppliedPath SplitAppliedPath(std::string_view text, std::string_view currentDrive) {
   std::string_view root = currentDrive;
   std::string_view rest = text;
   bool explicitRoot = true;
-  if (text.size() >= 2 && text[1] == ':') {
+  if (HasDrive(text)) {
     root = text.substr(0, 2);
     rest.remove_prefix(2);
   } else if (text.substr(0, 2) == "\\\\") {
-    // \\server\share
-    size_t end = text.find('\\', 2);
-    if (end != std::string_view::npos) end = text.find('\\', end + 1);
-    if (end == std::string_view::npos) end = text.size();
-    root = text.substr(0, end);
-    rest.remove_prefix(end);
+    root = RootOf(text);
+    rest.remove_prefix(root.size());
   } else {
     explicitRoot = false;
   }

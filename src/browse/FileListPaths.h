@@ -27,4 +27,9 @@ struct AppliedPath {
 };
 AppliedPath SplitAppliedPath(std::string_view text, std::string_view currentDrive);
 
+// `path` taken from within `folder` (a full path): a path without a drive is on `folder`'s drive
+// (or share), a path without a leading backslash is inside `folder` (when it names `folder`'s
+// drive, or no drive), and a full path stays as it is. Nothing is normalised.
+std::string ResolvedAgainst(std::string_view folder, std::string_view path);
+
 }  // namespace browse

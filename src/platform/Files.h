@@ -10,6 +10,9 @@
 
 namespace platform {
 
+// A file is there; a folder of that name does not count.
+bool FileExists(const std::string& path);
+
 // Reads the whole file while other programs may read it but not write it.
 // Fails with "Cannot open file %s" or "Stream read error".
 std::vector<std::uint8_t> ReadWholeFile(const std::string& path);

@@ -48,13 +48,26 @@ TEST_F(FileListBoxTest, ListsOnlyVisiblePictureFilesSortedIgnoringCase) {
   ::SetFileAttributesA((folder_ / "readonly.bmp").c_str(), FILE_ATTRIBUTE_NORMAL);
 }
 
-TEST_F(FileListBoxTest, TrailingBackslashAndTheCurrentDirectoryFollowTheList) {
+// The shown folder is never made the current directory, which would hold it open: texts
+// without a drive, or without any backslash, are taken from within the shown folder.
+TEST_F(FileListBoxTest, TextsWithoutADriveAreTakenFromTheShownFolderWhichIsNeverMadeCurrent) {
+  char before[MAX_PATH] = {};
+  ::GetCurrentDirectoryA(MAX_PATH, before);
   ::CreateDirectoryA((folder_ / "Pictures").c_str(), nullptr);
+  ::CreateDirectoryA((folder_ / "Pictures\\Summer").c_str(), nullptr);
+  Touch("Pictures\\Summer\\a.jpg");
   list_.ApplyFilePath(folder_ / "Pictures\\");
   EXPECT_EQ(list_.Directory(), folder_ / "Pictures");
-  char current[MAX_PATH] = {};
-  ::GetCurrentDirectoryA(MAX_PATH, current);
-  EXPECT_EQ(std::string(current), folder_ / "Pictures");
+  list_.ApplyFilePath("Summer");
+  EXPECT_EQ(list_.Directory(), folder_ / "Pictures\\Summer");
+  EXPECT_EQ(Names(), std::vector<std::string>{"a.jpg"});
+  list_.ApplyFilePath("..\\..");
+  EXPECT_EQ(list_.Directory(), folder_.Path());
+  list_.ApplyFilePath((folder_ / "Pictures").substr(2));  // "\\users\\...": the shown folder's drive
+  EXPECT_EQ(list_.Directory(), folder_ / "Pictures");
+  char after[MAX_PATH] = {};
+  ::GetCurrentDirectoryA(MAX_PATH, after);
+  EXPECT_STREQ(after, before);
 }
 
 TEST_F(FileListBoxTest, SelectedFileOfADriveRootHasOneBackslash) {

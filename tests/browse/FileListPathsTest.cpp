@@ -47,6 +47,27 @@ TEST(FileListPathsTest, AppliedTextsSplitIntoTheirFolderAndLastComponent) {
   }
 }
 
+TEST(FileListPathsTest, TextsWithoutADriveOrALeadingBackslashAreTakenFromTheShownFolder) {
+  struct Case {
+    const char* folder;
+    const char* path;
+    const char* resolved;
+  };
+  const Case cases[] = {
+      {"C:\\Pictures", "Summer", "C:\\Pictures\\Summer"},
+      {"C:\\", "Summer", "C:\\Summer"},
+      {"C:\\Pictures", "", "C:\\Pictures"},
+      {"C:\\Pictures", "\\Other", "C:\\Other"},
+      {"\\\\server\\share\\photos", "\\Other", "\\\\server\\share\\Other"},
+      {"C:\\Pictures", "c:Summer", "C:\\Pictures\\Summer"},
+      {"C:\\Pictures", "C:", "C:\\Pictures"},
+      {"C:\\Pictures", "D:Summer", "D:\\Summer"},
+      {"C:\\Pictures", "D:\\Summer", "D:\\Summer"},
+      {"C:\\Pictures", "\\\\server\\share", "\\\\server\\share"},
+  };
+  for (const Case& c : cases) EXPECT_EQ(ResolvedAgainst(c.folder, c.path), c.resolved) << c.folder << " " << c.path;
+}
+
 TEST(ShellItemRulesTest, ArchivesTheShellListsAsFoldersStayOutOfTheTree) {
   constexpr std::uint32_t kFolder = 0x20000000, kHasSubfolder = 0x80000000, kFileSystem = 0x40000000;
   EXPECT_TRUE(ShowsInFolderTree(kFolder | kHasSubfolder | kFileSystem));

@@ -176,6 +176,22 @@ TEST_F(MainWindowTest, BrowsePreviewSelectFoldersAndSetWallpapersByMouseAndKeybo
   EXPECT_TRUE(vantoria_->WaitForExit(10s).has_value());
 }
 
+// The folder whose pictures are shown is not held: Explorer, or any program, can rename it.
+TEST_F(MainWindowTest, TheShownFolderCanBeRenamedFromAnotherProgram) {
+  ScratchFolder root;
+  const std::string shown = root / "pictures";
+  ASSERT_TRUE(::CreateDirectoryA(shown.c_str(), nullptr));
+  testing_support::WriteFileBytes(shown + "\\a.bmp", Picture(60));
+  Start(shown + "\r\n");
+  Click(kFirstSelectedFolder);
+  ASSERT_TRUE(testing_support::WaitUntil([&] { return ListItems(pictures_) == std::vector<std::string>{"a.bmp"}; }, 5s));
+
+  const std::string renamed = root / "renamed";
+  EXPECT_TRUE(::MoveFileA(shown.c_str(), renamed.c_str())) << "error " << ::GetLastError();
+  ::PostMessageA(main_, WM_CLOSE, 0, 0);
+  EXPECT_TRUE(vantoria_->WaitForExit(10s).has_value());
+}
+
 enum class CloseBy { closeBox, closeButton, actionsExit };
 
 class ClosingTest : public MainWindowTest, public ::testing::WithParamInterface<CloseBy> {};

@@ -27,6 +27,9 @@ int RunVantoria() {
     splash = &application.CreateForm<TPocetakDialog>(mainForm, IsStartupRun());
     auto& about = application.CreateForm<windows::TAboutDialog>();
     mainForm.ConnectDialogs(application.CreateForm<settings::TODialog>(), about);
+    // A log-on run never writes the folder list; an interactive one keeps it when Windows ends
+    // the session before the window is closed.
+    if (!IsStartupRun()) mainForm.OnEndSession = [&mainForm] { mainForm.FormClose(); };
   } catch (const std::exception& error) {
     ::MessageBoxA(nullptr, error.what(), "Application Error", MB_ICONERROR | MB_OK | MB_TASKMODAL);
     return 1;

@@ -38,7 +38,8 @@ struct RotationDefaults {
 };
 inline constexpr RotationDefaults kRotationDefaults;
 
-// The stored `Display` as the options dialog shows it: Tile when missing, none when out of range.
+// The stored `Display` as the options dialog shows it: Tile when missing, none when out of range
+// or not readable.
 platform::TWallpaperStyle StoredWallpaperStyle();
 
 }  // namespace settings

@@ -1,6 +1,7 @@
 #include "ui/Form.h"
 
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 #include "ui/Application.h"
@@ -225,6 +226,18 @@ LRESULT TForm::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
       break;
     case WM_CLOSE:
       Close();
+      return 0;
+    case WM_QUERYENDSESSION:
+      return TRUE;
+    case WM_ENDSESSION:
+      if (wParam && OnEndSession && !std::exchange(sessionEnded_, true)) {
+        // No box can be answered while the session ends; whatever failed leaves what it wrote
+        // whole, as every file is written beside and then replaced.
+        try {
+          OnEndSession();
+        } catch (...) {
+        }
+      }
       return 0;
     case WM_ACTIVATE: {
       if (LOWORD(wParam) == WA_INACTIVE) {

@@ -59,6 +59,9 @@ class TForm : public TWinControl {
   std::function<void()> OnCreate;
   std::function<void()> OnClose;
   std::function<void()> OnActivate;
+  // Windows ends the session (sign-out, restart, shut-down) and will end the process soon after:
+  // what must be kept is kept here, once. It runs without boxes, and an error it raises is dropped.
+  std::function<void()> OnEndSession;
 
   // The control that has the focus whenever the form is shown; when it is activated again
   // otherwise, the one that had the focus before gets it back.
@@ -89,6 +92,7 @@ class TForm : public TWinControl {
   int modalResult_ = mrNone;
   TWinControl* activeControl_ = nullptr;
   HWND lastFocus_ = nullptr;
+  bool sessionEnded_ = false;
 };
 
 }  // namespace ui

@@ -2,14 +2,26 @@
 
 #include <windows.h>
 
-#include "platform/KnownFolders.h"
 #include "platform/RegistryStore.h"
+#include "platform/SystemError.h"
 #include "wallpaper/DesktopValues.h"
 
 namespace wallpaper {
 namespace {
 
-constexpr char kWallpaperFileName[] = "VAImage.bmp";
+DeskWallpaperHook& Hook() {
+  static DeskWallpaperHook hook;
+  return hook;
+}
+
+bool SetDeskWallpaper(const std::string& path) {
+  if (Hook()) return Hook()(path);
+  // The path itself, not a null pointer: current systems (and Wine) take the new picture only
+  // so. Updating the profile too makes Windows 8 and later refresh their own cached copy of the
+  // picture, so that the change survives a restart.
+  return ::SystemParametersInfoA(SPI_SETDESKWALLPAPER, 0, const_cast<char*>(path.c_str()),
+                                 SPIF_UPDATEINIFILE | SPIF_SENDWININICHANGE) != FALSE;
+}
 
 }  // namespace
 
@@ -19,23 +31,13 @@ std::string WallpaperFilePath() {
   return std::string(folder) + "\\" + kWallpaperFileName;
 }
 
-std::string UserWallpaperFilePath() {
-  const std::string localAppData = platform::LocalAppDataFolder();
-  if (localAppData.empty()) return {};
-  const std::string folder = localAppData + "\\Vantoria";
-  ::CreateDirectoryA(folder.c_str(), nullptr);  // a folder that cannot be made fails the file's creation
-  return folder + "\\" + kWallpaperFileName;
-}
-
 void ApplyWallpaper(const std::string& wallpaperPath, platform::TWallpaperStyle style) {
   platform::RegistryStore desktop(kDesktopKey);
   for (const auto& [name, text] : DesktopValues(wallpaperPath, style)) desktop.WriteString("", name, text);
   desktop.Close();
-  // The path itself, not a null pointer: current systems (and Wine) take the new picture only so.
-  // Updating the profile too makes Windows 8 and later refresh their own cached copy of the
-  // picture, so that the change survives a restart.
-  ::SystemParametersInfoA(SPI_SETDESKWALLPAPER, 0, const_cast<char*>(wallpaperPath.c_str()),
-                          SPIF_UPDATEINIFILE | SPIF_SENDWININICHANGE);
+  if (!SetDeskWallpaper(wallpaperPath)) platform::RaiseLastOSError();
 }
+
+void SetDeskWallpaperHook(DeskWallpaperHook hook) { Hook() = std::move(hook); }
 
 }  // namespace wallpaper

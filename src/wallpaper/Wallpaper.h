@@ -2,6 +2,7 @@
 // told to take them.
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "platform/WallpaperStyle.h"
@@ -10,14 +11,20 @@ namespace wallpaper {
 
 inline constexpr char kDesktopKey[] = "Control Panel\\Desktop";
 
+inline constexpr char kWallpaperFileName[] = "VAImage.bmp";
+
 // Where the converted wallpaper is written: the Windows folder's "VAImage.bmp".
 std::string WallpaperFilePath();
-// Where it goes when the Windows folder cannot take it, as for a standard user on current
-// Windows: "Vantoria\VAImage.bmp" in the user's local application data, the folder made if
-// missing. Empty when the user has no such folder.
-std::string UserWallpaperFilePath();
 
-// Writes the desktop values of `style` and notifies the system once.
+// Writes the desktop values of `style` and tells the system once. Fails with the system's error
+// when it refuses the wallpaper (a policy that locks the desktop background, a file it cannot
+// read); the values written stay.
 void ApplyWallpaper(const std::string& wallpaperPath, platform::TWallpaperStyle style);
+
+// The system call that makes the desktop take the wallpaper at `path`: false, with the thread's
+// last error set, when the system refuses it. Tests replace it to see a refusal.
+using DeskWallpaperHook = std::function<bool(const std::string& path)>;
+// Replaces the system call until reset with an empty hook.
+void SetDeskWallpaperHook(DeskWallpaperHook hook);
 
 }  // namespace wallpaper

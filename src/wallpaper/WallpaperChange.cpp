@@ -1,5 +1,7 @@
 #include "wallpaper/WallpaperChange.h"
 
+#include <windows.h>
+
 #include "platform/Exceptions.h"
 #include "platform/Files.h"
 #include "platform/WideText.h"
@@ -22,8 +24,9 @@ void TWallpaperChange::Apply(platform::TWallpaperStyle style) {
   } catch (const platform::EFCreateError&) {
     // A standard user cannot create files in the Windows folder, and a 64-bit program's writes
     // are not redirected. A file that was created but failed later is not tried again.
-    written = UserWallpaperFilePath();
-    if (written.empty()) throw;
+    if (userFolder_.empty()) throw;
+    ::CreateDirectoryA(userFolder_.c_str(), nullptr);  // a folder that cannot be made fails the file's creation
+    written = userFolder_ + "\\" + kWallpaperFileName;
     WriteWallpaperFile(written);
   }
   ApplyWallpaper(written, style);

@@ -16,7 +16,10 @@ namespace wallpaper {
 
 class TWallpaperChange {
  public:
-  explicit TWallpaperChange(TImagN& imaging) : imaging_(imaging) {}
+  // `userFolder`: where the wallpaper goes when the Windows folder cannot take it (made when
+  // first written); empty for nowhere.
+  TWallpaperChange(TImagN& imaging, std::string userFolder)
+      : imaging_(imaging), userFolder_(std::move(userFolder)) {}
   TWallpaperChange(const TWallpaperChange&) = delete;
   TWallpaperChange& operator=(const TWallpaperChange&) = delete;
 
@@ -31,6 +34,7 @@ class TWallpaperChange {
   void WriteWallpaperFile(const std::string& path);
 
   TImagN& imaging_;
+  std::string userFolder_;
   std::int32_t imagingValue_ = 0;
   std::string targetPath_;
   std::optional<std::vector<std::uint8_t>> previewBitmapFile_;

@@ -4,7 +4,6 @@
 #include <optional>
 #include <vector>
 
-#include "browse/FolderListText.h"
 #include "browse/PicturePreview.h"
 #include "pictures/PictureErrors.h"
 #include "platform/Files.h"
@@ -13,9 +12,13 @@
 #include "ui/Application.h"
 #include "ui/Help.h"
 #include "ui/MessageBoxes.h"
+#include "ui/ShellOpen.h"
+#include "windows/UserDataFolder.h"
 
 namespace windows {
 namespace {
+
+constexpr char kHelpFileName[] = "Vantoria.HLP";
 
 // The labels' font, kept for the labels that take it by reference.
 const ui::TFont& ComicFont() {
@@ -76,7 +79,9 @@ TFormMain::TFormMain()
             {"M_Help", "&Help", {},
              {{"M_H_Contents", "&Contents", [this] { M_H_ContentsClick(); }, {}},
               {"M_B3", "-", {}, {}},
-              {"M_H_About", "&About", [this] { M_H_AboutClick(); }, {}}}}}) {
+              {"M_H_About", "&About", [this] { M_H_AboutClick(); }, {}}}}}),
+      listFile_(platform::ExecutableDirectory(), UserDataFolder()),
+      wallpaperChange_(ImagN, UserDataFolder()) {
   SetMainMenu(Menu);
   const ui::TFont comicBold = ui::ComicSansFont(8, ui::clGray, ui::fsBold);
   const ui::TFont arial("Arial", 8, ui::clGray);
@@ -111,26 +116,21 @@ TFormMain::TFormMain()
 }
 
 void TFormMain::FormCreate() {
-  listFilePath_ = platform::ExecutableDirectory() + "\\Directory.drl";
-  const DWORD attributes = ::GetFileAttributesA(listFilePath_.c_str());
-  if (attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY)) {
-    const std::vector<std::uint8_t> file = platform::ReadWholeFile(listFilePath_);
-    const std::vector<std::string> entries =
-        browse::ParseFolderList(std::string_view(reinterpret_cast<const char*>(file.data()), file.size()));
+  listFile_.Locate();
+  if (const auto entries = listFile_.Read()) {
     SelDirLB.Clear();
-    for (const std::string& entry : entries) SelDirLB.Add(entry);
+    for (const std::string& entry : *entries) SelDirLB.Add(entry);
   } else {
     ui::MessageDlg("File \"Directory.drl\" not found. Cannot load Selected direcotories list!",
                    ui::TMsgDlgType::mtError, ui::TMsgDlgButtons::mbOK);
   }
-  ui::Application().SetHelpFile(platform::ExecutableDirectory() + "\\Vantoria.HLP");
+  ui::Application().SetHelpFile(platform::ExecutableDirectory() + "\\" + kHelpFileName);
 }
 
 void TFormMain::FormClose() {
   std::vector<std::string> entries;
   for (int i = 0; i < SelDirLB.Count(); ++i) entries.push_back(SelDirLB.Item(i));
-  const std::string text = browse::FolderListText(entries);
-  platform::ReplaceFileContent(listFilePath_, {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()});
+  listFile_.Write(entries);
 }
 
 void TFormMain::SelectBClick() {
@@ -205,7 +205,16 @@ void TFormMain::M_A_SelectClick() { SelectBClick(); }
 
 void TFormMain::M_A_ExitClick() { Close(); }
 
-void TFormMain::M_H_ContentsClick() { ui::WinHelp(Handle(), ui::Application().HelpFile(), HELP_CONTENTS, 0); }
+// Windows 10 and 11 have no engine for the help file, which does not ship: the read-me beside
+// the program stands in for it.
+void TFormMain::M_H_ContentsClick() {
+  const std::string programFolder = platform::ExecutableDirectory();
+  const std::string readMe = programFolder + "\\README.txt";
+  if (!platform::FileExists(programFolder + "\\" + kHelpFileName) && platform::FileExists(readMe))
+    ui::ShellOpen(Handle(), readMe);
+  else
+    ui::WinHelp(Handle(), ui::Application().HelpFile(), HELP_CONTENTS, 0);
+}
 
 void TFormMain::SetBClick() {
   if (FileLB.ItemIndex() < 0) {

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "browse/FileListBox.h"
+#include "browse/FolderListFile.h"
 #include "browse/ShellTreeView.h"
 #include "controls/ButtonComps.h"
 #include "settings/OptionsD.h"
@@ -80,9 +81,9 @@ class TFormMain : public ui::TForm {
   bool WallpaperPending() const { return Timer.Enabled(); }
 
  private:
-  std::string listFilePath_;
+  browse::TFolderListFile listFile_;
   std::string picturePath_;
-  wallpaper::TWallpaperChange wallpaperChange_{ImagN};
+  wallpaper::TWallpaperChange wallpaperChange_;
   settings::TODialog* options_ = nullptr;
   ui::TForm* about_ = nullptr;
 };

@@ -1,7 +1,11 @@
-// The selected-folder list file beside Vantoria.exe, as the program loads and saves it.
+// The selected-folder list file beside Vantoria.exe (or the user's own copy), as the program
+// loads and saves it.
 #include <gtest/gtest.h>
 
+#include "e2e/HostCommand.h"
+#include "e2e/UserInput.h"
 #include "e2e/VantoriaProcess.h"
+#include "platform/KnownFolders.h"
 
 namespace e2e {
 namespace {
@@ -14,6 +18,103 @@ using testing_support::WriteFileBytes;
 
 constexpr char kMainCaption[] = "Vantoria v1.0";
 constexpr auto kStartDeadline = 30s;
+
+// The user's own copy of the list, which a test may make: it would be used in place of the file
+// beside the program, so there is none before and after a test.
+class UsersOwnList {
+ public:
+  UsersOwnList() { Remove(); }
+  ~UsersOwnList() { Remove(); }
+  UsersOwnList(const UsersOwnList&) = delete;
+  UsersOwnList& operator=(const UsersOwnList&) = delete;
+
+  static std::string Path() { return platform::LocalAppDataFolder() + "\\Vantoria\\Directory.drl"; }
+  // Saving the user's own copy fails too: a folder stands where its new content would be written.
+  void Block() {
+    ::CreateDirectoryA((platform::LocalAppDataFolder() + "\\Vantoria").c_str(), nullptr);
+    ::CreateDirectoryA((Path() + ".new").c_str(), nullptr);
+  }
+
+ private:
+  static void Remove() {
+    ::DeleteFileA(Path().c_str());
+    ::RemoveDirectoryA((Path() + ".new").c_str());
+  }
+};
+
+// Actions, Select directory adds the tree's folder (the desktop, at start), after Yes when it
+// holds no pictures; the list then has `count` entries.
+void AddTheTreesFolder(VantoriaProcess& vantoria, HWND main, int count) {
+  ::SetForegroundWindow(main);
+  testing_support::PumpFor(300ms);
+  PressKeys("alt+t d");
+  vantoria.AnswerMessageBox("&Yes", 3s);
+  HWND list = ChildAt(main, "ListBox", 248, 16);
+  EXPECT_TRUE(testing_support::WaitUntil([&] { return ::SendMessageA(list, LB_GETCOUNT, 0, 0) == count; }, 5s));
+}
+
+std::vector<std::string> Lines(const std::string& text) {
+  std::vector<std::string> lines;
+  for (size_t start = 0, end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2)
+    lines.push_back(text.substr(start, end - start));
+  return lines;
+}
+
+TEST(FolderListFileTest, AProgramFolderThatTakesNoFileKeepsTheListInTheUsersOwnCopyFromThenOn) {
+  UsersOwnList usersOwn;
+  ScratchFolder folder;
+  WriteFileBytes(folder / "Directory.drl", "C:\\first\n");
+  ASSERT_TRUE(::CopyFileA(VantoriaExe().c_str(), (folder / "Vantoria.exe").c_str(), FALSE));
+  const UnwritableFolder programFiles(folder.Path());
+  {
+    VantoriaProcess vantoria(folder, "");
+    HWND main = vantoria.WaitForWindow(kMainCaption, kStartDeadline);
+    ASSERT_NE(main, nullptr);
+    AddTheTreesFolder(vantoria, main, 2);
+    ::PostMessageA(main, WM_CLOSE, 0, 0);
+    ASSERT_TRUE(vantoria.WaitForExit(10s).has_value()) << "the window did not close";
+  }
+  EXPECT_EQ(ReadFileBytes(folder / "Directory.drl"), "C:\\first\n") << "the file beside the program is untouched";
+  const std::vector<std::string> saved = Lines(ReadFileBytes(UsersOwnList::Path()));
+  ASSERT_EQ(saved.size(), 2u);
+  EXPECT_EQ(saved[0], "C:\\first");
+
+  VantoriaProcess again(folder, "");
+  HWND main = again.WaitForWindow(kMainCaption, kStartDeadline);
+  ASSERT_NE(main, nullptr);
+  HWND list = ChildAt(main, "ListBox", 248, 16);
+  EXPECT_EQ(testing_support::ListBoxItem(list, 1), std::wstring(saved[1].begin(), saved[1].end()));
+  ::PostMessageA(main, WM_CLOSE, 0, 0);
+  EXPECT_TRUE(again.WaitForExit(10s).has_value());
+}
+
+// Windows ends the process soon after WM_ENDSESSION: an interactive run saves its list there; a
+// log-on run never writes it.
+TEST(FolderListFileTest, EndingTheSessionKeepsTheListOfAnInteractiveRunButNotOfALogOnRun) {
+  UsersOwnList usersOwn;
+  ScratchFolder folder;
+  const std::string list = folder / "Directory.drl";
+  WriteFileBytes(list, "C:\\first\n");
+  {
+    VantoriaProcess vantoria(folder, "");
+    HWND main = vantoria.WaitForWindow(kMainCaption, kStartDeadline);
+    ASSERT_NE(main, nullptr);
+    AddTheTreesFolder(vantoria, main, 2);
+    EXPECT_TRUE(vantoria.EndSession());
+  }
+  const std::vector<std::string> saved = Lines(ReadFileBytes(list));
+  ASSERT_EQ(saved.size(), 2u);
+  EXPECT_EQ(saved[0], "C:\\first");
+
+  WriteFileBytes(list, "C:\\first\n");
+  {
+    VantoriaProcess vantoria(folder, "/s");
+    ASSERT_NE(vantoria.WaitForWindow("PocetakDialog", kStartDeadline), nullptr);
+    EXPECT_TRUE(vantoria.EndSession());
+  }
+  EXPECT_EQ(ReadFileBytes(list), "C:\\first\n");
+  EXPECT_FALSE(FileExists(UsersOwnList::Path()));
+}
 
 TEST(FolderListFileTest, MissingFileIsReportedFirstAndClosingWritesAnEmptyList) {
   ScratchFolder folder;
@@ -53,9 +154,12 @@ TEST(FolderListFileTest, ListIsLoadedAndWrittenBackWithCrLf) {
 class UnsavableListTest : public ::testing::TestWithParam<bool> {};
 
 // Read-only list file, or a failed write (a folder stands where the new content would be
-// written): the error box, the window stays open and the old file is intact.
+// written), and the user's own copy cannot be saved either: the error box, the window stays open
+// and the old file is intact.
 TEST_P(UnsavableListTest, ClosingShowsTheErrorKeepsTheWindowOpenAndTheOldFile) {
   const bool readOnly = GetParam();
+  UsersOwnList usersOwn;
+  usersOwn.Block();
   ScratchFolder folder;
   const std::string list = folder / "Directory.drl";
   WriteFileBytes(list, "C:\\Pictures\r\n");

@@ -1,7 +1,6 @@
 #include "e2e/UserInput.h"
 
-#include <stdexcept>
-
+#include "e2e/HostCommand.h"
 #include "support/Waiting.h"
 
 namespace e2e {
@@ -10,15 +9,7 @@ namespace {
 using namespace std::chrono_literals;
 
 void Xdotool(const std::string& arguments) {
-  std::string command = "Z:\\usr\\bin\\xdotool " + arguments;
-  STARTUPINFOA startup = {};
-  startup.cb = sizeof startup;
-  PROCESS_INFORMATION process = {};
-  if (!::CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
-    throw std::runtime_error("xdotool could not be started");
-  ::WaitForSingleObject(process.hProcess, 10000);
-  ::CloseHandle(process.hThread);
-  ::CloseHandle(process.hProcess);
+  RunHostProgram("xdotool", arguments);
   testing_support::PumpFor(200ms);
 }
 

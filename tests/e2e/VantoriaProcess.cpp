@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 #include <stdexcept>
+#include <vector>
 
 namespace e2e {
 
@@ -17,7 +18,7 @@ std::string VantoriaExe() {
 
 VantoriaProcess::VantoriaProcess(const testing_support::ScratchFolder& folder, const std::string& arguments)
     : exePath_(folder / "Vantoria.exe") {
-  if (!::CopyFileA(VantoriaExe().c_str(), exePath_.c_str(), FALSE))
+  if (!testing_support::FileExists(exePath_) && !::CopyFileA(VantoriaExe().c_str(), exePath_.c_str(), FALSE))
     throw std::runtime_error("cannot copy Vantoria.exe into " + folder.Path());
   std::string commandLine = "\"" + exePath_ + "\"";
   if (!arguments.empty()) commandLine += " " + arguments;
@@ -77,6 +78,33 @@ std::optional<DWORD> VantoriaProcess::WaitForExit(Milliseconds timeout) {
   DWORD code = 0;
   ::GetExitCodeProcess(process_, &code);
   return code;
+}
+
+bool VantoriaProcess::EndSession() {
+  struct Windows {
+    DWORD process;
+    std::vector<HWND> found;
+  } windows = {processId_, {}};
+  ::EnumWindows(
+      [](HWND window, LPARAM parameter) {
+        auto& windows = *reinterpret_cast<Windows*>(parameter);
+        DWORD process = 0;
+        ::GetWindowThreadProcessId(window, &process);
+        if (process == windows.process) windows.found.push_back(window);
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&windows));
+  bool agreed = !windows.found.empty();
+  for (HWND window : windows.found) {
+    DWORD_PTR answer = FALSE;
+    agreed = ::SendMessageTimeoutA(window, WM_QUERYENDSESSION, 0, 0, SMTO_ABORTIFHUNG, 5000, &answer) && answer &&
+             agreed;
+  }
+  for (HWND window : windows.found)
+    ::SendMessageTimeoutA(window, WM_ENDSESSION, agreed, 0, SMTO_ABORTIFHUNG, 5000, nullptr);
+  ::TerminateProcess(process_, 0);
+  ::WaitForSingleObject(process_, 5000);
+  return agreed;
 }
 
 }  // namespace e2e

@@ -20,7 +20,8 @@ std::string VantoriaExe();
 
 class VantoriaProcess {
  public:
-  // Copies the program into `folder` and starts it there with `arguments`.
+  // Copies the program into `folder`, unless it is there already, and starts it there with
+  // `arguments`.
   VantoriaProcess(const testing_support::ScratchFolder& folder, const std::string& arguments);
   VantoriaProcess(const VantoriaProcess&) = delete;
   VantoriaProcess& operator=(const VantoriaProcess&) = delete;
@@ -41,6 +42,10 @@ class VantoriaProcess {
                                                                      Milliseconds timeout);
   // The exit code, or nothing when the process still runs after the deadline.
   std::optional<DWORD> WaitForExit(Milliseconds timeout);
+  // Ends the process as Windows ends a session (and as wineboot --end-session does): asks each of
+  // its top-level windows (WM_QUERYENDSESSION), tells each that the session ends (WM_ENDSESSION),
+  // then ends the process. False when a window refused or did not answer.
+  bool EndSession();
 
  private:
   std::string exePath_;

@@ -4,11 +4,14 @@
 
 #include <shlobj.h>
 
+#include "platform/Module.h"
 #include "support/Later.h"
+#include "support/ScratchFolder.h"
 #include "support/ScriptedMessageBoxes.h"
 #include "support/Waiting.h"
 #include "ui/Application.h"
 #include "ui/Help.h"
+#include "ui/ShellOpen.h"
 #include "windows/AboutD.h"
 
 namespace windows {
@@ -97,10 +100,20 @@ TEST(MainFormTest, HelpContentsAsksTheHelpEngineForTheTableOfContents) {
     asked.push_back(std::to_string(owner == form.Handle()) + " " + file + " " + std::to_string(command) + " " +
                     std::to_string(data));
   });
+  std::vector<std::string> opened;
+  ui::SetShellOpenHook([&](HWND, const std::string& target) { opened.push_back(target); });
   HMENU help = ::GetSubMenu(::GetMenu(form.Handle()), 1);
-  ::SendMessageA(form.Handle(), WM_COMMAND, MAKEWPARAM(::GetMenuItemID(help, 0), 0), 0);
+  const auto contents = [&] { ::SendMessageA(form.Handle(), WM_COMMAND, MAKEWPARAM(::GetMenuItemID(help, 0), 0), 0); };
+  contents();
+  // Without the help file, the read-me beside the program stands in for it.
+  const std::string readMe = platform::ExecutableDirectory() + "\\README.txt";
+  testing_support::WriteFileBytes(readMe, "read me");
+  contents();
+  ::DeleteFileA(readMe.c_str());
   ui::SetHelpHook({});
+  ui::SetShellOpenHook({});
   EXPECT_EQ(asked, (std::vector<std::string>{"1 " + ui::Application().HelpFile() + " 3 0"}));
+  EXPECT_EQ(opened, std::vector<std::string>{readMe});
 }
 
 TEST(MainFormTest, CtrlSRunsSetAsWallpaper) {

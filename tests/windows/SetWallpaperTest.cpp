@@ -10,9 +10,11 @@
 #include "support/ScriptedMessageBoxes.h"
 #include "support/TestData.h"
 #include "support/Waiting.h"
+#include "ui/Application.h"
 #include "wallpaper/Wallpaper.h"
 #include "windows/AboutD.h"
 #include "windows/MainForm.h"
+#include "windows/UserDataFolder.h"
 
 namespace windows {
 namespace {
@@ -63,7 +65,7 @@ class SetWallpaperTest : public ::testing::Test {
   }
 
   const std::string target_ = wallpaper::WallpaperFilePath();
-  const std::string userTarget_ = wallpaper::UserWallpaperFilePath();
+  const std::string userTarget_ = UserDataFolder() + "\\" + wallpaper::kWallpaperFileName;
   testing_support::ScriptedMessageBoxes boxes_;
   ScratchFolder folder_;
   TFormMain form_;
@@ -93,6 +95,30 @@ TEST_F(SetWallpaperTest, BitmapIsSavedFromThePreviewInTheStoredStyleWhileOptions
   EXPECT_EQ(Desktop("WallpaperStyle"), "2");
   EXPECT_EQ(Desktop("WallpaperOriginX"), "0");
   EXPECT_EQ(Desktop("WallpaperOriginY"), "0");
+
+  // A stored style written by hand as a number cannot be read: the wallpaper takes none.
+  const DWORD stretch = 2;
+  ::RegSetKeyValueA(HKEY_CURRENT_USER, "Software\\Vantoria\\Settings", "Display", REG_DWORD, &stretch,
+                    sizeof stretch);
+  form_.SetBClick();
+  form_.TimerTimer();
+  EXPECT_EQ(Desktop("TileWallpaper"), "0");
+  EXPECT_EQ(Desktop("WallpaperStyle"), "-1");
+}
+
+TEST_F(SetWallpaperTest, AWallpaperTheSystemRefusesIsReportedAndTheValuesWrittenStay) {
+  wallpaper::SetDeskWallpaperHook([](const std::string&) {
+    ::SetLastError(ERROR_ACCESS_DENIED);  // as under a policy that locks the desktop background
+    return false;
+  });
+  Click("pal8.bmp");
+  form_.SetBClick();
+  ui::Guarded([&] { form_.TimerTimer(); });
+  wallpaper::SetDeskWallpaperHook({});
+  ASSERT_EQ(boxes_.shown.size(), 1u);
+  EXPECT_EQ(boxes_.shown[0].icon, static_cast<UINT>(MB_ICONERROR));
+  EXPECT_EQ(boxes_.shown[0].text.rfind("System Error.  Code: 5.", 0), 0u) << boxes_.shown[0].text;
+  EXPECT_EQ(Desktop("Wallpaper"), target_);
 }
 
 TEST_F(SetWallpaperTest, JpegGoesThroughTheImagingComponentAndTheChosenStyleIsWritten) {

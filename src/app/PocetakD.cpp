@@ -39,14 +39,7 @@ TPocetakDialog::TPocetakDialog(windows::TFormMain& mainForm, bool startupRun)
 void TPocetakDialog::TimerTimer() {
   Timer.SetEnabled(false);
   if (!startupRun_ || Timer.Interval() != kFirstInterval) {
-    // A slow rotation may leave the wallpaper's second phase for after this tick; the run must
-    // not end before it.
-    if (startupRun_ && mainForm_.WallpaperPending()) {
-      Timer.SetInterval(kWallpaperWaitInterval);
-      Timer.SetEnabled(true);
-      return;
-    }
-    Close();
+    CloseOnceWallpaperWritten();
     return;
   }
   // Re-armed before the rotation, so that the second tick comes even when the rotation fails.
@@ -60,6 +53,22 @@ void TPocetakDialog::TimerTimer() {
     Timer.SetInterval(kWallpaperWaitInterval);
     Timer.SetEnabled(true);
   }
+}
+
+void TPocetakDialog::EndRun() {
+  Timer.SetEnabled(false);
+  CloseOnceWallpaperWritten();
+}
+
+// A slow rotation may leave the wallpaper's second phase for after the last tick; the run must
+// not end before it.
+void TPocetakDialog::CloseOnceWallpaperWritten() {
+  if (startupRun_ && mainForm_.WallpaperPending()) {
+    Timer.SetInterval(kWallpaperWaitInterval);
+    Timer.SetEnabled(true);
+    return;
+  }
+  Close();
 }
 
 }  // namespace app

@@ -28,8 +28,13 @@ class TPocetakDialog : public ui::TForm {
   ui::TTimer Timer{kFirstInterval};
 
   void TimerTimer();
+  // Ends a start-up run now, as its last tick would.
+  void EndRun();
 
  private:
+  // Closes the splash, or, in a start-up run whose wallpaper is still to be written, as soon as it is.
+  void CloseOnceWallpaperWritten();
+
   windows::TFormMain& mainForm_;
   bool startupRun_;
 };

@@ -22,8 +22,10 @@ int RunVantoria() {
   application.SetHelpFile(VANTORIA_BUILD_HELP_FILE);
 
   TPocetakDialog* splash = nullptr;
+  windows::TFormMain* main = nullptr;
   try {
     auto& mainForm = application.CreateForm<windows::TFormMain>();
+    main = &mainForm;
     splash = &application.CreateForm<TPocetakDialog>(mainForm, IsStartupRun());
     auto& about = application.CreateForm<windows::TAboutDialog>();
     mainForm.ConnectDialogs(application.CreateForm<settings::TODialog>(), about);
@@ -35,9 +37,25 @@ int RunVantoria() {
     return 1;
   }
 
+  // "Close window" on the task-bar button while the splash is up: a log-on run ends as its last
+  // tick ends it (the list is not written, an armed wallpaper is still set first); an interactive
+  // run closes its main window once the splash has gone.
+  bool closeAfterSplash = false;
+  application.OnCloseRequest = [&] {
+    if (!splash->Modal())
+      main->Close();
+    else if (IsStartupRun())
+      splash->EndRun();
+    else
+      closeAfterSplash = true;
+  };
+
   splash->Timer.SetEnabled(true);
   splash->ShowModal();
-  if (IsStartupRun()) application.Terminate();
+  if (IsStartupRun())
+    application.Terminate();
+  else if (closeAfterSplash)
+    ui::Guarded([&] { main->Close(); });
   application.Run();
   return 0;
 }

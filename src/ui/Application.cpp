@@ -58,7 +58,15 @@ TApplication::TApplication() {
   ::OleInitialize(nullptr);
   INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_TREEVIEW_CLASSES | ICC_BAR_CLASSES};
   ::InitCommonControlsEx(&controls);
-  window_ = std::make_unique<TApplicationWindow>();
+  window_ = std::make_unique<TApplicationWindow>(TApplicationWindow::Callbacks{
+      .closeRequested =
+          [this] {
+            if (OnCloseRequest)
+              OnCloseRequest();
+            else if (mainForm_)
+              mainForm_->Close();
+          },
+      .mainForm = [this] { return mainForm_ ? mainForm_->Handle() : nullptr; }});
 }
 
 TApplication::~TApplication() {
@@ -69,17 +77,9 @@ TApplication::~TApplication() {
 
 HWND TApplication::Handle() const { return window_->Handle(); }
 
-void TApplication::ShowTaskBarButton() { window_->ShowButton(); }
-
-void TApplication::FormActivated(HWND form) { window_->FormActivated(form); }
-
-bool TApplication::ComesFromAnotherProgram(HWND previouslyActive) const {
-  return window_->ComesFromAnotherProgram(previouslyActive);
-}
-
 void TApplication::SetTitle(std::string title) {
   title_ = std::move(title);
-  window_->SetTitle(title_);
+  window_->SetText(title_);
 }
 
 void TApplication::Adopt(std::unique_ptr<TForm> form) {

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <exception>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -29,13 +30,9 @@ class TApplication {
 
   // The window that owns every form and stands for the program in the task bar.
   HWND Handle() const;
-  // The program's task-bar button and Alt+Tab entry, from the first form shown on.
-  void ShowTaskBarButton();
-  // A form became the active window: the task-bar button brings it back.
-  void FormActivated(HWND form);
-  // The window that was active before a form being activated belongs to another program,
-  // directly or through the application's window (its task-bar button, Alt+Tab).
-  bool ComesFromAnotherProgram(HWND previouslyActive) const;
+  TApplicationWindow& Window() const { return *window_; }
+  // "Close window" on the task-bar button; closing the main form when none is set.
+  std::function<void()> OnCloseRequest;
 
   // Creates a form, runs its creation handler, and keeps it until the application ends.
   // The first form created is the main form.

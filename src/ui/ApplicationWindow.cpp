@@ -1,17 +1,22 @@
 #include "ui/ApplicationWindow.h"
 
-#include "ui/Application.h"
+#include <algorithm>
+
 #include "ui/Form.h"
-#include "ui/WindowClasses.h"
+#include "ui/IconicBitmaps.h"
+#include "ui/WindowPicture.h"
 
 namespace ui {
 namespace {
+
+// The system's class of message boxes and dialogs.
+constexpr char kDialogClass[] = "#32770";
 
 // The program's forms and message boxes: what hides with the minimised program.
 bool IsFormOrBox(HWND window) {
   char className[16] = {};
   ::GetClassNameA(window, className, sizeof className);
-  return dynamic_cast<TForm*>(TWinControl::FromHandle(window)) || std::string(className) == "#32770";
+  return dynamic_cast<TForm*>(TWinControl::FromHandle(window)) || std::string(className) == kDialogClass;
 }
 
 // Another program's window (the program has one thread of windows).
@@ -25,34 +30,37 @@ bool CanBeActivated(HWND window) {
 
 }  // namespace
 
-TApplicationWindow::TApplicationWindow() {
-  const std::string& windowClass = RegisterWindowClass("Application", &TApplicationWindow::WindowProcedure);
-  // A caption and a minimize box make the task bar offer the button and its minimising.
-  constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX;
-  handle_ = ::CreateWindowExA(0, windowClass.c_str(), "", kStyle, ::GetSystemMetrics(SM_CXSCREEN) / 2,
-                              ::GetSystemMetrics(SM_CYSCREEN) / 2, 0, 0, nullptr, nullptr,
-                              ::GetModuleHandleA(nullptr), nullptr);
-  ::SetWindowLongPtrA(handle_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+TApplicationWindow::TApplicationWindow(Callbacks callbacks)
+    : TWinControl("Application"), callbacks_(std::move(callbacks)) {
+  // A caption and a minimise box make the task bar offer the button and its minimising.
+  CreateHandle({"", WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX, 0,
+                Bounds(::GetSystemMetrics(SM_CXSCREEN) / 2, ::GetSystemMetrics(SM_CYSCREEN) / 2, 0, 0), nullptr});
+  // Its own frame has no size: the button's thumbnail and Peek show the window in front instead.
+  EnableIconicBitmaps(Handle());
 }
-
-TApplicationWindow::~TApplicationWindow() {
-  if (handle_) ::DestroyWindow(handle_);
-}
-
-void TApplicationWindow::SetTitle(const std::string& title) { ::SetWindowTextA(handle_, title.c_str()); }
 
 void TApplicationWindow::ShowButton() {
-  if (!::IsWindowVisible(handle_)) ::ShowWindow(handle_, SW_SHOWNA);
+  if (!::IsWindowVisible(Handle())) ::ShowWindow(Handle(), SW_SHOWNA);
+}
+
+void TApplicationWindow::Minimise() {
+  if (!Minimised()) ::ShowWindow(Handle(), SW_SHOWMINNOACTIVE);
+}
+
+void TApplicationWindow::ShowWhenRestored(HWND form, bool show) {
+  std::erase(shownWhenRestored_, form);
+  if (show) shownWhenRestored_.insert(shownWhenRestored_.begin(), form);
 }
 
 bool TApplicationWindow::ComesFromAnotherProgram(HWND previouslyActive) const {
-  if (previouslyActive && previouslyActive == handle_) return activatedFromAnotherProgram_;
+  if (previouslyActive && previouslyActive == Handle()) return activatedFromAnotherProgram_;
   return BelongsToAnotherProgram(previouslyActive);
 }
 
+void TApplicationWindow::LookChanged() { InvalidateIconicBitmaps(Handle()); }
+
 HWND TApplicationWindow::WindowToBringBack() const {
-  const TForm* mainForm = Application().MainForm();
-  for (HWND form : {lastActiveForm_, mainForm ? mainForm->Handle() : nullptr}) {
+  for (HWND form : {lastActiveForm_, callbacks_.mainForm ? callbacks_.mainForm() : nullptr}) {
     if (!form || !::IsWindow(form)) continue;
     HWND popup = ::GetLastActivePopup(form);
     if (CanBeActivated(popup)) return popup;
@@ -61,52 +69,72 @@ HWND TApplicationWindow::WindowToBringBack() const {
   return nullptr;
 }
 
+// Top first, as the thread's windows are enumerated.
 void TApplicationWindow::HideWindows() {
   ::EnumThreadWindows(
       ::GetCurrentThreadId(),
       [](HWND window, LPARAM self) {
-        auto* hidden = &reinterpret_cast<TApplicationWindow*>(self)->hiddenWhileMinimised_;
-        if (::IsWindowVisible(window) && IsFormOrBox(window)) hidden->push_back(window);
+        auto* shown = &reinterpret_cast<TApplicationWindow*>(self)->shownWhenRestored_;
+        if (::IsWindowVisible(window) && IsFormOrBox(window)) shown->push_back(window);
         return TRUE;
       },
       reinterpret_cast<LPARAM>(this));
-  for (HWND window : hiddenWhileMinimised_) ::ShowWindow(window, SW_HIDE);
+  for (HWND window : shownWhenRestored_) ::ShowWindow(window, SW_HIDE);
 }
 
 void TApplicationWindow::ShowWindowsAgain() {
-  // Bottom first, so that they keep their order.
-  for (auto it = hiddenWhileMinimised_.rbegin(); it != hiddenWhileMinimised_.rend(); ++it)
-    if (::IsWindow(*it)) ::ShowWindow(*it, SW_SHOWNA);
-  hiddenWhileMinimised_.clear();
+  // Bottom first, so that they keep their order; a form minimised on its own comes back restored.
+  for (auto it = shownWhenRestored_.rbegin(); it != shownWhenRestored_.rend(); ++it)
+    if (::IsWindow(*it)) ::ShowWindow(*it, ::IsIconic(*it) ? SW_SHOWNOACTIVATE : SW_SHOWNA);
+  shownWhenRestored_.clear();
 }
 
-LRESULT CALLBACK TApplicationWindow::WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  auto* self = reinterpret_cast<TApplicationWindow*>(::GetWindowLongPtrA(window, GWLP_USERDATA));
-  if (!self) return ::DefWindowProcA(window, message, wParam, lParam);
+void TApplicationWindow::SendThumbnail(int maxWidth, int maxHeight) {
+  if (HWND front = WindowToBringBack()) SetIconicThumbnail(Handle(), FittedWindowPicture(front, maxWidth, maxHeight).Get());
+}
+
+// The preview stands where the window in front stands: this window, which has no size, moves to
+// its corner, and the picture of its client area goes where that area is.
+void TApplicationWindow::SendLivePreview() {
+  HWND front = WindowToBringBack();
+  if (!front) return;
+  RECT bounds = {};
+  ::GetWindowRect(front, &bounds);
+  POINT client = {0, 0};
+  ::ClientToScreen(front, &client);
+  ::SetWindowPos(Handle(), nullptr, bounds.left, bounds.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  SetIconicLivePreview(Handle(), WindowPicture(front).Get(), POINT{client.x - bounds.left, client.y - bounds.top});
+}
+
+LRESULT TApplicationWindow::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_ACTIVATE:
       if (LOWORD(wParam) != WA_INACTIVE)
-        self->activatedFromAnotherProgram_ = BelongsToAnotherProgram(reinterpret_cast<HWND>(lParam));
+        activatedFromAnotherProgram_ = BelongsToAnotherProgram(reinterpret_cast<HWND>(lParam));
       break;
     case WM_SETFOCUS:
-      if (!::IsIconic(window))
-        if (HWND target = self->WindowToBringBack()) ::SetActiveWindow(target);
+      if (!Minimised())
+        if (HWND target = WindowToBringBack()) ::SetActiveWindow(target);
       return 0;
     case WM_SIZE:
       if (wParam == SIZE_MINIMIZED) {
-        self->HideWindows();
-      } else if (wParam == SIZE_RESTORED && !self->hiddenWhileMinimised_.empty()) {
-        self->ShowWindowsAgain();
-        if (HWND target = self->WindowToBringBack()) ::SetActiveWindow(target);
+        HideWindows();
+      } else if (wParam == SIZE_RESTORED && !shownWhenRestored_.empty()) {
+        ShowWindowsAgain();
+        if (HWND target = WindowToBringBack()) ::SetActiveWindow(target);
       }
       return 0;
-    case WM_CLOSE:  // "Close window" on the button
-      Guarded([] {
-        if (TForm* mainForm = Application().MainForm()) mainForm->Close();
-      });
+    case WM_CLOSE:
+      if (callbacks_.closeRequested) callbacks_.closeRequested();
+      return 0;
+    case WM_DWMSENDICONICTHUMBNAIL:
+      SendThumbnail(HIWORD(lParam), LOWORD(lParam));
+      return 0;
+    case WM_DWMSENDICONICLIVEPREVIEWBITMAP:
+      SendLivePreview();
       return 0;
   }
-  return ::DefWindowProcA(window, message, wParam, lParam);
+  return TWinControl::WndProc(message, wParam, lParam);
 }
 
 }  // namespace ui

@@ -72,4 +72,9 @@ TBitmapCanvas::~TBitmapCanvas() {
   ::SelectObject(memoryDc_.Get(), originalBitmap_);
 }
 
+platform::BitmapHandle TBitmapCanvas::TakeBitmap() {
+  ::SelectObject(memoryDc_.Get(), originalBitmap_);
+  return std::move(bitmap_);
+}
+
 }  // namespace ui

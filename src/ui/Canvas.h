@@ -54,6 +54,8 @@ class TBitmapCanvas : public TCanvas {
   int Width() const { return width_; }
   int Height() const { return height_; }
   HBITMAP Bitmap() const { return bitmap_.Get(); }
+  // Hands the bitmap over; the canvas draws on nothing from then on.
+  platform::BitmapHandle TakeBitmap();
 
  private:
   int width_;

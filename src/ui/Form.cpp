@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "ui/Application.h"
+#include "ui/ApplicationWindow.h"
 #include "ui/Dpi.h"
 #include "ui/DpiScaling.h"
 
@@ -111,15 +112,22 @@ void TForm::PlaceForFirstShowing() {
   SetBounds(left, top, Width(), Height());
 }
 
+// While the program is minimised, a form shown comes up with the program when it is restored.
 void TForm::ShowWindowWith(int command) {
   PlaceForFirstShowing();
-  Application().ShowTaskBarButton();
+  TApplicationWindow& program = Application().Window();
+  program.ShowButton();
+  if (program.Minimised()) {
+    program.ShowWhenRestored(Handle(), true);
+    return;
+  }
   ::ShowWindow(Handle(), command);
   ::UpdateWindow(Handle());
 }
 
 void TForm::Show() {
   ShowWindowWith(SW_SHOWNORMAL);
+  if (!Visible()) return;
   ::SetForegroundWindow(Handle());
   FocusActiveControl();
 }
@@ -141,7 +149,9 @@ void TForm::ShowWithStartupCommand() {
       case SW_SHOWMINIMIZED:
       case SW_SHOWMINNOACTIVE:
       case SW_MINIMIZE:
-        command = SW_SHOWMINNOACTIVE;
+        // The whole program starts minimised: its button brings this form back.
+        Application().Window().ShowButton();
+        Application().Window().Minimise();
         break;
     }
   }
@@ -149,7 +159,11 @@ void TForm::ShowWithStartupCommand() {
   FocusActiveControl();
 }
 
-void TForm::Hide() { ::ShowWindow(Handle(), SW_HIDE); }
+void TForm::Hide() {
+  TApplicationWindow& program = Application().Window();
+  if (program.Minimised()) program.ShowWhenRestored(Handle(), false);
+  ::ShowWindow(Handle(), SW_HIDE);
+}
 
 bool TForm::Visible() const { return ::IsWindowVisible(Handle()) != FALSE; }
 
@@ -246,15 +260,37 @@ LRESULT TForm::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
         if (focus && ::IsChild(Handle(), focus)) lastFocus_ = focus;
         break;
       }
-      Application().FormActivated(Handle());
+      TApplicationWindow& program = Application().Window();
+      program.FormActivated(Handle());
       // The program's active form changed; coming back from another program is no activation.
-      if (!Application().ComesFromAnotherProgram(reinterpret_cast<HWND>(lParam)) && OnActivate) OnActivate();
-      if (!HIWORD(wParam) && lastFocus_ && ::IsWindow(lastFocus_) && ::IsChild(Handle(), lastFocus_)) {
+      if (!program.ComesFromAnotherProgram(reinterpret_cast<HWND>(lParam)) && OnActivate) OnActivate();
+      if (HIWORD(wParam)) break;
+      if (lastFocus_ && ::IsWindow(lastFocus_) && ::IsChild(Handle(), lastFocus_)) {
         ::SetFocus(lastFocus_);
+        return 0;
+      }
+      // Shown while the program was minimised, it gets its first focus when it comes back.
+      if (activeControl_ && activeControl_->HandleAllocated()) {
+        ::SetFocus(activeControl_->Handle());
         return 0;
       }
       break;
     }
+    // Minimising a form minimises the program, whose button brings the form back.
+    case WM_SYSCOMMAND:
+      if ((wParam & 0xFFF0) == SC_MINIMIZE) {
+        Application().Window().Minimise();
+        return 0;
+      }
+      break;
+    case WM_SIZE:
+      if (wParam == SIZE_MINIMIZED) Application().Window().Minimise();
+      break;
+    // The application's window hides and shows its forms itself, so that only those still meant
+    // to be visible come back.
+    case WM_SHOWWINDOW:
+      if (lParam == SW_PARENTCLOSING || lParam == SW_PARENTOPENING) return 0;
+      break;
   }
   return TWinControl::WndProc(message, wParam, lParam);
 }

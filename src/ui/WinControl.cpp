@@ -171,12 +171,49 @@ LRESULT TWinControl::HandleNotify(NMHDR&) { return 0; }
 
 void TWinControl::PaintWindow() {
   platform::PaintDc dc(handle_);
-  TCanvas canvas(dc.Get());
+  PaintInto(dc.Get());
+}
+
+void TWinControl::PaintInto(HDC dc) {
+  TCanvas canvas(dc);
   Paint(canvas);
   for (TGraphicControl* control : graphicControls_) {
     const RECT bounds = control->BoundsRect();
-    if (control->Visible() && ::RectVisible(dc.Get(), &bounds)) control->PaintOn(canvas);
+    if (control->Visible() && ::RectVisible(dc, &bounds)) control->PaintOn(canvas);
   }
+}
+
+// As the system prints a window, done here because Wine leaves out the frame's offset and the
+// children: the frame (the system's), the background, the client area, then each visible child
+// from the bottom up, each at its place.
+void TWinControl::Print(HDC dc, LPARAM flags) {
+  POINT client = {0, 0};
+  if (flags & PRF_NONCLIENT) {
+    DefaultProc(WM_PRINT, reinterpret_cast<WPARAM>(dc), PRF_NONCLIENT);
+    RECT window = {};
+    ::GetWindowRect(handle_, &window);
+    ::ClientToScreen(handle_, &client);
+    client = POINT{client.x - window.left, client.y - window.top};
+  }
+  POINT origin = {};
+  ::OffsetViewportOrgEx(dc, client.x, client.y, &origin);
+  if (flags & PRF_ERASEBKGND) ::SendMessageA(handle_, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+  if (flags & PRF_CLIENT) PaintInto(dc);
+  if (flags & PRF_CHILDREN) {
+    for (HWND child = ::GetWindow(::GetWindow(handle_, GW_CHILD), GW_HWNDLAST); child;
+         child = ::GetWindow(child, GW_HWNDPREV)) {
+      if (!::IsWindowVisible(child)) continue;
+      RECT place = {};
+      ::GetWindowRect(child, &place);
+      ::MapWindowPoints(nullptr, handle_, reinterpret_cast<POINT*>(&place), 2);
+      POINT before = {};
+      ::OffsetViewportOrgEx(dc, place.left, place.top, &before);
+      ::SendMessageA(child, WM_PRINT, reinterpret_cast<WPARAM>(dc),
+                     PRF_NONCLIENT | PRF_CLIENT | PRF_ERASEBKGND | PRF_CHILDREN);
+      ::SetViewportOrgEx(dc, before.x, before.y, nullptr);
+    }
+  }
+  ::SetViewportOrgEx(dc, origin.x, origin.y, nullptr);
 }
 
 void TWinControl::TakeBoundsFromWindow() {
@@ -199,6 +236,13 @@ LRESULT TWinControl::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     case WM_PAINT:
       PaintWindow();
+      return 0;
+    // Pictures of the window (PrintWindow: the task bar's thumbnail of a hidden one).
+    case WM_PRINT:
+      Print(reinterpret_cast<HDC>(wParam), lParam);
+      return 0;
+    case WM_PRINTCLIENT:
+      PaintInto(reinterpret_cast<HDC>(wParam));
       return 0;
     case WM_SETCURSOR:
       if (LOWORD(lParam) == HTCLIENT && reinterpret_cast<HWND>(wParam) == handle_ && SetCursorOfGraphicControl())

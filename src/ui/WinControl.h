@@ -80,6 +80,10 @@ class TWinControl : public TControl {
   static LRESULT Dispatch(TWinControl& control, UINT message, WPARAM wParam, LPARAM lParam);
   void ApplyFont();
   void PaintWindow();
+  // Paints the client area and the windowless controls on it.
+  void PaintInto(HDC dc);
+  // WM_PRINT: the window and its children as PRF_ `flags` ask.
+  void Print(HDC dc, LPARAM flags);
   // Hands a pointer message to the windowless control under the pointer (or holding the
   // capture); false when there is none.
   bool RouteMouse(UINT message, WPARAM wParam, LPARAM lParam);

@@ -10,6 +10,7 @@
 #include "platform/Module.h"
 #include "settings/StoredOptions.h"
 #include "ui/Application.h"
+#include "ui/ApplicationWindow.h"
 #include "ui/Help.h"
 #include "ui/MessageBoxes.h"
 #include "ui/ShellOpen.h"
@@ -180,9 +181,14 @@ void TFormMain::FileLBClick() {
   VisinaL.SetCaption("Height: " + std::to_string(picture ? picture->Height() : 0));
   DuzinaL.SetCaption("Width:  " + std::to_string(picture ? picture->Width() : 0));
   Slika.SetHint("Picture: " + picturePath_);
+  ui::Application().Window().LookChanged();
 }
 
-void TFormMain::ClearPreview() { Slika.SetPicture(nullptr); }
+// Another folder is shown: the pictures of the program's button are asked for again.
+void TFormMain::ClearPreview() {
+  Slika.SetPicture(nullptr);
+  ui::Application().Window().LookChanged();
+}
 
 void TFormMain::ConnectDialogs(settings::TODialog& options, ui::TForm& about) {
   options_ = &options;

@@ -62,6 +62,12 @@ HWND TaskBarButton(const VantoriaProcess& vantoria) {
   return windows[0];
 }
 
+bool FocusIsInTheTree(HWND main) {
+  GUITHREADINFO thread = {sizeof thread};
+  ::GetGUIThreadInfo(::GetWindowThreadProcessId(main, nullptr), &thread);
+  return ::IsChild(main, thread.hwndFocus) && testing_support::ClassName(thread.hwndFocus) == "SysTreeView32";
+}
+
 TEST(TaskBarTest, OneButtonFromTheSplashOnBringsTheMainWindowBackAndMinimisesTheProgram) {
   ProgramFolder program;
   VantoriaProcess vantoria(program.folder, "");
@@ -71,12 +77,8 @@ TEST(TaskBarTest, OneButtonFromTheSplashOnBringsTheMainWindowBackAndMinimisesThe
   ASSERT_NE(main, nullptr);
   HWND button = TaskBarButton(vantoria);
   ASSERT_NE(button, nullptr);
-  const auto focusInTree = [&] {
-    GUITHREADINFO thread = {sizeof thread};
-    ::GetGUIThreadInfo(::GetWindowThreadProcessId(main, nullptr), &thread);
-    return ::IsChild(main, thread.hwndFocus) && testing_support::ClassName(thread.hwndFocus) == "SysTreeView32";
-  };
-  EXPECT_TRUE(testing_support::WaitUntil(focusInTree, 5s)) << "the focus is not in the folder tree";
+  EXPECT_TRUE(testing_support::WaitUntil([&] { return FocusIsInTheTree(main); }, 5s))
+      << "the focus is not in the folder tree";
 
   // Another program's window covers it; the button (as the task bar activates it) brings it back.
   HWND cover = ::CreateWindowExA(0, "STATIC", "cover", WS_POPUP | WS_VISIBLE, 200, 80, 520, 520, nullptr, nullptr,
@@ -94,6 +96,60 @@ TEST(TaskBarTest, OneButtonFromTheSplashOnBringsTheMainWindowBackAndMinimisesThe
   const auto mainInFront = [&] { return ::IsWindowVisible(main) && ::GetForegroundWindow() == main; };
   EXPECT_TRUE(testing_support::WaitUntil(mainInFront, 5s));
 
+  ::PostMessageA(main, WM_CLOSE, 0, 0);
+  EXPECT_TRUE(vantoria.WaitForExit(10s).has_value());
+}
+
+// "Run: Minimised" in a shortcut: the whole program starts minimised, and its button brings the
+// main window back as it was designed.
+TEST(TaskBarTest, AProgramStartedMinimisedComesBackFromItsButton) {
+  ProgramFolder program;
+  VantoriaProcess vantoria(program.folder, "", SW_SHOWMINNOACTIVE);
+  ASSERT_NE(vantoria.WaitForWindow("PocetakDialog", kStartDeadline), nullptr);
+  HWND button = TaskBarButton(vantoria);
+  ASSERT_NE(button, nullptr);
+  ASSERT_TRUE(testing_support::WaitUntil([&] { return ::IsIconic(button); }, 10s)) << "the program is not minimised";
+  HWND main = testing_support::FindWindowOf(vantoria.Id(), kMainCaption);
+  ASSERT_NE(main, nullptr);
+  EXPECT_FALSE(::IsWindowVisible(main));
+  EXPECT_FALSE(::IsIconic(main));
+
+  ::PostMessageA(button, WM_SYSCOMMAND, SC_RESTORE, 0);
+  ASSERT_TRUE(testing_support::WaitUntil([&] { return ::IsWindowVisible(main) && ::GetForegroundWindow() == main; }, 5s));
+  EXPECT_FALSE(::IsIconic(main));
+  EXPECT_FALSE(::IsIconic(button));
+  RECT bounds;
+  ::GetWindowRect(main, &bounds);
+  EXPECT_EQ(bounds.left, 230);
+  EXPECT_EQ(bounds.top, 105);
+  EXPECT_EQ(bounds.right - bounds.left, 450);
+  EXPECT_EQ(bounds.bottom - bounds.top, 459);
+  EXPECT_TRUE(testing_support::WaitUntil([&] { return FocusIsInTheTree(main); }, 5s));
+  ::PostMessageA(main, WM_CLOSE, 0, 0);
+  EXPECT_TRUE(vantoria.WaitForExit(10s).has_value());
+}
+
+// Minimised during the splash, restored after the main window came: the splash, closed
+// meanwhile, does not come back.
+TEST(TaskBarTest, ASplashClosedWhileTheProgramWasMinimisedStaysClosed) {
+  ProgramFolder program;
+  VantoriaProcess vantoria(program.folder, "");
+  HWND splash = vantoria.WaitForWindow("PocetakDialog", kStartDeadline);
+  ASSERT_NE(splash, nullptr);
+  const auto splashShownAt = vantoria.Elapsed();
+  HWND button = TaskBarButton(vantoria);
+  ASSERT_NE(button, nullptr);
+  ::PostMessageA(button, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+  EXPECT_TRUE(testing_support::WaitUntil([&] { return !::IsWindowVisible(splash); }, 5s));
+  testing_support::WaitUntil([&] { return vantoria.Elapsed() - splashShownAt > 4500; }, 10s);
+  HWND main = testing_support::FindWindowOf(vantoria.Id(), kMainCaption);
+  ASSERT_NE(main, nullptr);
+  EXPECT_FALSE(::IsWindowVisible(main)) << "the main window came up in a minimised program";
+
+  ::PostMessageA(button, WM_SYSCOMMAND, SC_RESTORE, 0);
+  EXPECT_TRUE(testing_support::WaitUntil([&] { return ::IsWindowVisible(main); }, 5s));
+  testing_support::PumpFor(500ms);
+  EXPECT_FALSE(::IsWindowVisible(splash)) << "the splash came back";
   ::PostMessageA(main, WM_CLOSE, 0, 0);
   EXPECT_TRUE(vantoria.WaitForExit(10s).has_value());
 }

@@ -115,6 +115,26 @@ TEST_F(StartupRunTest, InOrderRunsUseTheFirstPicturesOfEachFolderInTurnAndKeepTh
   EXPECT_EQ(SettingsValue("Date"), "untouched") << "once a day is off: the date is not kept";
 }
 
+// "Close window" on the task-bar button ends a log-on run as its last splash tick does: the
+// wallpaper already armed is still set, and the folder list is not written.
+TEST_F(StartupRunTest, ClosingTheButtonDuringTheSplashEndsTheRunWithTheWallpaperSetAndTheListUntouched) {
+  PictureFolder pictures(10);
+  const std::string list = pictures.Path() + "\n";  // not the CR LF a save would write
+  testing_support::WriteFileBytes(program_ / "Directory.drl", list);
+  VantoriaProcess vantoria(program_, "/s");
+  ASSERT_NE(vantoria.WaitForWindow("PocetakDialog", kStartDeadline), nullptr);
+  const auto splashShownAt = vantoria.Elapsed();
+  const std::vector<HWND> buttons = testing_support::TaskBarWindows(vantoria.Id());
+  ASSERT_EQ(buttons.size(), 1u);
+  // After the rotation armed the wallpaper, before it is written.
+  testing_support::WaitUntil([&] { return vantoria.Elapsed() - splashShownAt > 3600; }, 10s);
+  ::PostMessageA(buttons[0], WM_CLOSE, 0, 0);
+  ASSERT_TRUE(vantoria.WaitForExit(kRunDeadline).has_value());
+  EXPECT_LT(vantoria.Elapsed() - splashShownAt, 5400u) << "the run waited for its last tick";
+  ExpectWallpaper(pictures.File(0));
+  EXPECT_EQ(testing_support::ReadFileBytes(program_ / "Directory.drl"), list);
+}
+
 TEST_F(StartupRunTest, OnceADayChangesOnlyWhenTheStoredDateIsNotToday) {
   PictureFolder pictures(10);
   ListFolders({pictures.Path()});

@@ -16,7 +16,8 @@ std::string VantoriaExe() {
   return path;
 }
 
-VantoriaProcess::VantoriaProcess(const testing_support::ScratchFolder& folder, const std::string& arguments)
+VantoriaProcess::VantoriaProcess(const testing_support::ScratchFolder& folder, const std::string& arguments,
+                                 WORD showCommand)
     : exePath_(folder / "Vantoria.exe") {
   if (!testing_support::FileExists(exePath_) && !::CopyFileA(VantoriaExe().c_str(), exePath_.c_str(), FALSE))
     throw std::runtime_error("cannot copy Vantoria.exe into " + folder.Path());
@@ -24,6 +25,8 @@ VantoriaProcess::VantoriaProcess(const testing_support::ScratchFolder& folder, c
   if (!arguments.empty()) commandLine += " " + arguments;
   STARTUPINFOA startup = {};
   startup.cb = sizeof startup;
+  startup.dwFlags = STARTF_USESHOWWINDOW;
+  startup.wShowWindow = showCommand;
   PROCESS_INFORMATION info = {};
   startedAt_ = ::GetTickCount64();
   if (!::CreateProcessA(exePath_.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,

@@ -21,8 +21,9 @@ std::string VantoriaExe();
 class VantoriaProcess {
  public:
   // Copies the program into `folder`, unless it is there already, and starts it there with
-  // `arguments`.
-  VantoriaProcess(const testing_support::ScratchFolder& folder, const std::string& arguments);
+  // `arguments`, as a shortcut with `showCommand` would ("Run: Minimised" is SW_SHOWMINNOACTIVE).
+  VantoriaProcess(const testing_support::ScratchFolder& folder, const std::string& arguments,
+                  WORD showCommand = SW_SHOWNORMAL);
   VantoriaProcess(const VantoriaProcess&) = delete;
   VantoriaProcess& operator=(const VantoriaProcess&) = delete;
   // Ends the process if it is still running.

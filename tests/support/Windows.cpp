@@ -8,6 +8,7 @@ struct Search {
   std::string className;
   std::string caption;
   bool anyCaption;
+  bool hiddenToo = false;
   HWND found = nullptr;
 };
 
@@ -15,7 +16,7 @@ BOOL CALLBACK MatchTopLevel(HWND window, LPARAM parameter) {
   auto* search = reinterpret_cast<Search*>(parameter);
   DWORD owner = 0;
   ::GetWindowThreadProcessId(window, &owner);
-  if (owner != search->processId || !::IsWindowVisible(window)) return TRUE;
+  if (owner != search->processId || (!search->hiddenToo && !::IsWindowVisible(window))) return TRUE;
   if (!search->className.empty() && search->className != ClassName(window)) return TRUE;
   if (!search->anyCaption && WindowText(window) != search->caption) return TRUE;
   search->found = window;
@@ -68,6 +69,10 @@ std::string WindowText(HWND window) {
 
 HWND FindVisibleWindow(DWORD processId, const std::string& caption) {
   return FindTopLevel({processId, "", caption, false});
+}
+
+HWND FindWindowOf(DWORD processId, const std::string& caption) {
+  return FindTopLevel({processId, "", caption, false, true});
 }
 
 std::optional<MessageBoxContent> FindMessageBox(DWORD processId) {

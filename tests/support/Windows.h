@@ -14,6 +14,8 @@ std::string ClassName(HWND window);
 
 // The first visible top-level window of the process whose caption is `caption`.
 HWND FindVisibleWindow(DWORD processId, const std::string& caption);
+// The same, visible or hidden.
+HWND FindWindowOf(DWORD processId, const std::string& caption);
 
 // The process's windows that the task bar and Alt+Tab list: visible top-level windows that are
 // unowned or ask for a button (WS_EX_APPWINDOW), and are no tool windows.

@@ -7,10 +7,12 @@
 #include "platform/Module.h"
 #include "support/Later.h"
 #include "support/ScratchFolder.h"
+#include "support/ScreenCapture.h"
 #include "support/ScriptedMessageBoxes.h"
 #include "support/Waiting.h"
 #include "ui/Application.h"
 #include "ui/Help.h"
+#include "ui/IconicBitmaps.h"
 #include "ui/ShellOpen.h"
 #include "windows/AboutD.h"
 
@@ -114,6 +116,66 @@ TEST(MainFormTest, HelpContentsAsksTheHelpEngineForTheTableOfContents) {
   ui::SetShellOpenHook({});
   EXPECT_EQ(asked, (std::vector<std::string>{"1 " + ui::Application().HelpFile() + " 3 0"}));
   EXPECT_EQ(opened, std::vector<std::string>{readMe});
+}
+
+// The task-bar button's thumbnail and Peek show the window in front, which the program draws for
+// Windows (dwmapi, a stub under Wine, is replaced by the hook).
+TEST(MainFormTest, TheTaskBarButtonsPicturesShowTheMainWindow) {
+  TFormMain form;
+  form.ShowWithStartupCommand();
+  testing_support::PumpFor(300ms);
+  struct Handed {
+    bool livePreview;
+    DIBSECTION bitmap;
+    std::vector<std::uint32_t> pixels;
+  };
+  std::vector<Handed> handed;
+  ui::SetIconicBitmapHook([&](HWND window, HBITMAP bitmap, bool livePreview) {
+    EXPECT_EQ(window, ui::Application().Handle());
+    Handed picture = {livePreview, {}, {}};
+    ::GetObjectA(bitmap, sizeof picture.bitmap, &picture.bitmap);
+    const auto* bits = static_cast<const std::uint32_t*>(picture.bitmap.dsBm.bmBits);
+    picture.pixels.assign(bits, bits + picture.bitmap.dsBm.bmWidth * picture.bitmap.dsBm.bmHeight);
+    handed.push_back(std::move(picture));
+  });
+  ::SendMessageA(ui::Application().Handle(), WM_DWMSENDICONICTHUMBNAIL, 0, MAKELPARAM(120, 200));
+  ::SendMessageA(ui::Application().Handle(), WM_DWMSENDICONICLIVEPREVIEWBITMAP, 0, 0);
+  ui::SetIconicBitmapHook({});
+  ASSERT_EQ(handed.size(), 2u);
+
+  const RECT client = form.ClientRect();
+  const int width = client.right, height = client.bottom;
+  POINT origin = {0, 0};
+  ::ClientToScreen(form.Handle(), &origin);
+  const testing_support::ScreenCapture screen;
+  const auto pixel = [](const Handed& picture, int x, int y) {
+    const std::uint32_t bgrx = picture.pixels[static_cast<size_t>(y * picture.bitmap.dsBm.bmWidth + x)];
+    return RGB((bgrx >> 16) & 0xFF, (bgrx >> 8) & 0xFF, bgrx & 0xFF);
+  };
+  const Handed& thumbnail = handed[0];
+  EXPECT_FALSE(thumbnail.livePreview);
+  EXPECT_EQ(thumbnail.bitmap.dsBm.bmBitsPixel, 32);
+  EXPECT_LE(thumbnail.bitmap.dsBm.bmWidth, 200);
+  EXPECT_LE(thumbnail.bitmap.dsBm.bmHeight, 120);
+  EXPECT_TRUE(thumbnail.bitmap.dsBm.bmWidth == 200 || thumbnail.bitmap.dsBm.bmHeight == 120) << "fits, not smaller";
+  EXPECT_NEAR(static_cast<double>(thumbnail.bitmap.dsBm.bmWidth) / thumbnail.bitmap.dsBm.bmHeight,
+              static_cast<double>(width) / height, 0.02);
+
+  const Handed& preview = handed[1];
+
+  EXPECT_TRUE(preview.livePreview);
+  ASSERT_EQ(preview.bitmap.dsBm.bmWidth, width);
+  ASSERT_EQ(preview.bitmap.dsBm.bmHeight, height);
+  // The preview's pixels are the window's: its own, its children's and the flat buttons'; the
+  // thumbnail's are them shrunk, where a flat area lies under it.
+  for (const POINT& p : {POINT{4, 4}, POINT{100, 30}, POINT{300, 100}, POINT{220, 78}, POINT{60, 352},
+                         POINT{100, 392}, POINT{300, 260}, POINT{width - 5, height - 5}})
+    EXPECT_EQ(pixel(preview, p.x, p.y), screen.At(origin.x + p.x, origin.y + p.y)) << p.x << ", " << p.y;
+  const double scale = static_cast<double>(thumbnail.bitmap.dsBm.bmWidth) / width;
+  for (const POINT& p : {POINT{196, 120}, POINT{300, 260}, POINT{width - 10, height - 10}})
+    EXPECT_EQ(pixel(thumbnail, static_cast<int>(p.x * scale), static_cast<int>(p.y * scale)),
+              screen.At(origin.x + p.x, origin.y + p.y))
+        << p.x << ", " << p.y;
 }
 
 TEST(MainFormTest, CtrlSRunsSetAsWallpaper) {

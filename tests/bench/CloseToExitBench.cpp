@@ -1,0 +1,87 @@
+// How long Vantoria.exe takes to end: from the close of its main window, and from the last tick
+// of a log-on run's splash, to the end of its process; against a trivial program's whole run
+// (start to end) under Wine, measured in the same run. Prints two rows, medians of 5 rounds.
+#include <windows.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "bench/BenchTiming.h"
+#include "e2e/VantoriaProcess.h"
+
+namespace {
+
+using namespace std::chrono_literals;
+using Clock = std::chrono::steady_clock;
+
+constexpr int kRounds = 5;
+constexpr char kTrivialArgument[] = "--trivial";
+constexpr char kSettingsKey[] = "Software\\Vantoria\\Settings";
+
+double SecondsSince(Clock::time_point start) { return std::chrono::duration<double>(Clock::now() - start).count(); }
+
+// This program run again with an argument that makes it end at once.
+double TrivialRun() {
+  char self[MAX_PATH] = {};
+  ::GetModuleFileNameA(nullptr, self, MAX_PATH);
+  char commandLine[MAX_PATH + 16] = {};
+  std::snprintf(commandLine, sizeof commandLine, "\"%s\" %s", self, kTrivialArgument);
+  STARTUPINFOA startup = {sizeof startup};
+  PROCESS_INFORMATION process = {};
+  const auto start = Clock::now();
+  ::CreateProcessA(self, commandLine, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process);
+  ::WaitForSingleObject(process.hProcess, INFINITE);
+  const double seconds = SecondsSince(start);
+  ::CloseHandle(process.hThread);
+  ::CloseHandle(process.hProcess);
+  return seconds;
+}
+
+double CloseToExit(const testing_support::ScratchFolder& folder) {
+  e2e::VantoriaProcess vantoria(folder, "");
+  HWND main = vantoria.WaitForWindow("Vantoria v1.0", 30s);
+  testing_support::PumpFor(500ms);
+  const auto start = Clock::now();
+  ::PostMessageA(main, WM_CLOSE, 0, 0);
+  vantoria.WaitForExit(30s);
+  return SecondsSince(start);
+}
+
+// A log-on run that has changed the wallpaper today already does nothing but show its splash.
+double LastSplashTickToExit(const testing_support::ScratchFolder& folder) {
+  e2e::VantoriaProcess vantoria(folder, "/s");
+  HWND splash = vantoria.WaitForWindow("PocetakDialog", 30s);
+  testing_support::WaitUntil([&] { return !::IsWindowVisible(splash); }, 30s);
+  const auto start = Clock::now();
+  vantoria.WaitForExit(30s);
+  return SecondsSince(start);
+}
+
+void SetSetting(const char* name, const std::string& text) {
+  ::RegSetKeyValueA(HKEY_CURRENT_USER, kSettingsKey, name, REG_SZ, text.c_str(), static_cast<DWORD>(text.size() + 1));
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc > 1 && std::strcmp(argv[1], kTrivialArgument) == 0) return 0;
+  testing_support::ScratchFolder folder;
+  testing_support::WriteFileBytes(folder / "Directory.drl", "");
+  char today[80] = {};
+  ::GetDateFormatA(LOCALE_USER_DEFAULT, DATE_SHORTDATE, nullptr, nullptr, today, sizeof today);
+  SetSetting("ChangeWP", "1");
+  SetSetting("Date", today);
+
+  const double trivial = bench::Median(kRounds, TrivialRun);
+  const double close = bench::Median(kRounds, [&] { return CloseToExit(folder); });
+  const double splash = bench::Median(kRounds, [&] { return LastSplashTickToExit(folder); });
+  ::RegDeleteTreeA(HKEY_CURRENT_USER, kSettingsKey);
+
+  bench::PrintRow("end of an interactive run: main window closed to process ended", "a trivial program's whole run",
+                  trivial, close);
+  bench::PrintRow("end of a log-on run: splash's last tick to process ended", "a trivial program's whole run", trivial,
+                  splash);
+  return 0;
+}

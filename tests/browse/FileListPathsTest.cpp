@@ -48,24 +48,16 @@ TEST(FileListPathsTest, AppliedTextsSplitIntoTheirFolderAndLastComponent) {
 }
 
 TEST(FileListPathsTest, TextsWithoutADriveOrALeadingBackslashAreTakenFromTheShownFolder) {
-  struct Case {
-    const char* folder;
-    const char* path;
-    const char* resolved;
-  };
-  const Case cases[] = {
-      {"C:\\Pictures", "Summer", "C:\\Pictures\\Summer"},
-      {"C:\\", "Summer", "C:\\Summer"},
-      {"C:\\Pictures", "", "C:\\Pictures"},
-      {"C:\\Pictures", "\\Other", "C:\\Other"},
-      {"\\\\server\\share\\photos", "\\Other", "\\\\server\\share\\Other"},
-      {"C:\\Pictures", "c:Summer", "C:\\Pictures\\Summer"},
-      {"C:\\Pictures", "C:", "C:\\Pictures"},
-      {"C:\\Pictures", "D:Summer", "D:\\Summer"},
-      {"C:\\Pictures", "D:\\Summer", "D:\\Summer"},
-      {"C:\\Pictures", "\\\\server\\share", "\\\\server\\share"},
-  };
-  for (const Case& c : cases) EXPECT_EQ(ResolvedAgainst(c.folder, c.path), c.resolved) << c.folder << " " << c.path;
+  EXPECT_EQ(ResolvedAgainst("C:\\Pictures", "Summer"), "C:\\Pictures\\Summer");
+  EXPECT_EQ(ResolvedAgainst("C:\\", "Summer"), "C:\\Summer");
+  EXPECT_EQ(ResolvedAgainst("C:\\Pictures", ""), "C:\\Pictures");
+  EXPECT_EQ(ResolvedAgainst("C:\\Pictures", "\\Other"), "C:\\Other");
+  EXPECT_EQ(ResolvedAgainst("\\\\server\\share\\photos", "\\Other"), "\\\\server\\share\\Other");
+  EXPECT_EQ(ResolvedAgainst("C:\\Pictures", "c:Summer"), "C:\\Pictures\\Summer") << "the same drive";
+  EXPECT_EQ(ResolvedAgainst("C:\\Pictures", "C:"), "C:\\Pictures");
+  EXPECT_EQ(ResolvedAgainst("C:\\Pictures", "D:Summer"), "D:\\Summer") << "another drive: from its root";
+  EXPECT_EQ(ResolvedAgainst("C:\\Pictures", "D:\\Summer"), "D:\\Summer");
+  EXPECT_EQ(ResolvedAgainst("C:\\Pictures", "\\\\server\\share"), "\\\\server\\share");
 }
 
 TEST(ShellItemRulesTest, ArchivesTheShellListsAsFoldersStayOutOfTheTree) {

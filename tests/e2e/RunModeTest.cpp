@@ -19,6 +19,17 @@ struct ProgramFolder {
   ScratchFolder folder;
 };
 
+// Restored, at Left 230, Top 105, 450 x 459.
+void ExpectAtItsStartBounds(HWND main) {
+  EXPECT_FALSE(::IsIconic(main));
+  RECT bounds;
+  ::GetWindowRect(main, &bounds);
+  EXPECT_EQ(bounds.left, 230);
+  EXPECT_EQ(bounds.top, 105);
+  EXPECT_EQ(bounds.right - bounds.left, 450);
+  EXPECT_EQ(bounds.bottom - bounds.top, 459);
+}
+
 class InteractiveRunTest : public ::testing::TestWithParam<const char*> {};
 
 TEST_P(InteractiveRunTest, ShowsTheMainWindowAtItsStartBoundsAfterTheSplashAndEndsWhenItCloses) {
@@ -31,14 +42,8 @@ TEST_P(InteractiveRunTest, ShowsTheMainWindowAtItsStartBoundsAfterTheSplashAndEn
   EXPECT_GE(vantoria.Elapsed() - splashShownAt, 2900u) << "the main window came before the splash had closed";
   EXPECT_EQ(testing_support::FindVisibleWindow(vantoria.Id(), "PocetakDialog"), nullptr);
 
-  RECT bounds;
-  ::GetWindowRect(main, &bounds);
-  EXPECT_EQ(bounds.left, 230);
-  EXPECT_EQ(bounds.top, 105);
-  EXPECT_EQ(bounds.right - bounds.left, 450);
-  EXPECT_EQ(bounds.bottom - bounds.top, 459);
+  ExpectAtItsStartBounds(main);
   EXPECT_FALSE(::IsZoomed(main));
-  EXPECT_FALSE(::IsIconic(main));
   const LONG style = ::GetWindowLongA(main, GWL_STYLE);
   EXPECT_TRUE(style & WS_THICKFRAME);
   EXPECT_TRUE(style & WS_SYSMENU);
@@ -116,14 +121,8 @@ TEST(TaskBarTest, AProgramStartedMinimisedComesBackFromItsButton) {
 
   ::PostMessageA(button, WM_SYSCOMMAND, SC_RESTORE, 0);
   ASSERT_TRUE(testing_support::WaitUntil([&] { return ::IsWindowVisible(main) && ::GetForegroundWindow() == main; }, 5s));
-  EXPECT_FALSE(::IsIconic(main));
   EXPECT_FALSE(::IsIconic(button));
-  RECT bounds;
-  ::GetWindowRect(main, &bounds);
-  EXPECT_EQ(bounds.left, 230);
-  EXPECT_EQ(bounds.top, 105);
-  EXPECT_EQ(bounds.right - bounds.left, 450);
-  EXPECT_EQ(bounds.bottom - bounds.top, 459);
+  ExpectAtItsStartBounds(main);
   EXPECT_TRUE(testing_support::WaitUntil([&] { return FocusIsInTheTree(main); }, 5s));
   ::PostMessageA(main, WM_CLOSE, 0, 0);
   EXPECT_TRUE(vantoria.WaitForExit(10s).has_value());

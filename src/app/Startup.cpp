@@ -8,6 +8,7 @@
 #include "app/RunMode.h"
 #include "settings/OptionsD.h"
 #include "ui/Application.h"
+#include "ui/MessageBoxes.h"
 #include "ui/WindowClasses.h"
 #include "windows/AboutD.h"
 #include "windows/MainForm.h"
@@ -33,7 +34,7 @@ int RunVantoria() {
     // the session before the window is closed.
     if (!IsStartupRun()) mainForm.OnEndSession = [&mainForm] { mainForm.FormClose(); };
   } catch (const std::exception& error) {
-    ::MessageBoxA(nullptr, error.what(), "Application Error", MB_ICONERROR | MB_OK | MB_TASKMODAL);
+    ui::ShowMessageBox({"Application Error", error.what(), MB_ICONERROR, MB_OK});
     return 1;
   }
 
@@ -55,7 +56,7 @@ int RunVantoria() {
   if (IsStartupRun())
     application.Terminate();
   else if (closeAfterSplash)
-    ui::Guarded([&] { main->Close(); });
+    main->Close();
   application.Run();
   return 0;
 }

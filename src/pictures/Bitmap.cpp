@@ -5,9 +5,9 @@
 #include "pictures/PictureErrors.h"
 #include "platform/Exceptions.h"
 #include "platform/Files.h"
-#include "platform/Handles.h"
 #include "platform/SystemError.h"
 #include "ui/Canvas.h"
+#include "ui/GdiHandles.h"
 
 namespace pictures {
 namespace {
@@ -92,7 +92,7 @@ void TBitmap::MakeDibSection(const ParsedBitmap& parsed) {
 
 void TBitmap::MakeDisplayBitmap(const ParsedBitmap& parsed) {
   const BitmapInfo info = MakeBitmapInfo(format_, static_cast<std::uint32_t>(parsed.pixelData.size()));
-  const platform::WindowDc screen;
+  const ui::WindowDc screen;
   ::SetLastError(0);
   handle_.Reset(::CreateDIBitmap(screen.Get(), &info.header, CBM_INIT, parsed.pixelData.data(),
                                  reinterpret_cast<const BITMAPINFO*>(&info), DIB_RGB_COLORS));
@@ -123,8 +123,8 @@ std::vector<std::uint8_t> TBitmap::FileBytes() const {
 void TBitmap::Draw(ui::TCanvas& canvas, const RECT& target) {
   if (!handle_) return;
   HDC dc = canvas.Handle();
-  platform::MemoryDc source(::CreateCompatibleDC(dc));
-  platform::SelectedObject selected(source.Get(), handle_.Get());
+  ui::MemoryDc source(::CreateCompatibleDC(dc));
+  ui::SelectedObject selected(source.Get(), handle_.Get());
   HPALETTE previousPalette = nullptr;
   if (palette_) {
     previousPalette = ::SelectPalette(dc, palette_.Get(), TRUE);

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "pictures/BitmapFormat.h"
-#include "platform/Handles.h"
+#include "ui/GdiHandles.h"
 #include "ui/Graphic.h"
 
 namespace pictures {
@@ -37,8 +37,8 @@ class TBitmap : public ui::TGraphic {
   void MakePalette();
 
   BitmapFormat format_;
-  platform::BitmapHandle handle_;
-  platform::PaletteHandle palette_;
+  ui::BitmapHandle handle_;
+  ui::PaletteHandle palette_;
   const std::uint8_t* rows_ = nullptr;      // the DIB section's pixel rows
   std::vector<std::uint8_t> compressedFile_;  // a compressed file, saved back byte for byte
 };

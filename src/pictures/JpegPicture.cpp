@@ -2,15 +2,15 @@
 
 #include "platform/Exceptions.h"
 #include "platform/Files.h"
-#include "platform/Handles.h"
 #include "platform/SystemError.h"
 #include "ui/Canvas.h"
+#include "ui/GdiHandles.h"
 
 namespace pictures {
 
 bool TJPEGImage::DisplayNeedsEightBits() {
   static const bool eightBits = [] {
-    const platform::WindowDc screen;
+    const ui::WindowDc screen;
     return ::GetDeviceCaps(screen.Get(), BITSPIXEL) * ::GetDeviceCaps(screen.Get(), PLANES) <= 8;
   }();
   return eightBits;
@@ -30,8 +30,8 @@ void TJPEGImage::Draw(ui::TCanvas& canvas, const RECT& target) {
   if (!decodeStarted_) Decode();
   if (!bitmap_) return;
   HDC dc = canvas.Handle();
-  platform::MemoryDc source(::CreateCompatibleDC(dc));
-  platform::SelectedObject selected(source.Get(), bitmap_.Get());
+  ui::MemoryDc source(::CreateCompatibleDC(dc));
+  ui::SelectedObject selected(source.Get(), bitmap_.Get());
   const int displayBits = ::GetDeviceCaps(dc, BITSPIXEL) * ::GetDeviceCaps(dc, PLANES);
   ::SetStretchBltMode(
       dc, SmoothStretching() || (displayBits <= 8 && displayBits < bitsPerPixel_) ? HALFTONE : COLORONCOLOR);

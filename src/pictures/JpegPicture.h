@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "pictures/JpegDecoder.h"
-#include "platform/Handles.h"
+#include "ui/GdiHandles.h"
 #include "ui/Graphic.h"
 
 namespace pictures {
@@ -36,7 +36,7 @@ class TJPEGImage : public ui::TGraphic, private JpegTarget {
   JpegHeader header_;
   bool decodeStarted_ = false;
   bool paletteChanged_ = false;
-  platform::BitmapHandle bitmap_;
+  ui::BitmapHandle bitmap_;
   std::uint8_t* bits_ = nullptr;
   size_t stride_ = 0;
   int bitsPerPixel_ = 24;

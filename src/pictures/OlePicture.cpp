@@ -5,8 +5,8 @@
 #include "pictures/PictureErrors.h"
 #include "platform/Exceptions.h"
 #include "platform/Files.h"
-#include "platform/Handles.h"
 #include "ui/Canvas.h"
+#include "ui/GdiHandles.h"
 
 namespace pictures {
 namespace {
@@ -14,7 +14,7 @@ namespace {
 constexpr double kHimetricPerInch = 2540.0;
 
 int ToPixels(OLE_XSIZE_HIMETRIC size) {
-  const platform::WindowDc screen;
+  const ui::WindowDc screen;
   return static_cast<int>(size * ::GetDeviceCaps(screen.Get(), LOGPIXELSX) / kHimetricPerInch + 0.5);
 }
 

@@ -1,6 +1,6 @@
 #include "settings/OptionsD.h"
 
-#include "platform/RegistryStore.h"
+#include "settings/SettingsStore.h"
 #include "settings/StoredOptions.h"
 
 namespace settings {
@@ -33,19 +33,21 @@ TODialog::TODialog()
   CancelB.OnClick = [this] { CancelBClick(); };
 }
 
+// Every showing starts from the stored values, whatever the controls showed before.
 void TODialog::FormActivate() {
   shownInThisRun_ = true;
-  platform::RegistryStore store(kProgramKey);
-  RndChkB.SetChecked(store.ReadBool(kSettingsSection, kRndFile, kOptionsDialogDefaults.rndFile));
-  DisplayCB.SetItemIndex(store.ReadInteger(kSettingsSection, kDisplay, kOptionsDialogDefaults.display));
-  ChangeWPCB.SetChecked(store.ReadBool(kSettingsSection, kChangeWP, kOptionsDialogDefaults.changeWP));
+  platform::RegistryStore store = OpenSettingsStore();
+  TDialogOptions options;
+  options.Load(store);
+  RndChkB.SetChecked(options.rndFile);
+  DisplayCB.SetItemIndex(options.display);
+  ChangeWPCB.SetChecked(options.changeWP);
 }
 
 void TODialog::OKBClick() {
-  platform::RegistryStore store(kProgramKey);
-  store.WriteBool(kSettingsSection, kRndFile, RndChkB.Checked());
-  store.WriteInteger(kSettingsSection, kDisplay, DisplayCB.ItemIndex());
-  store.WriteBool(kSettingsSection, kChangeWP, ChangeWPCB.Checked());
+  platform::RegistryStore store = OpenSettingsStore();
+  TDialogOptions{.rndFile = RndChkB.Checked(), .display = DisplayCB.ItemIndex(), .changeWP = ChangeWPCB.Checked()}
+      .Save(store);
   Close();
 }
 

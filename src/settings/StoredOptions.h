@@ -1,45 +1,79 @@
-// The options and rotation counters kept in the current user's registry: where they are, their
-// names, and the default each reader takes for a missing or unreadable value. The options
-// dialog and the start-up rotation read `RndFile` with different defaults, and both must stay:
-// until the user presses OK once, the dialog offers random order while log-on runs go in order.
+// The options and the start-up rotation's counters, kept in the current user's registry (key
+// "Software\Vantoria", section "Settings", every value as text) and read and written in the order
+// the program has always used. Each reader has its own defaults for a missing value: the options
+// dialog and the rotation read RndFile with different ones, on purpose (until the user presses OK
+// once, the dialog offers random order while log-on runs go in order). The loads and saves work on
+// any store with the registry store's operations (platform::RegistryStore, opened by
+// settings/SettingsStore.h), so that this file needs no Windows.
 #pragma once
 
-#include "platform/WallpaperStyle.h"
+#include <string>
 
 namespace settings {
 
+// Where the values are and what they are called: for settings/ only.
+namespace stored {
 inline constexpr char kProgramKey[] = "Software\\Vantoria";
-inline constexpr char kSettingsSection[] = "Settings";
+inline constexpr char kSection[] = "Settings";
+inline constexpr char kRndFile[] = "RndFile";
+inline constexpr char kDisplay[] = "Display";
+inline constexpr char kChangeWP[] = "ChangeWP";
+inline constexpr char kFile[] = "File";
+inline constexpr char kFolder[] = "Folder";
+inline constexpr char kDate[] = "Date";
+}  // namespace stored
 
-// The values of kSettingsSection, all REG_SZ text.
-inline constexpr char kRndFile[] = "RndFile";    // boolean: the rotation picks a picture at random
-inline constexpr char kDisplay[] = "Display";    // integer: 0 Tile, 1 Center, 2 Stretch, -1 none
-inline constexpr char kChangeWP[] = "ChangeWP";  // boolean: the rotation changes at most once a day
-inline constexpr char kFile[] = "File";          // integer: the rotation's next picture in its folder
-inline constexpr char kFolder[] = "Folder";      // integer: the rotation's folder in the list
-inline constexpr char kDate[] = "Date";          // text: the day of the last change, in the user's format
+// What the options dialog shows and stores.
+struct TDialogOptions {
+  bool rndFile = true;    // the rotation picks its picture at random
+  int display = 0;        // 0 Tile, 1 Center, 2 Stretch, -1 none
+  bool changeWP = false;  // the rotation changes the wallpaper at most once a day
 
-// What the options dialog shows for a fresh user: random order checked, Tile, no daily limit.
-struct OptionsDialogDefaults {
-  bool rndFile = true;
-  int display = 0;
-  bool changeWP = false;
+  // Reads RndFile, Display and ChangeWP, in this order; a missing value keeps the default above.
+  template <typename Store>
+  void Load(Store& store) {
+    rndFile = store.ReadBool(stored::kSection, stored::kRndFile, rndFile);
+    display = store.ReadInteger(stored::kSection, stored::kDisplay, display);
+    changeWP = store.ReadBool(stored::kSection, stored::kChangeWP, changeWP);
+  }
+  template <typename Store>
+  void Save(Store& store) const {
+    store.WriteBool(stored::kSection, stored::kRndFile, rndFile);
+    store.WriteInteger(stored::kSection, stored::kDisplay, display);
+    store.WriteBool(stored::kSection, stored::kChangeWP, changeWP);
+  }
 };
-inline constexpr OptionsDialogDefaults kOptionsDialogDefaults;
 
-// What the start-up rotation takes for a fresh user: in order, from the first picture of the
-// first folder, at every log-on. "00" is no date the user's format can give.
-struct RotationDefaults {
+// What the start-up rotation reads and keeps.
+struct TRotationSettings {
+  // In order, from the first picture of the first folder, at every log-on.
   int file = 0;
   int folder = 0;
   bool rndFile = false;
   bool changeWP = false;
-  const char* date = "00";
-};
-inline constexpr RotationDefaults kRotationDefaults;
 
-// The stored `Display` as the options dialog shows it: Tile when missing, none when out of range
-// or not readable.
-platform::TWallpaperStyle StoredWallpaperStyle();
+  // Reads File, Folder, RndFile and ChangeWP, in this order; a missing value keeps its default.
+  template <typename Store>
+  void Load(Store& store) {
+    file = store.ReadInteger(stored::kSection, stored::kFile, file);
+    folder = store.ReadInteger(stored::kSection, stored::kFolder, folder);
+    rndFile = store.ReadBool(stored::kSection, stored::kRndFile, rndFile);
+    changeWP = store.ReadBool(stored::kSection, stored::kChangeWP, changeWP);
+  }
+  // Whether the wallpaper was changed on `today` already (Date holds it); when not, Date becomes
+  // `today`. A missing Date reads as "00", which no date format gives.
+  template <typename Store>
+  static bool ChangedAlready(Store& store, const std::string& today) {
+    if (store.ReadString(stored::kSection, stored::kDate, "00") == today) return true;
+    store.WriteString(stored::kSection, stored::kDate, today);
+    return false;
+  }
+  // Writes File and Folder, in this order.
+  template <typename Store>
+  static void SaveCounters(Store& store, int nextFile, int nextFolder) {
+    store.WriteInteger(stored::kSection, stored::kFile, nextFile);
+    store.WriteInteger(stored::kSection, stored::kFolder, nextFolder);
+  }
+};
 
 }  // namespace settings

@@ -54,8 +54,7 @@ TApplication& Application() {
   return application;
 }
 
-TApplication::TApplication() {
-  ::OleInitialize(nullptr);
+TApplication::TApplication() : oleInitialised_(SUCCEEDED(::OleInitialize(nullptr))) {
   INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_TREEVIEW_CLASSES | ICC_BAR_CLASSES};
   ::InitCommonControlsEx(&controls);
   window_ = std::make_unique<TApplicationWindow>(TApplicationWindow::Callbacks{
@@ -72,7 +71,7 @@ TApplication::TApplication() {
 TApplication::~TApplication() {
   forms_.clear();
   window_.reset();
-  ::OleUninitialize();
+  if (oleInitialised_) ::OleUninitialize();
 }
 
 HWND TApplication::Handle() const { return window_->Handle(); }

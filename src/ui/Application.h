@@ -67,6 +67,8 @@ class TApplication {
   bool ProcessMessage(MSG& message);
   bool IsMenuShortCut(const MSG& message);
 
+  // Uninitialised only when its initialisation succeeded.
+  bool oleInitialised_;
   std::string title_;
   std::string helpFile_;
   std::unique_ptr<TApplicationWindow> window_;

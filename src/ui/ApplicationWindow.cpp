@@ -5,6 +5,7 @@
 #include "ui/Form.h"
 #include "ui/IconicBitmaps.h"
 #include "ui/WindowPicture.h"
+#include "ui/WindowToBringBack.h"
 
 namespace ui {
 namespace {
@@ -24,9 +25,13 @@ bool BelongsToAnotherProgram(HWND window) {
   return window && ::GetWindowThreadProcessId(window, nullptr) != ::GetCurrentThreadId();
 }
 
-bool CanBeActivated(HWND window) {
-  return window && ::IsWindow(window) && ::IsWindowVisible(window) && ::IsWindowEnabled(window);
-}
+struct ThreadWindows {
+  static bool Exists(HWND window) { return window && ::IsWindow(window); }
+  static HWND LastActivePopup(HWND form) { return ::GetLastActivePopup(form); }
+  static bool CanBeActivated(HWND window) {
+    return Exists(window) && ::IsWindowVisible(window) && ::IsWindowEnabled(window);
+  }
+};
 
 }  // namespace
 
@@ -60,13 +65,8 @@ bool TApplicationWindow::ComesFromAnotherProgram(HWND previouslyActive) const {
 void TApplicationWindow::LookChanged() { InvalidateIconicBitmaps(Handle()); }
 
 HWND TApplicationWindow::WindowToBringBack() const {
-  for (HWND form : {lastActiveForm_, callbacks_.mainForm ? callbacks_.mainForm() : nullptr}) {
-    if (!form || !::IsWindow(form)) continue;
-    HWND popup = ::GetLastActivePopup(form);
-    if (CanBeActivated(popup)) return popup;
-    if (CanBeActivated(form)) return form;
-  }
-  return nullptr;
+  return ui::WindowToBringBack(lastActiveForm_, callbacks_.mainForm ? callbacks_.mainForm() : HWND{},
+                               ThreadWindows());
 }
 
 // Top first, as the thread's windows are enumerated.

@@ -1,15 +1,15 @@
 #include "ui/Bevel.h"
 
-#include "platform/Handles.h"
 #include "ui/Canvas.h"
+#include "ui/GdiHandles.h"
 
 namespace ui {
 
 TBevel::TBevel(std::string name, TWinControl& parent, const RECT& bounds) : TWinControl(std::move(name)) {
   SetColor(parent.Color());
   CreateChild(parent, bounds);
-  platform::RegionHandle frame(::CreateRectRgn(0, 0, Width(), Height()));
-  const platform::RegionHandle inside(::CreateRectRgn(1, 1, Width() - 1, Height() - 1));
+  RegionHandle frame(::CreateRectRgn(0, 0, Width(), Height()));
+  const RegionHandle inside(::CreateRectRgn(1, 1, Width() - 1, Height() - 1));
   ::CombineRgn(frame.Get(), frame.Get(), inside.Get(), RGN_DIFF);
   // Once set, the region belongs to the window.
   if (::SetWindowRgn(Handle(), frame.Get(), TRUE)) frame.Release();

@@ -1,6 +1,7 @@
 #include "ui/Canvas.h"
 
 #include "platform/SystemError.h"
+#include "ui/GdiHandles.h"
 
 namespace ui {
 
@@ -32,12 +33,12 @@ void TCanvas::TextOutOpaque(int x, int y, const std::string& text, TColor backgr
 }
 
 void TCanvas::FillRect(const RECT& rect, TColor color) {
-  platform::BrushHandle brush(::CreateSolidBrush(ColorToRGB(color)));
+  BrushHandle brush(::CreateSolidBrush(ColorToRGB(color)));
   ::FillRect(dc_, &rect, brush.Get());
 }
 
 void TCanvas::FrameRect(const RECT& rect, TColor color) {
-  platform::BrushHandle brush(::CreateSolidBrush(ColorToRGB(color)));
+  BrushHandle brush(::CreateSolidBrush(ColorToRGB(color)));
   ::FrameRect(dc_, &rect, brush.Get());
 }
 
@@ -72,7 +73,7 @@ TBitmapCanvas::~TBitmapCanvas() {
   ::SelectObject(memoryDc_.Get(), originalBitmap_);
 }
 
-platform::BitmapHandle TBitmapCanvas::TakeBitmap() {
+BitmapHandle TBitmapCanvas::TakeBitmap() {
   ::SelectObject(memoryDc_.Get(), originalBitmap_);
   return std::move(bitmap_);
 }

@@ -7,9 +7,9 @@
 #include <cstdint>
 #include <string>
 
-#include "platform/Handles.h"
 #include "ui/Colors.h"
 #include "ui/Font.h"
+#include "ui/GdiHandles.h"
 
 namespace ui {
 
@@ -55,13 +55,13 @@ class TBitmapCanvas : public TCanvas {
   int Height() const { return height_; }
   HBITMAP Bitmap() const { return bitmap_.Get(); }
   // Hands the bitmap over; the canvas draws on nothing from then on.
-  platform::BitmapHandle TakeBitmap();
+  BitmapHandle TakeBitmap();
 
  private:
   int width_;
   int height_;
-  platform::MemoryDc memoryDc_;
-  platform::BitmapHandle bitmap_;
+  MemoryDc memoryDc_;
+  BitmapHandle bitmap_;
   HGDIOBJ originalBitmap_ = nullptr;
 };
 

@@ -1,13 +1,13 @@
 #include "ui/Dpi.h"
 
-#include "platform/Handles.h"
 #include "ui/DpiScaling.h"
+#include "ui/GdiHandles.h"
 
 namespace ui {
 
 int ScreenDpi() {
   static const int dpi = [] {
-    const platform::WindowDc screen;
+    const WindowDc screen;
     return ::GetDeviceCaps(screen.Get(), LOGPIXELSY);
   }();
   return dpi;

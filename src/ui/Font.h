@@ -6,8 +6,8 @@
 #include <functional>
 #include <string>
 
-#include "platform/Handles.h"
 #include "ui/Colors.h"
+#include "ui/GdiHandles.h"
 
 namespace ui {
 
@@ -45,7 +45,7 @@ class TFont {
   TColor color_ = clWindowText;
   unsigned styles_ = 0;
   BYTE charset_ = DEFAULT_CHARSET;
-  mutable platform::FontHandle handle_;
+  mutable FontHandle handle_;
 };
 
 // "Comic Sans MS" in the ANSI character set, the face of the program's own forms.

@@ -185,9 +185,7 @@ int TForm::ShowModal() {
         modalResult_ = mrCancel;
         break;
       }
-      if (modalResult_ == mrNone) continue;
-      // A closing handler that fails keeps the form open.
-      if (OnClose && !Guarded(OnClose)) modalResult_ = mrNone;
+      if (modalResult_ != mrNone && !CloseHandlerLetsItClose()) modalResult_ = mrNone;
     }
   }
   Hide();
@@ -203,12 +201,16 @@ void TForm::SetModalResult(int result) {
   if (result != mrNone) ::PostMessageA(Handle(), WM_NULL, 0, 0);
 }
 
+// A close handler that fails keeps the form open, modal or not, with its error shown as the main
+// loop shows errors: the user sees why (the folder list cannot be written) and can try again.
+bool TForm::CloseHandlerLetsItClose() { return !OnClose || Guarded(OnClose); }
+
 void TForm::Close() {
   if (modal_) {
     SetModalResult(mrCancel);
     return;
   }
-  if (OnClose) OnClose();
+  if (!CloseHandlerLetsItClose()) return;
   if (Application().MainForm() == this)
     Application().Terminate();
   else

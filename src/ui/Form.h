@@ -84,6 +84,7 @@ class TForm : public TWinControl {
   void PlaceForFirstShowing();
   void ShowWindowWith(int command);
   void FocusActiveControl();
+  bool CloseHandlerLetsItClose();
 
   TPosition position_;
   bool shownBefore_ = false;

@@ -2,9 +2,9 @@
 
 #include "platform/Exceptions.h"
 #include "platform/Format.h"
-#include "platform/Handles.h"
 #include "ui/Canvas.h"
 #include "ui/Dpi.h"
+#include "ui/GdiHandles.h"
 #include "ui/WinControl.h"
 
 namespace ui {
@@ -78,7 +78,7 @@ void TGraphicControl::Invalidate() {
 
 void TGraphicControl::PaintOn(TCanvas& parentCanvas) {
   HDC dc = parentCanvas.Handle();
-  platform::SavedDcState saved(dc);
+  SavedDcState saved(dc);
   ::IntersectClipRect(dc, Left(), Top(), Left() + Width(), Top() + Height());
   ::OffsetViewportOrgEx(dc, Left(), Top(), nullptr);
   TCanvas canvas(dc);
@@ -88,7 +88,7 @@ void TGraphicControl::PaintOn(TCanvas& parentCanvas) {
 void TGraphicControl::DrawNow(const std::function<void(TCanvas&)>& draw) {
   if (!Parent() || !Parent()->HandleAllocated())
     throw platform::EInvalidOperation(platform::Format("Control '%s' has no parent window", Name().c_str()));
-  platform::WindowDc dc(Parent()->Handle());
+  WindowDc dc(Parent()->Handle());
   ::IntersectClipRect(dc.Get(), Left(), Top(), Left() + Width(), Top() + Height());
   ::SetViewportOrgEx(dc.Get(), Left(), Top(), nullptr);
   TCanvas canvas(dc.Get());

@@ -1,9 +1,9 @@
 #include "ui/Image.h"
 
-#include "platform/Handles.h"
 #include "ui/Canvas.h"
 #include "ui/Dpi.h"
 #include "ui/DpiScaling.h"
+#include "ui/GdiHandles.h"
 
 namespace ui {
 
@@ -39,7 +39,7 @@ void TImage::Paint(TCanvas& canvas) { DrawPicture(canvas); }
 // finds the bitmap there and only copies it.
 void TImage::ShowProgress(bool redrawNow) {
   if (!incrementalDisplay_ || !redrawNow || !HandleAllocated()) return;
-  const platform::WindowDc dc(Handle());
+  const WindowDc dc(Handle());
   TCanvas canvas(dc.Get());
   DrawPicture(canvas);
 }

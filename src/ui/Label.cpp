@@ -1,7 +1,7 @@
 #include "ui/Label.h"
 
-#include "platform/Handles.h"
 #include "ui/Canvas.h"
+#include "ui/GdiHandles.h"
 #include "ui/WinControl.h"
 
 namespace ui {
@@ -27,7 +27,7 @@ void TLabel::SetCaption(std::string caption) {
 }
 
 void TLabel::AdjustSize() {
-  const platform::WindowDc screen;
+  const WindowDc screen;
   RECT extent = {0, 0, 0, 0};
   {
     TCanvas canvas(screen.Get());

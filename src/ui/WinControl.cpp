@@ -4,11 +4,11 @@
 
 #include <algorithm>
 
-#include "platform/Handles.h"
 #include "platform/SystemError.h"
 #include "ui/Application.h"
 #include "ui/Canvas.h"
 #include "ui/Dpi.h"
+#include "ui/GdiHandles.h"
 #include "ui/GraphicControl.h"
 #include "ui/Pointer.h"
 #include "ui/WindowClasses.h"
@@ -170,7 +170,7 @@ void TWinControl::HandleCommand(WORD) {}
 LRESULT TWinControl::HandleNotify(NMHDR&) { return 0; }
 
 void TWinControl::PaintWindow() {
-  platform::PaintDc dc(handle_);
+  PaintDc dc(handle_);
   PaintInto(dc.Get());
 }
 

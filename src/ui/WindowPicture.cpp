@@ -1,6 +1,7 @@
 #include "ui/WindowPicture.h"
 
 #include "ui/Canvas.h"
+#include "ui/GdiHandles.h"
 #include "ui/ImageSizing.h"
 
 namespace ui {
@@ -23,14 +24,14 @@ void Print(HWND window, const TBitmapCanvas& canvas) {
 
 }  // namespace
 
-platform::BitmapHandle WindowPicture(HWND window) {
+BitmapHandle WindowPicture(HWND window) {
   const SIZE size = WindowSize(window);
   TBitmapCanvas canvas(size.cx, size.cy);
   Print(window, canvas);
   return canvas.TakeBitmap();
 }
 
-platform::BitmapHandle FittedWindowPicture(HWND window, int maxWidth, int maxHeight) {
+BitmapHandle FittedWindowPicture(HWND window, int maxWidth, int maxHeight) {
   const SIZE size = WindowSize(window);
   const ImageRect fitted = DestinationRect(size.cx, size.cy, maxWidth, maxHeight, {.proportional = true});
   TBitmapCanvas whole(size.cx, size.cy);

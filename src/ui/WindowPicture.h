@@ -4,13 +4,13 @@
 
 #include <windows.h>
 
-#include "platform/Handles.h"
+#include "ui/GdiHandles.h"
 
 namespace ui {
 
 // The client area at its size, as a 32-bit top-down device-independent bitmap.
-platform::BitmapHandle WindowPicture(HWND window);
+BitmapHandle WindowPicture(HWND window);
 // The same, shrunk to fit within `maxWidth` x `maxHeight` with its aspect kept.
-platform::BitmapHandle FittedWindowPicture(HWND window, int maxWidth, int maxHeight);
+BitmapHandle FittedWindowPicture(HWND window, int maxWidth, int maxHeight);
 
 }  // namespace ui

@@ -11,6 +11,7 @@
 #include "platform/Format.h"
 #include "platform/WideText.h"
 #include "ui/Canvas.h"
+#include "ui/GdiHandles.h"
 #include "wallpaper/JpegToBitmapFile.h"
 
 namespace wallpaper {
@@ -37,11 +38,11 @@ void WriteBitmapAs24Bit(const std::vector<std::uint8_t>& file, platform::Replace
   info.bmiHeader.biPlanes = 1;
   info.bmiHeader.biBitCount = 24;
   void* bits = nullptr;
-  platform::BitmapHandle rows(::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  ui::BitmapHandle rows(::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
   if (!rows || !bits) throw platform::EOutOfResources("Out of memory");
-  platform::MemoryDc dc(::CreateCompatibleDC(nullptr));
+  ui::MemoryDc dc(::CreateCompatibleDC(nullptr));
   {
-    platform::SelectedObject selected(dc.Get(), rows.Get());
+    ui::SelectedObject selected(dc.Get(), rows.Get());
     ui::TCanvas canvas(dc.Get());
     source.Draw(canvas, RECT{0, 0, format.info.width, format.info.height});
     ::GdiFlush();

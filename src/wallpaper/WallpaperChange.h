@@ -35,7 +35,7 @@ class TWallpaperChange {
 
   TImagN& imaging_;
   std::string userFolder_;
-  std::int32_t imagingValue_ = 0;
+  std::int32_t viewBufferId_ = 0;
   std::string targetPath_;
   std::optional<std::vector<std::uint8_t>> previewBitmapFile_;
 };

@@ -8,7 +8,7 @@
 #include "pictures/PictureErrors.h"
 #include "platform/Files.h"
 #include "platform/Module.h"
-#include "settings/StoredOptions.h"
+#include "settings/SettingsStore.h"
 #include "ui/Application.h"
 #include "ui/ApplicationWindow.h"
 #include "ui/Help.h"
@@ -21,7 +21,7 @@ namespace {
 
 constexpr char kHelpFileName[] = "Vantoria.HLP";
 
-// The labels' font, kept for the labels that take it by reference.
+// The font of the labels, the lists and the tree.
 const ui::TFont& ComicFont() {
   static const ui::TFont font = ui::ComicSansFont(8);
   return font;

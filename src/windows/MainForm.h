@@ -74,9 +74,6 @@ class TFormMain : public ui::TForm {
 
   const std::string& PicturePath() const { return picturePath_; }
 
-  // The one-shot wallpaper change of a start-up run: picks the next (or a random) picture of
-  // the selected folders, keeps the counters and starts "Set as wallpaper".
-  void StartupRotation();
   // A wallpaper's second phase has yet to run.
   bool WallpaperPending() const { return Timer.Enabled(); }
 

@@ -4,10 +4,10 @@
 
 #include "pictures/BitmapFileBuilder.h"
 #include "platform/Module.h"
-#include "settings/StoredOptions.h"
 #include "support/Design.h"
 #include "support/Later.h"
 #include "support/ScratchFolder.h"
+#include "support/ScratchSettings.h"
 #include "support/ScreenCapture.h"
 #include "support/Waiting.h"
 #include "ui/Canvas.h"
@@ -117,7 +117,7 @@ TEST_F(SplashTest, StartupRunWaitsForAWallpaperArmedAfterTheSecondTickAskedToClo
   const std::vector<std::uint8_t> picture = testing_support::BuildBitmapFile({.width = 2, .height = 2});
   testing_support::WriteFileBytes(pictures / "picture.bmp", std::string(picture.begin(), picture.end()));
   ::DeleteFileA((platform::ExecutableDirectory() + "\\Directory.drl").c_str());
-  ::RegDeleteTreeA(HKEY_CURRENT_USER, settings::kProgramKey);
+  const testing_support::ScratchSettings settings;
   mainForm_.SelDirLB.Add(pictures.Path());
   bool written = false;
   mainForm_.Timer.OnTimer = [&] {
@@ -138,7 +138,6 @@ TEST_F(SplashTest, StartupRunWaitsForAWallpaperArmedAfterTheSecondTickAskedToClo
   EXPECT_NE(splash.ShowModal(), kTimedOut);
   EXPECT_TRUE(written) << "the run would end before the wallpaper is written";
   ui::SetMessageBoxHook(previous);
-  ::RegDeleteTreeA(HKEY_CURRENT_USER, settings::kProgramKey);
   ASSERT_EQ(boxes.size(), 1u);
   EXPECT_EQ(boxes[0], "File \"Directory.drl\" not found. Cannot load Selected direcotories list!");
 }

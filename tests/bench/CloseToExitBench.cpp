@@ -10,6 +10,7 @@
 
 #include "bench/BenchTiming.h"
 #include "e2e/VantoriaProcess.h"
+#include "support/ScratchSettings.h"
 
 namespace {
 
@@ -18,7 +19,6 @@ using Clock = std::chrono::steady_clock;
 
 constexpr int kRounds = 5;
 constexpr char kTrivialArgument[] = "--trivial";
-constexpr char kSettingsKey[] = "Software\\Vantoria\\Settings";
 
 double SecondsSince(Clock::time_point start) { return std::chrono::duration<double>(Clock::now() - start).count(); }
 
@@ -59,10 +59,6 @@ double LastSplashTickToExit(const testing_support::ScratchFolder& folder) {
   return SecondsSince(start);
 }
 
-void SetSetting(const char* name, const std::string& text) {
-  ::RegSetKeyValueA(HKEY_CURRENT_USER, kSettingsKey, name, REG_SZ, text.c_str(), static_cast<DWORD>(text.size() + 1));
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -71,13 +67,13 @@ int main(int argc, char** argv) {
   testing_support::WriteFileBytes(folder / "Directory.drl", "");
   char today[80] = {};
   ::GetDateFormatA(LOCALE_USER_DEFAULT, DATE_SHORTDATE, nullptr, nullptr, today, sizeof today);
-  SetSetting("ChangeWP", "1");
-  SetSetting("Date", today);
+  const testing_support::ScratchSettings settings;
+  testing_support::ScratchSettings::SetValue("ChangeWP", "1");
+  testing_support::ScratchSettings::SetValue("Date", today);
 
   const double trivial = bench::Median(kRounds, TrivialRun);
   const double close = bench::Median(kRounds, [&] { return CloseToExit(folder); });
   const double splash = bench::Median(kRounds, [&] { return LastSplashTickToExit(folder); });
-  ::RegDeleteTreeA(HKEY_CURRENT_USER, kSettingsKey);
 
   bench::PrintRow("end of an interactive run: main window closed to process ended", "a trivial program's whole run",
                   trivial, close);

@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "browse/ShellItemRules.h"
-
 namespace browse {
 namespace {
 
@@ -58,24 +56,6 @@ TEST(FileListPathsTest, TextsWithoutADriveOrALeadingBackslashAreTakenFromTheShow
   EXPECT_EQ(ResolvedAgainst("C:\\Pictures", "D:Summer"), "D:\\Summer") << "another drive: from its root";
   EXPECT_EQ(ResolvedAgainst("C:\\Pictures", "D:\\Summer"), "D:\\Summer");
   EXPECT_EQ(ResolvedAgainst("C:\\Pictures", "\\\\server\\share"), "\\\\server\\share");
-}
-
-TEST(ShellItemRulesTest, ArchivesTheShellListsAsFoldersStayOutOfTheTree) {
-  constexpr std::uint32_t kFolder = 0x20000000, kHasSubfolder = 0x80000000, kFileSystem = 0x40000000;
-  EXPECT_TRUE(ShowsInFolderTree(kFolder | kHasSubfolder | kFileSystem));
-  EXPECT_TRUE(ShowsInFolderTree(kFolder)) << "a virtual folder";
-  EXPECT_FALSE(ShowsInFolderTree(kFolder | kFileSystem | kShellItemIsStream)) << "a .zip file";
-}
-
-TEST(ShellItemRulesTest, QuestionMarksGoOnlyFromNamesThatStartWithOneAndADigit) {
-  EXPECT_EQ(WithoutQuestionMarks("?1?2 Photos?"), "12 Photos");
-  EXPECT_EQ(WithoutQuestionMarks("?x?"), "?x?");
-  EXPECT_EQ(WithoutQuestionMarks("?"), "?");
-  EXPECT_EQ(WithoutQuestionMarks("C:\\a?b"), "C:\\a?b");
-  EXPECT_EQ(WithoutQuestionMarks("?9?0"), "90");
-  EXPECT_TRUE(IsClassIdName("::{20D04FE0-3AEA-1069-A2D8-08002B30309D}"));
-  EXPECT_FALSE(IsClassIdName("C:\\::{x}"));
-  EXPECT_FALSE(IsClassIdName("::x"));
 }
 
 }  // namespace

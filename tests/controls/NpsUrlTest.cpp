@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "support/HostForm.h"
+#include "support/Mouse.h"
 #include "ui/Application.h"
 #include "ui/Form.h"
 #include "ui/ShellOpen.h"
@@ -26,10 +27,7 @@ class NpsUrlTest : public ::testing::Test {
   }
   ~NpsUrlTest() override { ui::SetShellOpenHook({}); }
 
-  void Send(UINT message, int x = 5, int y = 5) {
-    const WPARAM keys = message == WM_LBUTTONDOWN || message == WM_LBUTTONDBLCLK ? MK_LBUTTON : 0;
-    ::SendMessageA(host_.Handle(), message, keys, MAKELPARAM(link_.Left() + x, link_.Top() + y));
-  }
+  void Send(UINT message, int x = 5, int y = 5) { testing_support::SendMouse(link_, message, x, y); }
   void LeftClick() {
     Send(WM_LBUTTONDOWN);
     Send(WM_LBUTTONUP);

@@ -7,11 +7,12 @@
 #include <vector>
 
 #include "platform/Exceptions.h"
-#include "platform/Handles.h"
 #include "support/HostForm.h"
+#include "support/Mouse.h"
 #include "support/Waiting.h"
 #include "ui/Canvas.h"
 #include "ui/Form.h"
+#include "ui/GdiHandles.h"
 #include "ui/Pointer.h"
 
 namespace controls {
@@ -63,7 +64,7 @@ class SelButtonTest : public ::testing::Test {
 
   // What the button shows on its parent now, in its own coordinates.
   COLORREF Shown(int x, int y) const {
-    const platform::WindowDc dc(host_.Handle());
+    const ui::WindowDc dc(host_.Handle());
     return ::GetPixel(dc.Get(), button_.Left() + x, button_.Top() + y);
   }
   COLORREF Face() const { return Shown(2, 1); }
@@ -86,10 +87,7 @@ class SelButtonTest : public ::testing::Test {
     testing_support::PumpFor(30ms);
   }
   void PointAtButton(int x = 90, int y = 8) { PointAt(button_.Left() + x, button_.Top() + y); }
-  void Send(UINT message, int x = 90, int y = 8) {
-    ::SendMessageA(host_.Handle(), message, message == WM_LBUTTONUP ? 0 : MK_LBUTTON,
-                   MAKELPARAM(button_.Left() + x, button_.Top() + y));
-  }
+  void Send(UINT message, int x = 90, int y = 8) { testing_support::SendMouse(button_, message, x, y); }
 
   static COLORREF Face(ui::TColor color) { return ui::ColorToRGB(color); }
 
@@ -215,9 +213,9 @@ TEST_F(SelButtonTest, DoubleClickGivesOneClickAndRightClickNothing) {
 
   events_.clear();
   const COLORREF before = Face();
-  ::SendMessageA(host_.Handle(), WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(100, 18));
+  Send(WM_RBUTTONDOWN);
   EXPECT_EQ(Face(), before);
-  ::SendMessageA(host_.Handle(), WM_RBUTTONUP, 0, MAKELPARAM(100, 18));
+  Send(WM_RBUTTONUP);
   EXPECT_EQ(Face(), before);
   EXPECT_TRUE(events_.empty());
 }

@@ -4,15 +4,14 @@
 
 #include <string>
 
+#include "support/ScratchSettings.h"
+
 namespace e2e {
 
 // "VAImage.bmp" in the Windows directory.
 std::string WallpaperFile();
 // A text value of the current user's desktop key; empty when missing.
 std::string DesktopValue(const char* name);
-// A value of the program's settings section, or "<none>".
-std::string SettingsValue(const char* name);
-void SetSettingsValue(const char* name, const std::string& text);
 
 class CleanWallpaperState {
  public:
@@ -22,8 +21,9 @@ class CleanWallpaperState {
   CleanWallpaperState& operator=(const CleanWallpaperState&) = delete;
 
  private:
-  // No wallpaper file, a plain desktop, no program settings.
+  // No wallpaper file, a plain desktop.
   static void Clear();
+  testing_support::ScratchSettings settings_;
 };
 
 }  // namespace e2e

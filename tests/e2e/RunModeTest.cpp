@@ -1,4 +1,6 @@
-// Vantoria.exe run without "/s": the splash, then the main window until it is closed.
+// Vantoria.exe's run modes as the user meets them: an interactive run (the splash, then the main
+// window until it is closed), and the program's one task-bar button in both modes: minimising
+// and restoring, a minimised start, a log-on run's button.
 #include <gtest/gtest.h>
 
 #include "e2e/VantoriaProcess.h"

@@ -78,7 +78,7 @@ TEST_F(Utf8NamesTest, GreekFolderAndCyrillicPictureAreListedSetAsWallpaperAndKep
   ::DeleteFileA(WallpaperFile().c_str());
   VantoriaProcess startup(program_, "/s");
   ASSERT_TRUE(startup.WaitForExit(30s).has_value());
-  EXPECT_EQ(SettingsValue("File"), "1");
+  EXPECT_EQ(testing_support::ScratchSettings::Value("File"), "1");
   EXPECT_EQ(ReadFileBytes(WallpaperFile()).substr(54), picture_.substr(54));
 }
 

@@ -2,10 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/RegistryStore.h"
-#include "settings/StoredOptions.h"
 #include "support/Design.h"
 #include "support/Later.h"
+#include "support/ScratchSettings.h"
 
 namespace settings {
 namespace {
@@ -15,16 +14,8 @@ using testing_support::Later;
 
 class OptionsDialogTest : public ::testing::Test {
  protected:
-  OptionsDialogTest() { ::RegDeleteTreeA(HKEY_CURRENT_USER, kProgramKey); }
-  ~OptionsDialogTest() override { ::RegDeleteTreeA(HKEY_CURRENT_USER, kProgramKey); }
-
-  static std::string Stored(const char* name) {
-    platform::RegistryStore store(kProgramKey);
-    return store.ReadString(kSettingsSection, name, "<none>");
-  }
-  static void Store(const char* name, const char* text) {
-    platform::RegistryStore(kProgramKey).WriteString(kSettingsSection, name, text);
-  }
+  static std::string Stored(const char* name) { return testing_support::ScratchSettings::Value(name); }
+  static void Store(const char* name, const char* text) { testing_support::ScratchSettings::SetValue(name, text); }
 
   // Shows the dialog modally and runs the steps, one per tick, while it is up.
   void ShowAndDo(std::vector<std::function<void()>> steps) {
@@ -45,6 +36,7 @@ class OptionsDialogTest : public ::testing::Test {
     ::PostMessageA(focus, WM_KEYUP, key, 0xC0000000);
   }
 
+  testing_support::ScratchSettings settings_;
   TODialog dialog_;
 };
 

@@ -31,13 +31,4 @@ bool Near(int actual, int design) {
                                        << " x " << design.bottom - design.top << ") at " << ui::ScreenDpi() << " dpi";
 }
 
-SIZE DesignedClientSize(HWND form, int designWidth, int designHeight) {
-  RECT frame = {0, 0, 0, 0};
-  ::AdjustWindowRectExForDpi(&frame, static_cast<DWORD>(::GetWindowLongA(form, GWL_STYLE)), ::GetMenu(form) != nullptr,
-                             static_cast<DWORD>(::GetWindowLongA(form, GWL_EXSTYLE)), 96);
-  const int dpi = ui::ScreenDpi();
-  return SIZE{(designWidth - (frame.right - frame.left)) * dpi / 96,
-              (designHeight - (frame.bottom - frame.top)) * dpi / 96};
-}
-
 }  // namespace testing_support

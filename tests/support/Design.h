@@ -14,8 +14,4 @@ namespace testing_support {
 ::testing::AssertionResult IsScaledFrom(const RECT& actual, const RECT& design);
 ::testing::AssertionResult IsScaledFrom(int actual, int design);
 
-// The client size that a form's designed outer size leaves on this screen: the designed client
-// area (the outer size less the frame and menu bar at 96 dpi) scaled.
-SIZE DesignedClientSize(HWND form, int designWidth, int designHeight);
-
 }  // namespace testing_support

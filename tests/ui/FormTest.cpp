@@ -131,12 +131,16 @@ TEST(FormTest, AnErrorInTheClosingHandlerKeepsTheModalFormOpen) {
 }
 
 TEST(FormTest, CentredFormsAreCentredOnlyAtTheirFirstShowing) {
-  TForm form(DialogSpec(TPosition::poScreenCenter));
+  TFormSpec layout = DialogSpec(TPosition::poScreenCenter);
+  layout.clientSize = false;
+  layout.width = 291;
+  layout.height = 243;
+  TForm form(layout);
   form.Show();
-  const int expectedLeft = std::max(0, (::GetSystemMetrics(SM_CXSCREEN) - form.Width()) / 2);
-  const int expectedTop = std::max(0, (::GetSystemMetrics(SM_CYSCREEN) - form.Height()) / 2);
-  EXPECT_EQ(form.Left(), expectedLeft);
-  EXPECT_EQ(form.Top(), expectedTop);
+  ASSERT_EQ(::GetSystemMetrics(SM_CXSCREEN), 1280) << "the tests' desktop";
+  ASSERT_EQ(::GetSystemMetrics(SM_CYSCREEN), 1024);
+  EXPECT_EQ(form.Left(), 494);
+  EXPECT_EQ(form.Top(), 390);
   form.Hide();
   form.SetBounds(10, 20, form.Width(), form.Height());
   form.Show();

@@ -35,9 +35,9 @@ TEST(AboutDialogTest, LaidOutAsAToolWindowWithoutCaptionButtons) {
     EXPECT_EQ(about.Width(), 291);
     EXPECT_EQ(about.Height(), 243);
   }
-  const SIZE client = testing_support::DesignedClientSize(about.Handle(), 291, 243);
-  EXPECT_NEAR(about.ClientRect().right, client.cx, ui::ScreenDpi() == 96 ? 0 : 1);
-  EXPECT_NEAR(about.ClientRect().bottom, client.cy, ui::ScreenDpi() == 96 ? 0 : 1);
+  // 291 x 243 less the frame drawn at 96 dpi (8 x 24), scaled.
+  EXPECT_TRUE(IsScaledFrom(about.ClientRect().right, 283));
+  EXPECT_TRUE(IsScaledFrom(about.ClientRect().bottom, 219));
   EXPECT_TRUE(IsScaledFrom(about.Panel1.BoundsRect(), ui::Bounds(0, 0, 281, 177)));
   EXPECT_TRUE(IsScaledFrom(about.ProgramIcon.BoundsRect(), ui::Bounds(8, 8, 65, 57)));
   EXPECT_TRUE(IsScaledFrom(about.OKButton.BoundsRect(), ui::Bounds(95, 184, 75, 25)));

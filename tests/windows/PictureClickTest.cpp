@@ -7,6 +7,7 @@
 #include "support/TestData.h"
 #include "ui/Canvas.h"
 #include "windows/MainForm.h"
+#include "windows/PictureClick.h"
 
 namespace windows {
 namespace {
@@ -22,10 +23,7 @@ class PictureClickTest : public ::testing::Test {
   // Shows the folder in the list and clicks the entry `name` (none: no entry selected).
   void Click(const std::string& name) {
     form_.FileLB.ApplyFilePath(folder_.Path());
-    form_.FileLB.SetItemIndex(-1);
-    for (int i = 0; i < form_.FileLB.Count(); ++i)
-      if (form_.FileLB.Item(i) == name) form_.FileLB.SetItemIndex(i);
-    form_.FileLBClick();
+    ClickPicture(form_, name);
   }
   std::string Labels() const { return form_.VisinaL.Caption() + "|" + form_.DuzinaL.Caption(); }
 

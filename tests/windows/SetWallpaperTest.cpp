@@ -5,8 +5,8 @@
 #include "pictures/PictureErrors.h"
 #include "platform/Exceptions.h"
 #include "platform/RegistryStore.h"
-#include "settings/StoredOptions.h"
 #include "support/ScratchFolder.h"
+#include "support/ScratchSettings.h"
 #include "support/ScriptedMessageBoxes.h"
 #include "support/TestData.h"
 #include "support/Waiting.h"
@@ -14,6 +14,7 @@
 #include "wallpaper/Wallpaper.h"
 #include "windows/AboutD.h"
 #include "windows/MainForm.h"
+#include "windows/PictureClick.h"
 #include "windows/UserDataFolder.h"
 
 namespace windows {
@@ -27,7 +28,6 @@ class SetWallpaperTest : public ::testing::Test {
  protected:
   SetWallpaperTest() {
     RemoveWallpaperFiles();
-    ::RegDeleteTreeA(HKEY_CURRENT_USER, settings::kProgramKey);
     Desktop("Wallpaper", "before");
     for (const char* source : {"bmpsuite/g/pal8.bmp", "jpeg/testorig.jpg"}) {
       const std::string name = std::string(source).substr(std::string(source).rfind('/') + 1);
@@ -35,10 +35,7 @@ class SetWallpaperTest : public ::testing::Test {
     }
     form_.FileLB.ApplyFilePath(folder_.Path());
   }
-  ~SetWallpaperTest() override {
-    RemoveWallpaperFiles();
-    ::RegDeleteTreeA(HKEY_CURRENT_USER, settings::kProgramKey);
-  }
+  ~SetWallpaperTest() override { RemoveWallpaperFiles(); }
 
   void RemoveWallpaperFiles() {
     for (const std::string& file : {target_, userTarget_}) {
@@ -52,11 +49,7 @@ class SetWallpaperTest : public ::testing::Test {
     ::SetFileAttributesA(file.c_str(), FILE_ATTRIBUTE_READONLY);
   }
 
-  void Click(const std::string& name) {
-    for (int i = 0; i < form_.FileLB.Count(); ++i)
-      if (form_.FileLB.Item(i) == name) form_.FileLB.SetItemIndex(i);
-    form_.FileLBClick();
-  }
+  void Click(const std::string& name) { ClickPicture(form_, name); }
   static std::string Desktop(const char* name) {
     return platform::RegistryStore(wallpaper::kDesktopKey).ReadString("", name, "<none>");
   }
@@ -66,6 +59,7 @@ class SetWallpaperTest : public ::testing::Test {
 
   const std::string target_ = wallpaper::WallpaperFilePath();
   const std::string userTarget_ = UserDataFolder() + "\\" + wallpaper::kWallpaperFileName;
+  testing_support::ScratchSettings settings_;
   testing_support::ScriptedMessageBoxes boxes_;
   ScratchFolder folder_;
   TFormMain form_;
@@ -81,7 +75,7 @@ TEST_F(SetWallpaperTest, WithoutASelectedPictureNothingHappensButTheBox) {
 }
 
 TEST_F(SetWallpaperTest, BitmapIsSavedFromThePreviewInTheStoredStyleWhileOptionsWereNeverShown) {
-  platform::RegistryStore(settings::kProgramKey).WriteString(settings::kSettingsSection, "Display", "2");
+  testing_support::ScratchSettings::SetValue("Display", "2");
   Click("pal8.bmp");
   const std::vector<std::uint8_t> expected = browse::BitmapFileBytes(form_.Slika);
   form_.SetBClick();

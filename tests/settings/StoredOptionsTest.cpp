@@ -1,0 +1,80 @@
+#include "settings/StoredOptions.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+#include <vector>
+
+namespace settings {
+namespace {
+
+// The store's operations, each one written down in order; texts are kept, numbers and flags
+// read as missing (their conversions are the registry store's).
+class FakeStore {
+ public:
+  std::map<std::string, std::string> texts;
+  std::vector<std::string> done;
+
+  std::string ReadString(const std::string& section, const std::string& name, const std::string& fallback) {
+    done.push_back("read " + section + "\\" + name);
+    return texts.contains(name) ? texts[name] : fallback;
+  }
+  int ReadInteger(const std::string& section, const std::string& name, int fallback) {
+    ReadString(section, name, "");
+    return fallback;
+  }
+  bool ReadBool(const std::string& section, const std::string& name, bool fallback) {
+    return ReadInteger(section, name, fallback) != 0;
+  }
+  void WriteString(const std::string& section, const std::string& name, const std::string& text) {
+    done.push_back("write " + section + "\\" + name + "=" + text);
+    texts[name] = text;
+  }
+  void WriteInteger(const std::string& section, const std::string& name, int value) {
+    WriteString(section, name, std::to_string(value));
+  }
+  void WriteBool(const std::string& section, const std::string& name, bool value) {
+    WriteString(section, name, value ? "1" : "0");
+  }
+};
+
+using Steps = std::vector<std::string>;
+
+// A fresh user: the dialog offers random order, Tile and no daily limit, while log-on runs go in
+// order from the first picture of the first folder, at every log-on.
+TEST(StoredOptionsTest, EachReaderHasItsOwnDefaultsAndItsOwnOrder) {
+  FakeStore store;
+  TDialogOptions dialog;
+  dialog.Load(store);
+  EXPECT_TRUE(dialog.rndFile);
+  EXPECT_EQ(dialog.display, 0);
+  EXPECT_FALSE(dialog.changeWP);
+  TRotationSettings rotation;
+  rotation.Load(store);
+  EXPECT_EQ(rotation.file, 0);
+  EXPECT_EQ(rotation.folder, 0);
+  EXPECT_FALSE(rotation.rndFile);
+  EXPECT_FALSE(rotation.changeWP);
+  EXPECT_EQ(store.done, (Steps{"read Settings\\RndFile", "read Settings\\Display", "read Settings\\ChangeWP",
+                               "read Settings\\File", "read Settings\\Folder", "read Settings\\RndFile",
+                               "read Settings\\ChangeWP"}));
+}
+
+TEST(StoredOptionsTest, SavesWriteInTheirOrderAndTheDateOnlyWhenItIsAnotherDay) {
+  FakeStore store;
+  TDialogOptions{.rndFile = false, .display = -1, .changeWP = true}.Save(store);
+  TRotationSettings::SaveCounters(store, 4, 1);
+  EXPECT_EQ(store.done, (Steps{"write Settings\\RndFile=0", "write Settings\\Display=-1", "write Settings\\ChangeWP=1",
+                               "write Settings\\File=4", "write Settings\\Folder=1"}));
+
+  store.done.clear();
+  EXPECT_FALSE(TRotationSettings::ChangedAlready(store, "7.12.2026")) << "no date kept yet";
+  EXPECT_TRUE(TRotationSettings::ChangedAlready(store, "7.12.2026"));
+  EXPECT_FALSE(TRotationSettings::ChangedAlready(store, "8.12.2026"));
+  EXPECT_EQ(store.done, (Steps{"read Settings\\Date", "write Settings\\Date=7.12.2026", "read Settings\\Date",
+                               "read Settings\\Date", "write Settings\\Date=8.12.2026"}));
+}
+
+}  // namespace
+}  // namespace settings

@@ -1,0 +1,35 @@
+// The program's settings in the current user's registry (HKEY_CURRENT_USER\Software\Vantoria,
+// section Settings): none while the object lives but what a test writes, and none after it.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+namespace testing_support {
+
+class ScratchSettings {
+ public:
+  ScratchSettings() { Clear(); }
+  ~ScratchSettings() { Clear(); }
+  ScratchSettings(const ScratchSettings&) = delete;
+  ScratchSettings& operator=(const ScratchSettings&) = delete;
+
+  // A value's text, or "<none>" when it is missing.
+  static std::string Value(const char* name) {
+    char value[512] = {};
+    DWORD size = sizeof value;
+    const LSTATUS read = ::RegGetValueA(HKEY_CURRENT_USER, kKey, name, RRF_RT_REG_SZ, nullptr, value, &size);
+    return read == ERROR_SUCCESS ? value : "<none>";
+  }
+  // Writes the value as the program keeps it: REG_SZ text.
+  static void SetValue(const char* name, const std::string& text) {
+    ::RegSetKeyValueA(HKEY_CURRENT_USER, kKey, name, REG_SZ, text.c_str(), static_cast<DWORD>(text.size() + 1));
+  }
+
+ private:
+  static constexpr char kKey[] = "Software\\Vantoria\\Settings";
+  static void Clear() { ::RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\Vantoria"); }
+};
+
+}  // namespace testing_support

@@ -23,11 +23,10 @@ TPocetakDialog::TPocetakDialog(windows::TFormMain& mainForm, bool startupRun)
              .caption = "PocetakDialog",
              .borderStyle = ui::TBorderStyle::bsNone,
              .position = ui::TPosition::poScreenCenter,  // the primary monitor, not across two
-             .width = 457,
-             .height = 233,
+             .bounds = ui::Design(0, 0, 457, 233),
              .clientSize = true,
              .font = ui::TFont()}),
-      Slika("Slika", *this, RECT{-8, 0, -8 + 465, 233}, {.stretch = false, .proportional = true, .center = false},
+      Slika("Slika", *this, ui::Design(-8, 0, 465, 233), {.stretch = false, .proportional = true, .center = false},
             false),
       mainForm_(mainForm),
       startupRun_(startupRun) {

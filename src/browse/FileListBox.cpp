@@ -72,8 +72,8 @@ class RefillScope {
 
 }  // namespace
 
-TFileListBox::TFileListBox(std::string name, ui::TWinControl& parent, const RECT& bounds)
-    : TListBox(std::move(name), parent, bounds, true, 15, true), directory_(CurrentDirectory()) {}
+TFileListBox::TFileListBox(std::string name, ui::TWinControl& parent, const ui::DesignRect& bounds)
+    : TListBox(std::move(name), parent, bounds, true, ui::DesignLength{15}, true), directory_(CurrentDirectory()) {}
 
 std::string TFileListBox::FileName() const {
   const int index = ItemIndex();

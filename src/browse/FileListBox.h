@@ -12,7 +12,7 @@ inline constexpr char kPictureMask[] = "*.jpg;*.jpeg;*.bmp;";
 
 class TFileListBox : public ui::TListBox {
  public:
-  TFileListBox(std::string name, ui::TWinControl& parent, const RECT& bounds);
+  TFileListBox(std::string name, ui::TWinControl& parent, const ui::DesignRect& bounds);
 
   const std::string& Directory() const { return directory_; }
   const std::string& Mask() const { return mask_; }

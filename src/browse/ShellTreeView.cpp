@@ -57,16 +57,37 @@ struct MenuDeleter {
 
 }  // namespace
 
-TShellTreeView::TShellTreeView(std::string name, ui::TWinControl& parent, const RECT& bounds)
+TShellTreeView::TShellTreeView(std::string name, ui::TWinControl& parent, const ui::DesignRect& bounds)
     : TWinControl(std::move(name)) {
   CreateChild(parent, WC_TREEVIEWA, WS_TABSTOP | TVS_HASLINES | TVS_HASBUTTONS | TVS_EDITLABELS, WS_EX_CLIENTEDGE,
               bounds);
-  SHFILEINFOA info = {};
-  const auto images = ::SHGetFileInfoA("C:\\", 0, &info, sizeof info, SHGFI_SYSICONINDEX | SHGFI_SMALLICON);
-  ::SendMessageA(Handle(), TVM_SETIMAGELIST, TVSIL_NORMAL, static_cast<LPARAM>(images));
-  // After the images, which set the least indent the tree takes.
-  ::SendMessageA(Handle(), TVM_SETINDENT, static_cast<WPARAM>(ui::Scaled(kIndent)), 0);
+  ShowIconsAtDpi(Dpi());
   ::SHGetDesktopFolder(desktop_.Receive());
+}
+
+void TShellTreeView::ApplyDpi(int dpi) {
+  TWinControl::ApplyDpi(dpi);
+  ShowIconsAtDpi(dpi);
+}
+
+// The system's small shell icons, or its large ones where the small icon size at `dpi` is larger
+// than the small ones (their indexes are the same in both).
+void TShellTreeView::ShowIconsAtDpi(int dpi) {
+  using MetricForDpi = int(WINAPI*)(int, UINT);
+  static const auto metricForDpi = reinterpret_cast<MetricForDpi>(
+      reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleA("user32.dll"), "GetSystemMetricsForDpi")));
+  const int iconSize = metricForDpi ? metricForDpi(SM_CXSMICON, static_cast<UINT>(dpi))
+                                    : ::MulDiv(::GetSystemMetrics(SM_CXSMICON), dpi, ui::SystemDpi());
+  SHFILEINFOA info = {};
+  auto images = reinterpret_cast<HIMAGELIST>(
+      ::SHGetFileInfoA("C:\\", 0, &info, sizeof info, SHGFI_SYSICONINDEX | SHGFI_SMALLICON));
+  int width = 0, height = 0;
+  if (::ImageList_GetIconSize(images, &width, &height) && width < iconSize)
+    images = reinterpret_cast<HIMAGELIST>(
+        ::SHGetFileInfoA("C:\\", 0, &info, sizeof info, SHGFI_SYSICONINDEX | SHGFI_LARGEICON));
+  ::SendMessageA(Handle(), TVM_SETIMAGELIST, TVSIL_NORMAL, reinterpret_cast<LPARAM>(images));
+  // After the images, which set the least indent the tree takes.
+  ::SendMessageA(Handle(), TVM_SETINDENT, static_cast<WPARAM>(ui::ScaleToDpi(kIndent, dpi)), 0);
 }
 
 void TShellTreeView::Build() {

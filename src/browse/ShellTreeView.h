@@ -22,7 +22,7 @@ using ItemIdList = std::unique_ptr<ITEMIDLIST, ItemIdListDeleter>;
 
 class TShellTreeView : public ui::TWinControl {
  public:
-  TShellTreeView(std::string name, ui::TWinControl& parent, const RECT& bounds);
+  TShellTreeView(std::string name, ui::TWinControl& parent, const ui::DesignRect& bounds);
 
   // Builds the tree: the Desktop as its root, expanded one level and selected.
   void Build();
@@ -33,6 +33,9 @@ class TShellTreeView : public ui::TWinControl {
 
   // The selected node changed, by the user or by the program.
   std::function<void()> OnChange;
+
+  // Also the indent and the icons' size.
+  void ApplyDpi(int dpi) override;
 
  protected:
   // Hands the open context menu's messages to its handler.
@@ -45,6 +48,7 @@ class TShellTreeView : public ui::TWinControl {
     bool fetched = false;
   };
 
+  void ShowIconsAtDpi(int dpi);
   HTREEITEM AddNode(HTREEITEM parent, ItemIdList absolute, const std::string& text, SFGAOF attributes);
   Node* NodeOf(HTREEITEM item) const;
   platform::ComPtr<IShellFolder> FolderOf(const Node& node) const;

@@ -1,7 +1,7 @@
 #include "controls/ButtonComps.h"
 
 #include "ui/Canvas.h"
-#include "ui/Dpi.h"
+#include "ui/DpiScaling.h"
 #include "ui/Pointer.h"
 #include "ui/PointerTracker.h"
 #include "ui/WinControl.h"
@@ -9,7 +9,7 @@
 namespace controls {
 
 TSelButton::TSelButton(std::string name) : TGraphicControl(std::move(name)) {
-  SetDesignBounds(ui::Bounds(0, 0, 105, 20));
+  SetDesignBounds(ui::Design(0, 0, 105, 20));
   Font() = ui::TFont("Arial", 8, ui::clGray);
   surfaceFont_ = Font();
   SetShowHint(true);
@@ -72,10 +72,10 @@ void TSelButton::DrawLook(ui::TCanvas& canvas, Look look) {
   if (look == Look::hover) surfaceCaptionColor_ = hoverCaptionColor_;
   canvas.SetTextColor(surfaceCaptionColor_);
   const CaptionOrigin origin =
-      CaptionPosition(width, height, text.cx, text.cy, alignment_, look == Look::pressed, ui::ScreenDpi());
+      CaptionPosition(width, height, text.cx, text.cy, alignment_, look == Look::pressed, Dpi());
   canvas.TextOutOpaque(origin.x, origin.y, caption_, face);
 
-  for (int ring = 0; ring < ui::Scaled(borderWidth_); ++ring)
+  for (int ring = 0; ring < ui::ScaleToDpi(borderWidth_, Dpi()); ++ring)
     canvas.FrameRect(RECT{ring, ring, width - ring, height - ring}, borderColor_);
 }
 

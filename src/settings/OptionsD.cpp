@@ -14,18 +14,15 @@ TODialog::TODialog()
     : TForm({.name = "ODialog",
              .caption = "Options",
              .borderStyle = ui::TBorderStyle::bsToolWindow,
-             .left = 230,
-             .top = 174,
-             .width = 258,
-             .height = 147,
+             .bounds = ui::Design(230, 174, 258, 147),
              .clientSize = true,
              .font = ui::ComicSansFont(8)}),
       DisplayL("DisplayL", *this, 8, 8, "&Display:"),
-      DisplayCB("DisplayCB", *this, ui::Bounds(8, 24, 89, 23), {"Tile", "Center", "Strech"}, 15),
-      RndChkB("RndChkB", *this, ui::Bounds(8, 56, 129, 17), "Randomize &file list"),
-      OKB("OKB", *this, ui::Bounds(40, 112, 75, 25), "&OK", kOkButtonId),
-      CancelB("CancelB", *this, ui::Bounds(144, 112, 75, 25), "&Cancel", IDCANCEL),
-      ChangeWPCB("ChangeWPCB", *this, ui::Bounds(8, 80, 249, 17), "Change &wallpaper every time Windows start") {
+      DisplayCB("DisplayCB", *this, ui::Design(8, 24, 89, 23), {"Tile", "Center", "Strech"}, ui::DesignLength{15}),
+      RndChkB("RndChkB", *this, ui::Design(8, 56, 129, 17), "Randomize &file list"),
+      OKB("OKB", *this, ui::Design(40, 112, 75, 25), "&OK", kOkButtonId),
+      CancelB("CancelB", *this, ui::Design(144, 112, 75, 25), "&Cancel", IDCANCEL),
+      ChangeWPCB("ChangeWPCB", *this, ui::Design(8, 80, 249, 17), "Change &wallpaper every time Windows start") {
   DisplayCB.SetText("Center");
   SetActiveControl(DisplayCB);
   OnActivate = [this] { FormActivate(); };

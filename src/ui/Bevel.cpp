@@ -5,9 +5,19 @@
 
 namespace ui {
 
-TBevel::TBevel(std::string name, TWinControl& parent, const RECT& bounds) : TWinControl(std::move(name)) {
+TBevel::TBevel(std::string name, TWinControl& parent, const DesignRect& bounds) : TWinControl(std::move(name)) {
   SetColor(parent.Color());
   CreateChild(parent, bounds);
+  ShapeAsFrame();
+}
+
+void TBevel::ApplyDpi(int dpi) {
+  TWinControl::ApplyDpi(dpi);
+  ShapeAsFrame();
+}
+
+// Only the frame belongs to the window, so that what is inside it stays visible.
+void TBevel::ShapeAsFrame() {
   RegionHandle frame(::CreateRectRgn(0, 0, Width(), Height()));
   const RegionHandle inside(::CreateRectRgn(1, 1, Width() - 1, Height() - 1));
   ::CombineRgn(frame.Get(), frame.Get(), inside.Get(), RGN_DIFF);

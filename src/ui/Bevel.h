@@ -8,10 +8,15 @@ namespace ui {
 
 class TBevel : public TWinControl {
  public:
-  TBevel(std::string name, TWinControl& parent, const RECT& bounds);
+  TBevel(std::string name, TWinControl& parent, const DesignRect& bounds);
+
+  void ApplyDpi(int dpi) override;
 
  protected:
   void Paint(TCanvas& canvas) override;
+
+ private:
+  void ShapeAsFrame();
 };
 
 }  // namespace ui

@@ -2,7 +2,7 @@
 
 namespace ui {
 
-TButton::TButton(std::string name, TWinControl& parent, const RECT& bounds, const std::string& caption, int id)
+TButton::TButton(std::string name, TWinControl& parent, const DesignRect& bounds, const std::string& caption, int id)
     : TWinControl(std::move(name)) {
   CreateChild(parent, "BUTTON", WS_TABSTOP | BS_PUSHBUTTON, 0, bounds, caption);
   if (id) ::SetWindowLongPtrA(Handle(), GWLP_ID, id);

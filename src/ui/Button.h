@@ -11,7 +11,7 @@ namespace ui {
 class TButton : public TWinControl {
  public:
   // `id` IDCANCEL makes it the button Esc presses.
-  TButton(std::string name, TWinControl& parent, const RECT& bounds, const std::string& caption, int id = 0);
+  TButton(std::string name, TWinControl& parent, const DesignRect& bounds, const std::string& caption, int id = 0);
 
   // Drawn as the button Enter presses.
   void SetDefault() { ::SendMessageA(Handle(), BM_SETSTYLE, BS_DEFPUSHBUTTON, TRUE); }

@@ -2,7 +2,7 @@
 
 namespace ui {
 
-TCheckBox::TCheckBox(std::string name, TWinControl& parent, const RECT& bounds, const std::string& caption)
+TCheckBox::TCheckBox(std::string name, TWinControl& parent, const DesignRect& bounds, const std::string& caption)
     : TWinControl(std::move(name)) {
   CreateChild(parent, "BUTTON", WS_TABSTOP | BS_AUTOCHECKBOX, 0, bounds, caption);
 }

@@ -9,7 +9,7 @@ namespace ui {
 
 class TCheckBox : public TWinControl {
  public:
-  TCheckBox(std::string name, TWinControl& parent, const RECT& bounds, const std::string& caption);
+  TCheckBox(std::string name, TWinControl& parent, const DesignRect& bounds, const std::string& caption);
 
   bool Checked() const;
   void SetChecked(bool checked);

@@ -9,18 +9,22 @@ constexpr int kDropDownRows = 8;
 
 }  // namespace
 
-TComboBox::TComboBox(std::string name, TWinControl& parent, const RECT& bounds, const std::vector<std::string>& items,
-                     int itemHeight)
-    : TWinControl(std::move(name)), itemHeight_(Scaled(itemHeight)) {
-  // The window's height includes the dropped-down list; the closed box takes its own height.
-  RECT withList = bounds;
-  withList.bottom += kDropDownRows * itemHeight;
-  CreateChild(parent, "COMBOBOX", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL, 0, withList);
+TComboBox::TComboBox(std::string name, TWinControl& parent, const DesignRect& bounds,
+                     const std::vector<std::string>& items, DesignLength itemHeight)
+    : TWinControl(std::move(name)), itemHeight_(itemHeight) {
+  CreateChild(parent, "COMBOBOX", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL, 0, bounds);
   for (const std::string& item : items)
     ::SendMessageA(Handle(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
 }
 
-void TComboBox::FontApplied() { ::SendMessageA(Handle(), CB_SETITEMHEIGHT, 0, itemHeight_); }
+// The window's height includes the dropped-down list; the closed box takes its own height.
+RECT TComboBox::PixelBoundsAt(int dpi) const {
+  RECT bounds = TWinControl::PixelBoundsAt(dpi);
+  bounds.bottom += kDropDownRows * ItemHeightAtDpi(itemHeight_, dpi);
+  return bounds;
+}
+
+void TComboBox::FontApplied() { ::SendMessageA(Handle(), CB_SETITEMHEIGHT, 0, ItemHeightAtDpi(itemHeight_, Dpi())); }
 
 int TComboBox::ItemIndex() const { return static_cast<int>(::SendMessageA(Handle(), CB_GETCURSEL, 0, 0)); }
 

@@ -10,8 +10,8 @@ namespace ui {
 
 class TComboBox : public TWinControl {
  public:
-  TComboBox(std::string name, TWinControl& parent, const RECT& bounds, const std::vector<std::string>& items,
-            int itemHeight);
+  TComboBox(std::string name, TWinControl& parent, const DesignRect& bounds, const std::vector<std::string>& items,
+            DesignLength itemHeight);
 
   int Count() const;
   // -1 when no list item is selected. Setting -1 selects none and empties the text field;
@@ -21,9 +21,10 @@ class TComboBox : public TWinControl {
 
  protected:
   void FontApplied() override;
+  RECT PixelBoundsAt(int dpi) const override;
 
  private:
-  int itemHeight_;
+  DesignLength itemHeight_;
 };
 
 }  // namespace ui

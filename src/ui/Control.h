@@ -30,6 +30,12 @@ class TControl {
   const RECT& BoundsRect() const { return bounds_; }
   virtual void SetBounds(int left, int top, int width, int height);
 
+  // The resolution of the screen the control is on: its window's.
+  virtual int Dpi() const;
+  // Lays the control out again from its designed values at `dpi`: its place and size, its font
+  // and whatever else it scales.
+  virtual void ApplyDpi(int dpi) = 0;
+
   const std::string& Hint() const { return hint_; }
   void SetHint(std::string hint) { hint_ = std::move(hint); }
   bool ShowHint() const { return showHint_; }

@@ -1,15 +1,20 @@
-// The screen's resolution as the program sees it (it is system-aware: the primary monitor's at
-// log-on), and designed positions and sizes on it (the rule is in ui/DpiScaling.h).
+// The resolution of the screens the program's windows are on. The program is per-monitor aware:
+// each window has its own (ui::TWinControl::Dpi), which changes when it moves to a monitor of
+// another scale; the system's (the primary monitor's at log-on) serves before a window exists.
 #pragma once
 
 #include <windows.h>
 
+#include "ui/DpiScaling.h"
+
 namespace ui {
 
-int ScreenDpi();
-int Scaled(int designPixels);
+int SystemDpi();
+// The window's own resolution, where the system can tell (Windows 10 1607 and later, Wine);
+// the system's otherwise.
+int WindowDpi(HWND window);
 // Each of left, top, width and height scaled on its own, so that controls of one designed size
 // keep one size.
-RECT Scaled(const RECT& designBounds);
+RECT Scaled(const DesignRect& design, int dpi);
 
 }  // namespace ui

@@ -4,12 +4,23 @@
 
 namespace ui {
 
+TFont::TFont() : pixelsPerInch_(SystemDpi()) {}
+
 TFont::TFont(std::string name, int sizeInPoints, TColor color, unsigned styles, BYTE charset)
-    : name_(std::move(name)), size_(sizeInPoints), color_(color), styles_(styles), charset_(charset) {}
+    : name_(std::move(name)),
+      size_(sizeInPoints),
+      color_(color),
+      styles_(styles),
+      charset_(charset),
+      pixelsPerInch_(SystemDpi()) {}
 
 TFont::TFont(const TFont& other)
-    : name_(other.name_), size_(other.size_), color_(other.color_), styles_(other.styles_),
-      charset_(other.charset_) {}
+    : name_(other.name_),
+      size_(other.size_),
+      color_(other.color_),
+      styles_(other.styles_),
+      charset_(other.charset_),
+      pixelsPerInch_(other.pixelsPerInch_) {}
 
 TFont& TFont::operator=(const TFont& other) {
   if (this != &other) {
@@ -18,12 +29,19 @@ TFont& TFont::operator=(const TFont& other) {
     color_ = other.color_;
     styles_ = other.styles_;
     charset_ = other.charset_;
+    pixelsPerInch_ = other.pixelsPerInch_;
     Changed();
   }
   return *this;
 }
 
-int TFont::Height() const { return -::MulDiv(size_, ScreenDpi(), 72); }
+int TFont::Height() const { return -::MulDiv(size_, pixelsPerInch_, 72); }
+
+void TFont::SetPixelsPerInch(int dpi) {
+  if (dpi == pixelsPerInch_) return;
+  pixelsPerInch_ = dpi;
+  Changed();
+}
 
 void TFont::SetName(std::string name) {
   name_ = std::move(name);

@@ -15,7 +15,7 @@ enum TFontStyle : unsigned { fsBold = 1, fsItalic = 2, fsUnderline = 4, fsStrike
 
 class TFont {
  public:
-  TFont() = default;
+  TFont();
   TFont(std::string name, int sizeInPoints, TColor color = clWindowText, unsigned styles = 0,
         BYTE charset = DEFAULT_CHARSET);
   TFont(const TFont& other);
@@ -25,8 +25,11 @@ class TFont {
   int Size() const { return size_; }
   TColor Color() const { return color_; }
   unsigned Styles() const { return styles_; }
-  // Character height in pixels at the screen's resolution, as a negative LOGFONT height.
+  // Character height in pixels at the resolution it is drawn at, as a negative LOGFONT height.
   int Height() const;
+  // The resolution of the screen it is drawn on: its owner's; the system's until told.
+  int PixelsPerInch() const { return pixelsPerInch_; }
+  void SetPixelsPerInch(int dpi);
 
   void SetName(std::string name);
   void SetSize(int sizeInPoints);
@@ -45,6 +48,7 @@ class TFont {
   TColor color_ = clWindowText;
   unsigned styles_ = 0;
   BYTE charset_ = DEFAULT_CHARSET;
+  int pixelsPerInch_;
   mutable FontHandle handle_;
 };
 

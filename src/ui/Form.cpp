@@ -7,7 +7,6 @@
 #include "ui/Application.h"
 #include "ui/ApplicationWindow.h"
 #include "ui/Dpi.h"
-#include "ui/DpiScaling.h"
 
 namespace ui {
 namespace {
@@ -49,23 +48,8 @@ RECT FrameAt(int dpi, const FrameStyles& frame) {
   RECT rect = {0, 0, 0, 0};
   if (adjustForDpi && adjustForDpi(&rect, frame.style, FALSE, frame.exStyle, static_cast<UINT>(dpi))) return rect;
   ::AdjustWindowRectEx(&rect, frame.style, FALSE, frame.exStyle);
-  const int now = ScreenDpi();
+  const int now = SystemDpi();
   return RECT{rect.left * dpi / now, rect.top * dpi / now, rect.right * dpi / now, rect.bottom * dpi / now};
-}
-
-// The designed place and size on this screen: the client area (designed, or what the designed
-// outer size left inside the frame at 96 dpi) scaled, in the frame the system draws now.
-RECT OuterBounds(const TFormSpec& layout, const FrameStyles& frame) {
-  SIZE client = {layout.width, layout.height};
-  if (!layout.clientSize) {
-    const RECT designFrame = FrameAt(kDesignDpi, frame);
-    client.cx -= designFrame.right - designFrame.left;
-    client.cy -= designFrame.bottom - designFrame.top;
-  }
-  RECT rect = {0, 0, Scaled(client.cx), Scaled(client.cy)};
-  ::AdjustWindowRectEx(&rect, frame.style, FALSE, frame.exStyle);
-  ::OffsetRect(&rect, Scaled(layout.left) - rect.left, Scaled(layout.top) - rect.top);
-  return rect;
 }
 
 // Disables the thread's other enabled top-level windows for the time of a modal loop. The
@@ -96,11 +80,53 @@ class DisabledWindows {
 
 }  // namespace
 
-TForm::TForm(const TFormSpec& layout) : TWinControl(layout.name), position_(layout.position) {
+TForm::TForm(const TFormSpec& layout)
+    : TWinControl(layout.name), position_(layout.position), design_(layout.bounds), clientSize_(layout.clientSize) {
   const FrameStyles frame = StylesFor(layout.borderStyle, layout.systemMenu);
+  frameStyle_ = frame.style;
+  frameExStyle_ = frame.exStyle;
   Font() = layout.font;
   SetColor(layout.color);
-  CreateHandle({layout.caption, frame.style, frame.exStyle, OuterBounds(layout, frame), Application().Handle()});
+  CreateHandle({layout.caption, frame.style, frame.exStyle, OuterBoundsAt(SystemDpi()), Application().Handle()});
+  // Made on a screen of another resolution than the system's: laid out for that one.
+  if (Dpi() != SystemDpi()) {
+    Font().SetPixelsPerInch(Dpi());
+    const RECT bounds = OuterBoundsAt(Dpi());
+    SetBounds(bounds.left, bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top);
+  }
+}
+
+// The designed place and size at `dpi`: the client area (designed, or what the designed outer
+// size left inside the frame at 96 dpi) scaled, in the frame the system draws at that resolution.
+RECT TForm::OuterBoundsAt(int dpi) const {
+  const FrameStyles frame = {frameStyle_, frameExStyle_};
+  SIZE client = {design_.width, design_.height};
+  if (!clientSize_) {
+    const RECT designFrame = FrameAt(kDesignDpi, frame);
+    client.cx -= designFrame.right - designFrame.left;
+    client.cy -= designFrame.bottom - designFrame.top;
+  }
+  const RECT frameThere = FrameAt(dpi, frame);
+  const int left = ScaleToDpi(design_.left, dpi), top = ScaleToDpi(design_.top, dpi);
+  return RECT{left, top, left + ScaleToDpi(client.cx, dpi) + frameThere.right - frameThere.left,
+              top + ScaleToDpi(client.cy, dpi) + frameThere.bottom - frameThere.top};
+}
+
+bool TForm::DesignedSizeAt(int dpi, SIZE& size) const {
+  const RECT now = OuterBoundsAt(Dpi());
+  if (Width() != now.right - now.left || Height() != now.bottom - now.top) return false;
+  const RECT there = OuterBoundsAt(dpi);
+  size = SIZE{there.right - there.left, there.bottom - there.top};
+  return true;
+}
+
+// Laid out again from the designed values each time, never from the current pixels, so that
+// moving back and forth between screens does not drift.
+void TForm::ChangeDpi(int dpi, const RECT& suggested) {
+  SetOwnDpi(dpi);
+  ApplyDpi(dpi);
+  ::SetWindowPos(Handle(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void TForm::PlaceForFirstShowing() {
@@ -242,6 +268,13 @@ LRESULT TForm::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
       break;
     case WM_CLOSE:
       Close();
+      return 0;
+    // Moved to a screen of another scale (or the scale changed): Windows asks for the size there,
+    // then suggests the place.
+    case WM_GETDPISCALEDSIZE:
+      return DesignedSizeAt(static_cast<int>(wParam), *reinterpret_cast<SIZE*>(lParam));
+    case WM_DPICHANGED:
+      ChangeDpi(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
       return 0;
     case WM_QUERYENDSESSION:
       return TRUE;

@@ -23,17 +23,14 @@ enum class TPosition {
 
 enum TModalResult : int { mrNone = 0, mrOk = IDOK, mrCancel = IDCANCEL, mrYes = IDYES, mrNo = IDNO };
 
-// Positions and sizes as designed at 96 dpi; the form places itself on the screen it is on.
+// The form as designed; it places itself on the screen it is on, at that screen's resolution.
 struct TFormSpec {
   std::string name;
   std::string caption;
   TBorderStyle borderStyle = TBorderStyle::bsSingle;
   bool systemMenu = true;
   TPosition position = TPosition::poDesigned;
-  int left = 0;
-  int top = 0;
-  int width = 0;   // outer size, unless clientSize is set
-  int height = 0;
+  DesignRect bounds;  // on the screen; the outer size, unless clientSize is set
   bool clientSize = false;
   TColor color = clBtnFace;
   TFont font;
@@ -81,12 +78,21 @@ class TForm : public TWinControl {
   LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
+  // At a new resolution: the designed outer size there (the designed client area in the frame
+  // the system draws there), unless the user has resized the form; false then.
+  bool DesignedSizeAt(int dpi, SIZE& size) const;
+  void ChangeDpi(int dpi, const RECT& suggested);
+  RECT OuterBoundsAt(int dpi) const;
   void PlaceForFirstShowing();
   void ShowWindowWith(int command);
   void FocusActiveControl();
   bool CloseHandlerLetsItClose();
 
   TPosition position_;
+  DesignRect design_;
+  bool clientSize_;
+  DWORD frameStyle_;
+  DWORD frameExStyle_;
   bool shownBefore_ = false;
   bool modal_ = false;
   TMainMenu* menu_ = nullptr;

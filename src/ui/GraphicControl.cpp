@@ -1,5 +1,7 @@
 #include "ui/GraphicControl.h"
 
+#include <utility>
+
 #include "platform/Exceptions.h"
 #include "platform/Format.h"
 #include "ui/Canvas.h"
@@ -16,6 +18,12 @@ TGraphicControl* captured = nullptr;
 
 TGraphicControl::TGraphicControl(std::string name) : TControl(std::move(name)) {
   font_.OnChange = [this] {
+    // A font assigned from elsewhere takes the control's resolution first.
+    if (font_.PixelsPerInch() != Dpi()) {
+      const bool adopting = std::exchange(adoptingParentFont_, true);
+      font_.SetPixelsPerInch(Dpi());
+      adoptingParentFont_ = adopting;
+    }
     if (!adoptingParentFont_) parentFont_ = false;
     FontChanged();
     Invalidate();
@@ -39,11 +47,13 @@ void TGraphicControl::SetParent(TWinControl* parent) {
   SetParentField(parent);
   if (!parent) return;
   parent->AddGraphicControl(*this);
-  if (parentFont_) {
-    adoptingParentFont_ = true;
+  adoptingParentFont_ = true;
+  if (parentFont_)
     font_ = parent->Font();
-    adoptingParentFont_ = false;
-  }
+  else
+    font_.SetPixelsPerInch(parent->Dpi());
+  adoptingParentFont_ = false;
+  PlaceAtDpi(parent->Dpi());
   Invalidate();
 }
 
@@ -53,9 +63,25 @@ void TGraphicControl::SetBounds(int left, int top, int width, int height) {
   Invalidate();
 }
 
-void TGraphicControl::SetDesignBounds(const RECT& designBounds) {
-  const RECT bounds = Scaled(designBounds);
+void TGraphicControl::SetDesignBounds(const DesignRect& design) {
+  design_ = design;
+  PlaceAtDpi(Dpi());
+}
+
+void TGraphicControl::PlaceAtDpi(int dpi) {
+  if (!design_) return;
+  const RECT bounds = Scaled(*design_, dpi);
   SetBounds(bounds.left, bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top);
+}
+
+void TGraphicControl::ApplyDpi(int dpi) {
+  PlaceAtDpi(dpi);
+  adoptingParentFont_ = true;
+  font_.SetPixelsPerInch(dpi);
+  adoptingParentFont_ = false;
+  // A control sized by its text measures it again, even at the same resolution.
+  FontChanged();
+  Invalidate();
 }
 
 void TGraphicControl::SetEnabled(bool enabled) {

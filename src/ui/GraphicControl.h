@@ -5,10 +5,12 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "ui/Control.h"
 #include "ui/Cursors.h"
+#include "ui/DpiScaling.h"
 #include "ui/Font.h"
 
 namespace ui {
@@ -27,8 +29,10 @@ class TGraphicControl : public TControl {
   // Joins `parent`'s windowless controls, on top of them, and repaints where it was and is.
   virtual void SetParent(TWinControl* parent);
   void SetBounds(int left, int top, int width, int height) override;
-  // Bounds designed at 96 dpi, on this screen.
-  void SetDesignBounds(const RECT& designBounds);
+  // Bounds as designed, at the parent's resolution from now on.
+  void SetDesignBounds(const DesignRect& design);
+  // Its place and size from its designed bounds, and its font.
+  void ApplyDpi(int dpi) override;
 
   // Until its font is changed, the control takes its parent's.
   TFont& Font() { return font_; }
@@ -71,7 +75,10 @@ class TGraphicControl : public TControl {
   virtual void FontChanged() {}
 
  private:
+  void PlaceAtDpi(int dpi);
+
   TFont font_;
+  std::optional<DesignRect> design_;
   bool parentFont_ = true;
   bool adoptingParentFont_ = false;
   bool enabled_ = true;

@@ -4,7 +4,7 @@
 
 #include "ui/Application.h"
 #include "ui/Control.h"
-#include "ui/Dpi.h"
+#include "ui/DpiScaling.h"
 #include "ui/Pointer.h"
 
 namespace ui {
@@ -56,7 +56,7 @@ void THintWindow::Show() {
   ::SendMessageA(tooltip_, TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&tool));
   const POINT pointer = PointerPosition();
   // Below the pointer, clear of its arrow.
-  ::SendMessageA(tooltip_, TTM_TRACKPOSITION, 0, MAKELPARAM(pointer.x, pointer.y + Scaled(20)));
+  ::SendMessageA(tooltip_, TTM_TRACKPOSITION, 0, MAKELPARAM(pointer.x, pointer.y + ScaleToDpi(20, control_->Dpi())));
   ::SendMessageA(tooltip_, TTM_TRACKACTIVATE, TRUE, reinterpret_cast<LPARAM>(&tool));
   hideTimer_.SetEnabled(true);
 }

@@ -1,13 +1,12 @@
 #include "ui/Image.h"
 
 #include "ui/Canvas.h"
-#include "ui/Dpi.h"
 #include "ui/DpiScaling.h"
 #include "ui/GdiHandles.h"
 
 namespace ui {
 
-TImage::TImage(std::string name, TWinControl& parent, const RECT& bounds, const ImageSizing& sizing,
+TImage::TImage(std::string name, TWinControl& parent, const DesignRect& bounds, const ImageSizing& sizing,
                bool incrementalDisplay)
     : TWinControl(std::move(name)), sizing_(sizing), incrementalDisplay_(incrementalDisplay) {
   SetColor(parent.Color());
@@ -16,15 +15,26 @@ TImage::TImage(std::string name, TWinControl& parent, const RECT& bounds, const 
 
 void TImage::SetPicture(std::unique_ptr<TGraphic> picture) {
   picture_ = std::move(picture);
-  if (picture_) picture_->SetSmoothStretching(pictureScalesWithDpi_ && ScreenDpi() != kDesignDpi);
+  SmoothAtDpi(Dpi());
   if (picture_) picture_->OnProgress = [this](TProgressStage, int, bool redrawNow, const RECT&) { ShowProgress(redrawNow); };
+  Invalidate();
+}
+
+// A picture of the program's own, made for 96 dpi, is resampled smoothly to its size elsewhere.
+void TImage::SmoothAtDpi(int dpi) {
+  if (picture_) picture_->SetSmoothStretching(pictureScalesWithDpi_ && dpi != kDesignDpi);
+}
+
+void TImage::ApplyDpi(int dpi) {
+  TWinControl::ApplyDpi(dpi);
+  SmoothAtDpi(dpi);
   Invalidate();
 }
 
 RECT TImage::PictureRect() const {
   if (!picture_) return {};
-  const int width = pictureScalesWithDpi_ ? Scaled(picture_->Width()) : picture_->Width();
-  const int height = pictureScalesWithDpi_ ? Scaled(picture_->Height()) : picture_->Height();
+  const int width = pictureScalesWithDpi_ ? ScaleToDpi(picture_->Width(), Dpi()) : picture_->Width();
+  const int height = pictureScalesWithDpi_ ? ScaleToDpi(picture_->Height(), Dpi()) : picture_->Height();
   const ImageRect rect = DestinationRect(width, height, Width(), Height(), sizing_);
   return RECT{rect.left, rect.top, rect.left + rect.width, rect.top + rect.height};
 }

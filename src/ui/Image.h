@@ -11,7 +11,7 @@ namespace ui {
 
 class TImage : public TWinControl {
  public:
-  TImage(std::string name, TWinControl& parent, const RECT& bounds, const ImageSizing& sizing,
+  TImage(std::string name, TWinControl& parent, const DesignRect& bounds, const ImageSizing& sizing,
          bool incrementalDisplay);
 
   TGraphic* Picture() const { return picture_.get(); }
@@ -24,12 +24,14 @@ class TImage : public TWinControl {
   RECT PictureRect() const;
   // Draws the picture as the control would, onto any canvas (a window's or a memory bitmap's).
   void DrawPicture(TCanvas& canvas);
+  void ApplyDpi(int dpi) override;
 
  protected:
   void Paint(TCanvas& canvas) override;
 
  private:
   void ShowProgress(bool redrawNow);
+  void SmoothAtDpi(int dpi);
 
   ImageSizing sizing_;
   bool incrementalDisplay_;

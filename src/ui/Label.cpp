@@ -14,7 +14,7 @@ constexpr UINT kTextFormat = DT_EXPANDTABS;
 TLabel::TLabel(std::string name, TWinControl& parent, int left, int top, const std::string& caption,
                const TFont* font)
     : TGraphicControl(std::move(name)), caption_(caption) {
-  SetDesignBounds(Bounds(left, top, 1, 1));
+  SetDesignBounds(Design(left, top, 1, 1));
   SetParent(&parent);
   if (font) Font() = *font;
   AdjustSize();

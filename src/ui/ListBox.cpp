@@ -2,24 +2,45 @@
 
 #include "platform/Exceptions.h"
 #include "platform/Format.h"
-#include "ui/Dpi.h"
 
 namespace ui {
 
-TListBox::TListBox(std::string name, TWinControl& parent, const RECT& bounds, bool sorted, int itemHeight,
-                   bool integralHeight)
-    : TWinControl(std::move(name)), itemHeight_(Scaled(itemHeight)), designedBounds_(Scaled(bounds)) {
-  DWORD style = WS_VSCROLL | WS_TABSTOP | LBS_NOTIFY | LBS_HASSTRINGS;
+namespace {
+
+// The list's frame: twice the edge of WS_EX_CLIENTEDGE, as the system draws it at 96 dpi.
+constexpr int kDesignFrame = 4;
+
+}  // namespace
+
+TListBox::TListBox(std::string name, TWinControl& parent, const DesignRect& bounds, bool sorted,
+                   DesignLength itemHeight, bool wholeRows)
+    : TWinControl(std::move(name)), itemHeight_(itemHeight), wholeRows_(wholeRows) {
+  // The list's own height is kept: a list that shrinks itself to whole rows of a rounded item
+  // height would lose one.
+  DWORD style = WS_VSCROLL | WS_TABSTOP | LBS_NOTIFY | LBS_HASSTRINGS | LBS_NOINTEGRALHEIGHT;
   if (sorted) style |= LBS_SORT;
-  if (!integralHeight) style |= LBS_NOINTEGRALHEIGHT;
   CreateChild(parent, "LISTBOX", style, WS_EX_CLIENTEDGE, bounds);
 }
 
 void TListBox::FontApplied() {
-  ::SendMessageA(Handle(), LB_SETITEMHEIGHT, 0, itemHeight_);
-  // A list that keeps whole rows settles its designed height to the new item height.
-  const RECT& r = designedBounds_;
+  ::SendMessageA(Handle(), LB_SETITEMHEIGHT, 0, ItemHeightAtDpi(itemHeight_, Dpi()));
+  const RECT r = PixelBoundsAt(Dpi());
   SetBounds(r.left, r.top, r.right - r.left, r.bottom - r.top);
+}
+
+// Whole rows: as many as the designed height holds at 96 dpi, each of the item height there, in
+// the frame the list has now.
+RECT TListBox::PixelBoundsAt(int dpi) const {
+  RECT bounds = TWinControl::PixelBoundsAt(dpi);
+  if (!wholeRows_ || !HandleAllocated()) return bounds;
+  const RECT design = TWinControl::PixelBoundsAt(kDesignDpi);
+  const int rows = (design.bottom - design.top - kDesignFrame) / itemHeight_.pixels96;
+  RECT window = {}, client = {};
+  ::GetWindowRect(Handle(), &window);
+  ::GetClientRect(Handle(), &client);
+  const int frame = (window.bottom - window.top) - client.bottom;
+  bounds.bottom = bounds.top + rows * ItemHeightAtDpi(itemHeight_, dpi) + frame;
+  return bounds;
 }
 
 int TListBox::Count() const { return static_cast<int>(::SendMessageA(Handle(), LB_GETCOUNT, 0, 0)); }

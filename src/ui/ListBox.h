@@ -10,9 +10,10 @@ namespace ui {
 
 class TListBox : public TWinControl {
  public:
-  // With `integralHeight` the list shrinks to whole rows; without, it keeps its height.
-  TListBox(std::string name, TWinControl& parent, const RECT& bounds, bool sorted, int itemHeight,
-           bool integralHeight = false);
+  // With `wholeRows` the list shows the whole rows its designed height holds at 96 dpi, at every
+  // resolution; without, it keeps its designed height.
+  TListBox(std::string name, TWinControl& parent, const DesignRect& bounds, bool sorted, DesignLength itemHeight,
+           bool wholeRows = false);
 
   int Count() const;
   // Fails with "List index out of bounds (%d)".
@@ -32,10 +33,11 @@ class TListBox : public TWinControl {
   void HandleCommand(WORD code) override;
   // A new font resets the item height; the list keeps its own.
   void FontApplied() override;
+  RECT PixelBoundsAt(int dpi) const override;
 
  private:
-  int itemHeight_;       // on this screen
-  RECT designedBounds_;  // on this screen
+  DesignLength itemHeight_;
+  bool wholeRows_;
 };
 
 }  // namespace ui

@@ -4,7 +4,7 @@
 
 namespace ui {
 
-TPanel::TPanel(std::string name, TWinControl& parent, const RECT& bounds) : TWinControl(std::move(name)) {
+TPanel::TPanel(std::string name, TWinControl& parent, const DesignRect& bounds) : TWinControl(std::move(name)) {
   SetColor(parent.Color());
   CreateChild(parent, bounds);
   Font() = parent.Font();

@@ -7,7 +7,7 @@ namespace ui {
 
 class TPanel : public TWinControl {
  public:
-  TPanel(std::string name, TWinControl& parent, const RECT& bounds);
+  TPanel(std::string name, TWinControl& parent, const DesignRect& bounds);
 
  protected:
   void Paint(TCanvas& canvas) override;

@@ -16,11 +16,33 @@
 namespace ui {
 
 TWinControl::TWinControl(std::string name) : TControl(std::move(name)) {
-  font_.OnChange = [this] {
-    ApplyFont();
-    Invalidate();
-  };
+  font_.OnChange = [this] { FontChanged(); };
 }
+
+// A font assigned from elsewhere takes the control's resolution first.
+void TWinControl::FontChanged() {
+  if (font_.PixelsPerInch() != Dpi()) {
+    font_.SetPixelsPerInch(Dpi());
+    return;
+  }
+  ApplyFont();
+  Invalidate();
+}
+
+int TWinControl::Dpi() const { return dpi_ ? dpi_ : TControl::Dpi(); }
+
+void TWinControl::ApplyDpi(int dpi) {
+  if (design_) {
+    const RECT r = PixelBoundsAt(dpi);
+    SetBounds(r.left, r.top, r.right - r.left, r.bottom - r.top);
+  }
+  font_.SetPixelsPerInch(dpi);
+  for (TGraphicControl* control : graphicControls_) control->ApplyDpi(dpi);
+  for (HWND child = ::GetWindow(handle_, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT))
+    if (TWinControl* control = FromHandle(child)) control->ApplyDpi(dpi);
+}
+
+RECT TWinControl::PixelBoundsAt(int dpi) const { return design_ ? Scaled(*design_, dpi) : BoundsRect(); }
 
 // Every window of ours, and every standard control we subclass, keeps its object in
 // GWLP_USERDATA; its window procedure tells that the window is ours, if it is of this process.
@@ -45,14 +67,16 @@ void TWinControl::CreateHandle(const CreateParams& params) {
       ::CreateWindowExA(params.exStyle, windowClass.c_str(), params.caption.c_str(), params.style, r.left, r.top,
                         r.right - r.left, r.bottom - r.top, params.parent, nullptr, ::GetModuleHandleA(nullptr), this);
   if (!created) platform::RaiseLastOSError();
+  if (!(params.style & WS_CHILD)) dpi_ = WindowDpi(created);
   TakeBoundsFromWindow();
 }
 
 void TWinControl::CreateChild(TWinControl& parent, const char* className, DWORD style, DWORD exStyle,
-                              const RECT& bounds, const std::string& caption) {
+                              const DesignRect& bounds, const std::string& caption) {
   SetParentField(&parent);
+  design_ = bounds;
   font_ = parent.Font();
-  const RECT r = Scaled(bounds);
+  const RECT r = PixelBoundsAt(parent.Dpi());
   HWND created = ::CreateWindowExA(exStyle, className, caption.c_str(), style | WS_CHILD | WS_VISIBLE, r.left, r.top,
                                    r.right - r.left, r.bottom - r.top, parent.Handle(), nullptr,
                                    ::GetModuleHandleA(nullptr), nullptr);
@@ -65,10 +89,11 @@ void TWinControl::CreateChild(TWinControl& parent, const char* className, DWORD 
   ApplyFont();
 }
 
-void TWinControl::CreateChild(TWinControl& parent, const RECT& bounds) {
+void TWinControl::CreateChild(TWinControl& parent, const DesignRect& bounds) {
   SetParentField(&parent);
+  design_ = bounds;
   font_ = parent.Font();
-  CreateHandle({"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 0, Scaled(bounds), parent.Handle()});
+  CreateHandle({"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 0, PixelBoundsAt(parent.Dpi()), parent.Handle()});
 }
 
 void TWinControl::ApplyFont() {

@@ -5,11 +5,13 @@
 #include <windows.h>
 
 #include <initializer_list>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "ui/Colors.h"
 #include "ui/Control.h"
+#include "ui/DpiScaling.h"
 #include "ui/Font.h"
 
 namespace ui {
@@ -35,6 +37,11 @@ class TWinControl : public TControl {
   HWND Handle() const { return handle_; }
   bool HandleAllocated() const { return handle_ != nullptr; }
 
+  // A top-level window's own resolution; a child's is its parent's.
+  int Dpi() const override;
+  // Its place and size from its designed bounds (a child's), its font, then every control on it.
+  void ApplyDpi(int dpi) override;
+
   void SetBounds(int left, int top, int width, int height) override;
   RECT ClientRect() const;
 
@@ -58,13 +65,17 @@ class TWinControl : public TControl {
   TGraphicControl* GraphicControlAt(POINT point, bool allowDisabled) const;
 
  protected:
+  // A top-level window takes the resolution of the screen it is created on.
   void CreateHandle(const CreateParams& params);
-  // A standard control as a child of `parent`, at `bounds` (designed at 96 dpi) in its client
-  // area, in the parent's font.
-  void CreateChild(TWinControl& parent, const char* className, DWORD style, DWORD exStyle, const RECT& bounds,
+  // A standard control as a child of `parent`, at `bounds` in its client area, in the parent's font.
+  void CreateChild(TWinControl& parent, const char* className, DWORD style, DWORD exStyle, const DesignRect& bounds,
                    const std::string& caption = "");
   // A child window of our own class that paints itself.
-  void CreateChild(TWinControl& parent, const RECT& bounds);
+  void CreateChild(TWinControl& parent, const DesignRect& bounds);
+  // Where the control goes at `dpi`: its designed bounds scaled.
+  virtual RECT PixelBoundsAt(int dpi) const;
+  // A top-level window moved to a screen of another resolution.
+  void SetOwnDpi(int dpi) { dpi_ = dpi; }
   virtual LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT DefaultProc(UINT message, WPARAM wParam, LPARAM lParam);
   virtual void Paint(TCanvas& canvas);
@@ -90,8 +101,12 @@ class TWinControl : public TControl {
   bool SetCursorOfGraphicControl();
   void TakeBoundsFromWindow();
 
+  void FontChanged();
+
   HWND handle_ = nullptr;
   WNDPROC standardProcedure_ = nullptr;  // a subclassed standard control's own procedure
+  std::optional<DesignRect> design_;     // a child's designed bounds
+  int dpi_ = 0;                          // a top-level window's own resolution
   TColor color_ = clBtnFace;
   TFont font_;
   HCURSOR cursor_ = nullptr;

@@ -31,18 +31,17 @@ TAboutDialog::TAboutDialog()
              .borderStyle = ui::TBorderStyle::bsSizeToolWin,
              .systemMenu = false,
              .position = ui::TPosition::poScreenCenter,
-             .width = 291,
-             .height = 243,
+             .bounds = ui::Design(0, 0, 291, 243),
              .font = ui::ComicSansFont(8)}),
-      Panel1("Panel1", *this, ui::Bounds(0, 0, 281, 177)),
-      ProgramIcon("ProgramIcon", Panel1, ui::Bounds(8, 8, 65, 57),
+      Panel1("Panel1", *this, ui::Design(0, 0, 281, 177)),
+      ProgramIcon("ProgramIcon", Panel1, ui::Design(8, 8, 65, 57),
                   {.stretch = true, .proportional = true, .center = true}, true),
       ProductName("ProductName", Panel1, 88, 32, "Vantoria v1.0"),
       Copyright("Copyright", Panel1, 88, 8, "Brindlework"),
       NpsUrl("NpsUrl", Panel1, 8, 96),
       NpsUrl1("NpsUrl1", Panel1, 224, 96),
       Label1("Label1", Panel1, 8, 72, "Copyright (c) 2026 Brindlework"),
-      OKButton("OKButton", *this, ui::Bounds(95, 184, 75, 25), "OK", IDOK) {
+      OKButton("OKButton", *this, ui::Design(95, 184, 75, 25), "OK", IDOK) {
   ProgramIcon.SetPictureScalesWithDpi();
   ProgramIcon.SetPicture(ProgramBitmap());
   SetUpLink(NpsUrl, "Brindlework Homepage", controls::TProtocol::ptWWW, "www.brindlework.example");

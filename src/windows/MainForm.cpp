@@ -28,7 +28,7 @@ const ui::TFont& ComicFont() {
 }
 
 // Placed as a stored layout places it: name, parent, then its settings.
-void PlaceFlatButton(controls::TSelButton& button, ui::TWinControl& parent, const RECT& bounds,
+void PlaceFlatButton(controls::TSelButton& button, ui::TWinControl& parent, const ui::DesignRect& bounds,
                      const std::string& caption, const std::string& hint, controls::TAlignment alignment,
                      const ui::TFont& font, ui::TColor hoverCaptionColor) {
   button.SetParent(&parent);
@@ -52,14 +52,11 @@ TFormMain::TFormMain()
     : TForm({.name = "FormMain",
              .caption = "Vantoria v1.0",
              .borderStyle = ui::TBorderStyle::bsSizeToolWin,
-             .left = 230,
-             .top = 105,
-             .width = 450,
-             .height = 459,
+             .bounds = ui::Design(230, 105, 450, 459),
              .font = ui::TFont("MS Sans Serif", 8)}),
       Uputa1("Uputa1", *this, 248, 0, "List of selected folders:", &ComicFont()),
-      Bevel1("Bevel1", *this, RECT{200, 184, 200 + 233, 184 + 164}),
-      Slika("Slika", *this, RECT{208, 192, 208 + 217, 192 + 145}, {.stretch = false, .proportional = true, .center = true},
+      Bevel1("Bevel1", *this, ui::Design(200, 184, 233, 164)),
+      Slika("Slika", *this, ui::Design(208, 192, 217, 145), {.stretch = false, .proportional = true, .center = true},
             true),
       VisinaL("VisinaL", *this, 200, 368, "Height:", &ComicFont()),
       DuzinaL("DuzinaL", *this, 200, 352, "Width:", &ComicFont()),
@@ -67,9 +64,9 @@ TFormMain::TFormMain()
       UnselectSB("UnselectSB"),
       SetSB("SetSB"),
       ZatvoriSB("ZatvoriSB"),
-      SelDirLB("SelDirLB", *this, RECT{248, 16, 248 + 185, 16 + 161}, false, 15),
-      FileLB("FileLB", *this, RECT{8, 184, 8 + 185, 184 + 154}),
-      ShellTV("ShellTV", *this, RECT{8, 16, 8 + 185, 16 + 161}),
+      SelDirLB("SelDirLB", *this, ui::Design(248, 16, 185, 161), false, ui::DesignLength{15}),
+      FileLB("FileLB", *this, ui::Design(8, 184, 185, 154)),
+      ShellTV("ShellTV", *this, ui::Design(8, 16, 185, 161)),
       Menu({{"M_Actions", "Ac&tions", {},
              {{"M_A_Set", "Set as wallpaper", [this] { M_A_SetClick(); }, {}, static_cast<ui::TShortCut>(ui::scCtrl | 'S')},
               {"M_A_Select", "Select &directory", [this] { M_A_SelectClick(); }, {}},
@@ -87,13 +84,13 @@ TFormMain::TFormMain()
   const ui::TFont comicBold = ui::ComicSansFont(8, ui::clGray, ui::fsBold);
   const ui::TFont arial("Arial", 8, ui::clGray);
   using controls::TAlignment;
-  PlaceFlatButton(SelectSB, *this, ui::Bounds(200, 72, 41, 17), "  >>", "Select folder", TAlignment::taLeftJustify,
+  PlaceFlatButton(SelectSB, *this, ui::Design(200, 72, 41, 17), "  >>", "Select folder", TAlignment::taLeftJustify,
                   comicBold, ui::clWhite);
-  PlaceFlatButton(UnselectSB, *this, ui::Bounds(200, 104, 41, 17), "  <<", "Unselect folder",
+  PlaceFlatButton(UnselectSB, *this, ui::Design(200, 104, 41, 17), "  <<", "Unselect folder",
                   TAlignment::taLeftJustify, comicBold, ui::clWhite);
-  PlaceFlatButton(SetSB, *this, ui::Bounds(8, 344, 185, 17), " Set as wallpaper", "Sets selected image as wallpaper",
+  PlaceFlatButton(SetSB, *this, ui::Design(8, 344, 185, 17), " Set as wallpaper", "Sets selected image as wallpaper",
                   TAlignment::taCenter, arial, ui::clWhite);
-  PlaceFlatButton(ZatvoriSB, *this, ui::Bounds(8, 384, 185, 17), "Close", "", TAlignment::taCenter, arial,
+  PlaceFlatButton(ZatvoriSB, *this, ui::Design(8, 384, 185, 17), "Close", "", TAlignment::taCenter, arial,
                   ui::clBlack);
   ShellTV.Font() = ComicFont();
   FileLB.Font() = ComicFont();

@@ -24,6 +24,14 @@ class SplashTest : public ::testing::Test {
   windows::TFormMain mainForm_;
 };
 
+// The image at its designed place, the picture drawn in it at the designed 465 x 232, scaled as
+// the whole window is.
+void ExpectPictureAt(const TPocetakDialog& splash, int dpi) {
+  SCOPED_TRACE(testing::Message() << dpi << " dpi");
+  EXPECT_TRUE(testing_support::IsScaledFrom(splash.Slika.BoundsRect(), ui::Design(-8, 0, 465, 233), dpi));
+  EXPECT_TRUE(testing_support::IsScaledFrom(splash.Slika.PictureRect(), ui::Design(0, 0, 465, 232), dpi));
+}
+
 TEST_F(SplashTest, BorderlessWindowCentredOnThePrimaryMonitorWithThePictureShrunkToTheImage) {
   TPocetakDialog splash(mainForm_, false);
   splash.Show();
@@ -37,13 +45,24 @@ TEST_F(SplashTest, BorderlessWindowCentredOnThePrimaryMonitorWithThePictureShrun
   EXPECT_EQ(window.top, (::GetSystemMetrics(SM_CYSCREEN) - height) / 2);
   EXPECT_EQ(::GetWindowLongA(splash.Handle(), GWL_STYLE) & (WS_POPUP | WS_CAPTION | WS_THICKFRAME), WS_POPUP);
 
-  EXPECT_TRUE(IsScaledFrom(splash.Slika.BoundsRect(), ui::Bounds(-8, 0, 465, 233)));
   ASSERT_NE(splash.Slika.Picture(), nullptr);
   EXPECT_EQ(splash.Slika.Picture()->Width(), 566);
   EXPECT_EQ(splash.Slika.Picture()->Height(), 283);
-  // Drawn at the designed 465 x 232, scaled as the whole window is.
-  const RECT drawn = splash.Slika.PictureRect();
-  EXPECT_TRUE(IsScaledFrom(drawn, ui::Bounds(0, 0, 465, 232)));
+  ExpectPictureAt(splash, ui::SystemDpi());
+}
+
+// Moved to screens of other scales and back, from inside the process (Wine sends no
+// WM_DPICHANGED): the window and its picture as a start there gives them, and as designed again.
+TEST_F(SplashTest, LaidOutAgainOnEveryScreenItMovesToWithoutDrift) {
+  TPocetakDialog splash(mainForm_, false);
+  for (int dpi : {144, 192, 120, 96}) {
+    testing_support::MoveToScreenOf(splash, dpi);
+    EXPECT_TRUE(testing_support::IsScaledFrom(splash.Width(), 457, dpi));
+    EXPECT_TRUE(testing_support::IsScaledFrom(splash.Height(), 233, dpi));
+    ExpectPictureAt(splash, dpi);
+  }
+  EXPECT_EQ(splash.Width(), 457);
+  EXPECT_EQ(splash.Height(), 233);
 }
 
 TEST_F(SplashTest, ScreenShowsThePictureFromItsNinthColumnAndTheFaceColourBelowIt) {

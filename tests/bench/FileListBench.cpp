@@ -42,7 +42,7 @@ int main() {
   });
 
   ui::TForm form(testing_support::HostFormSpec());
-  browse::TFileListBox list("FileLB", form, RECT{8, 184, 193, 338});
+  browse::TFileListBox list("FileLB", form, ui::Design(8, 184, 185, 154));
   const double refill = bench::MedianSeconds(kRounds, [&] {
     list.ApplyFilePath(other.Path());
     list.ApplyFilePath(pictures.Path());

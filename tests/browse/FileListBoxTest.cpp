@@ -16,7 +16,7 @@ using testing_support::WriteFileBytes;
 
 class FileListBoxTest : public ::testing::Test {
  protected:
-  FileListBoxTest() : form_(testing_support::HostFormSpec()), list_("FileLB", form_, RECT{8, 184, 193, 338}) {}
+  FileListBoxTest() : form_(testing_support::HostFormSpec()), list_("FileLB", form_, ui::Design(8, 184, 185, 154)) {}
 
 
   std::vector<std::string> Names() const {

@@ -15,7 +15,7 @@ namespace {
 // A built tree on a form, read and driven through the tree view's own messages.
 class TreeOnAForm {
  public:
-  TreeOnAForm() : form_(testing_support::HostFormSpec()), tree("ShellTV", form_, RECT{8, 16, 193, 177}) {
+  TreeOnAForm() : form_(testing_support::HostFormSpec()), tree("ShellTV", form_, ui::Design(8, 16, 185, 161)) {
     tree.OnChange = [this] { ++changes; };
     tree.Build();
   }

@@ -49,8 +49,6 @@ class SelButtonTest : public ::testing::Test {
   static ui::TFormSpec HostLayout() {
     ui::TFormSpec layout = testing_support::HostFormSpec();
     layout.borderStyle = ui::TBorderStyle::bsNone;
-    layout.left = 0;
-    layout.top = 0;
     return layout;
   }
 

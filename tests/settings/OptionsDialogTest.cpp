@@ -37,6 +37,22 @@ class OptionsDialogTest : public ::testing::Test {
   }
 
   testing_support::ScratchSettings settings_;
+  // The controls at their designed places at `dpi`, in the dialog's font at that resolution.
+  void ExpectLaidOutAt(int dpi) const {
+    SCOPED_TRACE(testing::Message() << dpi << " dpi");
+    using testing_support::IsScaledFrom;
+    EXPECT_TRUE(IsScaledFrom(dialog_.DisplayL.Left(), 8, dpi));
+    EXPECT_TRUE(IsScaledFrom(dialog_.DisplayL.Top(), 8, dpi));
+    const RECT display = dialog_.DisplayCB.BoundsRect();  // the closed box's own height is the system's
+    EXPECT_TRUE(
+        IsScaledFrom(RECT{display.left, display.top, display.right, display.top}, ui::Design(8, 24, 89, 0), dpi));
+    EXPECT_TRUE(IsScaledFrom(dialog_.RndChkB.BoundsRect(), ui::Design(8, 56, 129, 17), dpi));
+    EXPECT_TRUE(IsScaledFrom(dialog_.OKB.BoundsRect(), ui::Design(40, 112, 75, 25), dpi));
+    EXPECT_TRUE(IsScaledFrom(dialog_.CancelB.BoundsRect(), ui::Design(144, 112, 75, 25), dpi));
+    EXPECT_TRUE(IsScaledFrom(dialog_.ChangeWPCB.BoundsRect(), ui::Design(8, 80, 249, 17), dpi));
+    EXPECT_EQ(dialog_.OKB.Font().Height(), -::MulDiv(8, dpi, 72));
+  }
+
   TODialog dialog_;
 };
 
@@ -104,6 +120,18 @@ TEST_F(OptionsDialogTest, EscCancelsAndEnterPressesOkOnlyWhileOkHasTheFocus) {
   EXPECT_EQ(Stored("RndFile"), "1");
 }
 
+// Moved to screens of other scales and back, from inside the process (Wine sends no
+// WM_DPICHANGED): laid out as a start there would lay it out, and as designed again at 96 dpi.
+TEST_F(OptionsDialogTest, LaidOutAgainOnEveryScreenItMovesToWithoutDrift) {
+  const RECT designed = dialog_.BoundsRect();
+  for (int dpi : {144, 192, 120, 96}) {
+    testing_support::MoveToScreenOf(dialog_, dpi);
+    ExpectLaidOutAt(dpi);
+  }
+  EXPECT_EQ(dialog_.Width(), designed.right - designed.left);
+  EXPECT_EQ(dialog_.Height(), designed.bottom - designed.top);
+}
+
 TEST_F(OptionsDialogTest, OpensAtItsPlaceFirstAndWhereItWasClosedLaterWithTheFocusInDisplayEachTime) {
   // The combo box hands the focus to its text field.
   const auto focusInDisplay = [&] {
@@ -116,14 +144,7 @@ TEST_F(OptionsDialogTest, OpensAtItsPlaceFirstAndWhereItWasClosedLaterWithTheFoc
     const RECT client = dialog_.ClientRect();
     EXPECT_TRUE(IsScaledFrom(client.right, 258));
     EXPECT_TRUE(IsScaledFrom(client.bottom, 147));
-    EXPECT_TRUE(IsScaledFrom(dialog_.DisplayL.Left(), 8));
-    EXPECT_TRUE(IsScaledFrom(dialog_.DisplayL.Top(), 8));
-    const RECT display = dialog_.DisplayCB.BoundsRect();  // the closed box's own height is the system's
-    EXPECT_TRUE(IsScaledFrom(RECT{display.left, display.top, display.right, display.top}, ui::Bounds(8, 24, 89, 0)));
-    EXPECT_TRUE(IsScaledFrom(dialog_.RndChkB.BoundsRect(), ui::Bounds(8, 56, 129, 17)));
-    EXPECT_TRUE(IsScaledFrom(dialog_.OKB.BoundsRect(), ui::Bounds(40, 112, 75, 25)));
-    EXPECT_TRUE(IsScaledFrom(dialog_.CancelB.BoundsRect(), ui::Bounds(144, 112, 75, 25)));
-    EXPECT_TRUE(IsScaledFrom(dialog_.ChangeWPCB.BoundsRect(), ui::Bounds(8, 80, 249, 17)));
+    ExpectLaidOutAt(ui::SystemDpi());
     EXPECT_TRUE(focusInDisplay());
     ::SetFocus(dialog_.ChangeWPCB.Handle());
     dialog_.SetBounds(300, 200, dialog_.Width(), dialog_.Height());

@@ -2,33 +2,38 @@
 
 #include <cmath>
 
-#include "ui/Dpi.h"
-
 namespace testing_support {
 namespace {
 
-bool Near(int actual, int design) {
-  const int dpi = ui::ScreenDpi();
+bool Near(int actual, int design, int dpi) {
   if (dpi == 96) return actual == design;
   return std::abs(actual - design * dpi / 96.0) <= 1.0;
 }
 
 }  // namespace
 
-::testing::AssertionResult IsScaledFrom(int actual, int design) {
-  if (Near(actual, design)) return ::testing::AssertionSuccess();
-  return ::testing::AssertionFailure() << actual << " is not " << design << " at " << ui::ScreenDpi() << " dpi";
+::testing::AssertionResult IsScaledFrom(int actual, int design, int dpi) {
+  if (Near(actual, design, dpi)) return ::testing::AssertionSuccess();
+  return ::testing::AssertionFailure() << actual << " is not " << design << " at " << dpi << " dpi";
 }
 
-::testing::AssertionResult IsScaledFrom(const RECT& actual, const RECT& design) {
-  if (Near(actual.left, design.left) && Near(actual.top, design.top) &&
-      Near(actual.right - actual.left, design.right - design.left) &&
-      Near(actual.bottom - actual.top, design.bottom - design.top))
+::testing::AssertionResult IsScaledFrom(const RECT& actual, const ui::DesignRect& design, int dpi) {
+  if (Near(actual.left, design.left, dpi) && Near(actual.top, design.top, dpi) &&
+      Near(actual.right - actual.left, design.width, dpi) && Near(actual.bottom - actual.top, design.height, dpi))
     return ::testing::AssertionSuccess();
   return ::testing::AssertionFailure() << "(" << actual.left << ", " << actual.top << ", " << actual.right - actual.left
                                        << " x " << actual.bottom - actual.top << ") is not the designed ("
-                                       << design.left << ", " << design.top << ", " << design.right - design.left
-                                       << " x " << design.bottom - design.top << ") at " << ui::ScreenDpi() << " dpi";
+                                       << design.left << ", " << design.top << ", " << design.width << " x "
+                                       << design.height << ") at " << dpi << " dpi";
+}
+
+void MoveToScreenOf(ui::TWinControl& form, int dpi) {
+  const RECT bounds = form.BoundsRect();
+  const int now = form.Dpi();
+  SIZE size = {(bounds.right - bounds.left) * dpi / now, (bounds.bottom - bounds.top) * dpi / now};
+  ::SendMessageA(form.Handle(), WM_GETDPISCALEDSIZE, static_cast<WPARAM>(dpi), reinterpret_cast<LPARAM>(&size));
+  RECT suggested = {bounds.left, bounds.top, bounds.left + size.cx, bounds.top + size.cy};
+  ::SendMessageA(form.Handle(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
 }
 
 }  // namespace testing_support

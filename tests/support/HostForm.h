@@ -8,8 +8,7 @@ namespace testing_support {
 inline ui::TFormSpec HostFormSpec() {
   ui::TFormSpec layout;
   layout.name = "HostForm";
-  layout.width = 450;
-  layout.height = 459;
+  layout.bounds = ui::Design(0, 0, 450, 459);
   return layout;
 }
 

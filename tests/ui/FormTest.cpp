@@ -23,10 +23,7 @@ TFormSpec DialogSpec(TPosition position = TPosition::poDesigned) {
   layout.caption = "Test dialog";
   layout.borderStyle = TBorderStyle::bsToolWindow;
   layout.position = position;
-  layout.left = 100;
-  layout.top = 80;
-  layout.width = 258;
-  layout.height = 147;
+  layout.bounds = Design(100, 80, 258, 147);
   layout.clientSize = true;
   return layout;
 }
@@ -71,8 +68,8 @@ struct FormWithButtons {
     form.Show();
   }
   TForm form{DialogSpec()};
-  TButton first{"First", form, Bounds(8, 8, 75, 25), "First"};
-  TButton second{"Second", form, Bounds(8, 40, 75, 25), "Second"};
+  TButton first{"First", form, Design(8, 8, 75, 25), "First"};
+  TButton second{"Second", form, Design(8, 40, 75, 25), "Second"};
 };
 
 TEST(FormTest, ModalFormStaysAboveItsOpenerDisablesTheOthersAndGivesTheFocusBack) {
@@ -133,8 +130,7 @@ TEST(FormTest, AnErrorInTheClosingHandlerKeepsTheModalFormOpen) {
 TEST(FormTest, CentredFormsAreCentredOnlyAtTheirFirstShowing) {
   TFormSpec layout = DialogSpec(TPosition::poScreenCenter);
   layout.clientSize = false;
-  layout.width = 291;
-  layout.height = 243;
+  layout.bounds = Design(0, 0, 291, 243);
   TForm form(layout);
   form.Show();
   ASSERT_EQ(::GetSystemMetrics(SM_CXSCREEN), 1280) << "the tests' desktop";

@@ -82,7 +82,7 @@ TEST(HandleExceptionTest, OutOfMemoryIsReportedNotFatal) {
 TEST(HandleExceptionTest, APaintingErrorIsShownEachTimeAndKeepsNoDeviceContext) {
   testing_support::ScriptedMessageBoxes boxes;
   TForm form(testing_support::HostFormSpec());
-  TImage image("Image", form, Bounds(0, 0, 50, 50), {}, false);
+  TImage image("Image", form, Design(0, 0, 50, 50), {}, false);
   image.SetPicture(std::make_unique<FailingPicture>());
   form.Show();
   const auto repaint = [&] { ::RedrawWindow(image.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW); };

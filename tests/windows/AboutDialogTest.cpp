@@ -23,6 +23,27 @@ void PressKey(WORD key) {
   }
 }
 
+// The controls at their designed places at `dpi`, in fonts of that resolution; the 65 x 57
+// picture fills its image, unscaled at 96 dpi.
+void ExpectLaidOutAt(const TAboutDialog& about, int dpi) {
+  SCOPED_TRACE(testing::Message() << dpi << " dpi");
+  const auto scaled = [dpi](int actual, int design) { return testing_support::IsScaledFrom(actual, design, dpi); };
+  EXPECT_TRUE(testing_support::IsScaledFrom(about.Panel1.BoundsRect(), ui::Design(0, 0, 281, 177), dpi));
+  EXPECT_TRUE(testing_support::IsScaledFrom(about.ProgramIcon.BoundsRect(), ui::Design(8, 8, 65, 57), dpi));
+  EXPECT_TRUE(testing_support::IsScaledFrom(about.OKButton.BoundsRect(), ui::Design(95, 184, 75, 25), dpi));
+  EXPECT_TRUE(scaled(about.NpsUrl.Left(), 8));
+  EXPECT_TRUE(scaled(about.NpsUrl.Top(), 96));
+  EXPECT_TRUE(scaled(about.NpsUrl1.Left(), 224));
+  EXPECT_EQ(about.NpsUrl.Font().Height(), -::MulDiv(9, dpi, 72));
+  for (const ui::TLabel* label : {&about.ProductName, &about.Copyright, &about.Label1}) {
+    EXPECT_TRUE(scaled(label->Left(), label == &about.Label1 ? 8 : 88)) << label->Name();
+    EXPECT_EQ(label->Font().Height(), -::MulDiv(8, dpi, 72)) << label->Name();
+  }
+  const RECT drawn = about.ProgramIcon.PictureRect();
+  EXPECT_TRUE(scaled(drawn.right - drawn.left, 65));
+  EXPECT_TRUE(scaled(drawn.bottom - drawn.top, 57));
+}
+
 TEST(AboutDialogTest, LaidOutAsAToolWindowWithoutCaptionButtons) {
   TAboutDialog about;
   const LONG style = ::GetWindowLongA(about.Handle(), GWL_STYLE);
@@ -31,21 +52,14 @@ TEST(AboutDialogTest, LaidOutAsAToolWindowWithoutCaptionButtons) {
   EXPECT_FALSE(style & WS_SYSMENU);
   EXPECT_TRUE(::GetWindowLongA(about.Handle(), GWL_EXSTYLE) & WS_EX_TOOLWINDOW);
   using testing_support::IsScaledFrom;
-  if (ui::ScreenDpi() == 96) {
+  if (ui::SystemDpi() == 96) {
     EXPECT_EQ(about.Width(), 291);
     EXPECT_EQ(about.Height(), 243);
   }
   // 291 x 243 less the frame drawn at 96 dpi (8 x 24), scaled.
   EXPECT_TRUE(IsScaledFrom(about.ClientRect().right, 283));
   EXPECT_TRUE(IsScaledFrom(about.ClientRect().bottom, 219));
-  EXPECT_TRUE(IsScaledFrom(about.Panel1.BoundsRect(), ui::Bounds(0, 0, 281, 177)));
-  EXPECT_TRUE(IsScaledFrom(about.ProgramIcon.BoundsRect(), ui::Bounds(8, 8, 65, 57)));
-  EXPECT_TRUE(IsScaledFrom(about.OKButton.BoundsRect(), ui::Bounds(95, 184, 75, 25)));
-  EXPECT_TRUE(IsScaledFrom(about.NpsUrl.Left(), 8));
-  EXPECT_TRUE(IsScaledFrom(about.NpsUrl.Top(), 96));
-  EXPECT_TRUE(IsScaledFrom(about.NpsUrl1.Left(), 224));
-  for (const ui::TLabel* label : {&about.ProductName, &about.Copyright, &about.Label1})
-    EXPECT_TRUE(IsScaledFrom(label->Left(), label == &about.Label1 ? 8 : 88)) << label->Name();
+  ExpectLaidOutAt(about, ui::SystemDpi());
   EXPECT_EQ(about.ProductName.Caption(), "Vantoria v1.0");
   EXPECT_EQ(about.NpsUrl.Caption(), "Brindlework Homepage");
   EXPECT_EQ(about.NpsUrl.Protocol(), controls::TProtocol::ptWWW);
@@ -53,13 +67,21 @@ TEST(AboutDialogTest, LaidOutAsAToolWindowWithoutCaptionButtons) {
   EXPECT_EQ(about.NpsUrl1.Protocol(), controls::TProtocol::ptMAIL);
   EXPECT_EQ(about.NpsUrl1.Cursor(), ui::crHandPoint);
   EXPECT_EQ(about.NpsUrl.Parent(), &about.Panel1);
-  // The 65 x 57 picture fills its image, unscaled at 96 dpi.
   ASSERT_NE(about.ProgramIcon.Picture(), nullptr);
   EXPECT_EQ(about.ProgramIcon.Picture()->Width(), 65);
   EXPECT_EQ(about.ProgramIcon.Picture()->Height(), 57);
-  const RECT drawn = about.ProgramIcon.PictureRect();
-  EXPECT_TRUE(IsScaledFrom(drawn.right - drawn.left, 65));
-  EXPECT_TRUE(IsScaledFrom(drawn.bottom - drawn.top, 57));
+}
+
+// Moved to screens of other scales and back, from inside the process (Wine sends no
+// WM_DPICHANGED): laid out as a start there would lay it out, and as designed again at 96 dpi.
+TEST(AboutDialogTest, LaidOutAgainOnEveryScreenItMovesToWithoutDrift) {
+  TAboutDialog about;
+  for (int dpi : {144, 192, 120, 96}) {
+    testing_support::MoveToScreenOf(about, dpi);
+    ExpectLaidOutAt(about, dpi);
+  }
+  EXPECT_EQ(about.Width(), 291);
+  EXPECT_EQ(about.Height(), 243);
 }
 
 TEST(AboutDialogTest, EscLeavesItOpenEnterAndSpaceOnItsFocusedDefaultButtonCloseItAndItReopensWhereItWasLeft) {

@@ -1,7 +1,11 @@
 #include "controls/ButtonComps.h"
 
+#include <oleacc.h>
+
+#include "ui/AccessibleText.h"
 #include "ui/Canvas.h"
 #include "ui/DpiScaling.h"
+#include "ui/HighContrast.h"
 #include "ui/Pointer.h"
 #include "ui/PointerTracker.h"
 #include "ui/WinControl.h"
@@ -23,6 +27,16 @@ void TSelButton::SetParent(ui::TWinControl* parent) {
 void TSelButton::SetCaption(std::string caption) {
   caption_ = std::move(caption);
   DrawLookNow(Look::normal);
+  NotifyAccessibleEvent(EVENT_OBJECT_NAMECHANGE);
+}
+
+std::string TSelButton::AccessibleName() const { return ui::AccessibleNameOf(caption_); }
+
+long TSelButton::AccessibleRole() const { return ROLE_SYSTEM_PUSHBUTTON; }
+
+// The button's own flag, not the control's (which stays enabled).
+long TSelButton::AccessibleState() const {
+  return (enabled_ ? 0 : STATE_SYSTEM_UNAVAILABLE) | (Hovered() ? STATE_SYSTEM_HOTTRACKED : 0);
 }
 
 void TSelButton::SetColor(ui::TColor color) {
@@ -55,28 +69,35 @@ void TSelButton::SetEnabled(bool enabled) {
   }
   enabled_ = enabled;
   DrawLookNow(Look::normal);
+  NotifyAccessibleEvent(EVENT_OBJECT_STATECHANGE);
 }
 
 void TSelButton::Paint(ui::TCanvas& canvas) { DrawLook(canvas, Look::normal); }
 
+// In high contrast the system's colours stand for the designed ones: text on the button face,
+// highlighted text on the highlight for the hover and pressed looks, a window-text border.
 void TSelButton::DrawLook(ui::TCanvas& canvas, Look look) {
   if (look == Look::normal) surfaceFont_ = Font();
   canvas.SetFont(surfaceFont_);
   const SIZE text = canvas.TextExtent(caption_);
 
-  const ui::TColor face = look == Look::normal ? faceColor_ : look == Look::hover ? hoverFaceColor_ : pressedFaceColor_;
+  const ui::TColor designedFace =
+      look == Look::normal ? faceColor_ : look == Look::hover ? hoverFaceColor_ : pressedFaceColor_;
+  const ui::TColor face = ui::InContrast(designedFace, look == Look::normal ? ui::clBtnFace : ui::clHighlight);
   const int width = Width(), height = Height();
   canvas.FillRect(RECT{1, 1, width - 1, height - 1}, face);
 
-  if (look == Look::normal) surfaceCaptionColor_ = Font().Color();
-  if (look == Look::hover) surfaceCaptionColor_ = hoverCaptionColor_;
-  canvas.SetTextColor(surfaceCaptionColor_);
+  if (look == Look::normal)
+    surfaceCaptionColor_ = ui::InContrast(Font().Color(), enabled_ ? ui::clBtnText : ui::clGrayText);
+  if (look == Look::hover) surfaceCaptionColor_ = ui::InContrast(hoverCaptionColor_, ui::clHighlightText);
+  const bool onHighlight = ui::HighContrast() && look != Look::normal;
+  canvas.SetTextColor(onHighlight ? ui::clHighlightText : surfaceCaptionColor_);
   const CaptionOrigin origin =
       CaptionPosition(width, height, text.cx, text.cy, alignment_, look == Look::pressed, Dpi());
   canvas.TextOutOpaque(origin.x, origin.y, caption_, face);
 
   for (int ring = 0; ring < ui::ScaleToDpi(borderWidth_, Dpi()); ++ring)
-    canvas.FrameRect(RECT{ring, ring, width - ring, height - ring}, borderColor_);
+    canvas.FrameRect(RECT{ring, ring, width - ring, height - ring}, ui::InContrast(borderColor_, ui::clWindowText));
 }
 
 void TSelButton::DrawLookNow(Look look) {

@@ -33,6 +33,13 @@ class TSelButton : public ui::TGraphicControl {
   // still gets the pointer and shows its hint. Disabled, its face takes the parent's colour.
   void SetEnabled(bool enabled);
 
+  // A push button read as its caption, its hint as description, pressed as a click presses it.
+  std::string AccessibleName() const override;
+  std::string AccessibleDescription() const override { return Hint(); }
+  long AccessibleRole() const override;
+  long AccessibleState() const override;
+  std::string AccessibleDefaultAction() const override { return "Press"; }
+
   // Take effect at the next hover or pressed drawing.
   void SetColorOverCaption(ui::TColor color) { hoverCaptionColor_ = color; }
   void SetColorOver(ui::TColor color) { hoverFaceColor_ = color; }

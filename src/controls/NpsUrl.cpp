@@ -1,6 +1,9 @@
 #include "controls/NpsUrl.h"
 
+#include <oleacc.h>
+
 #include "ui/Application.h"
+#include "ui/HighContrast.h"
 #include "ui/ShellOpen.h"
 
 namespace controls {
@@ -22,6 +25,14 @@ TNpsUrl::TNpsUrl(std::string name, ui::TWinControl& parent, int left, int top)
   Font() = font;
 }
 
+ui::TColor TNpsUrl::TextColor() const {
+  return ui::InContrast(Font().Color(), pressed_ ? ui::clHighlight : ui::clHotLight);
+}
+
+long TNpsUrl::AccessibleRole() const { return ROLE_SYSTEM_LINK; }
+
+long TNpsUrl::AccessibleState() const { return TLabel::AccessibleState() | STATE_SYSTEM_LINKED; }
+
 void TNpsUrl::Click() {
   if (!Enabled()) return;
   TLabel::Click();
@@ -31,12 +42,14 @@ void TNpsUrl::Click() {
 void TNpsUrl::MouseDown(ui::TMouseButton button, WPARAM keys, int x, int y) {
   if (button != ui::TMouseButton::mbLeft || !Enabled()) return;
   savedCaptionColor_ = Font().Color();
+  pressed_ = true;
   Font().SetColor(activeColor_);
   TLabel::MouseDown(button, keys, x, y);
 }
 
 void TNpsUrl::MouseUp(ui::TMouseButton button, WPARAM keys, int x, int y) {
   if (button != ui::TMouseButton::mbLeft || !Enabled()) return;
+  pressed_ = false;
   Font().SetColor(savedCaptionColor_);
   TLabel::MouseUp(button, keys, x, y);
 }

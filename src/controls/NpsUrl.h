@@ -24,7 +24,14 @@ class TNpsUrl : public ui::TLabel {
   ui::TColor ActiveColor() const { return activeColor_; }
   void SetActiveColor(ui::TColor color) { activeColor_ = color; }
 
+  // A link, followed as a click follows it.
+  long AccessibleRole() const override;
+  long AccessibleState() const override;
+  std::string AccessibleDefaultAction() const override { return "Jump"; }
+
  protected:
+  // The hot-light colour in high contrast, the highlight while pressed.
+  ui::TColor TextColor() const override;
   void Click() override;
   void MouseDown(ui::TMouseButton button, WPARAM keys, int x, int y) override;
   void MouseUp(ui::TMouseButton button, WPARAM keys, int x, int y) override;
@@ -34,6 +41,7 @@ class TNpsUrl : public ui::TLabel {
   TProtocol protocol_ = TProtocol::ptMAIL;
   ui::TColor activeColor_ = ui::clPurple;
   ui::TColor savedCaptionColor_ = ui::clBlue;
+  bool pressed_ = false;
 };
 
 }  // namespace controls

@@ -24,6 +24,8 @@ TODialog::TODialog()
       CancelB("CancelB", *this, ui::Design(144, 112, 75, 25), "&Cancel", IDCANCEL),
       ChangeWPCB("ChangeWPCB", *this, ui::Design(8, 80, 249, 17), "Change &wallpaper every time Windows start") {
   DisplayCB.SetText("Center");
+  DisplayCB.SetAccessibleName("Display");
+  DisplayL.SetFocusControl(DisplayCB);
   SetActiveControl(DisplayCB);
   OnActivate = [this] { FormActivate(); };
   OKB.OnClick = [this] { OKBClick(); };

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "ui/Form.h"
+#include "ui/HighContrast.h"
 #include "ui/IconicBitmaps.h"
 #include "ui/WindowPicture.h"
 #include "ui/WindowToBringBack.h"
@@ -127,6 +128,18 @@ LRESULT TApplicationWindow::WndProc(UINT message, WPARAM wParam, LPARAM lParam) 
     case WM_CLOSE:
       if (callbacks_.closeRequested) callbacks_.closeRequested();
       return 0;
+    // High contrast switched on or off, another theme: every window is drawn again in its colours.
+    case WM_SETTINGCHANGE:
+    case WM_SYSCOLORCHANGE:
+      ForgetHighContrast();
+      ::EnumThreadWindows(
+          ::GetCurrentThreadId(),
+          [](HWND window, LPARAM) {
+            ::RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+            return TRUE;
+          },
+          0);
+      break;
     case WM_DWMSENDICONICTHUMBNAIL:
       SendThumbnail(HIWORD(lParam), LOWORD(lParam));
       return 0;

@@ -37,15 +37,33 @@ class TControl {
   virtual void ApplyDpi(int dpi) = 0;
 
   const std::string& Hint() const { return hint_; }
-  void SetHint(std::string hint) { hint_ = std::move(hint); }
+  void SetHint(std::string hint);
   bool ShowHint() const { return showHint_; }
   void SetShowHint(bool show) { showHint_ = show; }
 
-  // The pointer came over the control, or went off it.
+  // The pointer came over the control, or went off it: it is hot-tracked meanwhile.
+  void PointerEntered();
+  void PointerLeft();
+  bool Hovered() const { return hovered_; }
+
+  // What a screen reader is told of the control (MSAA). A windowed control keeps the system's own
+  // object and takes from these the name, role and description they give; a windowless one is a
+  // simple child of its parent's object, with all of them.
+  virtual std::string AccessibleName() const { return accessibleName_; }
+  void SetAccessibleName(std::string name) { accessibleName_ = std::move(name); }
+  virtual std::string AccessibleDescription() const { return {}; }
+  virtual long AccessibleRole() const { return 0; }  // 0: the system's
+  virtual long AccessibleState() const { return 0; }
+  virtual std::string AccessibleDefaultAction() const { return {}; }
+  // Runs what a click runs.
+  virtual void DoAccessibleDefaultAction() {}
+  // Tells screen readers that a name or state changed (NotifyWinEvent).
+  virtual void NotifyAccessibleEvent(DWORD event) = 0;
+
+ protected:
   virtual void MouseEnter() {}
   virtual void MouseLeave() {}
 
- protected:
   void SetParentField(TWinControl* parent) { parent_ = parent; }
   void StoreBounds(const RECT& bounds) { bounds_ = bounds; }
 
@@ -55,6 +73,8 @@ class TControl {
   RECT bounds_ = {};
   std::string hint_;
   bool showHint_ = false;
+  bool hovered_ = false;
+  std::string accessibleName_;
 };
 
 }  // namespace ui

@@ -7,6 +7,7 @@
 #include "ui/Application.h"
 #include "ui/ApplicationWindow.h"
 #include "ui/Dpi.h"
+#include "ui/Label.h"
 
 namespace ui {
 namespace {
@@ -214,9 +215,14 @@ int TForm::ShowModal() {
       if (modalResult_ != mrNone && !CloseHandlerLetsItClose()) modalResult_ = mrNone;
     }
   }
-  Hide();
-  modal_ = false;
+  // The window it came from is active again before this one hides: keys typed meanwhile reach
+  // it, however long the hiding takes (Wine without a window manager waits for one there).
+  // Disabled meanwhile, this form is no window the task-bar button would bring back instead.
+  ::EnableWindow(Handle(), FALSE);
   if (previouslyActive && ::IsWindow(previouslyActive)) ::SetActiveWindow(previouslyActive);
+  Hide();
+  ::EnableWindow(Handle(), TRUE);
+  modal_ = false;
   return modalResult_;
 }
 
@@ -252,7 +258,22 @@ void TForm::SetMainMenu(TMainMenu& menu) {
   menu.AttachTo(Handle());
 }
 
+// Alt and a letter: the control of a windowless label with that access key, as a dialog's
+// static text gives the focus to the control after it.
+bool TForm::FocusByAccessKey(const MSG& message) {
+  if (message.message != WM_SYSKEYDOWN || message.wParam > 0xFF) return false;
+  for (TGraphicControl* control : GraphicControls()) {
+    const auto* label = dynamic_cast<TLabel*>(control);
+    if (label && label->FocusControl() && label->TakesAccessKey(static_cast<char>(message.wParam))) {
+      ::SetFocus(label->FocusControl()->Handle());
+      return true;
+    }
+  }
+  return false;
+}
+
 bool TForm::IsShortCut(const MSG& message) {
+  if (FocusByAccessKey(message)) return true;
   if (!menu_ || (message.message != WM_KEYDOWN && message.message != WM_SYSKEYDOWN)) return false;
   TShortCut shortCut = static_cast<TShortCut>(message.wParam & 0xFF);
   if (::GetKeyState(VK_SHIFT) < 0) shortCut |= scShift;

@@ -66,7 +66,8 @@ class TForm : public TWinControl {
 
   // Puts the menu bar on the form; its items' clicks come to their handlers.
   void SetMainMenu(TMainMenu& menu);
-  // A key press that is a shortcut of the form's menu runs the item; true when it was one.
+  // A key press that is a shortcut of the form's menu runs the item, and one that is the access
+  // key of a windowless label focuses its control; true when it was one.
   bool IsShortCut(const MSG& message);
 
   // Runs OnCreate; an error there is shown and creation goes on.
@@ -87,6 +88,7 @@ class TForm : public TWinControl {
   void ShowWindowWith(int command);
   void FocusActiveControl();
   bool CloseHandlerLetsItClose();
+  bool FocusByAccessKey(const MSG& message);
 
   TPosition position_;
   DesignRect design_;

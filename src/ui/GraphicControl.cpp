@@ -1,5 +1,7 @@
 #include "ui/GraphicControl.h"
 
+#include <oleacc.h>
+
 #include <utility>
 
 #include "platform/Exceptions.h"
@@ -86,7 +88,17 @@ void TGraphicControl::ApplyDpi(int dpi) {
 
 void TGraphicControl::SetEnabled(bool enabled) {
   enabled_ = enabled;
+  NotifyAccessibleEvent(EVENT_OBJECT_STATECHANGE);
   Invalidate();
+}
+
+long TGraphicControl::AccessibleState() const {
+  return (enabled_ ? 0 : STATE_SYSTEM_UNAVAILABLE) | (Hovered() ? STATE_SYSTEM_HOTTRACKED : 0);
+}
+
+void TGraphicControl::NotifyAccessibleEvent(DWORD event) {
+  if (Parent() && Parent()->HandleAllocated())
+    ::NotifyWinEvent(event, Parent()->Handle(), OBJID_CLIENT, Parent()->AccessibleChildId(*this));
 }
 
 void TGraphicControl::SetVisible(bool visible) {

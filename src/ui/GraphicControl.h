@@ -49,6 +49,11 @@ class TGraphicControl : public TControl {
   // Asks the parent to repaint the control's area.
   void Invalidate();
 
+  // Unavailable when disabled, hot-tracked while the pointer is over it.
+  long AccessibleState() const override;
+  void DoAccessibleDefaultAction() override { Click(); }
+  void NotifyAccessibleEvent(DWORD event) override;
+
   TMouseEvent OnMouseDown;
   TMouseEvent OnMouseUp;
   std::function<void()> OnClick;
@@ -57,8 +62,6 @@ class TGraphicControl : public TControl {
   void PaintOn(TCanvas& parentCanvas);
   void HandlePress(TMouseButton button, WPARAM keys, int x, int y, bool doubleClick);
   void HandleRelease(TMouseButton button, WPARAM keys, int x, int y);
-  void MouseEnter() override {}
-  void MouseLeave() override {}
   // The control that holds the pointer capture since a left press, if any.
   static TGraphicControl* Captured();
   static void CaptureLost();

@@ -1,5 +1,7 @@
 #include "ui/Image.h"
 
+#include <oleacc.h>
+
 #include "ui/Canvas.h"
 #include "ui/DpiScaling.h"
 #include "ui/GdiHandles.h"
@@ -24,6 +26,8 @@ void TImage::SetPicture(std::unique_ptr<TGraphic> picture) {
 void TImage::SmoothAtDpi(int dpi) {
   if (picture_) picture_->SetSmoothStretching(pictureScalesWithDpi_ && dpi != kDesignDpi);
 }
+
+long TImage::AccessibleRole() const { return ROLE_SYSTEM_GRAPHIC; }
 
 void TImage::ApplyDpi(int dpi) {
   TWinControl::ApplyDpi(dpi);

@@ -25,6 +25,9 @@ class TImage : public TWinControl {
   // Draws the picture as the control would, onto any canvas (a window's or a memory bitmap's).
   void DrawPicture(TCanvas& canvas);
   void ApplyDpi(int dpi) override;
+  // A graphic, read as its hint.
+  std::string AccessibleName() const override { return Hint(); }
+  long AccessibleRole() const override;
 
  protected:
   void Paint(TCanvas& canvas) override;

@@ -1,7 +1,11 @@
 #include "ui/Label.h"
 
+#include <oleacc.h>
+
+#include "ui/AccessibleText.h"
 #include "ui/Canvas.h"
 #include "ui/GdiHandles.h"
+#include "ui/HighContrast.h"
 #include "ui/WinControl.h"
 
 namespace ui {
@@ -24,7 +28,17 @@ void TLabel::SetCaption(std::string caption) {
   caption_ = std::move(caption);
   AdjustSize();
   Invalidate();
+  NotifyAccessibleEvent(EVENT_OBJECT_NAMECHANGE);
 }
+
+bool TLabel::TakesAccessKey(char key) const {
+  const char own = AccessKeyOf(caption_);
+  return own != 0 && own == (key >= 'a' && key <= 'z' ? static_cast<char>(key - 'a' + 'A') : key);
+}
+
+std::string TLabel::AccessibleName() const { return AccessibleNameOf(caption_); }
+
+long TLabel::AccessibleRole() const { return ROLE_SYSTEM_STATICTEXT; }
 
 void TLabel::AdjustSize() {
   const WindowDc screen;
@@ -37,10 +51,13 @@ void TLabel::AdjustSize() {
   SetBounds(Left(), Top(), extent.right, extent.bottom);
 }
 
+TColor TLabel::TextColor() const { return InContrast(Font().Color(), clBtnText); }
+
 void TLabel::Paint(TCanvas& canvas) {
   RECT rect = {0, 0, Width(), Height()};
   if (Parent()) canvas.FillRect(rect, Parent()->Color());
   canvas.SetFont(Font());
+  canvas.SetTextColor(TextColor());
   ::SetBkMode(canvas.Handle(), TRANSPARENT);
   ::DrawTextA(canvas.Handle(), caption_.c_str(), -1, &rect, kTextFormat);
 }

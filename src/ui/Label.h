@@ -17,14 +17,27 @@ class TLabel : public TGraphicControl {
   const std::string& Caption() const { return caption_; }
   void SetCaption(std::string caption);
 
+  // The control its access key ("&D") gives the focus to, as a dialog's label does.
+  void SetFocusControl(TWinControl& control) { focusControl_ = &control; }
+  TWinControl* FocusControl() const { return focusControl_; }
+  // The key is the letter after the caption's "&", in either case.
+  bool TakesAccessKey(char key) const;
+
+  // Static text, read as its caption.
+  std::string AccessibleName() const override;
+  long AccessibleRole() const override;
+
  protected:
   void Paint(TCanvas& canvas) override;
+  // The font's colour; the button text's in high contrast.
+  virtual TColor TextColor() const;
   void FontChanged() override { AdjustSize(); }
 
  private:
   void AdjustSize();
 
   std::string caption_;
+  TWinControl* focusControl_ = nullptr;
 };
 
 }  // namespace ui

@@ -71,6 +71,11 @@ int TListBox::ItemIndex() const { return static_cast<int>(::SendMessageA(Handle(
 
 void TListBox::SetItemIndex(int index) { ::SendMessageA(Handle(), LB_SETCURSEL, static_cast<WPARAM>(index), 0); }
 
+LRESULT TListBox::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_KEYDOWN && OnKeyDown) OnKeyDown(static_cast<WORD>(wParam));
+  return TWinControl::WndProc(message, wParam, lParam);
+}
+
 void TListBox::HandleCommand(WORD code) {
   if (code == LBN_SELCHANGE && OnClick) OnClick();
 }

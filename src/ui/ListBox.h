@@ -28,9 +28,12 @@ class TListBox : public TWinControl {
 
   // The user changed the selection (never raised by the program's own changes).
   std::function<void()> OnClick;
+  // A key pressed while the list has the focus (its virtual-key code).
+  std::function<void(WORD key)> OnKeyDown;
 
  protected:
   void HandleCommand(WORD code) override;
+  LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
   // A new font resets the item height; the list keeps its own.
   void FontApplied() override;
   RECT PixelBoundsAt(int dpi) const override;

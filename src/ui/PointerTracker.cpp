@@ -32,8 +32,8 @@ void TPointerTracker::Track() {
   if (over != over_) {
     TControl* left = over_;
     over_ = over;
-    if (left) left->MouseLeave();
-    if (over_) over_->MouseEnter();
+    if (left) left->PointerLeft();
+    if (over_) over_->PointerEntered();
   }
   hints_.PointerOver(over_);
 }

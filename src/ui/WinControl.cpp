@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "platform/SystemError.h"
+#include "ui/AccessibleObject.h"
 #include "ui/Application.h"
 #include "ui/Canvas.h"
 #include "ui/Dpi.h"
@@ -249,8 +250,21 @@ void TWinControl::TakeBoundsFromWindow() {
   StoreBounds(rect);
 }
 
+void TWinControl::NotifyAccessibleEvent(DWORD event) {
+  if (handle_) ::NotifyWinEvent(event, handle_, OBJID_CLIENT, CHILDID_SELF);
+}
+
+long TWinControl::AccessibleChildId(const TGraphicControl& control) const {
+  const auto found = std::find(graphicControls_.begin(), graphicControls_.end(), &control);
+  return ChildWindowCount(handle_) + 1 + static_cast<long>(found - graphicControls_.begin());
+}
+
 LRESULT TWinControl::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_WINDOWPOSCHANGED) TakeBoundsFromWindow();
+  // The id compared as 32 bits: Wine passes it zero-extended, Windows sign-extended.
+  if (message == WM_GETOBJECT && static_cast<DWORD>(lParam) == static_cast<DWORD>(OBJID_CLIENT) &&
+      TellsScreenReaders(*this))
+    return AnswerAccessibleObject(*this, wParam);
   // A standard control paints itself; our own windows paint and host their children.
   if (standardProcedure_) return DefaultProc(message, wParam, lParam);
   switch (message) {
@@ -288,6 +302,10 @@ LRESULT TWinControl::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_MBUTTONUP:
       if (RouteMouse(message, wParam, lParam)) return 0;
       break;
+    case kDoAccessibleDefaultAction:
+      for (TGraphicControl* control : graphicControls_)
+        if (AccessibleChildId(*control) == static_cast<long>(wParam)) control->DoAccessibleDefaultAction();
+      return 0;
     case WM_CAPTURECHANGED:
       if (TGraphicControl* captured = TGraphicControl::Captured(); captured && captured->Parent() == this)
         TGraphicControl::CaptureLost();

@@ -63,6 +63,13 @@ class TWinControl : public TControl {
   void RemoveGraphicControl(TGraphicControl& control);
   // The topmost visible windowless control at `point` (client coordinates), or null.
   TGraphicControl* GraphicControlAt(POINT point, bool allowDisabled) const;
+  const std::vector<TGraphicControl*>& GraphicControls() const { return graphicControls_; }
+
+  // The window's own object for screen readers is the system's, with what the control tells
+  // (AccessibleName...); a window with windowless controls lists them after its child windows.
+  void NotifyAccessibleEvent(DWORD event) override;
+  // The child id of a windowless control of this window in its object.
+  long AccessibleChildId(const TGraphicControl& control) const;
 
  protected:
   // A top-level window takes the resolution of the screen it is created on.

@@ -95,6 +95,9 @@ TFormMain::TFormMain()
   ShellTV.Font() = ComicFont();
   FileLB.Font() = ComicFont();
   SelDirLB.Font() = ComicFont();
+  ShellTV.SetAccessibleName("Folders");
+  SelDirLB.SetAccessibleName("List of selected folders");
+  FileLB.SetAccessibleName("Pictures");
   SelDirLB.SetHint("List of selected folders");
   SelDirLB.SetShowHint(true);
   Slika.SetShowHint(true);
@@ -103,6 +106,10 @@ TFormMain::TFormMain()
   SelectSB.OnClick = [this] { SelectBClick(); };
   UnselectSB.OnClick = [this] { UnSelectBClick(); };
   SelDirLB.OnClick = [this] { SelDirLBClick(); };
+  // The keyboard's way to "<<".
+  SelDirLB.OnKeyDown = [this](WORD key) {
+    if (key == VK_DELETE) UnSelectBClick();
+  };
   SetSB.OnClick = [this] { SetBClick(); };
   ZatvoriSB.OnClick = [this] { ZatvoriButtonClick(); };
   Timer.OnTimer = [this] { TimerTimer(); };

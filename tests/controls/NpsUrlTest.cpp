@@ -8,7 +8,10 @@
 #include "support/HostForm.h"
 #include "support/Mouse.h"
 #include "ui/Application.h"
+#include "ui/Canvas.h"
 #include "ui/Form.h"
+#include "ui/HighContrast.h"
+#include "ui/Label.h"
 #include "ui/ShellOpen.h"
 
 namespace controls {
@@ -94,6 +97,34 @@ TEST_F(NpsUrlTest, DoubleClickOpensOnce) {
   Send(WM_LBUTTONDBLCLK);
   Send(WM_LBUTTONUP);
   EXPECT_EQ(opened_.size(), 1u);
+}
+
+// High contrast (switched on through its hook: Wine always reports it off): links in the hot-light
+// colour, the highlight while pressed, labels in the button text's; off again, as before.
+TEST_F(NpsUrlTest, HighContrastDrawsLinksAndLabelsInTheSystemsColoursAndOffAgainAsBefore) {
+  ui::TLabel label("Label", host_, 10, 40, "Width:", &link_.Font());
+  const auto inks = [&](const ui::TGraphicControl& control, COLORREF colour) {
+    ui::TBitmapCanvas canvas(control.Left() + control.Width(), control.Top() + control.Height());
+    const_cast<ui::TGraphicControl&>(control).PaintOn(canvas);
+    int pixels = 0;
+    for (int x = control.Left(); x < canvas.Width(); ++x)
+      for (int y = control.Top(); y < canvas.Height(); ++y) pixels += canvas.Pixel(x, y) == colour;
+    return pixels;
+  };
+  const COLORREF blue = ui::ColorToRGB(ui::clBlue);
+  const int before = inks(link_, blue);
+  ASSERT_GT(before, 20);
+  ui::SetHighContrastHook([] { return true; });
+  EXPECT_GT(inks(link_, ::GetSysColor(COLOR_HOTLIGHT)), 20);
+  EXPECT_EQ(inks(link_, blue), 0);
+  Send(WM_LBUTTONDOWN);
+  EXPECT_GT(inks(link_, ::GetSysColor(COLOR_HIGHLIGHT)), 20);
+  Send(WM_LBUTTONUP);
+  EXPECT_GT(inks(label, ::GetSysColor(COLOR_BTNTEXT)), 20);
+  EXPECT_EQ(inks(label, blue), 0);
+  ui::SetHighContrastHook({});
+  EXPECT_EQ(inks(link_, blue), before);
+  EXPECT_GT(inks(label, blue), 20);
 }
 
 TEST_F(NpsUrlTest, ChangingTheAddressKeepsTheCaption) {

@@ -13,6 +13,7 @@
 #include "ui/Canvas.h"
 #include "ui/Form.h"
 #include "ui/GdiHandles.h"
+#include "ui/HighContrast.h"
 #include "ui/Pointer.h"
 
 namespace controls {
@@ -107,6 +108,33 @@ TEST_F(SelButtonTest, NormalLookIsFaceCaptionAndBorderDrawnLast) {
   for (int x = 1; x < 184; ++x)
     for (int y = 1; y < 16; ++y) captionPixels += canvas.Pixel(left + x, top + y) == ui::ColorToRGB(ui::clGray);
   EXPECT_GT(captionPixels, 40);
+}
+
+// High contrast (switched on through its hook: Wine always reports it off) draws the face, the
+// caption and the border in the system's colours, the hover and pressed looks highlighted;
+// switched off again, every pixel is as before.
+TEST_F(SelButtonTest, HighContrastDrawsInTheSystemsColoursAndOffAgainEveryPixelAsBefore) {
+  const auto before = PaintedNormal();
+  ui::SetHighContrastHook([] { return true; });
+  const auto contrast = PaintedNormal();
+  const int left = button_.Left(), top = button_.Top();
+  EXPECT_EQ(contrast->Pixel(left, top), ::GetSysColor(COLOR_WINDOWTEXT));
+  EXPECT_EQ(contrast->Pixel(left + 1, top + 1), ::GetSysColor(COLOR_BTNFACE));
+  int captionPixels = 0;
+  for (int x = 1; x < 184; ++x)
+    for (int y = 1; y < 16; ++y) captionPixels += contrast->Pixel(left + x, top + y) == ::GetSysColor(COLOR_BTNTEXT);
+  EXPECT_GT(captionPixels, 40);
+  PointAtButton();
+  EXPECT_EQ(Face(), ::GetSysColor(COLOR_HIGHLIGHT));
+  EXPECT_TRUE(ShownInk(::GetSysColor(COLOR_HIGHLIGHTTEXT)).Any());
+  Send(WM_LBUTTONDOWN);
+  EXPECT_EQ(Face(), ::GetSysColor(COLOR_HIGHLIGHT));
+  EXPECT_TRUE(ShownInk(::GetSysColor(COLOR_HIGHLIGHTTEXT)).Any());
+  Send(WM_LBUTTONUP);
+  ui::SetHighContrastHook({});
+  const auto after = PaintedNormal();
+  for (int x = 0; x < after->Width(); ++x)
+    for (int y = 0; y < after->Height(); ++y) ASSERT_EQ(after->Pixel(x, y), before->Pixel(x, y)) << x << ", " << y;
 }
 
 TEST_F(SelButtonTest, BorderWidthDrawsThatManyRingsOrLeavesTheEdgeAlone) {

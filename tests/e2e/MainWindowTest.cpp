@@ -4,6 +4,7 @@
 #include <shlobj.h>
 
 #include "e2e/DesktopState.h"
+#include "e2e/ScreenReader.h"
 #include "e2e/UserInput.h"
 #include "e2e/VantoriaProcess.h"
 #include "pictures/BitmapFileBuilder.h"
@@ -174,6 +175,124 @@ TEST_F(MainWindowTest, BrowsePreviewSelectFoldersAndSetWallpapersByMouseAndKeybo
   EXPECT_TRUE(ListItems(selectedFolders_).empty());
   Click(kClose);
   EXPECT_TRUE(vantoria_->WaitForExit(10s).has_value());
+}
+
+// Keys typed right after a dialog closes reach the main window: the focus is back in the tree at
+// once, not on the hidden dialog's control.
+TEST_F(MainWindowTest, TheFocusComesBackToTheMainWindowAsSoonAsADialogCloses) {
+  Start("");
+  const auto focus = [&] {
+    GUITHREADINFO thread = {sizeof thread};
+    ::GetGUIThreadInfo(::GetWindowThreadProcessId(main_, nullptr), &thread);
+    return thread.hwndFocus;
+  };
+  HWND tree = ChildAt(main_, "SysTreeView32", 8, 16);
+  for (int round = 0; round < 3; ++round) {
+    PressKeys("alt+t o");
+    HWND options = vantoria_->WaitForWindow("Options", 5s);
+    ASSERT_NE(options, nullptr);
+    PressKeys("Escape");
+    const auto closed = std::chrono::steady_clock::now();
+    ASSERT_TRUE(testing_support::WaitUntil([&] { return !::IsWindowVisible(options); }, 5s));
+    ASSERT_TRUE(testing_support::WaitUntil([&] { return focus() == tree; }, 10s));
+    EXPECT_LT(std::chrono::steady_clock::now() - closed, 250ms);
+  }
+}
+
+// Screen readers find every control: the windowless ones as simple children of the window's
+// object, with their names, roles, places and default actions, and the windowed ones named.
+TEST_F(MainWindowTest, ScreenReadersNameEveryControlAndPressTheFlatButtons) {
+  DocumentsPictures documents;
+  Start("");
+  EXPECT_EQ(ScreenReader(ChildAt(main_, "SysTreeView32", 8, 16)).Name(), "Folders");
+  EXPECT_EQ(ScreenReader(selectedFolders_).Name(), "List of selected folders");
+  EXPECT_EQ(ScreenReader(pictures_).Name(), "Pictures");
+  EXPECT_EQ(ScreenReader(ChildAt(main_, "VantoriaWindow", 208, 192)).Name(), "") << "no picture yet";
+
+  const ScreenReader reader(main_);
+  ASSERT_TRUE(reader.Found());
+  POINT origin = {0, 0};
+  ::ClientToScreen(main_, &origin);
+  struct Button {
+    const char* name;
+    const char* description;
+    RECT place;
+  };
+  for (const Button& button : {Button{">>", "Select folder", ui::Bounds(200, 72, 41, 17)},
+                               Button{"<<", "Unselect folder", ui::Bounds(200, 104, 41, 17)},
+                               Button{"Set as wallpaper", "Sets selected image as wallpaper", ui::Bounds(8, 344, 185, 17)},
+                               Button{"Close", "", ui::Bounds(8, 384, 185, 17)}}) {
+    const AccessibleItem item = reader.Child(button.name);
+    EXPECT_EQ(item.role, ROLE_SYSTEM_PUSHBUTTON) << button.name;
+    EXPECT_EQ(item.description, button.description);
+    EXPECT_EQ(item.defaultAction, "Press");
+    EXPECT_EQ(item.state & STATE_SYSTEM_UNAVAILABLE, 0);
+    RECT place = button.place;
+    ::OffsetRect(&place, origin.x, origin.y);
+    EXPECT_TRUE(::EqualRect(&item.place, &place)) << button.name;
+  }
+  for (const char* label : {"List of selected folders:", "Width:", "Height:"})
+    EXPECT_EQ(reader.Child(label).role, ROLE_SYSTEM_STATICTEXT) << label;
+
+  Click(kTreeDocuments);
+  EXPECT_TRUE(reader.DoDefaultAction(reader.Child(">>").id));
+  EXPECT_TRUE(testing_support::WaitUntil([&] { return ListItems(selectedFolders_).size() == 1; }, 5s));
+  Click(kFirstPicture);
+  EXPECT_EQ(ScreenReader(ChildAt(main_, "VantoriaWindow", 208, 192)).Name(),
+            "Picture: " + DocumentsPictures::Path(0));
+  EXPECT_TRUE(reader.DoDefaultAction(reader.Child("Set as wallpaper").id));
+  EXPECT_TRUE(testing_support::WaitUntil([&] { return DesktopValue("Wallpaper") == WallpaperFile(); }, 10s));
+}
+
+// The About dialog's links, out of the tab order, are links to a screen reader, followed by their
+// default action; the options dialog's Display box is named by its label.
+TEST_F(MainWindowTest, ScreenReadersFindTheAboutLinksAndTheDisplayBox) {
+  Start("");
+  PressKeys("alt+h a");
+  HWND about = vantoria_->WaitForWindow("About", 5s);
+  ASSERT_NE(about, nullptr);
+  const ScreenReader panel(ChildAt(about, "VantoriaWindow", 0, 0));
+  for (const char* link : {"Brindlework Homepage", "E - Mail"}) {
+    const AccessibleItem item = panel.Child(link);
+    EXPECT_EQ(item.role, ROLE_SYSTEM_LINK) << link;
+    EXPECT_TRUE(item.state & STATE_SYSTEM_LINKED) << link;
+    EXPECT_EQ(item.defaultAction, "Jump") << link;
+  }
+  PressKeys("Return");
+  ASSERT_TRUE(testing_support::WaitUntil([&] { return !::IsWindowVisible(about); }, 5s));
+
+  PressKeys("alt+t o");
+  HWND options = vantoria_->WaitForWindow("Options", 5s);
+  ASSERT_NE(options, nullptr);
+  EXPECT_EQ(ScreenReader(ChildAt(options, "ComboBox", 8, 24)).Name(), "Display");
+  PressKeys("Escape");
+}
+
+// Every command from the keyboard: Delete removes the chosen folder as "<<" does, Alt+D puts
+// the focus in the options' Display box, as its label says.
+TEST_F(MainWindowTest, DeleteRemovesTheChosenFolderAndAltDFocusesTheDisplayBox) {
+  Start("C:\\first\r\nC:\\second\r\n");
+  Click(kFirstSelectedFolder);
+  PressKeys("Delete");
+  EXPECT_TRUE(testing_support::WaitUntil(
+      [&] { return ListItems(selectedFolders_) == std::vector<std::string>{"C:\\second"}; }, 5s));
+  PressKeys("Delete");
+  EXPECT_EQ(AnswerBox(), "No folder selected!");
+
+  PressKeys("alt+t o");
+  HWND options = vantoria_->WaitForWindow("Options", 5s);
+  ASSERT_NE(options, nullptr);
+  PressKeys("alt+w alt+d");
+  HWND display = ChildAt(options, "ComboBox", 8, 24);
+  const auto focus = [&] {
+    GUITHREADINFO thread = {sizeof thread};
+    ::GetGUIThreadInfo(::GetWindowThreadProcessId(options, nullptr), &thread);
+    return thread.hwndFocus;
+  };
+  EXPECT_TRUE(testing_support::WaitUntil([&] { return focus() == display || ::IsChild(display, focus()); }, 5s));
+  EXPECT_EQ(::SendMessageA(ChildAt(options, "Button", 8, 80), BM_GETCHECK, 0, 0), BST_CHECKED) << "Alt+W";
+  PressKeys("alt+c");
+  EXPECT_TRUE(testing_support::WaitUntil([&] { return !::IsWindowVisible(options); }, 5s)) << "Alt+C";
 }
 
 // The folder whose pictures are shown is not held: Explorer, or any program, can rename it.

@@ -1,0 +1,27 @@
+// What a window of ours gives screen readers for its client area (MSAA IAccessible, asked for
+// with WM_GETOBJECT; UI Automation clients read it through Windows' bridge): the system's own
+// object of that area, with the name, role and description the control gives, and the window's
+// windowless controls as simple children after its child windows, each with its name, role,
+// description, state, place on the screen and default action.
+#pragma once
+
+#include <windows.h>
+
+namespace ui {
+
+class TWinControl;
+
+// Whether the window tells more than the system's own object would: a name, a role, or
+// windowless controls.
+bool TellsScreenReaders(const TWinControl& window);
+// The answer to WM_GETOBJECT for the window's client area; 0 when no object could be made.
+LRESULT AnswerAccessibleObject(const TWinControl& window, WPARAM wParam);
+// The system's object lists a window's child windows first, as children 1 to this.
+long ChildWindowCount(HWND window);
+
+// Posted to a window to run the default action of its windowless control with the child id in
+// wParam: the screen reader's call returns at once, as it does for a standard button, even when
+// the action opens a box.
+inline constexpr UINT kDoAccessibleDefaultAction = WM_APP + 0x3A1;
+
+}  // namespace ui

@@ -24,7 +24,9 @@ TFolderListFile::TFolderListFile(const std::string& programFolder, std::string u
       usersOwn_(userFolder_.empty() ? std::string() : userFolder_ + "\\" + kFolderListFileName),
       path_(besideProgram_) {}
 
-void TFolderListFile::Locate() { path_ = !usersOwn_.empty() && platform::FileExists(usersOwn_) ? usersOwn_ : besideProgram_; }
+void TFolderListFile::Locate() {
+  path_ = !usersOwn_.empty() && platform::FileExists(usersOwn_) ? usersOwn_ : besideProgram_;
+}
 
 std::optional<std::vector<std::string>> TFolderListFile::Read() const {
   if (!platform::FileExists(path_)) return std::nullopt;

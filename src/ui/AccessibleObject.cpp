@@ -154,7 +154,9 @@ class TAccessibleObject final : public IAccessible {
     ::PostMessageA(window_, kDoAccessibleDefaultAction, static_cast<WPARAM>(child.lVal), 0);
     return S_OK;
   }
-  HRESULT STDMETHODCALLTYPE put_accName(VARIANT child, BSTR name) override { return standard_->put_accName(child, name); }
+  HRESULT STDMETHODCALLTYPE put_accName(VARIANT child, BSTR name) override {
+    return standard_->put_accName(child, name);
+  }
   HRESULT STDMETHODCALLTYPE put_accValue(VARIANT child, BSTR value) override {
     return standard_->put_accValue(child, value);
   }

@@ -91,7 +91,8 @@ void TApplicationWindow::ShowWindowsAgain() {
 }
 
 void TApplicationWindow::SendThumbnail(int maxWidth, int maxHeight) {
-  if (HWND front = WindowToBringBack()) SetIconicThumbnail(Handle(), FittedWindowPicture(front, maxWidth, maxHeight).Get());
+  if (HWND front = WindowToBringBack())
+    SetIconicThumbnail(Handle(), FittedWindowPicture(front, maxWidth, maxHeight).Get());
 }
 
 // The preview stands where the window in front stands: this window, which has no size, moves to

@@ -82,7 +82,10 @@ class DisabledWindows {
 }  // namespace
 
 TForm::TForm(const TFormSpec& layout)
-    : TWinControl(layout.name), position_(layout.position), design_(layout.bounds), clientSize_(layout.clientSize) {
+    : TWinControl(layout.name),
+      position_(layout.position),
+      designBounds_(layout.bounds),
+      clientSize_(layout.clientSize) {
   const FrameStyles frame = StylesFor(layout.borderStyle, layout.systemMenu);
   frameStyle_ = frame.style;
   frameExStyle_ = frame.exStyle;
@@ -101,14 +104,14 @@ TForm::TForm(const TFormSpec& layout)
 // size left inside the frame at 96 dpi) scaled, in the frame the system draws at that resolution.
 RECT TForm::OuterBoundsAt(int dpi) const {
   const FrameStyles frame = {frameStyle_, frameExStyle_};
-  SIZE client = {design_.width, design_.height};
+  SIZE client = {designBounds_.width, designBounds_.height};
   if (!clientSize_) {
     const RECT designFrame = FrameAt(kDesignDpi, frame);
     client.cx -= designFrame.right - designFrame.left;
     client.cy -= designFrame.bottom - designFrame.top;
   }
   const RECT frameThere = FrameAt(dpi, frame);
-  const int left = ScaleToDpi(design_.left, dpi), top = ScaleToDpi(design_.top, dpi);
+  const int left = ScaleToDpi(designBounds_.left, dpi), top = ScaleToDpi(designBounds_.top, dpi);
   return RECT{left, top, left + ScaleToDpi(client.cx, dpi) + frameThere.right - frameThere.left,
               top + ScaleToDpi(client.cy, dpi) + frameThere.bottom - frameThere.top};
 }

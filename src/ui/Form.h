@@ -91,7 +91,7 @@ class TForm : public TWinControl {
   bool FocusByAccessKey(const MSG& message);
 
   TPosition position_;
-  DesignRect design_;
+  DesignRect designBounds_;
   bool clientSize_;
   DWORD frameStyle_;
   DWORD frameExStyle_;

@@ -18,7 +18,8 @@ TImage::TImage(std::string name, TWinControl& parent, const DesignRect& bounds, 
 void TImage::SetPicture(std::unique_ptr<TGraphic> picture) {
   picture_ = std::move(picture);
   SmoothAtDpi(Dpi());
-  if (picture_) picture_->OnProgress = [this](TProgressStage, int, bool redrawNow, const RECT&) { ShowProgress(redrawNow); };
+  if (picture_)
+    picture_->OnProgress = [this](TProgressStage, int, bool redrawNow, const RECT&) { ShowProgress(redrawNow); };
   Invalidate();
 }
 

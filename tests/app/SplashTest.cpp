@@ -70,7 +70,8 @@ TEST_F(SplashTest, ScreenShowsThePictureFromItsNinthColumnAndTheFaceColourBelowI
   splash.Show();
   ui::TBitmapCanvas picture(465, 233);
   splash.Slika.DrawPicture(picture);
-  ASSERT_TRUE(testing_support::WaitUntil([&] { return ::GetUpdateRect(splash.Slika.Handle(), nullptr, FALSE) == FALSE; }, 5s));
+  ASSERT_TRUE(
+      testing_support::WaitUntil([&] { return ::GetUpdateRect(splash.Slika.Handle(), nullptr, FALSE) == FALSE; }, 5s));
   testing_support::PumpFor(200ms);
 
   RECT window;

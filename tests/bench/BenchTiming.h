@@ -1,5 +1,5 @@
-// Median wall-clock time of repeated runs (or of what each round measures), and the table row that every benchmark prints:
-// what, its reference, both times and their ratio, separated by "|" for scripts/bench.
+// Median wall-clock time of repeated runs (or of what each round measures), and the table row that every benchmark
+// prints: what, its reference, both times and their ratio, separated by "|" for scripts/bench.
 #pragma once
 
 #include <algorithm>

@@ -33,7 +33,8 @@ class FileListBoxTest : public ::testing::Test {
 };
 
 TEST_F(FileListBoxTest, ListsOnlyVisiblePictureFilesSortedIgnoringCase) {
-  for (const char* name : {"c.jpg", "B.bmp", "a.jpeg", "Photo.JPG", "photo.jpeg", "hidden.jpg", "anim.gif", "notes.txt"})
+  for (const char* name :
+       {"c.jpg", "B.bmp", "a.jpeg", "Photo.JPG", "photo.jpeg", "hidden.jpg", "anim.gif", "notes.txt"})
     Touch(name);
   ::SetFileAttributesA((folder_ / "hidden.jpg").c_str(), FILE_ATTRIBUTE_HIDDEN);
   ::CreateDirectoryA((folder_ / "x.jpg").c_str(), nullptr);

@@ -55,7 +55,8 @@ class SelButtonTest : public ::testing::Test {
 
   // The normal look, painted into memory over a marker colour.
   std::unique_ptr<ui::TBitmapCanvas> PaintedNormal() {
-    auto canvas = std::make_unique<ui::TBitmapCanvas>(button_.Left() + button_.Width(), button_.Top() + button_.Height());
+    auto canvas =
+        std::make_unique<ui::TBitmapCanvas>(button_.Left() + button_.Width(), button_.Top() + button_.Height());
     canvas->FillRect(RECT{0, 0, canvas->Width(), canvas->Height()}, kMarker);
     button_.PaintOn(*canvas);
     return canvas;

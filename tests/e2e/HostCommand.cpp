@@ -16,7 +16,8 @@ int RunHostProgram(const std::string& program, const std::string& arguments) {
   ::GetTempPathA(MAX_PATH, folder);
   ::GetTempFileNameA(folder, "vh", 0, file);
   ::DeleteFileA(file);
-  std::string command = "Z:\\bin\\sh -c \"/usr/bin/" + program + " " + arguments + "; echo $? > '" + HostPath(file) + "'\"";
+  std::string command =
+      "Z:\\bin\\sh -c \"/usr/bin/" + program + " " + arguments + "; echo $? > '" + HostPath(file) + "'\"";
   STARTUPINFOA startup = {};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION process = {};

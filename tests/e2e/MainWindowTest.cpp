@@ -218,10 +218,11 @@ TEST_F(MainWindowTest, ScreenReadersNameEveryControlAndPressTheFlatButtons) {
     const char* description;
     RECT place;
   };
-  for (const Button& button : {Button{">>", "Select folder", ui::Bounds(200, 72, 41, 17)},
-                               Button{"<<", "Unselect folder", ui::Bounds(200, 104, 41, 17)},
-                               Button{"Set as wallpaper", "Sets selected image as wallpaper", ui::Bounds(8, 344, 185, 17)},
-                               Button{"Close", "", ui::Bounds(8, 384, 185, 17)}}) {
+  for (const Button& button :
+       {Button{">>", "Select folder", ui::Bounds(200, 72, 41, 17)},
+        Button{"<<", "Unselect folder", ui::Bounds(200, 104, 41, 17)},
+        Button{"Set as wallpaper", "Sets selected image as wallpaper", ui::Bounds(8, 344, 185, 17)},
+        Button{"Close", "", ui::Bounds(8, 384, 185, 17)}}) {
     const AccessibleItem item = reader.Child(button.name);
     EXPECT_EQ(item.role, ROLE_SYSTEM_PUSHBUTTON) << button.name;
     EXPECT_EQ(item.description, button.description);

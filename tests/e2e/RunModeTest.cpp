@@ -122,7 +122,8 @@ TEST(TaskBarTest, AProgramStartedMinimisedComesBackFromItsButton) {
   EXPECT_FALSE(::IsIconic(main));
 
   ::PostMessageA(button, WM_SYSCOMMAND, SC_RESTORE, 0);
-  ASSERT_TRUE(testing_support::WaitUntil([&] { return ::IsWindowVisible(main) && ::GetForegroundWindow() == main; }, 5s));
+  ASSERT_TRUE(
+      testing_support::WaitUntil([&] { return ::IsWindowVisible(main) && ::GetForegroundWindow() == main; }, 5s));
   EXPECT_FALSE(::IsIconic(button));
   ExpectAtItsStartBounds(main);
   EXPECT_TRUE(testing_support::WaitUntil([&] { return FocusIsInTheTree(main); }, 5s));

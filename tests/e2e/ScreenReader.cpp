@@ -76,6 +76,8 @@ AccessibleItem ScreenReader::Child(const std::string& name) const {
   return {};
 }
 
-bool ScreenReader::DoDefaultAction(long id) const { return object_ && object_->accDoDefaultAction(ChildId(id)) == S_OK; }
+bool ScreenReader::DoDefaultAction(long id) const {
+  return object_ && object_->accDoDefaultAction(ChildId(id)) == S_OK;
+}
 
 }  // namespace e2e

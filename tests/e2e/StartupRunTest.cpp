@@ -13,6 +13,7 @@ namespace {
 
 using namespace std::chrono_literals;
 using testing_support::ScratchFolder;
+using testing_support::ScratchSettings;
 
 constexpr auto kStartDeadline = 30s;
 constexpr auto kRunDeadline = 30s;
@@ -75,8 +76,8 @@ class StartupRunTest : public ::testing::Test {
   }
 
   void ExpectCounters(const char* file, const char* folder) {
-    EXPECT_EQ(testing_support::ScratchSettings::Value("File"), file);
-    EXPECT_EQ(testing_support::ScratchSettings::Value("Folder"), folder);
+    EXPECT_EQ(ScratchSettings::Value("File"), file);
+    EXPECT_EQ(ScratchSettings::Value("Folder"), folder);
   }
 
   static std::string Today() {
@@ -92,8 +93,8 @@ class StartupRunTest : public ::testing::Test {
 TEST_F(StartupRunTest, InOrderRunsUseTheFirstPicturesOfEachFolderInTurnAndKeepTheCounters) {
   PictureFolder first(10), second(20);
   ListFolders({first.Path(), second.Path()});
-  testing_support::ScratchSettings::SetValue("Date", "untouched");
-  testing_support::ScratchSettings::SetValue("Display", "0");  // stored by the options dialog in an earlier run
+  ScratchSettings::SetValue("Date", "untouched");
+  ScratchSettings::SetValue("Display", "0");  // stored by the options dialog in an earlier run
 
   RunToTheEnd();
   ExpectWallpaper(first.File(0));
@@ -108,11 +109,11 @@ TEST_F(StartupRunTest, InOrderRunsUseTheFirstPicturesOfEachFolderInTurnAndKeepTh
   ExpectWallpaper(first.File(0));
   ExpectCounters("1", "1");
 
-  testing_support::ScratchSettings::SetValue("Display", "2");
+  ScratchSettings::SetValue("Display", "2");
   RunToTheEnd();
   ExpectWallpaper(second.File(1), "0", "2");
   ExpectCounters("2", "1");
-  EXPECT_EQ(testing_support::ScratchSettings::Value("Date"), "untouched") << "once a day is off: the date is not kept";
+  EXPECT_EQ(ScratchSettings::Value("Date"), "untouched") << "once a day is off: the date is not kept";
 }
 
 // "Close window" on the task-bar button ends a log-on run as its last splash tick does: the
@@ -138,33 +139,35 @@ TEST_F(StartupRunTest, ClosingTheButtonDuringTheSplashEndsTheRunWithTheWallpaper
 TEST_F(StartupRunTest, OnceADayChangesOnlyWhenTheStoredDateIsNotToday) {
   PictureFolder pictures(10);
   ListFolders({pictures.Path()});
-  testing_support::ScratchSettings::SetValue("ChangeWP", "1");
-  testing_support::ScratchSettings::SetValue("Date", Today());
-  testing_support::ScratchSettings::SetValue("File", "1");
+  ScratchSettings::SetValue("ChangeWP", "1");
+  ScratchSettings::SetValue("Date", Today());
+  ScratchSettings::SetValue("File", "1");
 
   RunToTheEnd();
   EXPECT_FALSE(testing_support::FileExists(WallpaperFile()));
   EXPECT_EQ(DesktopValue("Wallpaper"), "");
   ExpectCounters("1", "<none>");
 
-  testing_support::ScratchSettings::SetValue("Date", "00");
+  ScratchSettings::SetValue("Date", "00");
   RunToTheEnd();
   ExpectWallpaper(pictures.File(1));
-  EXPECT_EQ(testing_support::ScratchSettings::Value("Date"), Today());
+  EXPECT_EQ(ScratchSettings::Value("Date"), Today());
 }
 
 TEST_F(StartupRunTest, RandomOrderStaysWithinTheFolderOverManyRuns) {
   PictureFolder pictures(10);
   ListFolders({pictures.Path()});
-  testing_support::ScratchSettings::SetValue("RndFile", "1");
+  ScratchSettings::SetValue("RndFile", "1");
   for (int run = 0; run < 5; ++run) {
     RunToTheEnd();
     const std::string saved = testing_support::ReadFileBytes(WallpaperFile());
     // A draw of the last picture uses the first one and moves on to the next (wrapped) folder.
     EXPECT_TRUE(saved.substr(54) == pictures.File(0).substr(54) || saved.substr(54) == pictures.File(1).substr(54))
         << "run " << run;
-    EXPECT_TRUE(testing_support::ScratchSettings::Value("File") == "1" || testing_support::ScratchSettings::Value("File") == "2") << testing_support::ScratchSettings::Value("File");
-    EXPECT_TRUE(testing_support::ScratchSettings::Value("Folder") == "0" || testing_support::ScratchSettings::Value("Folder") == "1") << testing_support::ScratchSettings::Value("Folder");
+    EXPECT_TRUE(ScratchSettings::Value("File") == "1" || ScratchSettings::Value("File") == "2")
+        << ScratchSettings::Value("File");
+    EXPECT_TRUE(ScratchSettings::Value("Folder") == "0" || ScratchSettings::Value("Folder") == "1")
+        << ScratchSettings::Value("Folder");
   }
 }
 

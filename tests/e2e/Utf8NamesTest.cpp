@@ -13,6 +13,7 @@ namespace {
 using namespace std::chrono_literals;
 using testing_support::ReadFileBytes;
 using testing_support::ScratchFolder;
+using testing_support::ScratchSettings;
 
 std::wstring Wide(const std::string& ascii) { return {ascii.begin(), ascii.end()}; }
 
@@ -78,7 +79,7 @@ TEST_F(Utf8NamesTest, GreekFolderAndCyrillicPictureAreListedSetAsWallpaperAndKep
   ::DeleteFileA(WallpaperFile().c_str());
   VantoriaProcess startup(program_, "/s");
   ASSERT_TRUE(startup.WaitForExit(30s).has_value());
-  EXPECT_EQ(testing_support::ScratchSettings::Value("File"), "1");
+  EXPECT_EQ(ScratchSettings::Value("File"), "1");
   EXPECT_EQ(ReadFileBytes(WallpaperFile()).substr(54), picture_.substr(54));
 }
 

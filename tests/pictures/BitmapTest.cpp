@@ -118,12 +118,15 @@ TEST(BitmapTest, QuestionableAndBadFilesAreEachRefusedWithTheirErrorOrDrawn) {
   constexpr char kNotValid[] = "Bitmap image is not valid";
   constexpr char kRefusedBySystem[] = "System Error.  Code: 87.";
   const std::map<std::string, std::string> refused = {
-      {"q/pal1huffmsb.bmp", kNotValid},      {"q/pal2.bmp", kNotValid},           {"q/pal2color.bmp", kNotValid},
-      {"q/pal8os2v2-16.bmp", kNotValid},     {"q/pal8oversizepal.bmp", kNotValid}, {"q/rgb24jpeg.bmp", kNotValid},
-      {"q/rgb24largepal.bmp", kNotValid},    {"q/rgb24png.bmp", kNotValid},       {"q/rgb24rle24.bmp", kNotValid},
-      {"q/rgba32abf.bmp", kRefusedBySystem}, {"q/rgba64.bmp", kNotValid},         {"b/badbitcount.bmp", kNotValid},
-      {"b/badpalettesize.bmp", kNotValid},   {"b/badplanes.bmp", kNotValid},      {"b/badwidth.bmp", kNotValid},
-      {"b/reallybig.bmp", kNotValid},        {"b/rgb16-880.bmp", kNotValid},      {"b/rletopdown.bmp", kRefusedBySystem}};
+      {"q/pal1huffmsb.bmp", kNotValid},     {"q/pal2.bmp", kNotValid},
+      {"q/pal2color.bmp", kNotValid},       {"q/pal8os2v2-16.bmp", kNotValid},
+      {"q/pal8oversizepal.bmp", kNotValid}, {"q/rgb24jpeg.bmp", kNotValid},
+      {"q/rgb24largepal.bmp", kNotValid},   {"q/rgb24png.bmp", kNotValid},
+      {"q/rgb24rle24.bmp", kNotValid},      {"q/rgba32abf.bmp", kRefusedBySystem},
+      {"q/rgba64.bmp", kNotValid},          {"b/badbitcount.bmp", kNotValid},
+      {"b/badpalettesize.bmp", kNotValid},  {"b/badplanes.bmp", kNotValid},
+      {"b/badwidth.bmp", kNotValid},        {"b/reallybig.bmp", kNotValid},
+      {"b/rgb16-880.bmp", kNotValid},       {"b/rletopdown.bmp", kRefusedBySystem}};
   for (const char* folder : {"q", "b"}) {
     for (const std::string& path : testing_support::TestDataFiles(std::string("bmpsuite/") + folder)) {
       const std::string name = path.substr(path.find('/') + 1);

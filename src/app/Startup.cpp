@@ -23,10 +23,10 @@ int RunVantoria() {
   application.SetHelpFile(VANTORIA_BUILD_HELP_FILE);
 
   TPocetakDialog* splash = nullptr;
-  windows::TFormMain* main = nullptr;
+  windows::TFormMain* mainWindow = nullptr;
   try {
     auto& mainForm = application.CreateForm<windows::TFormMain>();
-    main = &mainForm;
+    mainWindow = &mainForm;
     splash = &application.CreateForm<TPocetakDialog>(mainForm, IsStartupRun());
     auto& about = application.CreateForm<windows::TAboutDialog>();
     mainForm.ConnectDialogs(application.CreateForm<settings::TODialog>(), about);
@@ -44,7 +44,7 @@ int RunVantoria() {
   bool closeAfterSplash = false;
   application.OnCloseRequest = [&] {
     if (!splash->Modal())
-      main->Close();
+      mainWindow->Close();
     else if (IsStartupRun())
       splash->EndRun();
     else
@@ -56,8 +56,9 @@ int RunVantoria() {
   if (IsStartupRun())
     application.Terminate();
   else if (closeAfterSplash)
-    main->Close();
+    mainWindow->Close();
   application.Run();
+  application.OnCloseRequest = {};  // it knows this function's state, which ends here
   return 0;
 }
 

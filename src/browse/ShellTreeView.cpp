@@ -73,11 +73,7 @@ void TShellTreeView::ApplyDpi(int dpi) {
 // The system's small shell icons, or its large ones where the small icon size at `dpi` is larger
 // than the small ones (their indexes are the same in both).
 void TShellTreeView::ShowIconsAtDpi(int dpi) {
-  using MetricForDpi = int(WINAPI*)(int, UINT);
-  static const auto metricForDpi = reinterpret_cast<MetricForDpi>(
-      reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleA("user32.dll"), "GetSystemMetricsForDpi")));
-  const int iconSize = metricForDpi ? metricForDpi(SM_CXSMICON, static_cast<UINT>(dpi))
-                                    : ::MulDiv(::GetSystemMetrics(SM_CXSMICON), dpi, ui::SystemDpi());
+  const int iconSize = ui::SmallIconSizeAt(dpi);
   SHFILEINFOA info = {};
   auto images = reinterpret_cast<HIMAGELIST>(
       ::SHGetFileInfoA("C:\\", 0, &info, sizeof info, SHGFI_SYSICONINDEX | SHGFI_SMALLICON));

@@ -4,7 +4,9 @@
 
 #include <optional>
 #include <string>
+#include <utility>
 
+#include "platform/ComPtr.h"
 #include "platform/WideText.h"
 #include "ui/GraphicControl.h"
 #include "ui/WinControl.h"
@@ -32,7 +34,8 @@ HRESULT Number(long value, VARIANT* result) {
 // the window's handle, not the window: a screen reader may keep it after the window is gone.
 class TAccessibleObject final : public IAccessible {
  public:
-  TAccessibleObject(HWND window, IAccessible* standard) : window_(window), standard_(standard) {}
+  TAccessibleObject(HWND window, platform::ComPtr<IAccessible> standard)
+      : window_(window), standard_(std::move(standard)) {}
   TAccessibleObject(const TAccessibleObject&) = delete;
   TAccessibleObject& operator=(const TAccessibleObject&) = delete;
 
@@ -162,7 +165,7 @@ class TAccessibleObject final : public IAccessible {
   }
 
  private:
-  ~TAccessibleObject() { standard_->Release(); }
+  ~TAccessibleObject() = default;
 
   const TWinControl* Window() const { return TWinControl::FromHandle(window_); }
   // The windowless control a child id names, if it names one.
@@ -185,7 +188,7 @@ class TAccessibleObject final : public IAccessible {
   }
 
   HWND window_;
-  IAccessible* standard_;
+  platform::ComPtr<IAccessible> standard_;
   ULONG references_ = 1;
 };
 
@@ -196,11 +199,10 @@ bool TellsScreenReaders(const TWinControl& window) {
 }
 
 LRESULT AnswerAccessibleObject(const TWinControl& window, WPARAM wParam) {
-  IAccessible* standard = nullptr;
-  if (FAILED(::CreateStdAccessibleObject(window.Handle(), OBJID_CLIENT, __uuidof(IAccessible),
-                                         reinterpret_cast<void**>(&standard))))
+  platform::ComPtr<IAccessible> standard;
+  if (FAILED(::CreateStdAccessibleObject(window.Handle(), OBJID_CLIENT, __uuidof(IAccessible), standard.ReceiveVoid())))
     return 0;
-  auto* object = new TAccessibleObject(window.Handle(), standard);
+  auto* object = new TAccessibleObject(window.Handle(), std::move(standard));
   const LRESULT answer = ::LresultFromObject(__uuidof(IAccessible), wParam, static_cast<IAccessible*>(object));
   object->Release();
   return answer;

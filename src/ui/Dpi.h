@@ -13,6 +13,11 @@ int SystemDpi();
 // The window's own resolution, where the system can tell (Windows 10 1607 and later, Wine);
 // the system's otherwise.
 int WindowDpi(HWND window);
+// The frame around a client area at `dpi`: the system's own where it can tell (Windows 10 1607
+// and later, Wine), else the frame it draws now, scaled.
+RECT FrameAt(int dpi, DWORD style, DWORD exStyle);
+// The width of the system's small icons at `dpi`.
+int SmallIconSizeAt(int dpi);
 // Each of left, top, width and height scaled on its own, so that controls of one designed size
 // keep one size.
 RECT Scaled(const DesignRect& design, int dpi);

@@ -40,19 +40,6 @@ FrameStyles StylesFor(TBorderStyle border, bool systemMenu) {
   return frame;
 }
 
-// The frame around a client area at a resolution: the system's own where it can tell, else the
-// frame it draws now scaled back.
-RECT FrameAt(int dpi, const FrameStyles& frame) {
-  using AdjustForDpi = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT);
-  static const auto adjustForDpi = reinterpret_cast<AdjustForDpi>(
-      reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleA("user32.dll"), "AdjustWindowRectExForDpi")));
-  RECT rect = {0, 0, 0, 0};
-  if (adjustForDpi && adjustForDpi(&rect, frame.style, FALSE, frame.exStyle, static_cast<UINT>(dpi))) return rect;
-  ::AdjustWindowRectEx(&rect, frame.style, FALSE, frame.exStyle);
-  const int now = SystemDpi();
-  return RECT{rect.left * dpi / now, rect.top * dpi / now, rect.right * dpi / now, rect.bottom * dpi / now};
-}
-
 // Disables the thread's other enabled top-level windows for the time of a modal loop. The
 // application's window stays enabled, so that its task-bar button still brings the modal form up.
 class DisabledWindows {
@@ -103,14 +90,13 @@ TForm::TForm(const TFormSpec& layout)
 // The designed place and size at `dpi`: the client area (designed, or what the designed outer
 // size left inside the frame at 96 dpi) scaled, in the frame the system draws at that resolution.
 RECT TForm::OuterBoundsAt(int dpi) const {
-  const FrameStyles frame = {frameStyle_, frameExStyle_};
   SIZE client = {designBounds_.width, designBounds_.height};
   if (!clientSize_) {
-    const RECT designFrame = FrameAt(kDesignDpi, frame);
+    const RECT designFrame = FrameAt(kDesignDpi, frameStyle_, frameExStyle_);
     client.cx -= designFrame.right - designFrame.left;
     client.cy -= designFrame.bottom - designFrame.top;
   }
-  const RECT frameThere = FrameAt(dpi, frame);
+  const RECT frameThere = FrameAt(dpi, frameStyle_, frameExStyle_);
   const int left = ScaleToDpi(designBounds_.left, dpi), top = ScaleToDpi(designBounds_.top, dpi);
   return RECT{left, top, left + ScaleToDpi(client.cx, dpi) + frameThere.right - frameThere.left,
               top + ScaleToDpi(client.cy, dpi) + frameThere.bottom - frameThere.top};

@@ -35,9 +35,7 @@ std::string TSelButton::AccessibleName() const { return ui::AccessibleNameOf(cap
 long TSelButton::AccessibleRole() const { return ROLE_SYSTEM_PUSHBUTTON; }
 
 // The button's own flag, not the control's (which stays enabled).
-long TSelButton::AccessibleState() const {
-  return (enabled_ ? 0 : STATE_SYSTEM_UNAVAILABLE) | (Hovered() ? STATE_SYSTEM_HOTTRACKED : 0);
-}
+long TSelButton::AccessibleState() const { return AccessibleStateWhen(enabled_); }
 
 void TSelButton::SetColor(ui::TColor color) {
   faceColor_ = savedFaceColor_ = color;

@@ -26,4 +26,9 @@ char AccessKeyOf(std::string_view caption) {
   return 0;
 }
 
+bool IsAccessKeyOf(std::string_view caption, unsigned virtualKey) {
+  const char key = AccessKeyOf(caption);
+  return key != 0 && static_cast<unsigned char>(key) == virtualKey;
+}
+
 }  // namespace ui

@@ -10,5 +10,8 @@ namespace ui {
 std::string AccessibleNameOf(std::string_view caption);
 // The letter after a single "&", in upper case; 0 for none.
 char AccessKeyOf(std::string_view caption);
+// Whether a key (its virtual-key code: a letter's is the upper-case letter, whatever the case
+// typed) is the caption's access key.
+bool IsAccessKeyOf(std::string_view caption, unsigned virtualKey);
 
 }  // namespace ui

@@ -250,10 +250,10 @@ void TForm::SetMainMenu(TMainMenu& menu) {
 // Alt and a letter: the control of a windowless label with that access key, as a dialog's
 // static text gives the focus to the control after it.
 bool TForm::FocusByAccessKey(const MSG& message) {
-  if (message.message != WM_SYSKEYDOWN || message.wParam > 0xFF) return false;
+  if (message.message != WM_SYSKEYDOWN) return false;
   for (TGraphicControl* control : GraphicControls()) {
     const auto* label = dynamic_cast<TLabel*>(control);
-    if (label && label->FocusControl() && label->TakesAccessKey(static_cast<char>(message.wParam))) {
+    if (label && label->FocusControl() && label->TakesAccessKey(message.wParam)) {
       ::SetFocus(label->FocusControl()->Handle());
       return true;
     }

@@ -92,8 +92,10 @@ void TGraphicControl::SetEnabled(bool enabled) {
   Invalidate();
 }
 
-long TGraphicControl::AccessibleState() const {
-  return (enabled_ ? 0 : STATE_SYSTEM_UNAVAILABLE) | (Hovered() ? STATE_SYSTEM_HOTTRACKED : 0);
+long TGraphicControl::AccessibleState() const { return AccessibleStateWhen(enabled_); }
+
+long TGraphicControl::AccessibleStateWhen(bool enabled) const {
+  return (enabled ? 0 : STATE_SYSTEM_UNAVAILABLE) | (Hovered() ? STATE_SYSTEM_HOTTRACKED : 0);
 }
 
 void TGraphicControl::NotifyAccessibleEvent(DWORD event) {

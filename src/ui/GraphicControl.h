@@ -71,6 +71,8 @@ class TGraphicControl : public TControl {
   virtual void MouseDown(TMouseButton button, WPARAM keys, int x, int y);
   virtual void MouseUp(TMouseButton button, WPARAM keys, int x, int y);
   virtual void Click();
+  // Unavailable when `enabled` is false, hot-tracked while the pointer is over the control.
+  long AccessibleStateWhen(bool enabled) const;
   // Draws onto the parent's surface at once, clipped to the control, (0, 0) at its corner.
   // Fails with "Control '%s' has no parent window" without a parent.
   void DrawNow(const std::function<void(TCanvas&)>& draw);

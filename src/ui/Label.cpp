@@ -31,9 +31,8 @@ void TLabel::SetCaption(std::string caption) {
   NotifyAccessibleEvent(EVENT_OBJECT_NAMECHANGE);
 }
 
-bool TLabel::TakesAccessKey(char key) const {
-  const char own = AccessKeyOf(caption_);
-  return own != 0 && own == (key >= 'a' && key <= 'z' ? static_cast<char>(key - 'a' + 'A') : key);
+bool TLabel::TakesAccessKey(WPARAM virtualKey) const {
+  return IsAccessKeyOf(caption_, static_cast<unsigned>(virtualKey));
 }
 
 std::string TLabel::AccessibleName() const { return AccessibleNameOf(caption_); }

@@ -20,8 +20,8 @@ class TLabel : public TGraphicControl {
   // The control its access key ("&D") gives the focus to, as a dialog's label does.
   void SetFocusControl(TWinControl& control) { focusControl_ = &control; }
   TWinControl* FocusControl() const { return focusControl_; }
-  // The key is the letter after the caption's "&", in either case.
-  bool TakesAccessKey(char key) const;
+  // `virtualKey`: a key's code, which for a letter is the upper-case letter.
+  bool TakesAccessKey(WPARAM virtualKey) const;
 
   // Static text, read as its caption.
   std::string AccessibleName() const override;

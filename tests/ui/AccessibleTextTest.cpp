@@ -18,6 +18,8 @@ TEST(AccessibleTextTest, CaptionsReadWithoutTheirAccessMarkAndLeadingBlanks) {
   EXPECT_EQ(AccessKeyOf("Salt && &pepper"), 'P');
   EXPECT_EQ(AccessKeyOf("Salt && pepper"), 0);
   EXPECT_EQ(AccessKeyOf("end&"), 0);
+  EXPECT_TRUE(IsAccessKeyOf("&Display:", 'D'));
+  EXPECT_FALSE(IsAccessKeyOf("&Display:", 0x64)) << "the key code of the keypad's 4 is no letter";
 }
 
 }  // namespace

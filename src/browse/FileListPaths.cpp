@@ -5,14 +5,20 @@ namespace {
 
 bool HasDrive(std::string_view path) { return path.size() >= 2 && path[1] == ':'; }
 
+// Windows takes a forward slash for a backslash in a path.
+bool IsSeparator(char c) { return c == '\\' || c == '/'; }
+bool StartsWithSeparator(std::string_view path) { return !path.empty() && IsSeparator(path[0]); }
+// "\\server", or "//server".
+bool IsShare(std::string_view path) { return path.size() >= 2 && IsSeparator(path[0]) && IsSeparator(path[1]); }
+
 bool SameDrive(char a, char b) { return (a | 0x20) == (b | 0x20); }
 
 // "C:" of "C:\Pictures", "\\server\share" of "\\server\share\photos".
 std::string_view RootOf(std::string_view folder) {
   if (HasDrive(folder)) return folder.substr(0, 2);
-  if (folder.substr(0, 2) != "\\\\") return {};
-  size_t end = folder.find('\\', 2);
-  if (end != std::string_view::npos) end = folder.find('\\', end + 1);
+  if (!IsShare(folder)) return {};
+  size_t end = folder.find_first_of("\\/", 2);
+  if (end != std::string_view::npos) end = folder.find_first_of("\\/", end + 1);
   return folder.substr(0, end);
 }
 
@@ -42,14 +48,14 @@ std::string JoinPath(std::string_view folder, std::string_view name) {
 }
 
 std::string ResolvedAgainst(std::string_view folder, std::string_view path) {
-  if (path.substr(0, 2) == "\\\\") return std::string(path);
+  if (IsShare(path)) return std::string(path);
   if (HasDrive(path)) {
     const std::string_view rest = path.substr(2);
-    if (rest.substr(0, 1) == "\\") return std::string(path);
+    if (StartsWithSeparator(rest)) return std::string(path);
     if (HasDrive(folder) && SameDrive(folder[0], path[0])) return Inside(folder, rest);
     return std::string(path.substr(0, 2)) + "\\" + std::string(rest);
   }
-  if (path.substr(0, 1) == "\\") return std::string(RootOf(folder)) + std::string(path);
+  if (StartsWithSeparator(path)) return std::string(RootOf(folder)) + std::string(path);
   return Inside(folder, path);
 }
 
@@ -60,15 +66,15 @@ AppliedPath SplitAppliedPath(std::string_view text, std::string_view currentDriv
   if (HasDrive(text)) {
     root = text.substr(0, 2);
     rest.remove_prefix(2);
-  } else if (text.substr(0, 2) == "\\\\") {
+  } else if (IsShare(text)) {
     root = RootOf(text);
     rest.remove_prefix(root.size());
   } else {
     explicitRoot = false;
   }
-  if (rest.size() > 1 && rest.back() == '\\') rest.remove_suffix(1);
+  if (rest.size() > 1 && IsSeparator(rest.back())) rest.remove_suffix(1);
 
-  const size_t lastSeparator = rest.rfind('\\');
+  const size_t lastSeparator = rest.find_last_of("\\/");
   if (lastSeparator == std::string_view::npos)
     return {explicitRoot ? std::string(root) : std::string(), std::string(rest)};
   const std::string_view folderPart = rest.substr(0, lastSeparator);

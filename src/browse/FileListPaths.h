@@ -17,7 +17,8 @@ bool HasWildcard(std::string_view text);
 // no second.
 std::string JoinPath(std::string_view folder, std::string_view name);
 
-// A text split into the folder it names and its last component.
+// A text split into the folder it names and its last component. Here and below a forward slash
+// separates as a backslash does, as it does for Windows.
 struct AppliedPath {
   // The root (a drive, a share, else `currentDrive`) and the folder part; empty for a text
   // without any backslash, which names something within the current directory.

@@ -37,6 +37,11 @@ TEST(FileListPathsTest, AppliedTextsSplitIntoTheirFolderAndLastComponent) {
       {"\\Pictures\\a.jpg", "E:\\Pictures", "a.jpg"},
       {"Pictures", "", "Pictures"},
       {"My Computer", "", "My Computer"},
+      {"C:/Pictures/Summer", "C:/Pictures", "Summer"},
+      {"//server/share/photos", "//server/share\\", "photos"},
+      {"\\", "E:\\", ""},
+      {"a", "", "a"},
+      {"", "", ""},
   };
   for (const Case& c : cases) {
     const AppliedPath parts = SplitAppliedPath(c.text, "E:");
@@ -56,6 +61,13 @@ TEST(FileListPathsTest, TextsWithoutADriveOrALeadingBackslashAreTakenFromTheShow
   EXPECT_EQ(ResolvedAgainst("C:\\Pictures", "D:Summer"), "D:\\Summer") << "another drive: from its root";
   EXPECT_EQ(ResolvedAgainst("C:\\Pictures", "D:\\Summer"), "D:\\Summer");
   EXPECT_EQ(ResolvedAgainst("C:\\Pictures", "\\\\server\\share"), "\\\\server\\share");
+  EXPECT_EQ(ResolvedAgainst("C:\\Pictures", "\\"), "C:\\");
+  EXPECT_EQ(ResolvedAgainst("C:\\Pictures", "a"), "C:\\Pictures\\a");
+  // Windows takes a forward slash for a backslash.
+  EXPECT_EQ(ResolvedAgainst("C:\\Pictures", "/Photos"), "C:/Photos");
+  EXPECT_EQ(ResolvedAgainst("C:\\Pictures", "C:/Photos"), "C:/Photos");
+  EXPECT_EQ(ResolvedAgainst("\\\\server\\share\\photos", "/Other"), "\\\\server\\share/Other");
+  EXPECT_EQ(ResolvedAgainst("C:\\Pictures", "//server/share"), "//server/share");
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 namespace browse {
 namespace {
 
@@ -13,6 +15,9 @@ TEST(FolderListTextTest, LinesEndAtCrLfLoneCrAndLoneLf) {
   EXPECT_EQ(ParseFolderList("C:\\a\n\nC:\\b"), (Entries{"C:\\a", "", "C:\\b"})) << "LF LF is two line ends";
   EXPECT_EQ(ParseFolderList("C:\\a\rC:\\b\r"), (Entries{"C:\\a", "C:\\b"}));
   EXPECT_EQ(ParseFolderList("C:\\a\n\rC:\\b"), (Entries{"C:\\a", "", "C:\\b"}));
+  // Held in a buffer of its exact size, a lone CR at the end is read with nothing after it.
+  const std::vector<char> exact{'C', ':', '\\', 'a', '\r'};
+  EXPECT_EQ(ParseFolderList(std::string_view(exact.data(), exact.size())), Entries{"C:\\a"});
 }
 
 TEST(FolderListTextTest, KeepsBlankEntriesBlanksAndAnUnendedLastLine) {

@@ -13,6 +13,9 @@ TEST(PathsTest, FolderOfAFileKeepsTheBackslashOnlyForADrivesRoot) {
   EXPECT_EQ(ExtractFileDir("Vantoria.exe"), "");
   EXPECT_EQ(ExtractFileDir("a\\b.exe"), "a");
   EXPECT_EQ(ExtractFileDir("C:\\a\\\\b.exe"), "C:\\a\\\\");
+  EXPECT_EQ(ExtractFileDir("\\"), "\\");
+  EXPECT_EQ(ExtractFileDir("a"), "");
+  EXPECT_EQ(ExtractFileDir(""), "");
 }
 
 }  // namespace

@@ -16,6 +16,8 @@ TEST(ImageSizingTest, PreviewShrinksLargePicturesKeepingTheirShapeAndCentresThem
   // Too large on one side only.
   EXPECT_EQ(DestinationRect(434, 100, 217, 145, kPreview), (ImageRect{0, 47, 217, 50}));
   EXPECT_EQ(DestinationRect(100, 290, 217, 145, kPreview), (ImageRect{83, 0, 50, 145}));
+  // Square: neither landscape nor portrait, the shorter side of the control decides.
+  EXPECT_EQ(DestinationRect(300, 300, 217, 145, kPreview), (ImageRect{36, 0, 145, 145}));
 }
 
 TEST(ImageSizingTest, SplashPictureIsShrunkToTheControlWidthAtItsTopLeft) {

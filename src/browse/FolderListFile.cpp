@@ -16,6 +16,15 @@ void Replace(const std::string& path, const std::string& text) {
   platform::ReplaceFileContent(path, std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()));
 }
 
+// When the file was last written; nothing when there is no such file.
+std::optional<ULONGLONG> LastWritten(const std::string& path) {
+  WIN32_FILE_ATTRIBUTE_DATA data;
+  if (!::GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data) ||
+      (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+    return std::nullopt;
+  return (static_cast<ULONGLONG>(data.ftLastWriteTime.dwHighDateTime) << 32) | data.ftLastWriteTime.dwLowDateTime;
+}
+
 }  // namespace
 
 TFolderListFile::TFolderListFile(const std::string& programFolder, std::string userFolder)
@@ -25,17 +34,27 @@ TFolderListFile::TFolderListFile(const std::string& programFolder, std::string u
       path_(besideProgram_) {}
 
 void TFolderListFile::Locate() {
-  path_ = !usersOwn_.empty() && platform::FileExists(usersOwn_) ? usersOwn_ : besideProgram_;
+  const std::optional<ULONGLONG> usersOwnWritten = usersOwn_.empty() ? std::nullopt : LastWritten(usersOwn_);
+  const std::optional<ULONGLONG> besideProgramWritten = LastWritten(besideProgram_);
+  path_ = usersOwnWritten && (!besideProgramWritten || *usersOwnWritten >= *besideProgramWritten) ? usersOwn_
+                                                                                                  : besideProgram_;
 }
 
-std::optional<std::vector<std::string>> TFolderListFile::Read() const {
+std::optional<std::vector<std::string>> TFolderListFile::Read() {
+  unreadFileKept_ = false;
   if (!platform::FileExists(path_)) return std::nullopt;
+  unreadFileKept_ = true;
   const std::vector<std::uint8_t> file = platform::ReadWholeFile(path_);
+  unreadFileKept_ = false;
   return ParseFolderList(std::string_view(reinterpret_cast<const char*>(file.data()), file.size()));
 }
 
+// Only what was read can be written back whole: a list that could not be read is not replaced
+// by what the window shows, unless the user has changed that since.
 void TFolderListFile::Write(const std::vector<std::string>& entries) {
+  if (unreadFileKept_) return;
   const std::string text = FolderListText(entries);
+  if (path_ == usersOwn_) ::CreateDirectoryA(userFolder_.c_str(), nullptr);  // deleted meanwhile
   try {
     Replace(path_, text);
   } catch (const platform::EFCreateError&) {

@@ -42,6 +42,12 @@ class EFCreateError : public EStreamError {
  public:
   using EStreamError::EStreamError;
 };
+// The file is held open by another program for longer than a scanner or an indexer holds one: no
+// refusal of the folder, so nothing is written elsewhere instead.
+class EFileInUse : public EStreamError {
+ public:
+  using EStreamError::EStreamError;
+};
 class ERegistryException : public Exception {
  public:
   using Exception::Exception;

@@ -10,6 +10,34 @@
 namespace platform {
 namespace {
 
+// How long a file held by another program is waited for, and how often it is tried meanwhile.
+constexpr ULONGLONG kHeldFileWaitMs = 2000;
+constexpr DWORD kHeldFileRetryMs = 50;
+
+enum class TAttempt { done, held, refused };
+
+bool IsSharingError(DWORD error) { return error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION; }
+
+// A replacement refused with "access denied" may be one of a file that is open elsewhere (Wine
+// refuses to rename over any open file, Windows over one opened without delete sharing): the file
+// is held when it cannot even be opened for deletion with every sharing allowed.
+bool HeldByAnotherProgram(const std::string& path) {
+  FileHandle probe(::CreateFileA(path.c_str(), DELETE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                 nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  return !probe && IsSharingError(::GetLastError());
+}
+
+// Runs `attempt` again while what it works on is held by another program, for a bounded time.
+template <typename Attempt>
+TAttempt RetriedWhileHeld(Attempt attempt) {
+  const ULONGLONG deadline = ::GetTickCount64() + kHeldFileWaitMs;
+  for (;;) {
+    const TAttempt outcome = attempt();
+    if (outcome != TAttempt::held || ::GetTickCount64() >= deadline) return outcome;
+    ::Sleep(kHeldFileRetryMs);
+  }
+}
+
 void WriteAll(HANDLE file, std::span<const std::uint8_t> bytes) {
   while (!bytes.empty()) {
     const DWORD chunk = static_cast<DWORD>(std::min<size_t>(bytes.size(), 1u << 30));
@@ -28,9 +56,14 @@ bool FileExists(const std::string& path) {
 }
 
 std::vector<std::uint8_t> ReadWholeFile(const std::string& path) {
-  FileHandle file(::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                                FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (!file) throw EFOpenError(Format("Cannot open file %s", path.c_str()));
+  FileHandle file;
+  const TAttempt opened = RetriedWhileHeld([&] {
+    file.Reset(::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                             FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (file) return TAttempt::done;
+    return IsSharingError(::GetLastError()) ? TAttempt::held : TAttempt::refused;
+  });
+  if (opened != TAttempt::done) throw EFOpenError(Format("Cannot open file %s", path.c_str()));
   LARGE_INTEGER size = {};
   if (!::GetFileSizeEx(file.Get(), &size)) throw EReadError("Stream read error");
   std::vector<std::uint8_t> bytes(static_cast<size_t>(size.QuadPart));
@@ -79,9 +112,17 @@ void ReplacementFile::WriteAt(std::uint64_t offset, std::span<const std::uint8_t
 void ReplacementFile::Write(std::span<const std::uint8_t> bytes) { WriteAll(file_.Get(), bytes); }
 
 void ReplacementFile::Commit() {
+  if (!::FlushFileBuffers(file_.Get())) throw EWriteError("Stream write error");
   file_.Reset();
-  if (!::MoveFileExA(replacement_.c_str(), path_.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-    throw EFCreateError(Format("Cannot create file %s", path_.c_str()));
+  const TAttempt replaced = RetriedWhileHeld([&] {
+    if (::MoveFileExA(replacement_.c_str(), path_.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+      return TAttempt::done;
+    const DWORD error = ::GetLastError();
+    return IsSharingError(error) || (error == ERROR_ACCESS_DENIED && HeldByAnotherProgram(path_)) ? TAttempt::held
+                                                                                                   : TAttempt::refused;
+  });
+  if (replaced == TAttempt::held) throw EFileInUse(Format("Cannot create file %s", path_.c_str()));
+  if (replaced == TAttempt::refused) throw EFCreateError(Format("Cannot create file %s", path_.c_str()));
   committed_ = true;
 }
 

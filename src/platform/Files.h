@@ -14,12 +14,15 @@ namespace platform {
 bool FileExists(const std::string& path);
 
 // Reads the whole file while other programs may read it but not write it.
-// Fails with "Cannot open file %s" or "Stream read error".
+// Fails with "Cannot open file %s" or "Stream read error". A file that another program holds for a
+// moment (a scanner, an indexer, a backup) is waited for, about two seconds at most; so is the
+// file that a ReplacementFile replaces.
 std::vector<std::uint8_t> ReadWholeFile(const std::string& path);
 
 // The new content of a file, written to a file beside it that takes the file's place only on
 // Commit, so a failed or interrupted save leaves the old content. Errors name the file's path:
-// "Cannot create file %s" (also for a read-only file) and "Stream write error".
+// "Cannot create file %s" (also for a read-only file; EFileInUse when another program still
+// holds the file) and "Stream write error".
 class ReplacementFile {
  public:
   explicit ReplacementFile(const std::string& path);
@@ -32,6 +35,8 @@ class ReplacementFile {
   void Reserve(std::uint64_t size);
   void WriteAt(std::uint64_t offset, std::span<const std::uint8_t> bytes);
   void Write(std::span<const std::uint8_t> bytes);
+  // The new content reaches the disk before it takes the old one's place, so that a power cut
+  // cannot leave a file of zeros where the old content was.
   void Commit();
 
  private:

@@ -5,6 +5,7 @@
 #include "e2e/HostCommand.h"
 #include "e2e/UserInput.h"
 #include "e2e/VantoriaProcess.h"
+#include "platform/Handles.h"
 #include "platform/KnownFolders.h"
 
 namespace e2e {
@@ -41,6 +42,12 @@ class UsersOwnList {
     ::RemoveDirectoryA((Path() + ".new").c_str());
   }
 };
+
+// Another program holding the file open, as a scanner or an indexer does, with the sharing it
+// gives others.
+platform::FileHandle Held(const std::string& path, DWORD sharing) {
+  return platform::FileHandle(::CreateFileA(path.c_str(), GENERIC_READ, sharing, nullptr, OPEN_EXISTING, 0, nullptr));
+}
 
 // Actions, Select directory adds the tree's folder (the desktop, at start), after Yes when it
 // holds no pictures; the list then has `count` entries.
@@ -114,6 +121,59 @@ TEST(FolderListFileTest, EndingTheSessionKeepsTheListOfAnInteractiveRunButNotOfA
   }
   EXPECT_EQ(ReadFileBytes(list), "C:\\first\n");
   EXPECT_FALSE(FileExists(UsersOwnList::Path()));
+}
+
+// A file held for a moment while the window closes is waited for: the list stays beside the
+// program, and an edit of that file by hand shows at the next start, the user's own copy older.
+TEST(FolderListFileTest, AListHeldForAMomentStaysBesideTheProgramAndItsNewerEditsWin) {
+  UsersOwnList usersOwn;
+  ScratchFolder folder;
+  const std::string list = folder / "Directory.drl";
+  WriteFileBytes(list, "C:\\first\r\n");
+  {
+    VantoriaProcess vantoria(folder, "");
+    HWND main = vantoria.WaitForWindow(kMainCaption, kStartDeadline);
+    ASSERT_NE(main, nullptr);
+    AddTheTreesFolder(vantoria, main, 2);
+    platform::FileHandle scanner = Held(list, FILE_SHARE_READ);
+    ASSERT_TRUE(scanner);
+    ::PostMessageA(main, WM_CLOSE, 0, 0);
+    ::Sleep(1500);
+    scanner.Reset();
+    ASSERT_TRUE(vantoria.WaitForExit(10s).has_value()) << "the window did not close";
+  }
+  EXPECT_EQ(Lines(ReadFileBytes(list)).size(), 2u);
+  EXPECT_FALSE(FileExists(UsersOwnList::Path()));
+
+  ::CreateDirectoryA((platform::LocalAppDataFolder() + "\\Vantoria").c_str(), nullptr);
+  WriteFileBytes(UsersOwnList::Path(), "C:\\older\r\n");
+  ::Sleep(50);
+  WriteFileBytes(list, "C:\\edited\r\n");
+  VantoriaProcess again(folder, "");
+  HWND main = again.WaitForWindow(kMainCaption, kStartDeadline);
+  ASSERT_NE(main, nullptr);
+  EXPECT_EQ(testing_support::ListBoxItem(ChildAt(main, "ListBox", 248, 16), 0), L"C:\\edited");
+  ::PostMessageA(main, WM_CLOSE, 0, 0);
+  EXPECT_TRUE(again.WaitForExit(10s).has_value());
+  EXPECT_EQ(ReadFileBytes(list), "C:\\edited\r\n");
+}
+
+// Locked by another program while the program starts: the list could not be read, so what the
+// window shows is not written over it when the session ends.
+TEST(FolderListFileTest, AListThatCouldNotBeReadIsNotReplacedWhenTheSessionEnds) {
+  ScratchFolder folder;
+  const std::string list = folder / "Directory.drl";
+  WriteFileBytes(list, "C:\\first\r\nC:\\second\r\n");
+  platform::FileHandle locked = Held(list, 0);
+  ASSERT_TRUE(locked);
+  VantoriaProcess vantoria(folder, "");
+  const auto box = vantoria.AnswerMessageBox("OK", kStartDeadline);
+  ASSERT_TRUE(box.has_value());
+  EXPECT_EQ(box->text, "Cannot open file " + list + ".");
+  ASSERT_NE(vantoria.WaitForWindow(kMainCaption, 15s), nullptr);
+  locked.Reset();
+  EXPECT_TRUE(vantoria.EndSession());
+  EXPECT_EQ(ReadFileBytes(list), "C:\\first\r\nC:\\second\r\n");
 }
 
 TEST(FolderListFileTest, MissingFileIsReportedFirstAndClosingWritesAnEmptyList) {

@@ -32,15 +32,18 @@ TODialog::TODialog()
   CancelB.OnClick = [this] { CancelBClick(); };
 }
 
-// Every showing starts from the stored values, whatever the controls showed before.
+// Every showing starts from the stored values, whatever the controls showed before. A value that
+// cannot be read is reported once the dialog shows the rest; OK then stores it readable again.
 void TODialog::FormActivate() {
   shownInThisRun_ = true;
   platform::RegistryStore store = OpenSettingsStore();
   TDialogOptions options;
-  options.Load(store);
+  const std::optional<platform::ERegistryException> unreadable = options.Load(store);
+  store.Close();
   RndChkB.SetChecked(options.rndFile);
   DisplayCB.SetItemIndex(options.display);
   ChangeWPCB.SetChecked(options.changeWP);
+  if (unreadable) throw *unreadable;
 }
 
 void TODialog::OKBClick() {

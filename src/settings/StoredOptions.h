@@ -7,7 +7,10 @@
 // settings/SettingsStore.h), so that this file needs no Windows.
 #pragma once
 
+#include <optional>
 #include <string>
+
+#include "platform/Exceptions.h"
 
 namespace settings {
 
@@ -30,11 +33,23 @@ struct TDialogOptions {
   bool changeWP = false;  // the rotation changes the wallpaper at most once a day
 
   // Reads RndFile, Display and ChangeWP, in this order; a missing value keeps the default above.
+  // A value that is not text (a REG_DWORD a script wrote) keeps it too, Display gives none, and
+  // the first such error is handed back once every value is read, for the caller to report.
   template <typename Store>
-  void Load(Store& store) {
-    rndFile = store.ReadBool(stored::kSection, stored::kRndFile, rndFile);
-    display = store.ReadInteger(stored::kSection, stored::kDisplay, display);
-    changeWP = store.ReadBool(stored::kSection, stored::kChangeWP, changeWP);
+  std::optional<platform::ERegistryException> Load(Store& store) {
+    std::optional<platform::ERegistryException> unreadable;
+    const auto readOr = [&unreadable](auto read, auto whenUnreadable) {
+      try {
+        return read();
+      } catch (const platform::ERegistryException& error) {
+        if (!unreadable) unreadable = error;
+        return whenUnreadable;
+      }
+    };
+    rndFile = readOr([&] { return store.ReadBool(stored::kSection, stored::kRndFile, rndFile); }, rndFile);
+    display = readOr([&] { return store.ReadInteger(stored::kSection, stored::kDisplay, display); }, -1);
+    changeWP = readOr([&] { return store.ReadBool(stored::kSection, stored::kChangeWP, changeWP); }, changeWP);
+    return unreadable;
   }
   template <typename Store>
   void Save(Store& store) const {

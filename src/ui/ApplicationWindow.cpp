@@ -26,11 +26,16 @@ bool BelongsToAnotherProgram(HWND window) {
   return window && ::GetWindowThreadProcessId(window, nullptr) != ::GetCurrentThreadId();
 }
 
+// The thread's windows as a restore would show them: while the program is minimised, those
+// hidden with it count as visible.
 struct ThreadWindows {
+  const std::vector<HWND>& shownWhenRestored;
+
   static bool Exists(HWND window) { return window && ::IsWindow(window); }
   static HWND LastActivePopup(HWND form) { return ::GetLastActivePopup(form); }
-  static bool CanBeActivated(HWND window) {
-    return Exists(window) && ::IsWindowVisible(window) && ::IsWindowEnabled(window);
+  bool CanBeActivated(HWND window) const {
+    return Exists(window) && (::IsWindowVisible(window) || std::ranges::count(shownWhenRestored, window) > 0) &&
+           ::IsWindowEnabled(window);
   }
 };
 
@@ -67,7 +72,7 @@ void TApplicationWindow::LookChanged() { InvalidateIconicBitmaps(Handle()); }
 
 HWND TApplicationWindow::WindowToBringBack() const {
   return ui::WindowToBringBack(lastActiveForm_, callbacks_.mainForm ? callbacks_.mainForm() : HWND{},
-                               ThreadWindows());
+                               ThreadWindows{shownWhenRestored_});
 }
 
 // Top first, as the thread's windows are enumerated.

@@ -41,7 +41,8 @@ class TApplicationWindow : public TWinControl {
   bool ComesFromAnotherProgram(HWND previouslyActive) const;
   // The look of the window in front changed: Windows asks for its pictures again.
   void LookChanged();
-  // The last active form, or the box it opened last; the main form when that is gone.
+  // The last active form, or the box it opened last; the main form when that is gone. While the
+  // program is minimised, the one a restore would bring back.
   HWND WindowToBringBack() const;
 
  protected:

@@ -102,12 +102,18 @@ RECT TForm::OuterBoundsAt(int dpi) const {
               top + ScaleToDpi(client.cy, dpi) + frameThere.bottom - frameThere.top};
 }
 
-bool TForm::DesignedSizeAt(int dpi, SIZE& size) const {
-  const RECT now = OuterBoundsAt(Dpi());
-  if (Width() != now.right - now.left || Height() != now.bottom - now.top) return false;
-  const RECT there = OuterBoundsAt(dpi);
-  size = SIZE{there.right - there.left, there.bottom - there.top};
-  return true;
+SIZE TForm::ScaledSizeAt(int dpi, SIZE pending) const {
+  const RECT designedHere = OuterBoundsAt(Dpi());
+  if (pending.cx == designedHere.right - designedHere.left && pending.cy == designedHere.bottom - designedHere.top) {
+    const RECT there = OuterBoundsAt(dpi);
+    return SIZE{there.right - there.left, there.bottom - there.top};
+  }
+  const RECT frameHere = FrameAt(Dpi(), frameStyle_, frameExStyle_);
+  const RECT frameThere = FrameAt(dpi, frameStyle_, frameExStyle_);
+  const int clientWidth = pending.cx - (frameHere.right - frameHere.left);
+  const int clientHeight = pending.cy - (frameHere.bottom - frameHere.top);
+  return SIZE{::MulDiv(clientWidth, dpi, Dpi()) + frameThere.right - frameThere.left,
+              ::MulDiv(clientHeight, dpi, Dpi()) + frameThere.bottom - frameThere.top};
 }
 
 // Laid out again from the designed values each time, never from the current pixels, so that
@@ -131,6 +137,7 @@ void TForm::PlaceForFirstShowing() {
 // While the program is minimised, a form shown comes up with the program when it is restored.
 void TForm::ShowWindowWith(int command) {
   PlaceForFirstShowing();
+  activationFailed_ = false;
   TApplicationWindow& program = Application().Window();
   program.ShowButton();
   if (program.Minimised()) {
@@ -279,10 +286,13 @@ LRESULT TForm::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CLOSE:
       Close();
       return 0;
-    // Moved to a screen of another scale (or the scale changed): Windows asks for the size there,
-    // then suggests the place.
-    case WM_GETDPISCALEDSIZE:
-      return DesignedSizeAt(static_cast<int>(wParam), *reinterpret_cast<SIZE*>(lParam));
+    // Moved to a screen of another scale (or the scale changed): Windows asks for the size there
+    // of the size the window is about to have, then suggests the place.
+    case WM_GETDPISCALEDSIZE: {
+      auto* size = reinterpret_cast<SIZE*>(lParam);
+      *size = ScaledSizeAt(static_cast<int>(wParam), *size);
+      return TRUE;
+    }
     case WM_DPICHANGED:
       ChangeDpi(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
       return 0;
@@ -308,7 +318,12 @@ LRESULT TForm::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
       TApplicationWindow& program = Application().Window();
       program.FormActivated(Handle());
       // The program's active form changed; coming back from another program is no activation.
-      if (!program.ComesFromAnotherProgram(reinterpret_cast<HWND>(lParam)) && OnActivate) OnActivate();
+      // A handler that fails runs once per showing: its error box activates the form again as it
+      // closes, still inside the handler's call, and at every later activation.
+      if (!program.ComesFromAnotherProgram(reinterpret_cast<HWND>(lParam)) && OnActivate && !activationFailed_) {
+        activationFailed_ = true;
+        activationFailed_ = !Guarded(OnActivate);
+      }
       if (HIWORD(wParam)) break;
       if (lastFocus_ && ::IsWindow(lastFocus_) && ::IsChild(Handle(), lastFocus_)) {
         ::SetFocus(lastFocus_);

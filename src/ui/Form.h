@@ -79,9 +79,10 @@ class TForm : public TWinControl {
   LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
-  // At a new resolution: the designed outer size there (the designed client area in the frame
-  // the system draws there), unless the user has resized the form; false then.
-  bool DesignedSizeAt(int dpi, SIZE& size) const;
+  // At a new resolution, the outer size of a form that is about to be `pending` large here: the
+  // designed size there (the designed client area in the frame the system draws there) for the
+  // designed size here; else the client area the user gave it, scaled, in that frame.
+  SIZE ScaledSizeAt(int dpi, SIZE pending) const;
   void ChangeDpi(int dpi, const RECT& suggested);
   RECT OuterBoundsAt(int dpi) const;
   void PlaceForFirstShowing();
@@ -102,6 +103,7 @@ class TForm : public TWinControl {
   TWinControl* activeControl_ = nullptr;
   HWND lastFocus_ = nullptr;
   bool sessionEnded_ = false;
+  bool activationFailed_ = false;
 };
 
 }  // namespace ui

@@ -30,8 +30,9 @@ bool Near(int actual, int design, int dpi) {
 void MoveToScreenOf(ui::TWinControl& form, int dpi) {
   const RECT bounds = form.BoundsRect();
   const int now = form.Dpi();
-  SIZE size = {(bounds.right - bounds.left) * dpi / now, (bounds.bottom - bounds.top) * dpi / now};
-  ::SendMessageA(form.Handle(), WM_GETDPISCALEDSIZE, static_cast<WPARAM>(dpi), reinterpret_cast<LPARAM>(&size));
+  SIZE size = {bounds.right - bounds.left, bounds.bottom - bounds.top};
+  if (!::SendMessageA(form.Handle(), WM_GETDPISCALEDSIZE, static_cast<WPARAM>(dpi), reinterpret_cast<LPARAM>(&size)))
+    size = SIZE{size.cx * dpi / now, size.cy * dpi / now};
   RECT suggested = {bounds.left, bounds.top, bounds.left + size.cx, bounds.top + size.cy};
   ::SendMessageA(form.Handle(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
 }

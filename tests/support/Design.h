@@ -17,7 +17,7 @@ namespace testing_support {
 ::testing::AssertionResult IsScaledFrom(const RECT& actual, const ui::DesignRect& design, int dpi = ui::SystemDpi());
 ::testing::AssertionResult IsScaledFrom(int actual, int design, int dpi = ui::SystemDpi());
 
-// Moves the form to a screen of `dpi` as Windows would: asks for its size there
+// Moves the form to a screen of `dpi` as Windows would: asks for its size there of its size here
 // (WM_GETDPISCALEDSIZE, else scales it), then suggests that rectangle at its place
 // (WM_DPICHANGED). Sent from inside the process: Wine neither sends the message nor copies its
 // rectangle between processes.

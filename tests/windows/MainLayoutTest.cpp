@@ -115,6 +115,20 @@ TEST_F(MainLayoutTest, LaidOutAgainOnEveryScreenItMovesToWithoutDrift) {
   EXPECT_EQ(form_.Height(), 459);
 }
 
+// Resized or snapped by the user as it crosses to a screen of twice the scale: the size it is
+// about to have is kept, its client area twice as large there.
+TEST_F(MainLayoutTest, ASizeTheUserGivesIsScaledOnTheWayToAnotherScreen) {
+  const int here = form_.Dpi(), there = 2 * here;
+  const auto style = static_cast<DWORD>(::GetWindowLongA(form_.Handle(), GWL_STYLE));
+  const auto exStyle = static_cast<DWORD>(::GetWindowLongA(form_.Handle(), GWL_EXSTYLE));
+  const RECT frameHere = ui::FrameAt(here, style, exStyle), frameThere = ui::FrameAt(there, style, exStyle);
+  const SIZE pending = {form_.Width() + 100, form_.Height() - 60};
+  SIZE size = pending;
+  ASSERT_TRUE(::SendMessageA(form_.Handle(), WM_GETDPISCALEDSIZE, there, reinterpret_cast<LPARAM>(&size)));
+  EXPECT_EQ(size.cx - (frameThere.right - frameThere.left), 2 * (pending.cx - (frameHere.right - frameHere.left)));
+  EXPECT_EQ(size.cy - (frameThere.bottom - frameThere.top), 2 * (pending.cy - (frameHere.bottom - frameHere.top)));
+}
+
 TEST_F(MainLayoutTest, FlatButtonsShowTheirGreyBordersAroundTheFace) {
   const COLORREF grey = RGB(128, 128, 128);
   for (const RECT& r : {ui::Bounds(200, 72, 41, 17), ui::Bounds(200, 104, 41, 17), ui::Bounds(8, 344, 185, 17),

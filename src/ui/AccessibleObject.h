@@ -1,8 +1,9 @@
 // What a window of ours gives screen readers for its client area (MSAA IAccessible, asked for
 // with WM_GETOBJECT; UI Automation clients read it through Windows' bridge): the system's own
-// object of that area, with the name, role and description the control gives, and the window's
-// windowless controls as simple children after its child windows, each with its name, role,
-// description, state, place on the screen and default action.
+// object of that area, with the name, role and description the control gives. A window of our
+// own class lists its child windows, each as its own object, and then its windowless controls as
+// simple children, each with its name, role, description, state, place on the screen and default
+// action; a standard control keeps its own children (a list's items).
 #pragma once
 
 #include <windows.h>
@@ -11,8 +12,9 @@ namespace ui {
 
 class TWinControl;
 
-// Whether the window tells more than the system's own object would: a name, a role, or
-// windowless controls.
+// Whether the window tells more than the system's own object would: every window of our own
+// class (its children, windowless or not, are listed by us), a standard control with a name or a
+// role.
 bool TellsScreenReaders(const TWinControl& window);
 // The answer to WM_GETOBJECT for the window's client area; 0 when no object could be made.
 LRESULT AnswerAccessibleObject(const TWinControl& window, WPARAM wParam);

@@ -1,5 +1,7 @@
 #include "ui/Bevel.h"
 
+#include <oleacc.h>
+
 #include "ui/Canvas.h"
 #include "ui/GdiHandles.h"
 
@@ -15,6 +17,8 @@ void TBevel::ApplyDpi(int dpi) {
   TWinControl::ApplyDpi(dpi);
   ShapeAsFrame();
 }
+
+long TBevel::AccessibleRole() const { return ROLE_SYSTEM_GROUPING; }
 
 // Only the frame belongs to the window, so that what is inside it stays visible.
 void TBevel::ShapeAsFrame() {

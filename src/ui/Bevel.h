@@ -11,6 +11,8 @@ class TBevel : public TWinControl {
   TBevel(std::string name, TWinControl& parent, const DesignRect& bounds);
 
   void ApplyDpi(int dpi) override;
+  // To a screen reader, a group of what it frames.
+  long AccessibleRole() const override;
 
  protected:
   void Paint(TCanvas& canvas) override;

@@ -25,8 +25,8 @@ class TImage : public TWinControl {
   // Draws the picture as the control would, onto any canvas (a window's or a memory bitmap's).
   void DrawPicture(TCanvas& canvas);
   void ApplyDpi(int dpi) override;
-  // A graphic, read as its hint.
-  std::string AccessibleName() const override { return Hint(); }
+  // A graphic, read as its hint; before it has one, as the name it was given.
+  std::string AccessibleName() const override { return Hint().empty() ? TWinControl::AccessibleName() : Hint(); }
   long AccessibleRole() const override;
 
  protected:

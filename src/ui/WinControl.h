@@ -36,6 +36,8 @@ class TWinControl : public TControl {
 
   HWND Handle() const { return handle_; }
   bool HandleAllocated() const { return handle_ != nullptr; }
+  // A subclassed control of the system's (a list box, a tree), not a window of our own class.
+  bool IsStandardControl() const { return standardProcedure_ != nullptr; }
 
   // A top-level window's own resolution; a child's is its parent's.
   int Dpi() const override;

@@ -8,6 +8,7 @@
 #include "pictures/PictureErrors.h"
 #include "platform/Files.h"
 #include "platform/Module.h"
+#include "platform/SystemError.h"
 #include "settings/SettingsStore.h"
 #include "ui/Application.h"
 #include "ui/ApplicationWindow.h"
@@ -96,6 +97,8 @@ TFormMain::TFormMain()
   FileLB.Font() = ComicFont();
   SelDirLB.Font() = ComicFont();
   ShellTV.SetAccessibleName("Folders");
+  Bevel1.SetAccessibleName("Preview");
+  Slika.SetAccessibleName("Picture");
   SelDirLB.SetAccessibleName("List of selected folders");
   FileLB.SetAccessibleName("Pictures");
   SelDirLB.SetHint("List of selected folders");
@@ -151,6 +154,7 @@ void TFormMain::SelectBClick() {
     }
   }
   SelDirLB.Add(folder);
+  listFile_.Edited();
 }
 
 void TFormMain::UnSelectBClick() {
@@ -160,6 +164,7 @@ void TFormMain::UnSelectBClick() {
     return;
   }
   SelDirLB.Delete(selected);
+  listFile_.Edited();
   SelDirLB.SetItemIndex(-1);
   FileLB.Clear();
 }
@@ -216,14 +221,15 @@ void TFormMain::M_A_SelectClick() { SelectBClick(); }
 void TFormMain::M_A_ExitClick() { Close(); }
 
 // Windows 10 and 11 have no engine for the help file, which does not ship: the read-me beside
-// the program stands in for it.
+// the program stands in for it. A PC with no program for text files says why it cannot open it.
 void TFormMain::M_H_ContentsClick() {
   const std::string programFolder = platform::ExecutableDirectory();
   const std::string readMe = programFolder + "\\README.txt";
-  if (!platform::FileExists(programFolder + "\\" + kHelpFileName) && platform::FileExists(readMe))
-    ui::ShellOpen(Handle(), readMe);
-  else
+  if (platform::FileExists(programFolder + "\\" + kHelpFileName) || !platform::FileExists(readMe)) {
     ui::WinHelp(Handle(), ui::Application().HelpFile(), HELP_CONTENTS, 0);
+  } else if (const DWORD error = ui::ShellOpen(Handle(), readMe)) {
+    platform::RaiseOSError(error);
+  }
 }
 
 void TFormMain::SetBClick() {

@@ -24,6 +24,7 @@ class NpsUrlTest : public ::testing::Test {
       opened_.push_back(target);
       ownerAtOpen_ = owner;
       colourAtOpen_ = link_.Font().Color();
+      return DWORD{ERROR_SUCCESS};
     });
     link_.OnMouseDown = [this](ui::TMouseButton, WPARAM, int, int) { events_.push_back("down"); };
     link_.OnMouseUp = [this](ui::TMouseButton, WPARAM, int, int) { events_.push_back("up"); };

@@ -1,6 +1,8 @@
 // Vantoria.exe driven as a user drives it: clicks and keys at the main window's places.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <shlobj.h>
 
 #include "e2e/DesktopState.h"
@@ -8,6 +10,7 @@
 #include "e2e/UserInput.h"
 #include "e2e/VantoriaProcess.h"
 #include "pictures/BitmapFileBuilder.h"
+#include "support/ScratchSettings.h"
 #include "support/ScreenCapture.h"
 #include "ui/Control.h"
 
@@ -215,7 +218,7 @@ TEST_F(MainWindowTest, ScreenReadersNameEveryControlAndPressTheFlatButtons) {
   EXPECT_EQ(ScreenReader(ChildAt(main_, "SysTreeView32", 8, 16)).Name(), "Folders");
   EXPECT_EQ(ScreenReader(selectedFolders_).Name(), "List of selected folders");
   EXPECT_EQ(ScreenReader(pictures_).Name(), "Pictures");
-  EXPECT_EQ(ScreenReader(ChildAt(main_, "VantoriaWindow", 208, 192)).Name(), "") << "no picture yet";
+  EXPECT_EQ(ScreenReader(ChildAt(main_, "VantoriaWindow", 208, 192)).Name(), "Picture") << "no picture yet";
 
   const ScreenReader reader(main_);
   ASSERT_TRUE(reader.Found());
@@ -242,6 +245,14 @@ TEST_F(MainWindowTest, ScreenReadersNameEveryControlAndPressTheFlatButtons) {
   }
   for (const char* label : {"List of selected folders:", "Width:", "Height:"})
     EXPECT_EQ(reader.Child(label).role, ROLE_SYSTEM_STATICTEXT) << label;
+  // As a screen reader walks them: the child windows as named objects, then the simple children.
+  std::vector<std::string> objects;
+  for (const AccessibleItem& item : reader.Children()) {
+    EXPECT_FALSE(item.name.empty()) << "a nameless child, role " << item.role;
+    if (item.id == 0) objects.push_back(item.name);
+  }
+  for (const char* named : {"Folders", "List of selected folders", "Pictures"})
+    EXPECT_EQ(std::ranges::count(objects, named), 1) << named;
 
   Click(kTreeDocuments);
   EXPECT_TRUE(reader.DoDefaultAction(reader.Child(">>").id));
@@ -260,9 +271,11 @@ TEST_F(MainWindowTest, ScreenReadersFindTheAboutLinksAndTheDisplayBox) {
   PressKeys("alt+h a");
   HWND about = vantoria_->WaitForWindow("About", 5s);
   ASSERT_NE(about, nullptr);
-  const ScreenReader panel(ChildAt(about, "VantoriaWindow", 0, 0));
+  const std::vector<AccessibleItem> walk = ScreenReader(about).Children(true);
   for (const char* link : {"Brindlework Homepage", "E - Mail"}) {
-    const AccessibleItem item = panel.Child(link);
+    const auto found = std::ranges::find(walk, std::string(link), &AccessibleItem::name);
+    ASSERT_NE(found, walk.end()) << link << " is not reached from the dialog";
+    const AccessibleItem& item = *found;
     EXPECT_EQ(item.role, ROLE_SYSTEM_LINK) << link;
     EXPECT_TRUE(item.state & STATE_SYSTEM_LINKED) << link;
     EXPECT_EQ(item.defaultAction, "Jump") << link;
@@ -302,6 +315,26 @@ TEST_F(MainWindowTest, DeleteRemovesTheChosenFolderAndAltDFocusesTheDisplayBox) 
   EXPECT_EQ(::SendMessageA(ChildAt(options, "Button", 8, 80), BM_GETCHECK, 0, 0), BST_CHECKED) << "Alt+W";
   PressKeys("alt+c");
   EXPECT_TRUE(testing_support::WaitUntil([&] { return !::IsWindowVisible(options); }, 5s)) << "Alt+C";
+}
+
+// Display stored as a number by a script: one box, then a dialog that works, whose OK stores
+// the value as text again.
+TEST_F(MainWindowTest, AnUnreadableStoredDisplayIsReportedOnceAndOkRepairsIt) {
+  const testing_support::ScratchSettings settings;
+  const DWORD number = 2;
+  ::RegSetKeyValueA(HKEY_CURRENT_USER, "Software\\Vantoria\\Settings", "Display", REG_DWORD, &number, sizeof number);
+  testing_support::ScratchSettings::SetValue("ChangeWP", "1");
+  Start("");
+  PressKeys("alt+t o");
+  EXPECT_EQ(AnswerBox(), "Invalid data type for 'Display'");
+  HWND options = vantoria_->WaitForWindow("Options", 5s);
+  ASSERT_NE(options, nullptr);
+  EXPECT_FALSE(vantoria_->WaitForMessageBox(1500ms).has_value()) << "the box came back";
+  EXPECT_EQ(::SendMessageA(ChildAt(options, "ComboBox", 8, 24), CB_GETCURSEL, 0, 0), CB_ERR);
+  EXPECT_EQ(::SendMessageA(ChildAt(options, "Button", 8, 80), BM_GETCHECK, 0, 0), BST_CHECKED) << "the rest is read";
+  PressKeys("alt+o");
+  EXPECT_TRUE(testing_support::WaitUntil([&] { return !::IsWindowVisible(options); }, 5s));
+  EXPECT_EQ(testing_support::ScratchSettings::Value("Display"), "-1");
 }
 
 // The folder whose pictures are shown is not held: Explorer, or any program, can rename it.

@@ -20,6 +20,49 @@ std::string Text(BSTR text) {
   return utf8;
 }
 
+AccessibleItem Read(IAccessible* object, long id) {
+  AccessibleItem item;
+  item.id = id;
+  const VARIANT child = ChildId(id);
+  BSTR text = nullptr;
+  if (object->get_accName(child, &text) == S_OK) item.name = Text(text);
+  if (object->get_accDescription(child, &text) == S_OK) item.description = Text(text);
+  if (object->get_accDefaultAction(child, &text) == S_OK) item.defaultAction = Text(text);
+  VARIANT value;
+  ::VariantInit(&value);
+  if (object->get_accRole(child, &value) == S_OK && value.vt == VT_I4) item.role = value.lVal;
+  if (object->get_accState(child, &value) == S_OK && value.vt == VT_I4) item.state = value.lVal;
+  long left = 0, top = 0, width = 0, height = 0;
+  if (object->accLocation(&left, &top, &width, &height, child) == S_OK)
+    item.place = RECT{left, top, left + width, top + height};
+  return item;
+}
+
+void Collect(IAccessible* object, bool deep, std::vector<AccessibleItem>& items) {
+  long count = 0;
+  if (object->get_accChildCount(&count) != S_OK || count <= 0) return;
+  std::vector<VARIANT> children(static_cast<size_t>(count));
+  long obtained = 0;
+  if (FAILED(::AccessibleChildren(object, 0, count, children.data(), &obtained))) return;
+  for (long i = 0; i < obtained; ++i) {
+    VARIANT& child = children[static_cast<size_t>(i)];
+    IAccessible* own = nullptr;
+    if (child.vt == VT_DISPATCH && child.pdispVal &&
+        SUCCEEDED(child.pdispVal->QueryInterface(__uuidof(IAccessible), reinterpret_cast<void**>(&own)))) {
+      AccessibleItem item = Read(own, CHILDID_SELF);
+      item.id = 0;
+      items.push_back(item);
+      if (deep) Collect(own, deep, items);
+      own->Release();
+    } else if (child.vt == VT_I4) {
+      items.push_back(Read(object, child.lVal));
+    } else {
+      items.push_back({});  // neither an object nor an id: nameless
+    }
+    ::VariantClear(&child);
+  }
+}
+
 }  // namespace
 
 ScreenReader::ScreenReader(HWND window) {
@@ -37,41 +80,14 @@ std::string ScreenReader::Name() const {
   return Text(name);
 }
 
-AccessibleItem ScreenReader::Read(long id) const {
-  AccessibleItem item;
-  item.id = id;
-  const VARIANT child = ChildId(id);
-  BSTR text = nullptr;
-  if (object_->get_accName(child, &text) == S_OK) item.name = Text(text);
-  if (object_->get_accDescription(child, &text) == S_OK) item.description = Text(text);
-  if (object_->get_accDefaultAction(child, &text) == S_OK) item.defaultAction = Text(text);
-  VARIANT value;
-  ::VariantInit(&value);
-  if (object_->get_accRole(child, &value) == S_OK && value.vt == VT_I4) item.role = value.lVal;
-  if (object_->get_accState(child, &value) == S_OK && value.vt == VT_I4) item.state = value.lVal;
-  long left = 0, top = 0, width = 0, height = 0;
-  if (object_->accLocation(&left, &top, &width, &height, child) == S_OK)
-    item.place = RECT{left, top, left + width, top + height};
-  return item;
-}
-
-std::vector<AccessibleItem> ScreenReader::SimpleChildren() const {
+std::vector<AccessibleItem> ScreenReader::Children(bool deep) const {
   std::vector<AccessibleItem> items;
-  long count = 0;
-  if (!object_ || object_->get_accChildCount(&count) != S_OK) return items;
-  for (long id = 1; id <= count; ++id) {
-    IDispatch* own = nullptr;
-    if (object_->get_accChild(ChildId(id), &own) == S_OK && own) {
-      own->Release();
-      continue;
-    }
-    items.push_back(Read(id));
-  }
+  if (object_) Collect(object_, deep, items);
   return items;
 }
 
 AccessibleItem ScreenReader::Child(const std::string& name) const {
-  for (const AccessibleItem& item : SimpleChildren())
+  for (const AccessibleItem& item : Children())
     if (item.name == name) return item;
   return {};
 }

@@ -13,7 +13,7 @@
 namespace e2e {
 
 struct AccessibleItem {
-  long id = 0;
+  long id = 0;  // a simple child's; 0 for a child with an object of its own
   std::string name;
   std::string description;
   std::string defaultAction;
@@ -33,14 +33,14 @@ class ScreenReader {
   bool Found() const { return object_ != nullptr; }
   // The object's own name.
   std::string Name() const;
-  // The children that have no object of their own, in their order.
-  std::vector<AccessibleItem> SimpleChildren() const;
-  // The simple child of that name.
+  // The children as AccessibleChildren gives them, in their order; with `deep`, each child with an
+  // object of its own is followed by its children, and so on down.
+  std::vector<AccessibleItem> Children(bool deep = false) const;
+  // The child of that name.
   AccessibleItem Child(const std::string& name) const;
   bool DoDefaultAction(long id) const;
 
  private:
-  AccessibleItem Read(long id) const;
 
   IAccessible* object_ = nullptr;
 };

@@ -11,6 +11,7 @@
 #include "support/ScriptedMessageBoxes.h"
 #include "support/Waiting.h"
 #include "ui/Application.h"
+#include "ui/ApplicationWindow.h"
 #include "ui/Help.h"
 #include "ui/IconicBitmaps.h"
 #include "ui/ShellOpen.h"
@@ -103,19 +104,29 @@ TEST(MainFormTest, HelpContentsAsksTheHelpEngineForTheTableOfContents) {
                     std::to_string(data));
   });
   std::vector<std::string> opened;
-  ui::SetShellOpenHook([&](HWND, const std::string& target) { opened.push_back(target); });
+  DWORD shellAnswer = ERROR_SUCCESS;
+  ui::SetShellOpenHook([&](HWND, const std::string& target) {
+    opened.push_back(target);
+    return shellAnswer;
+  });
+  testing_support::ScriptedMessageBoxes boxes;
   HMENU help = ::GetSubMenu(::GetMenu(form.Handle()), 1);
   const auto contents = [&] { ::SendMessageA(form.Handle(), WM_COMMAND, MAKEWPARAM(::GetMenuItemID(help, 0), 0), 0); };
   contents();
-  // Without the help file, the read-me beside the program stands in for it.
+  // Without the help file, the read-me beside the program stands in for it; a PC with no program
+  // for text files says so.
   const std::string readMe = platform::ExecutableDirectory() + "\\README.txt";
   testing_support::WriteFileBytes(readMe, "read me");
+  contents();
+  shellAnswer = ERROR_NO_ASSOCIATION;
   contents();
   ::DeleteFileA(readMe.c_str());
   ui::SetHelpHook({});
   ui::SetShellOpenHook({});
   EXPECT_EQ(asked, (std::vector<std::string>{"1 " + ui::Application().HelpFile() + " 3 0"}));
-  EXPECT_EQ(opened, std::vector<std::string>{readMe});
+  EXPECT_EQ(opened, (std::vector<std::string>{readMe, readMe}));
+  ASSERT_EQ(boxes.shown.size(), 1u);
+  EXPECT_EQ(boxes.shown[0].text.rfind("System Error.  Code: 1155.", 0), 0u) << boxes.shown[0].text;
 }
 
 // The task-bar button's thumbnail and Peek show the window in front, which the program draws for
@@ -130,14 +141,15 @@ TEST(MainFormTest, TheTaskBarButtonsPicturesShowTheMainWindow) {
     std::vector<std::uint32_t> pixels;
   };
   std::vector<Handed> handed;
-  ui::SetIconicBitmapHook([&](HWND window, HBITMAP bitmap, bool livePreview) {
+  const auto record = [&](HWND window, HBITMAP bitmap, bool livePreview) {
     EXPECT_EQ(window, ui::Application().Handle());
     Handed picture = {livePreview, {}, {}};
     ::GetObjectA(bitmap, sizeof picture.bitmap, &picture.bitmap);
     const auto* bits = static_cast<const std::uint32_t*>(picture.bitmap.dsBm.bmBits);
     picture.pixels.assign(bits, bits + picture.bitmap.dsBm.bmWidth * picture.bitmap.dsBm.bmHeight);
     handed.push_back(std::move(picture));
-  });
+  };
+  ui::SetIconicBitmapHook(record);
   ::SendMessageA(ui::Application().Handle(), WM_DWMSENDICONICTHUMBNAIL, 0, MAKELPARAM(120, 200));
   ::SendMessageA(ui::Application().Handle(), WM_DWMSENDICONICLIVEPREVIEWBITMAP, 0, 0);
   ui::SetIconicBitmapHook({});
@@ -176,6 +188,15 @@ TEST(MainFormTest, TheTaskBarButtonsPicturesShowTheMainWindow) {
     EXPECT_EQ(pixel(thumbnail, static_cast<int>(p.x * scale), static_cast<int>(p.y * scale)),
               screen.At(origin.x + p.x, origin.y + p.y))
         << p.x << ", " << p.y;
+
+  // Minimised, the program hides its forms: the thumbnail shows the one a restore brings back.
+  ui::Application().Window().Minimise();
+  ui::SetIconicBitmapHook(record);
+  ::SendMessageA(ui::Application().Handle(), WM_DWMSENDICONICTHUMBNAIL, 0, MAKELPARAM(120, 200));
+  ui::SetIconicBitmapHook({});
+  ::ShowWindow(ui::Application().Handle(), SW_RESTORE);
+  ASSERT_EQ(handed.size(), 3u);
+  EXPECT_EQ(handed[2].pixels.size(), handed[0].pixels.size());
 }
 
 TEST(MainFormTest, CtrlSRunsSetAsWallpaper) {

@@ -170,6 +170,15 @@ sandbox_profile_folders() {
   done
 }
 
+# The first run of a program in a new prefix pays for what Wine sets up on first use: paid once
+# here, before the suites, rather than by the first tests of each.
+warm_wine() {
+  local program
+  for program in "$@"; do
+    wine "$program" --gtest_list_tests >/dev/null 2>&1 </dev/null || true
+  done
+}
+
 stop_wine() {
   wineserver -k >/dev/null 2>&1 || true
 }

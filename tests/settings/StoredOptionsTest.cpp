@@ -15,9 +15,11 @@ class FakeStore {
  public:
   std::map<std::string, std::string> texts;
   std::vector<std::string> done;
+  std::string notText;  // the name of a value stored as something else than text
 
   std::string ReadString(const std::string& section, const std::string& name, const std::string& fallback) {
     done.push_back("read " + section + "\\" + name);
+    if (name == notText) throw platform::ERegistryException("Invalid data type for '" + name + "'");
     return texts.contains(name) ? texts[name] : fallback;
   }
   int ReadInteger(const std::string& section, const std::string& name, int fallback) {
@@ -59,6 +61,18 @@ TEST(StoredOptionsTest, EachReaderHasItsOwnDefaultsAndItsOwnOrder) {
   EXPECT_EQ(store.done, (Steps{"read Settings\\RndFile", "read Settings\\Display", "read Settings\\ChangeWP",
                                "read Settings\\File", "read Settings\\Folder", "read Settings\\RndFile",
                                "read Settings\\ChangeWP"}));
+}
+
+// A value that is not text gives no style, the rest is read, and the error comes back once.
+TEST(StoredOptionsTest, TheDialogReadsPastAValueThatIsNotTextAndHandsItsErrorBack) {
+  FakeStore store;
+  store.notText = "Display";
+  TDialogOptions dialog;
+  const auto unreadable = dialog.Load(store);
+  ASSERT_TRUE(unreadable.has_value());
+  EXPECT_EQ(unreadable->Message(), "Invalid data type for 'Display'");
+  EXPECT_EQ(dialog.display, -1);
+  EXPECT_EQ(store.done.size(), 3u);
 }
 
 TEST(StoredOptionsTest, SavesWriteInTheirOrderAndTheDateOnlyWhenItIsAnotherDay) {

@@ -14,15 +14,17 @@ TODialog::TODialog()
     : TForm({.name = "ODialog",
              .caption = "Options",
              .borderStyle = ui::TBorderStyle::bsToolWindow,
-             .bounds = ui::Design(230, 174, 258, 147),
+             .bounds = ui::Design(230, 174, 258, 171),
              .clientSize = true,
              .font = ui::ComicSansFont(8)}),
       DisplayL("DisplayL", *this, 8, 8, "&Display:"),
-      DisplayCB("DisplayCB", *this, ui::Design(8, 24, 89, 23), {"Tile", "Center", "Strech"}, ui::DesignLength{15}),
+      DisplayCB("DisplayCB", *this, ui::Design(8, 24, 89, 23), {"Tile", "Center", "Strech", "Fill", "Fit"},
+                ui::DesignLength{15}),
       RndChkB("RndChkB", *this, ui::Design(8, 56, 129, 17), "Randomize &file list"),
-      OKB("OKB", *this, ui::Design(40, 112, 75, 25), "&OK", kOkButtonId),
-      CancelB("CancelB", *this, ui::Design(144, 112, 75, 25), "&Cancel", IDCANCEL),
-      ChangeWPCB("ChangeWPCB", *this, ui::Design(8, 80, 249, 17), "Change &wallpaper every time Windows start") {
+      OKB("OKB", *this, ui::Design(40, 136, 75, 25), "&OK", kOkButtonId),
+      CancelB("CancelB", *this, ui::Design(144, 136, 75, 25), "&Cancel", IDCANCEL),
+      ChangeWPCB("ChangeWPCB", *this, ui::Design(8, 80, 249, 17), "Change &wallpaper every time Windows start"),
+      PerMonitorCB("PerMonitorCB", *this, ui::Design(8, 104, 249, 17), "A different picture on each &monitor") {
   DisplayCB.SetText("Center");
   DisplayCB.SetAccessibleName("Display");
   DisplayL.SetFocusControl(DisplayCB);
@@ -43,12 +45,16 @@ void TODialog::FormActivate() {
   RndChkB.SetChecked(options.rndFile);
   DisplayCB.SetItemIndex(options.display);
   ChangeWPCB.SetChecked(options.changeWP);
+  PerMonitorCB.SetChecked(options.perMonitor);
   if (unreadable) throw *unreadable;
 }
 
 void TODialog::OKBClick() {
   platform::RegistryStore store = OpenSettingsStore();
-  TDialogOptions{.rndFile = RndChkB.Checked(), .display = DisplayCB.ItemIndex(), .changeWP = ChangeWPCB.Checked()}
+  TDialogOptions{.rndFile = RndChkB.Checked(),
+                 .display = DisplayCB.ItemIndex(),
+                 .changeWP = ChangeWPCB.Checked(),
+                 .perMonitor = PerMonitorCB.Checked()}
       .Save(store);
   Close();
 }

@@ -17,4 +17,27 @@ platform::TWallpaperStyle StoredWallpaperStyle() {
   }
 }
 
+bool StoredPerMonitor() {
+  platform::RegistryStore store = OpenSettingsStore();
+  try {
+    return store.ReadBool(stored::kSection, stored::kPerMonitor, TDialogOptions().perMonitor);
+  } catch (const platform::ERegistryException&) {
+    return false;
+  }
+}
+
+std::string StoredMonitorPicture(const std::string& device) {
+  platform::RegistryStore store = OpenSettingsStore();
+  try {
+    return store.ReadString(stored::kMonitorsSection, device, "");
+  } catch (const platform::ERegistryException&) {
+    return {};
+  }
+}
+
+void StoreMonitorPicture(const std::string& device, const std::string& picturePath) {
+  platform::RegistryStore store = OpenSettingsStore();
+  store.WriteString(stored::kMonitorsSection, device, picturePath);
+}
+
 }  // namespace settings

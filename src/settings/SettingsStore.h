@@ -2,6 +2,8 @@
 // operation and closed at its end.
 #pragma once
 
+#include <string>
+
 #include "platform/RegistryStore.h"
 #include "platform/WallpaperStyle.h"
 
@@ -12,5 +14,12 @@ platform::RegistryStore OpenSettingsStore();
 // The stored Display as the wallpaper takes it: Tile when missing, none when out of range or not
 // readable (a REG_DWORD written by hand must not stop the wallpaper).
 platform::TWallpaperStyle StoredWallpaperStyle();
+
+// Whether several monitors each show a picture of their own; off when missing or unreadable.
+bool StoredPerMonitor();
+
+// The picture the monitor of that device name was last given; empty when none.
+std::string StoredMonitorPicture(const std::string& device);
+void StoreMonitorPicture(const std::string& device, const std::string& picturePath);
 
 }  // namespace settings

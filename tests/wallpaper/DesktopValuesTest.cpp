@@ -21,6 +21,10 @@ TEST(DesktopValuesTest, EachStyleWritesItsTileAndStyleValuesInOrder) {
   EXPECT_EQ(values(TWallpaperStyle::wsCenter), head + "TileWallpaper=0;WallpaperStyle=0;" + tail);
   EXPECT_EQ(values(TWallpaperStyle::wsStretch), head + "TileWallpaper=0;WallpaperStyle=2;" + tail);
   EXPECT_EQ(values(TWallpaperStyle::wsNone), head + "TileWallpaper=0;WallpaperStyle=-1;" + tail);
+  EXPECT_EQ(values(TWallpaperStyle::wsFill), head + "TileWallpaper=0;WallpaperStyle=10;" + tail);
+  EXPECT_EQ(values(TWallpaperStyle::wsFit), head + "TileWallpaper=0;WallpaperStyle=6;" + tail);
+  EXPECT_EQ(Text(ComposedDesktopValues(path, true)), head + "TileWallpaper=0;WallpaperStyle=22;" + tail);
+  EXPECT_EQ(Text(ComposedDesktopValues(path, false)), head + "TileWallpaper=1;WallpaperStyle=0;" + tail);
 }
 
 }  // namespace

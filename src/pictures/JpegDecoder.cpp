@@ -1,5 +1,6 @@
 #include "pictures/JpegDecoder.h"
 
+#include <algorithm>
 #include <csetjmp>
 #include <cstdio>
 #include <cstring>
@@ -139,8 +140,8 @@ void DecodeJpeg(std::span<const std::uint8_t> file, const JpegDecodeOptions& opt
   jpeg_decompress_struct& info = decompressor.info;
   decompressor.ReadHeader();
 
-  info.scale_num = 1;
-  info.scale_denom = 1;
+  info.scale_num = static_cast<unsigned>(std::clamp(options.scaleEighths, 1, 8));
+  info.scale_denom = 8;
   info.do_block_smoothing = TRUE;
   info.dct_method = JDCT_FLOAT;
   info.buffered_image = FALSE;

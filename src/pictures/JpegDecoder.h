@@ -43,10 +43,12 @@ struct JpegDecodeOptions {
   bool grayscaleAsPalette = true;
   // Milliseconds of a steady clock, for spacing the progress reports.
   std::function<std::uint64_t()> clock;
+  // The size it comes out at, in eighths of its own (1 to 8): smaller costs less work.
+  int scaleEighths = 8;
 };
 
-// Decodes the whole picture at full scale with block smoothing and the floating-point inverse
-// DCT. Fails with EJPEG, or platform::EOutOfResources for a picture of more than kMaxPixelBytes;
+// Decodes the whole picture at the scale asked with block smoothing and the floating-point
+// inverse DCT. Fails with EJPEG, or platform::EOutOfResources for a picture of more than kMaxPixelBytes;
 // rows decoded before an error stay in the target.
 void DecodeJpeg(std::span<const std::uint8_t> file, const JpegDecodeOptions& options, JpegTarget& target);
 

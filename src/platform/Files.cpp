@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <cstdint>
 
 #include "platform/Exceptions.h"
 #include "platform/Format.h"
@@ -55,7 +56,9 @@ bool FileExists(const std::string& path) {
   return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-std::vector<std::uint8_t> ReadWholeFile(const std::string& path) {
+std::vector<std::uint8_t> ReadWholeFile(const std::string& path) { return ReadFileStart(path, SIZE_MAX); }
+
+std::vector<std::uint8_t> ReadFileStart(const std::string& path, std::size_t maxBytes) {
   FileHandle file;
   const TAttempt opened = RetriedWhileHeld([&] {
     file.Reset(::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
@@ -66,7 +69,7 @@ std::vector<std::uint8_t> ReadWholeFile(const std::string& path) {
   if (opened != TAttempt::done) throw EFOpenError(Format("Cannot open file %s", path.c_str()));
   LARGE_INTEGER size = {};
   if (!::GetFileSizeEx(file.Get(), &size)) throw EReadError("Stream read error");
-  std::vector<std::uint8_t> bytes(static_cast<size_t>(size.QuadPart));
+  std::vector<std::uint8_t> bytes(std::min(static_cast<size_t>(size.QuadPart), maxBytes));
   size_t done = 0;
   while (done < bytes.size()) {
     const DWORD chunk = static_cast<DWORD>(std::min<size_t>(bytes.size() - done, 1u << 30));

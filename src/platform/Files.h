@@ -1,6 +1,7 @@
 // Reading and writing whole files through Win32, with the program's error texts.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <span>
 #include <string>
@@ -18,6 +19,8 @@ bool FileExists(const std::string& path);
 // moment (a scanner, an indexer, a backup) is waited for, about two seconds at most; so is the
 // file that a ReplacementFile replaces.
 std::vector<std::uint8_t> ReadWholeFile(const std::string& path);
+// The same for its first `maxBytes` bytes at most: enough for a picture's header.
+std::vector<std::uint8_t> ReadFileStart(const std::string& path, std::size_t maxBytes);
 
 // The new content of a file, written to a file beside it that takes the file's place only on
 // Commit, so a failed or interrupted save leaves the old content. Errors name the file's path:

@@ -51,4 +51,21 @@ std::string IntegerText(std::int32_t value) { return std::to_string(value); }
 
 std::string BooleanText(bool value) { return value ? "1" : "0"; }
 
+std::optional<std::uint32_t> ParseRgbText(std::string_view text) {
+  std::uint32_t colour = 0;
+  for (int component = 0; component < 3; ++component) {
+    while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
+    std::uint32_t value = 0;
+    size_t digits = 0;
+    for (; digits < text.size() && digits < 4 && text[digits] >= '0' && text[digits] <= '9'; ++digits)
+      value = value * 10 + static_cast<std::uint32_t>(text[digits] - '0');
+    if (digits == 0 || value > 255) return std::nullopt;
+    text.remove_prefix(digits);
+    colour |= value << (8 * component);
+  }
+  while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
+  if (!text.empty()) return std::nullopt;
+  return colour;
+}
+
 }  // namespace platform

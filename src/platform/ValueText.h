@@ -1,4 +1,4 @@
-// The text forms of the values kept in the settings store.
+// The text forms of the values kept in the settings store, and of the desktop's colours.
 #pragma once
 
 #include <cstdint>
@@ -19,5 +19,9 @@ std::int32_t IntegerOrDefault(std::string_view text, std::int32_t fallback);
 std::string IntegerText(std::int32_t value);
 // "1" or "0".
 std::string BooleanText(bool value);
+
+// A colour as Windows keeps the desktop's ("R G B": three numbers of 0 to 255 apart by blanks)
+// as a colour value, red in the lowest byte; nothing for any other text.
+std::optional<std::uint32_t> ParseRgbText(std::string_view text);
 
 }  // namespace platform

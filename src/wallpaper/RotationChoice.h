@@ -5,6 +5,8 @@
 // at its picture 1. Stored counters depend on this rule, so it stays as it is.
 #pragma once
 
+#include <functional>
+
 namespace wallpaper {
 
 // The folder to use: the stored one, or the first when it is past the end of the list or was
@@ -19,5 +21,12 @@ struct RotationChoice {
 // `picture` is the stored index, or the random draw; a negative stored index starts the folder
 // from its first picture.
 RotationChoice ChooseRotationPicture(int picture, int folder, int pictureCount);
+
+// At random on several monitors, the picture a monitor takes instead of `chosen`: the first one
+// from `chosen` on, going round the pictures the rule above can give, that no monitor shows yet
+// and `suits` the monitor's shape; failing that, the first that no monitor shows yet; failing
+// that, `chosen`.
+int PreferredPicture(int chosen, int pictureCount, const std::function<bool(int)>& suits,
+                     const std::function<bool(int)>& shown);
 
 }  // namespace wallpaper

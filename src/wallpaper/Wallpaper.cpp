@@ -32,8 +32,13 @@ std::string WallpaperFilePath() {
 }
 
 void ApplyWallpaper(const std::string& wallpaperPath, platform::TWallpaperStyle style) {
+  ApplyWallpaperValues(wallpaperPath, DesktopValues(wallpaperPath, style));
+}
+
+void ApplyWallpaperValues(const std::string& wallpaperPath,
+                          const std::vector<std::pair<std::string, std::string>>& values) {
   platform::RegistryStore desktop(kDesktopKey);
-  for (const auto& [name, text] : DesktopValues(wallpaperPath, style)) desktop.WriteString("", name, text);
+  for (const auto& [name, text] : values) desktop.WriteString("", name, text);
   desktop.Close();
   if (!SetDeskWallpaper(wallpaperPath)) platform::RaiseLastOSError();
 }

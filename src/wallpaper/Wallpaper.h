@@ -4,6 +4,8 @@
 
 #include <functional>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "platform/WallpaperStyle.h"
 
@@ -20,6 +22,9 @@ std::string WallpaperFilePath();
 // when it refuses the wallpaper (a policy that locks the desktop background, a file it cannot
 // read); the values written stay.
 void ApplyWallpaper(const std::string& wallpaperPath, platform::TWallpaperStyle style);
+// The same with the desktop values given.
+void ApplyWallpaperValues(const std::string& wallpaperPath,
+                          const std::vector<std::pair<std::string, std::string>>& values);
 
 // The system call that makes the desktop take the wallpaper at `path`: false, with the thread's
 // last error set, when the system refuses it. Tests replace it to see a refusal.

@@ -4,6 +4,9 @@
 
 #include "platform/Files.h"
 #include "platform/WideText.h"
+#include "wallpaper/DesktopValues.h"
+#include "wallpaper/DisplayMonitors.h"
+#include "wallpaper/PicturePixels.h"
 #include "wallpaper/Wallpaper.h"
 #include "wallpaper/WallpaperFilePlace.h"
 
@@ -15,20 +18,30 @@ void TWallpaperChange::Prepare(const std::string& picturePath,
   viewBufferId_ = imaging_.ViewBufferId();
   targetPath_ = WallpaperFilePath();
   previewBitmapFile_ = std::move(previewBitmapFile);
+  composed_.clear();
 }
 
 void TWallpaperChange::Apply(platform::TWallpaperStyle style) {
+  const bool spanned = SystemSpansWallpapers();
   const std::string usersFile = userFolder_.empty() ? std::string() : userFolder_ + "\\" + kWallpaperFileName;
   const std::string written = WriteWhereTheFileCanBeCreated(targetPath_, usersFile, [&](const std::string& path) {
     // A folder that cannot be made fails the file's creation.
     if (path == usersFile) ::CreateDirectoryA(userFolder_.c_str(), nullptr);
-    WriteWallpaperFile(path);
+    WriteWallpaperFile(path, style, spanned);
   });
-  ApplyWallpaper(written, style);
+  if (composed_.empty())
+    ApplyWallpaper(written, style);
+  else
+    ApplyWallpaperValues(written, ComposedDesktopValues(written, spanned));
 }
 
-void TWallpaperChange::WriteWallpaperFile(const std::string& path) {
-  if (previewBitmapFile_)
+void TWallpaperChange::WriteWallpaperFile(const std::string& path, platform::TWallpaperStyle style, bool spanned) {
+  if (!composed_.empty()) {
+    const BgrPixels composed = ComposeWallpaper(composed_, style, VirtualScreen(), DesktopBackgroundColour(), spanned);
+    platform::ReplacementFile file(path);
+    WriteBitmapFile(composed, file);
+    file.Commit();
+  } else if (previewBitmapFile_)
     platform::ReplaceFileContent(path, *previewBitmapFile_);
   else
     imaging_.SaveBuffer(viewBufferId_, platform::ToWide(path), 0, false);

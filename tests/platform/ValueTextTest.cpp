@@ -46,6 +46,13 @@ TEST(ValueTextTest, RejectedTextGivesTheReadersDefault) {
   EXPECT_EQ(IntegerOrDefault("3", 0), 3);
 }
 
+TEST(ValueTextTest, ReadsTheDesktopsColoursAsRedGreenBlue) {
+  EXPECT_EQ(ParseRgbText("58 110 165"), 0xA56E3Au);
+  EXPECT_EQ(ParseRgbText(" 0 0 0 "), 0u);
+  for (const char* refused : {"", "255 255", "256 0 0", "1 2 3 4", "1,2,3", "-1 0 0", "1000 0 0"})
+    EXPECT_FALSE(ParseRgbText(refused).has_value()) << refused;
+}
+
 TEST(ValueTextTest, WritesPlainDecimalAndBooleanDigits) {
   EXPECT_EQ(IntegerText(-1), "-1");
   EXPECT_EQ(IntegerText(0), "0");

@@ -65,6 +65,17 @@ TEST(RotationChoiceTest, EmptyFolderMovesOnAndNegativeIndexStartsTheFolder) {
   EXPECT_EQ(ChooseRotationPicture(-5, 1, 3).folder, 1);
 }
 
+// Five pictures (the rule gives 0 to 3); the odd ones are portraits, 1 is shown already.
+TEST(RotationChoiceTest, AMonitorPrefersAPictureOfItsShapeThatNoOtherShows) {
+  const auto portrait = [](int picture) { return picture % 2 == 1; };
+  const auto landscape = [](int picture) { return picture % 2 == 0; };
+  const auto oneShown = [](int picture) { return picture == 1; };
+  EXPECT_EQ(PreferredPicture(1, 5, portrait, oneShown), 3);
+  EXPECT_EQ(PreferredPicture(3, 5, landscape, oneShown), 0) << "going round";
+  EXPECT_EQ(PreferredPicture(1, 5, [](int) { return false; }, oneShown), 2) << "none of its shape";
+  EXPECT_EQ(PreferredPicture(0, 1, portrait, [](int) { return true; }), 0) << "nothing else to take";
+}
+
 TEST(RotationRandomTest, SeedIsTheMillisecondOfTheDay) {
   EXPECT_EQ(RotationRandom::SeedFromTimeOfDay(0, 0, 0, 0), 0u);
   EXPECT_EQ(RotationRandom::SeedFromTimeOfDay(0, 0, 1, 5), 1005u);

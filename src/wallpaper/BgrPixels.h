@@ -1,0 +1,46 @@
+// Pixels of three bytes each (blue, green, red), top row first, every row padded to four bytes as
+// a bitmap file keeps its rows; and the drawing a composed wallpaper needs: areas of one colour,
+// pictures scaled with the program's own resampler, pictures tiled. Needs no Windows.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+#include "wallpaper/MonitorPlacement.h"
+
+namespace wallpaper {
+
+class BgrPixels {
+ public:
+  BgrPixels() = default;
+  // Fails with platform::EOutOfResources beyond what a sensible picture needs.
+  BgrPixels(int width, int height);
+
+  int Width() const { return width_; }
+  int Height() const { return height_; }
+  std::size_t Stride() const { return stride_; }
+  std::uint8_t* Row(int y) { return bytes_.data() + static_cast<std::size_t>(y) * stride_; }
+  const std::uint8_t* Row(int y) const { return bytes_.data() + static_cast<std::size_t>(y) * stride_; }
+
+  // `rgb` as a colour value (red in the lowest byte) over `area`, as far as it lies within.
+  void Fill(const PixelRect& area, std::uint32_t rgb);
+  // Every row turned left by `columns`, and the rows turned up by `rows`: what a bitmap tiled
+  // from that column and row shows.
+  void Turn(int columns, int rows);
+
+ private:
+  int width_ = 0;
+  int height_ = 0;
+  std::size_t stride_ = 0;
+  std::vector<std::uint8_t> bytes_;
+};
+
+// Draws `picture` scaled to `target` (in `canvas`'s pixels), only where it lies within `clip`:
+// each pixel averages the picture's pixels it covers when it is shrunk, and blends its four
+// nearest bilinearly when it is enlarged.
+void DrawScaled(const BgrPixels& picture, const PixelRect& target, const PixelRect& clip, BgrPixels& canvas);
+// Draws `picture` at its size again and again from `area`'s corner, within `area`.
+void DrawTiled(const BgrPixels& picture, const PixelRect& area, BgrPixels& canvas);
+
+}  // namespace wallpaper

@@ -1,0 +1,54 @@
+#include "wallpaper/DisplayMonitors.h"
+
+#include "platform/ValueText.h"
+
+namespace wallpaper {
+namespace {
+
+bool InfoOf(HMONITOR handle, MONITORINFOEXA& info) {
+  info = {};
+  info.cbSize = sizeof info;
+  return ::GetMonitorInfoA(handle, &info) != FALSE;
+}
+
+}  // namespace
+
+std::vector<Monitor> DisplayMonitors() {
+  std::vector<Monitor> monitors;
+  ::EnumDisplayMonitors(
+      nullptr, nullptr,
+      [](HMONITOR handle, HDC, LPRECT, LPARAM found) -> BOOL {
+        MONITORINFOEXA info;
+        if (InfoOf(handle, info)) {
+          const RECT& area = info.rcMonitor;
+          reinterpret_cast<std::vector<Monitor>*>(found)->push_back(
+              {info.szDevice, {area.left, area.top, area.right - area.left, area.bottom - area.top},
+               (info.dwFlags & MONITORINFOF_PRIMARY) != 0});
+        }
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&monitors));
+  OrderMonitors(monitors);
+  return monitors;
+}
+
+PixelRect VirtualScreen() {
+  return {::GetSystemMetrics(SM_XVIRTUALSCREEN), ::GetSystemMetrics(SM_YVIRTUALSCREEN),
+          ::GetSystemMetrics(SM_CXVIRTUALSCREEN), ::GetSystemMetrics(SM_CYVIRTUALSCREEN)};
+}
+
+std::string MonitorOfWindow(HWND window) {
+  MONITORINFOEXA info;
+  return InfoOf(::MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), info) ? info.szDevice : std::string();
+}
+
+std::uint32_t DesktopBackgroundColour() {
+  char text[64] = {};
+  DWORD size = sizeof text;
+  if (::RegGetValueA(HKEY_CURRENT_USER, "Control Panel\\Colors", "Background", RRF_RT_REG_SZ, nullptr, text,
+                     &size) != ERROR_SUCCESS)
+    return 0;
+  return platform::ParseRgbText(text).value_or(0);
+}
+
+}  // namespace wallpaper

@@ -1,0 +1,76 @@
+#include "wallpaper/MonitorPlacement.h"
+
+#include <algorithm>
+#include <cstdint>
+
+namespace wallpaper {
+namespace {
+
+using platform::TWallpaperStyle;
+
+// `value` × `numerator` / `denominator`, rounded to the nearest whole.
+int Scaled(int value, int numerator, int denominator) {
+  return static_cast<int>((std::int64_t{value} * numerator * 2 + denominator) / (std::int64_t{denominator} * 2));
+}
+
+// The picture scaled to the monitor's width, or height, its shape kept, and centred.
+PixelRect CentredAtWidth(int pictureWidth, int pictureHeight, int width, int height) {
+  const int scaledHeight = Scaled(pictureHeight, width, pictureWidth);
+  return {0, (height - scaledHeight) / 2, width, scaledHeight};
+}
+PixelRect CentredAtHeight(int pictureWidth, int pictureHeight, int width, int height) {
+  const int scaledWidth = Scaled(pictureWidth, height, pictureHeight);
+  return {(width - scaledWidth) / 2, 0, scaledWidth, height};
+}
+
+}  // namespace
+
+void OrderMonitors(std::vector<Monitor>& monitors) {
+  std::stable_sort(monitors.begin(), monitors.end(), [](const Monitor& a, const Monitor& b) {
+    if (a.primary != b.primary) return a.primary;
+    if (a.area.left != b.area.left) return a.area.left < b.area.left;
+    return a.area.top < b.area.top;
+  });
+}
+
+PixelRect PlaceOnMonitor(TWallpaperStyle style, int pictureWidth, int pictureHeight, int width, int height) {
+  if (pictureWidth <= 0 || pictureHeight <= 0) return {};
+  // Wider than the monitor, shape for shape: its width decides Fit, its height Fill.
+  const bool widerShape = std::int64_t{pictureWidth} * height >= std::int64_t{pictureHeight} * width;
+  switch (style) {
+    case TWallpaperStyle::wsTile:
+      return {0, 0, pictureWidth, pictureHeight};
+    case TWallpaperStyle::wsStretch:
+      return {0, 0, width, height};
+    case TWallpaperStyle::wsFill:
+      return widerShape ? CentredAtHeight(pictureWidth, pictureHeight, width, height)
+                        : CentredAtWidth(pictureWidth, pictureHeight, width, height);
+    case TWallpaperStyle::wsFit:
+      return widerShape ? CentredAtWidth(pictureWidth, pictureHeight, width, height)
+                        : CentredAtHeight(pictureWidth, pictureHeight, width, height);
+    default:
+      return {(width - pictureWidth) / 2, (height - pictureHeight) / 2, pictureWidth, pictureHeight};
+  }
+}
+
+int TileShift(int origin, int size) {
+  if (size <= 0) return 0;
+  const int shift = -origin % size;
+  return shift < 0 ? shift + size : shift;
+}
+
+int JpegScaleEighths(int width, int height, int neededWidth, int neededHeight) {
+  for (int eighths = 1; eighths < 8; ++eighths) {
+    // As the decoder rounds: up.
+    const auto scaled = [eighths](int side) { return static_cast<int>((std::int64_t{side} * eighths + 7) / 8); };
+    if (scaled(width) >= neededWidth && scaled(height) >= neededHeight) return eighths;
+  }
+  return 8;
+}
+
+bool SuitsMonitor(int pictureWidth, int pictureHeight, int monitorWidth, int monitorHeight) {
+  if (pictureWidth == pictureHeight || monitorWidth == monitorHeight) return true;
+  return (pictureHeight > pictureWidth) == (monitorHeight > monitorWidth);
+}
+
+}  // namespace wallpaper

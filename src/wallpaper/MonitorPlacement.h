@@ -1,0 +1,52 @@
+// Where each monitor's picture goes in a wallpaper composed for the whole virtual screen, and
+// which picture suits which monitor. Needs no Windows.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "platform/WallpaperStyle.h"
+
+namespace wallpaper {
+
+struct PixelRect {
+  int left = 0;
+  int top = 0;
+  int width = 0;
+  int height = 0;
+
+  int Right() const { return left + width; }
+  int Bottom() const { return top + height; }
+  bool operator==(const PixelRect&) const = default;
+};
+
+struct Monitor {
+  std::string device;  // the name Windows gives it, as "\\.\DISPLAY1"
+  PixelRect area;      // in the virtual screen's pixels
+  bool primary = false;
+};
+
+// The order monitors take their pictures in: the primary first, then the others by left edge,
+// then by top edge.
+void OrderMonitors(std::vector<Monitor>& monitors);
+
+// Where a picture of `pictureWidth` x `pictureHeight` is drawn on a monitor of `width` x
+// `height`, relative to the monitor's corner; what reaches past the monitor is cropped. Tile
+// gives the picture's own size at the corner, from which it repeats; no style places as Center.
+PixelRect PlaceOnMonitor(platform::TWallpaperStyle style, int pictureWidth, int pictureHeight, int width,
+                         int height);
+
+// How many columns (rows) a tiled wallpaper's bitmap is turned by, so that the primary monitor's
+// corner, where older Windows anchor the tiles, is the bitmap's first: the positive remainder of
+// minus the virtual screen's offset (`origin`, 0 or less) by its size.
+int TileShift(int origin, int size);
+
+// The JPEG decoder's scale, in eighths, that gives at least `neededWidth` x `neededHeight` of a
+// picture of `width` x `height` with the least work: 8 when it is needed whole.
+int JpegScaleEighths(int width, int height, int neededWidth, int neededHeight);
+
+// Whether a picture's shape suits a monitor's: a portrait picture a monitor taller than wide, a
+// landscape one a wider monitor; a square picture or monitor suits any.
+bool SuitsMonitor(int pictureWidth, int pictureHeight, int monitorWidth, int monitorHeight);
+
+}  // namespace wallpaper

@@ -1,0 +1,38 @@
+// A picture file (JPEG or bitmap) as pixels for a composed wallpaper, and its size from its
+// header alone.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <span>
+
+#include "platform/Files.h"
+#include "wallpaper/BgrPixels.h"
+
+namespace wallpaper {
+
+// Told apart by their first bytes, whatever the file is called.
+bool IsJpegFile(std::span<const std::uint8_t> file);
+bool IsBitmapFile(std::span<const std::uint8_t> file);
+
+struct PictureSize {
+  int width = 0;
+  int height = 0;
+};
+
+// The size the file's header gives (a bitmap's info header, a JPEG's frame header), nothing
+// decoded; nothing for a file that is neither, or whose header is damaged.
+std::optional<PictureSize> PictureFileSize(std::span<const std::uint8_t> file);
+
+// The file's pixels, a JPEG at the smallest of its DCT scales that still gives `neededWidth` x
+// `neededHeight` (0 x 0: its own size), a bitmap at its own size. Fails as the picture's decoder
+// does, with pictures::EInvalidGraphic for a file that is neither.
+BgrPixels PicturePixels(std::span<const std::uint8_t> file, int neededWidth, int neededHeight);
+
+// A bitmap file of any layout drawn into 24-bit rows.
+BgrPixels BitmapPixels(std::span<const std::uint8_t> file);
+
+// Writes the pixels as a plain 24-bit bitmap file, its rows bottom up.
+void WriteBitmapFile(const BgrPixels& pixels, platform::ReplacementFile& target);
+
+}  // namespace wallpaper

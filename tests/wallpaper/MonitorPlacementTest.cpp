@@ -1,0 +1,102 @@
+#include "wallpaper/MonitorPlacement.h"
+
+#include <gtest/gtest.h>
+
+#include "wallpaper/BgrPixels.h"
+
+namespace wallpaper {
+namespace {
+
+using platform::TWallpaperStyle;
+
+// A 1280 x 1024 landscape monitor and a 1024 x 1280 portrait one, with pictures of 3:2 and 2:3.
+TEST(MonitorPlacementTest, EachStylePlacesThePictureAtTheMonitorsSize) {
+  struct Case {
+    TWallpaperStyle style;
+    int pictureWidth, pictureHeight, width, height;
+    PixelRect placed;
+  };
+  const Case cases[] = {
+      {TWallpaperStyle::wsTile, 300, 200, 1280, 1024, {0, 0, 300, 200}},
+      {TWallpaperStyle::wsCenter, 300, 200, 1280, 1024, {490, 412, 300, 200}},
+      {TWallpaperStyle::wsCenter, 3000, 2000, 1280, 1024, {-860, -488, 3000, 2000}},  // cropped
+      {TWallpaperStyle::wsNone, 301, 201, 1280, 1024, {489, 411, 301, 201}},
+      {TWallpaperStyle::wsStretch, 300, 200, 1024, 1280, {0, 0, 1024, 1280}},
+      // Fill covers, cropped equally on both sides: at the sides for the wider picture...
+      {TWallpaperStyle::wsFill, 3000, 2000, 1280, 1024, {-128, 0, 1536, 1024}},
+      // ...top and bottom for the narrower one.
+      {TWallpaperStyle::wsFill, 2000, 3000, 1280, 1024, {0, -448, 1280, 1920}},
+      {TWallpaperStyle::wsFill, 2000, 3000, 1024, 1280, {0, -128, 1024, 1536}},
+      // Fit lies inside, centred, with bars.
+      {TWallpaperStyle::wsFit, 3000, 2000, 1280, 1024, {0, 85, 1280, 853}},
+      {TWallpaperStyle::wsFit, 2000, 3000, 1280, 1024, {298, 0, 683, 1024}},
+      {TWallpaperStyle::wsFit, 100, 100, 1024, 1280, {0, 128, 1024, 1024}},  // enlarged to fit
+      {TWallpaperStyle::wsFit, 0, 100, 1024, 1280, {0, 0, 0, 0}},
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(PlaceOnMonitor(c.style, c.pictureWidth, c.pictureHeight, c.width, c.height), c.placed)
+        << static_cast<int>(c.style) << ": " << c.pictureWidth << " x " << c.pictureHeight << " on " << c.width
+        << " x " << c.height;
+}
+
+TEST(MonitorPlacementTest, MonitorsGoPrimaryFirstThenByLeftThenByTop) {
+  std::vector<Monitor> monitors = {{"C", {1280, 0, 1024, 1280}, false},
+                                   {"B", {-1024, 500, 1024, 768}, false},
+                                   {"A", {0, 0, 1280, 1024}, true},
+                                   {"D", {-1024, -268, 1024, 768}, false}};
+  OrderMonitors(monitors);
+  std::string order;
+  for (const Monitor& monitor : monitors) order += monitor.device;
+  EXPECT_EQ(order, "ADBC");
+}
+
+// Older Windows tile from the primary's corner: a monitor left of it puts the primary's column
+// 1024 of 2304 first.
+TEST(MonitorPlacementTest, TheTiledWallpaperTurnsByThePositiveRemainderOfTheOffset) {
+  EXPECT_EQ(TileShift(-1024, 2304), 1024);
+  EXPECT_EQ(TileShift(0, 2304), 0);
+  EXPECT_EQ(TileShift(-3000, 2304), 696);
+  EXPECT_EQ(TileShift(-5, 0), 0);
+}
+
+TEST(MonitorPlacementTest, JpegsAreDecodedAtTheSmallestScaleThatCoversTheNeed) {
+  EXPECT_EQ(JpegScaleEighths(6000, 4000, 3840, 2560), 6);  // 5/8 gives 3750 columns
+  EXPECT_EQ(JpegScaleEighths(6000, 4000, 5760, 3840), 8);
+  EXPECT_EQ(JpegScaleEighths(6000, 4000, 750, 500), 1);
+  EXPECT_EQ(JpegScaleEighths(6001, 4000, 751, 500), 1) << "the decoder rounds up";
+  EXPECT_EQ(JpegScaleEighths(300, 200, 300, 200), 8);
+}
+
+TEST(MonitorPlacementTest, PortraitPicturesSuitTallMonitorsAndSquaresSuitAny) {
+  EXPECT_TRUE(SuitsMonitor(2000, 3000, 1024, 1280));
+  EXPECT_FALSE(SuitsMonitor(3000, 2000, 1024, 1280));
+  EXPECT_TRUE(SuitsMonitor(3000, 2000, 1280, 1024));
+  EXPECT_TRUE(SuitsMonitor(500, 500, 1024, 1280));
+  EXPECT_TRUE(SuitsMonitor(3000, 2000, 1024, 1024));
+}
+
+// A picture of two columns, black and white, drawn at other sizes.
+TEST(MonitorPlacementTest, ShrinkingAveragesEnlargingBlendsAndDrawingStaysInTheClip) {
+  BgrPixels picture(4, 1);
+  picture.Fill({2, 0, 2, 1}, 0xFFFFFF);
+  BgrPixels canvas(6, 2);
+  canvas.Fill({0, 0, 6, 2}, 0x0000FF);  // red
+  DrawScaled(picture, {0, 0, 2, 1}, {0, 0, 6, 2}, canvas);  // halved: each pixel the mean of two
+  EXPECT_EQ(canvas.Row(0)[0], 0);
+  EXPECT_EQ(canvas.Row(0)[3], 255);
+  DrawScaled(picture, {0, 1, 8, 1}, {0, 1, 5, 1}, canvas);  // doubled, cropped after 5 columns
+  EXPECT_EQ(canvas.Row(1)[0], 0);
+  EXPECT_EQ(canvas.Row(1)[3 * 3], 64) << "a quarter of the way to white";
+  EXPECT_EQ(canvas.Row(1)[4 * 3], 191);
+  EXPECT_EQ(canvas.Row(1)[5 * 3 + 2], 255) << "outside the clip: still red";
+
+  BgrPixels tiled(5, 1);
+  DrawTiled(picture, {1, 0, 4, 1}, tiled);
+  EXPECT_EQ(tiled.Row(0)[1 * 3], 0);
+  EXPECT_EQ(tiled.Row(0)[3 * 3], 255);
+  tiled.Turn(3, 0);
+  EXPECT_EQ(tiled.Row(0)[0], 255) << "column 3 first";
+}
+
+}  // namespace
+}  // namespace wallpaper

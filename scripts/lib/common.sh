@@ -16,7 +16,7 @@ PACKAGES=(
   cmake make nasm dpkg-dev
   g++-mingw-w64-x86-64-posix
   g++ clang libclang-rt-14-dev googletest libjpeg62-turbo-dev libjpeg-turbo-progs
-  wine wine64 xvfb xdotool x11-utils imagemagick time zip unzip
+  wine wine64 xvfb xdotool x11-utils x11-xserver-utils imagemagick time zip unzip
 )
 
 log() { printf '== %s\n' "$*" >&2; }

@@ -15,6 +15,7 @@
 #include "ui/Help.h"
 #include "ui/MessageBoxes.h"
 #include "ui/ShellOpen.h"
+#include "wallpaper/DisplayMonitors.h"
 #include "windows/UserDataFolder.h"
 
 namespace windows {
@@ -240,12 +241,33 @@ void TFormMain::SetBClick() {
   std::optional<std::vector<std::uint8_t>> previewBitmapFile;
   if (browse::HoldsBitmap(Slika)) previewBitmapFile = browse::BitmapFileBytes(Slika);
   wallpaperChange_.Prepare(picturePath_, std::move(previewBitmapFile));
+  if (settings::StoredPerMonitor()) {
+    if (std::vector<wallpaper::Monitor> monitors = wallpaper::DisplayMonitors(); monitors.size() >= 2)
+      wallpaperChange_.PrepareComposed(PicturesForMonitors(std::move(monitors)));
+  }
+  monitorPictures_.clear();
   Timer.SetEnabled(true);
+}
+
+std::vector<wallpaper::MonitorPicture> TFormMain::PicturesForMonitors(std::vector<wallpaper::Monitor> monitors) const {
+  const std::string underThisWindow = wallpaper::MonitorOfWindow(Handle());
+  std::vector<wallpaper::MonitorPicture> pictures;
+  for (std::size_t i = 0; i < monitors.size(); ++i) {
+    std::string picture = i < monitorPictures_.size() ? monitorPictures_[i] : std::string();
+    if (monitorPictures_.empty() && monitors[i].device != underThisWindow)
+      picture = settings::StoredMonitorPicture(monitors[i].device);
+    if (picture.empty() || !platform::FileExists(picture)) picture = picturePath_;
+    pictures.push_back({std::move(monitors[i]), std::move(picture)});
+  }
+  return pictures;
 }
 
 void TFormMain::TimerTimer() {
   Timer.SetEnabled(false);
   wallpaperChange_.Apply(options_ ? options_->WallpaperStyle() : settings::StoredWallpaperStyle());
+  // What each monitor shows now, to compose again when one of them changes.
+  for (const wallpaper::MonitorPicture& shown : wallpaperChange_.ComposedPictures())
+    settings::StoreMonitorPicture(shown.monitor.device, shown.picturePath);
 }
 
 }  // namespace windows

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "browse/FileListBox.h"
 #include "browse/FolderListFile.h"
@@ -73,13 +74,21 @@ class TFormMain : public ui::TForm {
   void TimerTimer();
 
   const std::string& PicturePath() const { return picturePath_; }
+  // The pictures the next "Set as wallpaper" gives the monitors, in their order, in place of the
+  // previewed one: the start-up rotation's choice for each.
+  void SetMonitorPictures(std::vector<std::string> pictures) { monitorPictures_ = std::move(pictures); }
 
   // A wallpaper's second phase has yet to run.
   bool WallpaperPending() const { return Timer.Enabled(); }
 
  private:
+  // With a picture for each of several monitors: the previewed one on the monitor that holds
+  // most of this window, and on every monitor that shows none of its own yet.
+  std::vector<wallpaper::MonitorPicture> PicturesForMonitors(std::vector<wallpaper::Monitor> monitors) const;
+
   browse::TFolderListFile listFile_;
   std::string picturePath_;
+  std::vector<std::string> monitorPictures_;
   wallpaper::TWallpaperChange wallpaperChange_;
   settings::TODialog* options_ = nullptr;
   ui::TForm* about_ = nullptr;

@@ -93,6 +93,7 @@ class StartupRunTest : public ::testing::Test {
 TEST_F(StartupRunTest, InOrderRunsUseTheFirstPicturesOfEachFolderInTurnAndKeepTheCounters) {
   PictureFolder first(10), second(20);
   ListFolders({first.Path(), second.Path()});
+  ScratchSettings::SetValue("PerMonitor", "1");  // one monitor: nothing changes
   ScratchSettings::SetValue("Date", "untouched");
   ScratchSettings::SetValue("Display", "0");  // stored by the options dialog in an earlier run
 

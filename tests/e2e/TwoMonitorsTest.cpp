@@ -1,0 +1,236 @@
+// Vantoria.exe /s with a picture on each of two monitors: a 1280 x 1024 primary and a 1024 x 1280
+// portrait monitor right or left of it. Run by ctest's e2e_two_monitors_right and _left, which
+// give Wine those monitors (tests/run-on-two-monitors.sh); skipped elsewhere. Wine's desktop
+// shows neither spanning nor scaling, so the composed file's pixels and the desktop values are
+// what Windows would read.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <optional>
+
+#include "e2e/DesktopState.h"
+#include "e2e/UserInput.h"
+#include "e2e/VantoriaProcess.h"
+#include "pictures/BitmapFileBuilder.h"
+
+namespace e2e {
+namespace {
+
+using namespace std::chrono_literals;
+using testing_support::ScratchFolder;
+using testing_support::ScratchSettings;
+
+constexpr COLORREF kRed = RGB(255, 0, 0), kBlue = RGB(0, 0, 255), kGreen = RGB(0, 255, 0),
+                   kYellow = RGB(255, 255, 0), kBackground = RGB(10, 20, 30);
+
+// A 24-bit picture in two colours: its left and right halves, or for a portrait its top and
+// bottom halves.
+std::string TwoColours(int width, int height, COLORREF first, COLORREF second) {
+  testing_support::BitmapFileSpec spec{.width = width, .height = height};
+  const std::uint32_t rowBytes = testing_support::RowBytes(spec);
+  spec.pixels.assign(rowBytes * static_cast<std::uint32_t>(height), 0);
+  for (int row = 0; row < height; ++row) {
+    const int y = height - 1 - row;  // rows run bottom up
+    for (int x = 0; x < width; ++x) {
+      const bool firstHalf = width > height ? x < width / 2 : y < height / 2;
+      const COLORREF colour = firstHalf ? first : second;
+      std::uint8_t* pixel = spec.pixels.data() + row * rowBytes + x * 3;
+      pixel[0] = GetBValue(colour);
+      pixel[1] = GetGValue(colour);
+      pixel[2] = GetRValue(colour);
+    }
+  }
+  const std::vector<std::uint8_t> file = testing_support::BuildBitmapFile(spec);
+  return {file.begin(), file.end()};
+}
+
+// The composed wallpaper file as Windows would read it.
+class ComposedFile {
+ public:
+  ComposedFile() : bytes_(testing_support::ReadFileBytes(WallpaperFile())) {
+    if (bytes_.size() < 54) return;
+    std::memcpy(&width_, bytes_.data() + 18, 4);
+    std::memcpy(&height_, bytes_.data() + 22, 4);
+  }
+  int Width() const { return width_; }
+  int Height() const { return height_; }
+  COLORREF At(int x, int y) const {
+    const size_t stride = (static_cast<size_t>(width_) * 3 + 3) & ~size_t{3};
+    const size_t at = 54 + static_cast<size_t>(height_ - 1 - y) * stride + static_cast<size_t>(x) * 3;
+    if (at + 3 > bytes_.size()) return CLR_INVALID;
+    const auto byte = [&](size_t i) { return static_cast<std::uint8_t>(bytes_[at + i]); };
+    return RGB(byte(2), byte(1), byte(0));
+  }
+
+ private:
+  std::string bytes_;
+  std::int32_t width_ = 0, height_ = 0;
+};
+
+std::vector<RECT> MonitorRects() {
+  std::vector<RECT> rects;
+  ::EnumDisplayMonitors(
+      nullptr, nullptr,
+      [](HMONITOR, HDC, LPRECT rect, LPARAM found) -> BOOL {
+        reinterpret_cast<std::vector<RECT>*>(found)->push_back(*rect);
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&rects));
+  return rects;
+}
+
+class TwoMonitorsTest : public ::testing::Test {
+ protected:
+  TwoMonitorsTest() { ::SetProcessDPIAware(); }
+  ~TwoMonitorsTest() override {
+    if (!background_) return;
+    ::RegDeleteKeyValueA(HKEY_CURRENT_USER, "Software\\Wine", "Version");
+    ::RegSetKeyValueA(HKEY_CURRENT_USER, "Control Panel\\Colors", "Background", REG_SZ, background_->c_str(),
+                      static_cast<DWORD>(background_->size() + 1));
+  }
+
+  // The monitors the layout gives, or a skip where the run has one monitor.
+  void ExpectLayout(const char* layout, const std::vector<RECT>& expected) {
+    const char* given = std::getenv("VANTORIA_TWO_MONITORS");
+    if (!given || std::strcmp(given, layout) != 0) GTEST_SKIP() << "run by ctest's e2e_two_monitors_" << layout;
+    const std::vector<RECT> rects = MonitorRects();
+    ASSERT_EQ(rects.size(), expected.size());
+    for (size_t i = 0; i < rects.size(); ++i) EXPECT_TRUE(::EqualRect(&rects[i], &expected[i])) << "monitor " << i;
+    char old[64] = {};
+    DWORD size = sizeof old;
+    ::RegGetValueA(HKEY_CURRENT_USER, "Control Panel\\Colors", "Background", RRF_RT_REG_SZ, nullptr, old, &size);
+    background_ = old;
+    ::RegSetKeyValueA(HKEY_CURRENT_USER, "Control Panel\\Colors", "Background", REG_SZ, "10 20 30", 9);
+    testing_support::WriteFileBytes(program_ / "Directory.drl", pictures_.Path() + "\r\n");
+    ScratchSettings::SetValue("PerMonitor", "1");
+  }
+  // "win10" or "win7", as winecfg -v sets it for the programs started after.
+  static void ReportWindows(const char* version) {
+    ::RegSetKeyValueA(HKEY_CURRENT_USER, "Software\\Wine", "Version", REG_SZ, version,
+                      static_cast<DWORD>(std::strlen(version) + 1));
+  }
+  void AddPicture(const std::string& name, const std::string& file) {
+    testing_support::WriteFileBytes(pictures_ / name, file);
+  }
+  // The landscape picture first, the portrait one second, and a third that in order is never used.
+  void AddLandscapeAndPortrait() {
+    AddPicture("1 landscape.bmp", TwoColours(300, 200, kRed, kBlue));
+    AddPicture("2 portrait.bmp", TwoColours(200, 300, kGreen, kYellow));
+    AddPicture("3 unused.bmp", TwoColours(30, 20, kBlue, kBlue));
+  }
+  // One log-on run, from the first picture in order.
+  void RunInOrder(const char* display) {
+    ScratchSettings::SetValue("Display", display);
+    ScratchSettings::SetValue("File", "0");
+    ScratchSettings::SetValue("Folder", "0");
+    VantoriaProcess vantoria(program_, "/s");
+    ASSERT_TRUE(vantoria.WaitForExit(60s).has_value()) << "the start-up run did not end";
+  }
+
+  CleanWallpaperState clean_;
+  ScratchFolder program_;
+  ScratchFolder pictures_;
+  std::optional<std::string> background_;  // the desktop's, while the test sets its own
+};
+
+class PortraitRightTest : public TwoMonitorsTest {
+ protected:
+  void SetUp() override {
+    ExpectLayout("right", {RECT{0, 0, 1280, 1024}, RECT{1280, 0, 2304, 1280}});
+    ReportWindows("win10");
+  }
+};
+
+TEST_F(PortraitRightTest, FillCoversEachMonitorAndFitLeavesBarsInTheBackgroundColour) {
+  AddLandscapeAndPortrait();
+  RunInOrder("3");
+  EXPECT_EQ(DesktopValue("TileWallpaper"), "0");
+  EXPECT_EQ(DesktopValue("WallpaperStyle"), "22") << "spanned";
+  ComposedFile fill;
+  ASSERT_EQ(fill.Width(), 2304);
+  ASSERT_EQ(fill.Height(), 1280);
+  EXPECT_EQ(fill.At(0, 0), kRed) << "cropped at its sides, it still reaches the corner";
+  EXPECT_EQ(fill.At(1279, 1023), kBlue);
+  EXPECT_EQ(fill.At(1280, 0), kGreen) << "cropped top and bottom";
+  EXPECT_EQ(fill.At(2303, 1279), kYellow);
+  EXPECT_EQ(fill.At(640, 1100), kBackground) << "below the primary";
+
+  RunInOrder("4");
+  ComposedFile fit;
+  EXPECT_EQ(fit.At(640, 40), kBackground) << "the bar above the landscape picture";
+  EXPECT_EQ(fit.At(10, 512), kRed);
+  EXPECT_EQ(fit.At(1280 + 40, 640), kBackground) << "the bar left of the portrait picture";
+  EXPECT_EQ(fit.At(1280 + 512, 100), kGreen);
+}
+
+// "Set as wallpaper" in the main window, which stands on the primary monitor: the picture goes
+// there, and the portrait monitor keeps the picture the log-on run gave it.
+TEST_F(PortraitRightTest, SetAsWallpaperChangesTheMonitorOfTheMainWindowOnly) {
+  AddLandscapeAndPortrait();
+  RunInOrder("3");
+  VantoriaProcess vantoria(program_, "");
+  HWND main = vantoria.WaitForWindow("Vantoria v1.0", 30s);
+  ASSERT_NE(main, nullptr);
+  ClickAt(main, 300, 24);        // the selected folder
+  ClickAt(main, 30, 192 + 30);   // its third picture, blue
+  ClickAt(main, 100, 352);       // Set as wallpaper
+  ASSERT_TRUE(testing_support::WaitUntil([] { return ComposedFile().At(640, 512) == kBlue; }, 15s));
+  EXPECT_EQ(ComposedFile().At(1280, 0), kGreen);
+  ::PostMessageA(main, WM_CLOSE, 0, 0);
+  EXPECT_TRUE(vantoria.WaitForExit(15s).has_value());
+}
+
+TEST_F(PortraitRightTest, AtRandomEachMonitorTakesAPictureOfItsShape) {
+  for (int i = 0; i < 3; ++i) {
+    AddPicture("landscape " + std::to_string(i) + ".bmp", TwoColours(30, 20, RGB(255 - i, 0, 0), RGB(255 - i, 0, 0)));
+    AddPicture("portrait " + std::to_string(i) + ".bmp", TwoColours(20, 30, RGB(0, 255 - i, 0), RGB(0, 255 - i, 0)));
+  }
+  ScratchSettings::SetValue("RndFile", "1");
+  ScratchSettings::SetValue("Display", "3");
+  for (int run = 0; run < 3; ++run) {
+    VantoriaProcess vantoria(program_, "/s");
+    ASSERT_TRUE(vantoria.WaitForExit(60s).has_value()) << "the start-up run did not end";
+    ComposedFile composed;
+    EXPECT_GT(GetRValue(composed.At(640, 512)), 200) << "run " << run << ": the landscape monitor";
+    EXPECT_GT(GetGValue(composed.At(1792, 640)), 200) << "run " << run << ": the portrait monitor";
+  }
+}
+
+TEST_F(PortraitRightTest, WithTheOptionOffThePictureIsSetAsItAlwaysWas) {
+  ScratchSettings::SetValue("PerMonitor", "0");
+  AddLandscapeAndPortrait();
+  RunInOrder("3");
+  EXPECT_EQ(testing_support::ReadFileBytes(WallpaperFile()).substr(54),
+            testing_support::ReadFileBytes(pictures_ / "1 landscape.bmp").substr(54));
+  EXPECT_EQ(DesktopValue("WallpaperStyle"), "10");
+}
+
+class PortraitLeftTest : public TwoMonitorsTest {
+ protected:
+  void SetUp() override { ExpectLayout("left", {RECT{0, 0, 1280, 1024}, RECT{-1024, 0, 0, 1280}}); }
+};
+
+// Windows 8 and later span the bitmap from the virtual screen's corner; Windows 7 tiles it from
+// the primary's, so the primary's picture comes first and the left monitor's after it.
+TEST_F(PortraitLeftTest, SpannedFromTheLeftMonitorOnWindows10TiledFromThePrimaryOnWindows7) {
+  AddLandscapeAndPortrait();
+  ReportWindows("win10");
+  RunInOrder("3");
+  ComposedFile spanned;
+  EXPECT_EQ(spanned.At(0, 0), kGreen);
+  EXPECT_EQ(spanned.At(1023, 1279), kYellow);
+  EXPECT_EQ(spanned.At(1024, 0), kRed);
+
+  ReportWindows("win7");
+  RunInOrder("3");
+  EXPECT_EQ(DesktopValue("TileWallpaper"), "1");
+  EXPECT_EQ(DesktopValue("WallpaperStyle"), "0");
+  ComposedFile tiled;
+  EXPECT_EQ(tiled.At(0, 0), kRed);
+  EXPECT_EQ(tiled.At(1279, 1023), kBlue);
+  EXPECT_EQ(tiled.At(1280, 0), kGreen);
+}
+
+}  // namespace
+}  // namespace e2e

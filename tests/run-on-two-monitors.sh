@@ -1,0 +1,42 @@
+#!/bin/sh
+# run-on-two-monitors.sh LAYOUT PROGRAM [ARGUMENTS...]: runs a Windows test program under Wine on
+# an X screen of two monitors: a 1280 x 1024 primary and a 1024 x 1280 portrait one to its right
+# (LAYOUT "right") or to its left ("left"). Wine sees them when the X server defines them as
+# RandR monitors and Wine does not use XRandR itself; a virtual desktop is always one monitor, so
+# the prefix runs without one meanwhile. Then the prefix is put back as it was.
+layout=$1
+shift
+for n in $(seq 150 199); do
+  [ -e "/tmp/.X$n-lock" ] || break
+done
+# The monitors vanish when the server resets, at its last client's leaving.
+Xvfb ":$n" -screen 0 2304x1280x24 -nolisten tcp -noreset >/dev/null 2>&1 &
+xvfb=$!
+for i in $(seq 1 50); do
+  DISPLAY=":$n" xdpyinfo >/dev/null 2>&1 && break
+  sleep 0.1
+done
+if [ "$layout" = right ]; then
+  DISPLAY=":$n" xrandr --setmonitor '*M1' 1280/339x1024/271+0+0 screen >/dev/null 2>&1
+  DISPLAY=":$n" xrandr --setmonitor M2 1024/271x1280/339+1280+0 none >/dev/null 2>&1
+else
+  DISPLAY=":$n" xrandr --setmonitor M2 1024/271x1280/339+0+0 screen >/dev/null 2>&1
+  DISPLAY=":$n" xrandr --setmonitor '*M1' 1280/339x1024/271+1024+0 none >/dev/null 2>&1
+fi
+
+# Wine reads the layout when its session starts: a new server, after the settings are saved.
+wineserver -k >/dev/null 2>&1 </dev/null
+wine reg add 'HKCU\Software\Wine\X11 Driver' /v UseXRandR /d N /f >/dev/null 2>&1 </dev/null
+wine reg delete 'HKCU\Software\Wine\Explorer' /v Desktop /f >/dev/null 2>&1 </dev/null
+wineserver -w
+DISPLAY=":$n" VANTORIA_TWO_MONITORS=$layout wine "$@"
+status=$?
+
+wineserver -k >/dev/null 2>&1 </dev/null
+wine reg delete 'HKCU\Software\Wine\X11 Driver' /v UseXRandR /f >/dev/null 2>&1 </dev/null
+wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Vantoria /f >/dev/null 2>&1 </dev/null
+wineserver -w
+# The persistent server the other tests expect; its output must not reach ctest.
+wineserver -p >/dev/null 2>&1 </dev/null
+kill "$xvfb"
+exit $status

@@ -47,6 +47,13 @@ bool GuardedStart(ErrorManager& errors, j_decompress_ptr info) {
   jpeg_start_decompress(info);
   return true;
 }
+bool GuardedCrop(ErrorManager& errors, j_decompress_ptr info, JDIMENSION& left, JDIMENSION& width,
+                 JDIMENSION skipped) {
+  if (setjmp(errors.jump)) return false;
+  jpeg_crop_scanline(info, &left, &width);
+  jpeg_skip_scanlines(info, skipped);
+  return true;
+}
 bool GuardedReadRow(ErrorManager& errors, j_decompress_ptr info, JSAMPROW row) {
   if (setjmp(errors.jump)) return false;
   jpeg_read_scanlines(info, &row, 1);
@@ -143,7 +150,7 @@ void DecodeJpeg(std::span<const std::uint8_t> file, const JpegDecodeOptions& opt
   info.scale_num = static_cast<unsigned>(std::clamp(options.scaleEighths, 1, 8));
   info.scale_denom = 8;
   info.do_block_smoothing = TRUE;
-  info.dct_method = JDCT_FLOAT;
+  info.dct_method = options.floatDct ? JDCT_FLOAT : JDCT_ISLOW;
   info.buffered_image = FALSE;
   // CMYK (and YCCK) files are converted here, and libjpeg cannot quantize what it did not
   // convert: they stay at 24 bits.
@@ -181,19 +188,32 @@ void DecodeJpeg(std::span<const std::uint8_t> file, const JpegDecodeOptions& opt
       palette.push_back(RgbQuad{blue, green, red, 0});
     }
   }
-  const int width = static_cast<int>(info.output_width);
+  int width = static_cast<int>(info.output_width);
   const int height = static_cast<int>(info.output_height);
   target.Begin(width, height, bitsPerPixel, palette);
+  JDIMENSION endRow = info.output_height;
+  if (const JpegDecodeOptions::Part& part = options.part; part.width > 0 && part.height > 0 && !quantize) {
+    // The part within the picture; the decoder widens the columns to whole blocks.
+    const int top = std::clamp(part.top, 0, height), left = std::clamp(part.left, 0, width);
+    JDIMENSION cropLeft = static_cast<JDIMENSION>(left);
+    JDIMENSION cropWidth = static_cast<JDIMENSION>(std::clamp(part.width, 1, std::max(width - left, 1)));
+    endRow = static_cast<JDIMENSION>(std::clamp(top + part.height, top, height));
+    if (!GuardedCrop(decompressor.errors, &info, cropLeft, cropWidth, static_cast<JDIMENSION>(top)))
+      RaiseJpegError(decompressor.errors);
+    width = static_cast<int>(cropWidth);
+    target.Part(static_cast<int>(cropLeft), top, width, static_cast<int>(endRow) - top);
+  }
 
   std::vector<std::uint8_t> cmykRow(cmyk && !info.quantize_colors ? static_cast<size_t>(width) * 4 : 0);
-  while (info.output_scanline < info.output_height) {
+  while (info.output_scanline < endRow) {
     const int y = static_cast<int>(info.output_scanline);
     std::uint8_t* row = target.Row(y);
     if (!GuardedReadRow(decompressor.errors, &info, cmykRow.empty() ? row : cmykRow.data()))
       RaiseJpegError(decompressor.errors);
     if (!cmykRow.empty()) CmykRowToBgr(cmykRow.data(), row, width, bitsPerPixel / 8);
   }
-  if (!GuardedFinish(decompressor.errors, &info)) RaiseJpegError(decompressor.errors);
+  // Rows below the part are never decoded: the decompressor is destroyed unfinished.
+  if (endRow == info.output_height && !GuardedFinish(decompressor.errors, &info)) RaiseJpegError(decompressor.errors);
 }
 
 }  // namespace pictures

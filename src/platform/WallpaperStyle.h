@@ -7,7 +7,14 @@
 
 namespace platform {
 
-enum class TWallpaperStyle : std::int8_t { wsNone = -1, wsTile = 0, wsCenter = 1, wsStretch = 2, wsFill = 3, wsFit = 4 };
+enum class TWallpaperStyle : std::int8_t {
+  wsNone = -1,
+  wsTile = 0,
+  wsCenter = 1,
+  wsStretch = 2,
+  wsFill = 3,
+  wsFit = 4,
+};
 
 // A list index of the five styles; any other index is none.
 constexpr TWallpaperStyle WallpaperStyleFromIndex(int index) {

@@ -256,7 +256,8 @@ class TAccessibleObject final : public IAccessible, public IEnumVARIANT, public 
   // A control that cannot take the click (disabled, hidden) says so, rather than report success.
   HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT child) override {
     const TGraphicControl* control = Simple(child);
-    if (!control) return Forward(child, [&](IAccessible* object, VARIANT id) { return object->accDoDefaultAction(id); });
+    if (!control)
+      return Forward(child, [&](IAccessible* object, VARIANT id) { return object->accDoDefaultAction(id); });
     if (control->AccessibleDefaultAction().empty()) return DISP_E_MEMBERNOTFOUND;
     if ((control->AccessibleState() | Hidden()) & (STATE_SYSTEM_UNAVAILABLE | STATE_SYSTEM_INVISIBLE)) return E_FAIL;
     ::PostMessageA(window_, kDoAccessibleDefaultAction, static_cast<WPARAM>(child.lVal), 0);

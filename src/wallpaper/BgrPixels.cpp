@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 #include <deque>
+#include <exception>
+#include <thread>
 #include <utility>
 
 #include "pictures/BitmapFormat.h"
@@ -11,37 +13,54 @@
 namespace wallpaper {
 namespace {
 
-// One picture pixel's share in a drawn pixel.
-struct Tap {
-  int index;
-  float weight;
+// Shares in fixed point: a drawn pixel's shares add up to exactly kOne.
+constexpr int kShareBits = 14;
+constexpr std::int32_t kOne = 1 << kShareBits;
+// Rows scaled across keep 6 bits below the byte, for the second pass.
+constexpr int kAcrossBits = 6;
+
+// The picture's pixels under each drawn pixel and their shares, one run after the other: drawn
+// pixel i takes shares [first[i], first[i + 1]).
+struct Shares {
+  std::vector<std::size_t> first;
+  std::vector<int> index;
+  std::vector<std::int32_t> weight;
 };
 
-// For each drawn coordinate in [from, to) of a side drawn `drawnSize` long from `drawnStart`:
-// the picture's coordinates under it and their shares. Shrunk, each drawn pixel averages the
-// picture's pixels it covers, by how much of each it covers; enlarged, it blends the two nearest.
-std::vector<std::vector<Tap>> TapsOf(int pictureSize, int drawnStart, int drawnSize, int from, int to) {
+// For each drawn coordinate in [from, to) of a side `pictureSize` long drawn `drawnSize` long
+// from `drawnStart`: the picture's coordinates under it and their shares. Shrunk, each drawn
+// pixel averages the picture's pixels it covers, by how much of each it covers; enlarged, it
+// blends the two nearest. Of a part, the coordinates count from `partStart`, within its
+// `partSize`.
+Shares SharesOf(int pictureSize, int partStart, int partSize, int drawnStart, int drawnSize, int from, int to) {
   const double scale = static_cast<double>(pictureSize) / drawnSize;
-  const auto at = [pictureSize](int i) { return std::clamp(i, 0, pictureSize - 1); };
-  std::vector<std::vector<Tap>> taps;
-  taps.reserve(static_cast<std::size_t>(std::max(to - from, 0)));
+  const auto at = [=](int i) { return std::clamp(i, partStart, partStart + partSize - 1) - partStart; };
+  Shares shares;
+  std::vector<std::pair<int, double>> pixel;
   for (int drawn = from; drawn < to; ++drawn) {
-    std::vector<Tap> shares;
+    pixel.clear();
     if (scale > 1) {
       const double begin = (drawn - drawnStart) * scale, end = begin + scale;
       for (int i = static_cast<int>(std::floor(begin)); i < static_cast<int>(std::ceil(end)); ++i) {
         const double covered = std::min(end, i + 1.0) - std::max(begin, static_cast<double>(i));
-        if (covered > 0) shares.push_back({at(i), static_cast<float>(covered / scale)});
+        if (covered > 0) pixel.emplace_back(at(i), covered / scale);
       }
     } else {
       const double centre = (drawn - drawnStart + 0.5) * scale - 0.5;
       const int below = static_cast<int>(std::floor(centre));
-      const auto above = static_cast<float>(centre - below);
-      shares = {{at(below), 1 - above}, {at(below + 1), above}};
+      pixel = {{at(below), 1 - (centre - below)}, {at(below + 1), centre - below}};
     }
-    taps.push_back(std::move(shares));
+    shares.first.push_back(shares.index.size());
+    std::int32_t given = 0;
+    for (const auto& [index, share] : pixel) {
+      shares.index.push_back(index);
+      shares.weight.push_back(static_cast<std::int32_t>(std::lround(share * kOne)));
+      given += shares.weight.back();
+    }
+    shares.weight[shares.first.back()] += kOne - given;  // rounding left over
   }
-  return taps;
+  shares.first.push_back(shares.index.size());
+  return shares;
 }
 
 PixelRect Intersection(const PixelRect& a, const PixelRect& b) {
@@ -50,23 +69,78 @@ PixelRect Intersection(const PixelRect& a, const PixelRect& b) {
   return {left, top, std::max(right - left, 0), std::max(bottom - top, 0)};
 }
 
-std::uint8_t Byte(float value) { return static_cast<std::uint8_t>(std::clamp(value + 0.5f, 0.0f, 255.0f)); }
+// Rows [from, to) of `drawn` from the picture's rows, each picture row scaled across once and
+// kept while drawn rows use it.
+void DrawRows(const BgrPixels& picture, const Shares& columns, const Shares& rows, int from, int to,
+              const PixelRect& drawn, BgrPixels& canvas) {
+  const std::size_t rowValues = static_cast<std::size_t>(drawn.width) * 3;
+  std::deque<std::pair<int, std::vector<std::uint16_t>>> across;  // picture rows scaled across, by row
+  const auto scaledAcross = [&](int pictureRow) -> const std::vector<std::uint16_t>& {
+    for (const auto& [row, values] : across)
+      if (row == pictureRow) return values;
+    std::vector<std::uint16_t> values(rowValues);
+    const std::uint8_t* source = picture.Row(pictureRow);
+    for (std::size_t x = 0, at = 0; x + 1 < columns.first.size(); ++x, at += 3) {
+      std::int32_t sum[3] = {};
+      for (std::size_t share = columns.first[x]; share < columns.first[x + 1]; ++share) {
+        const std::uint8_t* pixel = source + columns.index[share] * 3;
+        const std::int32_t weight = columns.weight[share];
+        sum[0] += weight * pixel[0];
+        sum[1] += weight * pixel[1];
+        sum[2] += weight * pixel[2];
+      }
+      for (int c = 0; c < 3; ++c)
+        values[at + c] = static_cast<std::uint16_t>((sum[c] + (1 << (kShareBits - kAcrossBits - 1))) >>
+                                                    (kShareBits - kAcrossBits));
+    }
+    across.emplace_back(pictureRow, std::move(values));
+    return across.back().second;
+  };
+
+  std::vector<std::int32_t> sum(rowValues);
+  for (int y = from; y < to; ++y) {
+    const std::size_t firstShare = rows.first[static_cast<std::size_t>(y)];
+    const std::size_t endShare = rows.first[static_cast<std::size_t>(y) + 1];
+    // Rows above the first one still needed go: the rows needed only move down.
+    while (!across.empty() && across.front().first < rows.index[firstShare]) across.pop_front();
+    std::fill(sum.begin(), sum.end(), 0);
+    for (std::size_t share = firstShare; share < endShare; ++share) {
+      const std::vector<std::uint16_t>& values = scaledAcross(rows.index[share]);
+      const std::int32_t weight = rows.weight[share];
+      for (std::size_t i = 0; i < rowValues; ++i) sum[i] += weight * values[i];
+    }
+    constexpr int kBits = kShareBits + kAcrossBits;
+    std::uint8_t* out = canvas.Row(drawn.top + y) + drawn.left * 3;
+    for (std::size_t i = 0; i < rowValues; ++i)
+      out[i] = static_cast<std::uint8_t>(std::clamp((sum[i] + (1 << (kBits - 1))) >> kBits, 0, 255));
+  }
+}
 
 }  // namespace
 
-BgrPixels::BgrPixels(int width, int height)
-    : width_(std::max(width, 0)), height_(std::max(height, 0)), stride_((static_cast<std::size_t>(width_) * 3 + 3) & ~std::size_t{3}) {
+BgrPixels::BgrPixels(int width, int height, std::uint32_t rgb)
+    : width_(std::max(width, 0)),
+      height_(std::max(height, 0)),
+      stride_((static_cast<std::size_t>(width_) * 3 + 3) & ~std::size_t{3}) {
   if (stride_ * static_cast<std::size_t>(height_) > pictures::kMaxPixelBytes)
     throw platform::EOutOfResources("Out of memory");
-  bytes_.assign(stride_ * static_cast<std::size_t>(height_), 0);
+  // Written once, not cleared first: a composed wallpaper is large.
+  bytes_ = std::make_unique_for_overwrite<std::uint8_t[]>(stride_ * static_cast<std::size_t>(height_));
+  if (height_ == 0) return;
+  std::fill_n(Row(0) + width_ * 3, stride_ - static_cast<std::size_t>(width_) * 3, std::uint8_t{0});
+  Fill({0, 0, width_, height_}, rgb);
 }
 
 void BgrPixels::Fill(const PixelRect& area, std::uint32_t rgb) {
   const PixelRect inside = Intersection(area, {0, 0, width_, height_});
   const std::uint8_t bgr[3] = {static_cast<std::uint8_t>(rgb >> 16), static_cast<std::uint8_t>(rgb >> 8),
                                static_cast<std::uint8_t>(rgb)};
-  for (int y = inside.top; y < inside.Bottom(); ++y)
-    for (int x = inside.left; x < inside.Right(); ++x) std::copy(bgr, bgr + 3, Row(y) + x * 3);
+  if (inside.width == 0 || inside.height == 0) return;
+  std::uint8_t* first = Row(inside.top) + inside.left * 3;
+  for (int x = 0; x < inside.width; ++x) std::copy(bgr, bgr + 3, first + x * 3);
+  // The first row's padding too, when the area is whole rows.
+  const std::size_t copied = inside.left == 0 && inside.width == width_ ? stride_ : inside.width * 3u;
+  for (int y = inside.top + 1; y < inside.Bottom(); ++y) std::copy_n(first, copied, Row(y) + inside.left * 3);
 }
 
 void BgrPixels::Turn(int columns, int rows) {
@@ -74,42 +148,39 @@ void BgrPixels::Turn(int columns, int rows) {
   columns = ((columns % width_) + width_) % width_;
   rows = ((rows % height_) + height_) % height_;
   for (int y = 0; y < height_; ++y) std::rotate(Row(y), Row(y) + columns * 3, Row(y) + width_ * 3);
-  std::rotate(bytes_.begin(), bytes_.begin() + static_cast<std::ptrdiff_t>(stride_) * rows, bytes_.end());
+  std::rotate(Row(0), Row(rows), Row(height_));
 }
 
 // Separable: each picture row needed is scaled across once and kept while drawn rows use it.
-void DrawScaled(const BgrPixels& picture, const PixelRect& target, const PixelRect& clip, BgrPixels& canvas) {
+PicturePart WholePicture(BgrPixels pixels) {
+  const int width = pixels.Width(), height = pixels.Height();
+  return {std::move(pixels), 0, 0, width, height};
+}
+
+void DrawScaled(const PicturePart& part, const PixelRect& target, const PixelRect& clip, BgrPixels& canvas) {
+  const BgrPixels& picture = part.pixels;
   const PixelRect drawn = Intersection(Intersection(target, clip), {0, 0, canvas.Width(), canvas.Height()});
   if (drawn.width == 0 || drawn.height == 0 || picture.Width() == 0 || picture.Height() == 0) return;
-  const auto columns = TapsOf(picture.Width(), target.left, target.width, drawn.left, drawn.Right());
-  const auto rows = TapsOf(picture.Height(), target.top, target.height, drawn.top, drawn.Bottom());
-
-  const std::size_t rowFloats = static_cast<std::size_t>(drawn.width) * 3;
-  std::deque<std::pair<int, std::vector<float>>> across;  // picture rows scaled across, by row
-  const auto scaledAcross = [&](int pictureRow) -> const std::vector<float>& {
-    for (const auto& [row, values] : across)
-      if (row == pictureRow) return values;
-    std::vector<float> values(rowFloats, 0.0f);
-    const std::uint8_t* source = picture.Row(pictureRow);
-    for (std::size_t x = 0; x < columns.size(); ++x)
-      for (const Tap& tap : columns[x])
-        for (int c = 0; c < 3; ++c) values[x * 3 + c] += tap.weight * source[tap.index * 3 + c];
-    across.emplace_back(pictureRow, std::move(values));
-    return across.back().second;
-  };
-
-  std::vector<float> sum(rowFloats);
-  for (std::size_t y = 0; y < rows.size(); ++y) {
-    // Rows above the first one still needed go: the rows needed only move down.
-    while (!across.empty() && across.front().first < rows[y].front().index) across.pop_front();
-    std::fill(sum.begin(), sum.end(), 0.0f);
-    for (const Tap& tap : rows[y]) {
-      const std::vector<float>& values = scaledAcross(tap.index);
-      for (std::size_t i = 0; i < rowFloats; ++i) sum[i] += tap.weight * values[i];
+  const Shares columns =
+      SharesOf(part.width, part.left, picture.Width(), target.left, target.width, drawn.left, drawn.Right());
+  const Shares rows =
+      SharesOf(part.height, part.top, picture.Height(), target.top, target.height, drawn.top, drawn.Bottom());
+  // The drawn rows in bands, one a processor (a wallpaper is drawn while nothing else runs).
+  const int bands = drawn.height < 64 ? 1 : std::clamp(static_cast<int>(std::thread::hardware_concurrency()), 1, 4);
+  std::vector<std::exception_ptr> failed(static_cast<std::size_t>(bands));
+  const auto drawBand = [&](int band) {
+    try {
+      DrawRows(picture, columns, rows, drawn.height * band / bands, drawn.height * (band + 1) / bands, drawn, canvas);
+    } catch (...) {
+      failed[static_cast<std::size_t>(band)] = std::current_exception();  // out of memory: raised below
     }
-    std::uint8_t* out = canvas.Row(drawn.top + static_cast<int>(y)) + drawn.left * 3;
-    for (std::size_t i = 0; i < rowFloats; ++i) out[i] = Byte(sum[i]);
-  }
+  };
+  std::vector<std::thread> helpers;
+  for (int band = 1; band < bands; ++band) helpers.emplace_back(drawBand, band);
+  drawBand(0);
+  for (std::thread& helper : helpers) helper.join();
+  for (const std::exception_ptr& failure : failed)
+    if (failure) std::rethrow_exception(failure);
 }
 
 void DrawTiled(const BgrPixels& picture, const PixelRect& area, BgrPixels& canvas) {

@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 #include "wallpaper/MonitorPlacement.h"
@@ -14,14 +15,15 @@ namespace wallpaper {
 class BgrPixels {
  public:
   BgrPixels() = default;
-  // Fails with platform::EOutOfResources beyond what a sensible picture needs.
-  BgrPixels(int width, int height);
+  // All in `rgb`, a colour value (red in the lowest byte), the rows' padding zero. Fails with
+  // platform::EOutOfResources beyond what a sensible picture needs.
+  BgrPixels(int width, int height, std::uint32_t rgb = 0);
 
   int Width() const { return width_; }
   int Height() const { return height_; }
   std::size_t Stride() const { return stride_; }
-  std::uint8_t* Row(int y) { return bytes_.data() + static_cast<std::size_t>(y) * stride_; }
-  const std::uint8_t* Row(int y) const { return bytes_.data() + static_cast<std::size_t>(y) * stride_; }
+  std::uint8_t* Row(int y) { return bytes_.get() + static_cast<std::size_t>(y) * stride_; }
+  const std::uint8_t* Row(int y) const { return bytes_.get() + static_cast<std::size_t>(y) * stride_; }
 
   // `rgb` as a colour value (red in the lowest byte) over `area`, as far as it lies within.
   void Fill(const PixelRect& area, std::uint32_t rgb);
@@ -33,13 +35,24 @@ class BgrPixels {
   int width_ = 0;
   int height_ = 0;
   std::size_t stride_ = 0;
-  std::vector<std::uint8_t> bytes_;
+  std::unique_ptr<std::uint8_t[]> bytes_;
 };
+
+// A picture, or the part of it that shows: `pixels` lie at `left`, `top` of a picture of `width`
+// x `height`.
+struct PicturePart {
+  BgrPixels pixels;
+  int left = 0;
+  int top = 0;
+  int width = 0;
+  int height = 0;
+};
+PicturePart WholePicture(BgrPixels pixels);
 
 // Draws `picture` scaled to `target` (in `canvas`'s pixels), only where it lies within `clip`:
 // each pixel averages the picture's pixels it covers when it is shrunk, and blends its four
-// nearest bilinearly when it is enlarged.
-void DrawScaled(const BgrPixels& picture, const PixelRect& target, const PixelRect& clip, BgrPixels& canvas);
+// nearest bilinearly when it is enlarged. Of a part, only what it holds is read.
+void DrawScaled(const PicturePart& picture, const PixelRect& target, const PixelRect& clip, BgrPixels& canvas);
 // Draws `picture` at its size again and again from `area`'s corner, within `area`.
 void DrawTiled(const BgrPixels& picture, const PixelRect& area, BgrPixels& canvas);
 

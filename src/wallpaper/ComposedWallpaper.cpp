@@ -4,6 +4,8 @@
 
 #include <versionhelpers.h>
 
+#include <algorithm>
+
 #include "platform/Files.h"
 #include "wallpaper/PicturePixels.h"
 
@@ -22,26 +24,23 @@ PixelRect Offset(PixelRect rect, int dx, int dy) {
 void DrawMonitorPicture(const MonitorPicture& picture, TWallpaperStyle style, const PixelRect& onCanvas,
                         BgrPixels& canvas) {
   const std::vector<std::uint8_t> file = platform::ReadWholeFile(picture.picturePath);
-  const PictureSize size = PictureFileSize(file).value_or(PictureSize{});
-  const PixelRect placed = PlaceOnMonitor(style, size.width, size.height, onCanvas.width, onCanvas.height);
   if (style == TWallpaperStyle::wsTile) {
-    DrawTiled(PicturePixels(file, size.width, size.height), onCanvas, canvas);
+    DrawTiled(PicturePixels(file), onCanvas, canvas);
     return;
   }
-  // Centred pictures keep their own size; the others are needed at their placed size only.
-  const bool ownSize = style != TWallpaperStyle::wsStretch && style != TWallpaperStyle::wsFill &&
-                       style != TWallpaperStyle::wsFit;
-  const BgrPixels pixels =
-      PicturePixels(file, ownSize ? size.width : placed.width, ownSize ? size.height : placed.height);
-  DrawScaled(pixels, Offset(placed, onCanvas.left, onCanvas.top), onCanvas, canvas);
+  const PictureSize size = PictureFileSize(file).value_or(PictureSize{});
+  const PixelRect placed = PlaceOnMonitor(style, size.width, size.height, onCanvas.width, onCanvas.height);
+  const PixelRect visible = {std::max(placed.left, 0), std::max(placed.top, 0),
+                             std::min(placed.Right(), onCanvas.width) - std::max(placed.left, 0),
+                             std::min(placed.Bottom(), onCanvas.height) - std::max(placed.top, 0)};
+  DrawScaled(PicturePartShown(file, placed, visible), Offset(placed, onCanvas.left, onCanvas.top), onCanvas, canvas);
 }
 
 }  // namespace
 
 BgrPixels ComposeWallpaper(const std::vector<MonitorPicture>& pictures, TWallpaperStyle style,
                            const PixelRect& virtualScreen, std::uint32_t background, bool spanned) {
-  BgrPixels canvas(virtualScreen.width, virtualScreen.height);
-  canvas.Fill({0, 0, canvas.Width(), canvas.Height()}, background);
+  BgrPixels canvas(virtualScreen.width, virtualScreen.height, background);
   for (const MonitorPicture& picture : pictures)
     DrawMonitorPicture(picture, style, Offset(picture.monitor.area, -virtualScreen.left, -virtualScreen.top),
                        canvas);

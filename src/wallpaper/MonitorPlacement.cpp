@@ -1,6 +1,7 @@
 #include "wallpaper/MonitorPlacement.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 
 namespace wallpaper {
@@ -59,14 +60,31 @@ int TileShift(int origin, int size) {
   return shift < 0 ? shift + size : shift;
 }
 
+PixelRect ShownPart(int width, int height, const PixelRect& placed, const PixelRect& visible) {
+  // [first, end) of a side `size` long drawn `placedSize` long from `placedStart`, for the drawn
+  // pixels [from, to).
+  const auto shown = [](int size, int placedStart, int placedSize, int from, int to) {
+    if (placedSize <= 0 || to <= from) return std::pair{0, 0};
+    const double scale = static_cast<double>(size) / placedSize;
+    const int first = std::max(0, static_cast<int>(std::floor((from - placedStart) * scale)) - 1);
+    const int end = std::min(size, static_cast<int>(std::ceil((to - placedStart) * scale)) + 1);
+    return std::pair{first, std::max(end - first, 0)};
+  };
+  const auto [left, shownWidth] = shown(width, placed.left, placed.width, visible.left, visible.Right());
+  const auto [top, shownHeight] = shown(height, placed.top, placed.height, visible.top, visible.Bottom());
+  return {left, top, shownWidth, shownHeight};
+}
+
 int JpegScaleEighths(int width, int height, int neededWidth, int neededHeight) {
-  for (int eighths = 1; eighths < 8; ++eighths) {
-    // As the decoder rounds: up.
-    const auto scaled = [eighths](int side) { return static_cast<int>((std::int64_t{side} * eighths + 7) / 8); };
-    if (scaled(width) >= neededWidth && scaled(height) >= neededHeight) return eighths;
-  }
+  // Halves, quarters and eighths have the decoder's fast inverse DCTs; the other scales cost more
+  // than the whole picture.
+  for (int eighths = 1; eighths < 8; eighths *= 2)
+    if (JpegScaledSide(width, eighths) >= neededWidth && JpegScaledSide(height, eighths) >= neededHeight)
+      return eighths;
   return 8;
 }
+
+int JpegScaledSide(int side, int eighths) { return static_cast<int>((std::int64_t{side} * eighths + 7) / 8); }
 
 bool SuitsMonitor(int pictureWidth, int pictureHeight, int monitorWidth, int monitorHeight) {
   if (pictureWidth == pictureHeight || monitorWidth == monitorHeight) return true;

@@ -13,18 +13,44 @@
 namespace wallpaper {
 namespace {
 
-class PixelsTarget : public pictures::JpegTarget {
+// Rows go into the picture part's pixels, allocated once the part is known.
+class PartTarget : public pictures::JpegTarget {
  public:
-  explicit PixelsTarget(BgrPixels& pixels) : pixels_(pixels) {}
+  explicit PartTarget(PicturePart& part) : part_(part) {}
   void Begin(int width, int height, int, const std::vector<pictures::RgbQuad>&) override {
-    pixels_ = BgrPixels(width, height);
+    part_ = {BgrPixels(), 0, 0, width, height};
   }
-  std::uint8_t* Row(int y) override { return pixels_.Row(y); }
+  void Part(int left, int top, int width, int height) override {
+    part_.left = left;
+    part_.top = top;
+    part_.pixels = BgrPixels(width, height);
+  }
+  std::uint8_t* Row(int y) override {
+    if (part_.pixels.Width() == 0) part_.pixels = BgrPixels(part_.width, part_.height);
+    return part_.pixels.Row(y - part_.top);
+  }
   void Progress(int, int, int, bool) noexcept override {}
 
  private:
-  BgrPixels& pixels_;
+  PicturePart& part_;
 };
+
+PicturePart DecodeJpegPart(std::span<const std::uint8_t> file, int scaleEighths,
+                           pictures::JpegDecodeOptions::Part shown) {
+  PicturePart part;
+  PartTarget target(part);
+  pictures::DecodeJpeg(
+      file,
+      {.eightBit = false,
+       .colourBits = 24,
+       .grayscaleAsPalette = false,
+       .clock = {},
+       .floatDct = false,
+       .scaleEighths = scaleEighths,
+       .part = shown},
+      target);
+  return part;
+}
 
 }  // namespace
 
@@ -46,20 +72,20 @@ std::optional<PictureSize> PictureFileSize(std::span<const std::uint8_t> file) {
   return std::nullopt;
 }
 
-BgrPixels PicturePixels(std::span<const std::uint8_t> file, int neededWidth, int neededHeight) {
+BgrPixels PicturePixels(std::span<const std::uint8_t> file) {
   if (IsBitmapFile(file)) return BitmapPixels(file);
   if (!IsJpegFile(file)) throw pictures::EInvalidGraphic("Unknown picture file format");
+  return DecodeJpegPart(file, 8, {}).pixels;
+}
+
+PicturePart PicturePartShown(std::span<const std::uint8_t> file, const PixelRect& placed, const PixelRect& visible) {
+  if (!IsJpegFile(file)) return WholePicture(PicturePixels(file));
   const pictures::JpegHeader header = pictures::ReadJpegHeader(file);
-  BgrPixels pixels;
-  PixelsTarget target(pixels);
-  pictures::DecodeJpeg(file,
-                       {.eightBit = false,
-                        .colourBits = 24,
-                        .grayscaleAsPalette = false,
-                        .clock = {},
-                        .scaleEighths = JpegScaleEighths(header.width, header.height, neededWidth, neededHeight)},
-                       target);
-  return pixels;
+  const int eighths = JpegScaleEighths(header.width, header.height, placed.width, placed.height);
+  const PixelRect part =
+      ShownPart(JpegScaledSide(header.width, eighths), JpegScaledSide(header.height, eighths), placed, visible);
+  if (part.width == 0 || part.height == 0) return {};
+  return DecodeJpegPart(file, eighths, {part.left, part.top, part.width, part.height});
 }
 
 BgrPixels BitmapPixels(std::span<const std::uint8_t> file) {

@@ -24,10 +24,13 @@ struct PictureSize {
 // decoded; nothing for a file that is neither, or whose header is damaged.
 std::optional<PictureSize> PictureFileSize(std::span<const std::uint8_t> file);
 
-// The file's pixels, a JPEG at the smallest of its DCT scales that still gives `neededWidth` x
-// `neededHeight` (0 x 0: its own size), a bitmap at its own size. Fails as the picture's decoder
-// does, with pictures::EInvalidGraphic for a file that is neither.
-BgrPixels PicturePixels(std::span<const std::uint8_t> file, int neededWidth, int neededHeight);
+// The file's pixels at their own size. Fails as the picture's decoder does, with
+// pictures::EInvalidGraphic for a file that is neither a JPEG nor a bitmap.
+BgrPixels PicturePixels(std::span<const std::uint8_t> file);
+// The file's pixels for drawing over `placed` where `visible` (within it) shows: a JPEG at the
+// smallest of its DCT scales that still gives the placed size, and only the part that shows; a
+// bitmap whole.
+PicturePart PicturePartShown(std::span<const std::uint8_t> file, const PixelRect& placed, const PixelRect& visible);
 
 // A bitmap file of any layout drawn into 24-bit rows.
 BgrPixels BitmapPixels(std::span<const std::uint8_t> file);

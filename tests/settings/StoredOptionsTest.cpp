@@ -59,8 +59,8 @@ TEST(StoredOptionsTest, EachReaderHasItsOwnDefaultsAndItsOwnOrder) {
   EXPECT_FALSE(rotation.rndFile);
   EXPECT_FALSE(rotation.changeWP);
   EXPECT_EQ(store.done, (Steps{"read Settings\\RndFile", "read Settings\\Display", "read Settings\\ChangeWP",
-                               "read Settings\\PerMonitor", "read Settings\\File", "read Settings\\Folder", "read Settings\\RndFile",
-                               "read Settings\\ChangeWP"}));
+                               "read Settings\\PerMonitor", "read Settings\\File", "read Settings\\Folder",
+                               "read Settings\\RndFile", "read Settings\\ChangeWP"}));
 }
 
 // A value that is not text gives no style, the rest is read, and the error comes back once.

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "wallpaper/BgrPixels.h"
 
 namespace wallpaper {
@@ -57,14 +59,23 @@ TEST(MonitorPlacementTest, TheTiledWallpaperTurnsByThePositiveRemainderOfTheOffs
   EXPECT_EQ(TileShift(0, 2304), 0);
   EXPECT_EQ(TileShift(-3000, 2304), 696);
   EXPECT_EQ(TileShift(-5, 0), 0);
+  EXPECT_EQ(TileShift(100, 2304), 2204);
 }
 
 TEST(MonitorPlacementTest, JpegsAreDecodedAtTheSmallestScaleThatCoversTheNeed) {
-  EXPECT_EQ(JpegScaleEighths(6000, 4000, 3840, 2560), 6);  // 5/8 gives 3750 columns
+  EXPECT_EQ(JpegScaleEighths(6000, 4000, 3840, 2560), 8) << "half gives 3000 columns";
+  EXPECT_EQ(JpegScaleEighths(6000, 4000, 2160, 1440), 4);
   EXPECT_EQ(JpegScaleEighths(6000, 4000, 5760, 3840), 8);
   EXPECT_EQ(JpegScaleEighths(6000, 4000, 750, 500), 1);
   EXPECT_EQ(JpegScaleEighths(6001, 4000, 751, 500), 1) << "the decoder rounds up";
   EXPECT_EQ(JpegScaleEighths(300, 200, 300, 200), 8);
+}
+
+// Only the part that shows is decoded: a pixel to spare at each side.
+TEST(MonitorPlacementTest, ThePartShownOfAFilledPictureIsItsMiddle) {
+  EXPECT_EQ(ShownPart(300, 200, {-128, 0, 1536, 1024}, {0, 0, 1280, 1024}), (PixelRect{24, 0, 252, 200}));
+  EXPECT_EQ(ShownPart(300, 200, {490, 412, 300, 200}, {490, 412, 300, 200}), (PixelRect{0, 0, 300, 200}));
+  EXPECT_EQ(ShownPart(300, 200, {0, 0, 300, 200}, {0, 0, 0, 0}), (PixelRect{0, 0, 0, 0}));
 }
 
 TEST(MonitorPlacementTest, PortraitPicturesSuitTallMonitorsAndSquaresSuitAny) {
@@ -72,7 +83,7 @@ TEST(MonitorPlacementTest, PortraitPicturesSuitTallMonitorsAndSquaresSuitAny) {
   EXPECT_FALSE(SuitsMonitor(3000, 2000, 1024, 1280));
   EXPECT_TRUE(SuitsMonitor(3000, 2000, 1280, 1024));
   EXPECT_TRUE(SuitsMonitor(500, 500, 1024, 1280));
-  EXPECT_TRUE(SuitsMonitor(3000, 2000, 1024, 1024));
+  EXPECT_TRUE(SuitsMonitor(2000, 3000, 1024, 1024));
 }
 
 // A picture of two columns, black and white, drawn at other sizes.
@@ -81,21 +92,34 @@ TEST(MonitorPlacementTest, ShrinkingAveragesEnlargingBlendsAndDrawingStaysInTheC
   picture.Fill({2, 0, 2, 1}, 0xFFFFFF);
   BgrPixels canvas(6, 2);
   canvas.Fill({0, 0, 6, 2}, 0x0000FF);  // red
-  DrawScaled(picture, {0, 0, 2, 1}, {0, 0, 6, 2}, canvas);  // halved: each pixel the mean of two
+  const PicturePart whole = WholePicture(std::move(picture));
+  DrawScaled(whole, {0, 0, 2, 1}, {0, 0, 6, 2}, canvas);  // halved: each pixel the mean of two
   EXPECT_EQ(canvas.Row(0)[0], 0);
   EXPECT_EQ(canvas.Row(0)[3], 255);
-  DrawScaled(picture, {0, 1, 8, 1}, {0, 1, 5, 1}, canvas);  // doubled, cropped after 5 columns
+  DrawScaled(whole, {0, 1, 8, 1}, {0, 1, 5, 1}, canvas);  // doubled, cropped after 5 columns
   EXPECT_EQ(canvas.Row(1)[0], 0);
   EXPECT_EQ(canvas.Row(1)[3 * 3], 64) << "a quarter of the way to white";
   EXPECT_EQ(canvas.Row(1)[4 * 3], 191);
   EXPECT_EQ(canvas.Row(1)[5 * 3 + 2], 255) << "outside the clip: still red";
+  // Its right half alone, as a part, draws the same where it shows.
+  BgrPixels rightHalf(2, 1);
+  rightHalf.Fill({0, 0, 2, 1}, 0xFFFFFF);
+  DrawScaled(PicturePart{std::move(rightHalf), 2, 0, 4, 1}, {0, 0, 8, 1}, {5, 0, 1, 1}, canvas);
+  EXPECT_EQ(canvas.Row(0)[5 * 3], 255);
 
   BgrPixels tiled(5, 1);
-  DrawTiled(picture, {1, 0, 4, 1}, tiled);
+  DrawTiled(whole.pixels, {1, 0, 4, 1}, tiled);
   EXPECT_EQ(tiled.Row(0)[1 * 3], 0);
   EXPECT_EQ(tiled.Row(0)[3 * 3], 255);
   tiled.Turn(3, 0);
   EXPECT_EQ(tiled.Row(0)[0], 255) << "column 3 first";
+  tiled.Turn(-3, 0);
+  EXPECT_EQ(tiled.Row(0)[3 * 3], 255) << "and back";
+
+  BgrPixels pair(2, 1);  // black and white into one pixel: their mean
+  pair.Fill({1, 0, 1, 1}, 0xFFFFFF);
+  DrawScaled(WholePicture(std::move(pair)), {0, 0, 1, 1}, {0, 0, 1, 1}, canvas);
+  EXPECT_EQ(canvas.Row(0)[0], 128);
 }
 
 }  // namespace

@@ -6,6 +6,8 @@
 
 #include "app/PocetakD.h"
 #include "app/RunMode.h"
+#include "pictures/WicDecoder.h"
+#include "platform/Module.h"
 #include "settings/OptionsD.h"
 #include "ui/Application.h"
 #include "ui/MessageBoxes.h"
@@ -16,6 +18,9 @@
 namespace app {
 
 int RunVantoria() {
+  // A helper that decodes one picture for the program that started it, and ends.
+  if (platform::ParamStr(1) == pictures::kDecodeSwitch)
+    return pictures::RunDecodeHelper(platform::ParamStr(2), platform::ParamStr(3));
   // Before the first window: the application object makes one.
   ui::SetWindowClassIdentity({.namePrefix = "Vantoria", .iconResource = "MAINICON"});
   ui::TApplication& application = ui::Application();

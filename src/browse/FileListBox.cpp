@@ -111,10 +111,18 @@ void TFileListBox::ApplyFilePath(const std::string& text) {
   }
 }
 
+void TFileListBox::SetMorePictureKinds(const std::vector<std::string>& extensions) {
+  std::string patterns;
+  for (const std::string& extension : extensions) patterns += "*." + extension + ";";
+  if (patterns == morePatterns_) return;
+  morePatterns_ = std::move(patterns);
+  if (mask_ == kPictureMask) Refill();
+}
+
 void TFileListBox::Refill() {
   RefillScope scope(Handle());
   Clear();
-  for (const std::string& pattern : SplitMask(mask_)) {
+  for (const std::string& pattern : SplitMask(mask_ == kPictureMask ? mask_ + morePatterns_ : mask_)) {
     if (pattern.empty()) continue;
     WIN32_FIND_DATAW entry;
     platform::FindHandle search(::FindFirstFileW(platform::ToWide(JoinPath(directory_, pattern)).c_str(), &entry));

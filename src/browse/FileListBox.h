@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "ui/ListBox.h"
 
@@ -22,6 +23,9 @@ class TFileListBox : public ui::TListBox {
   // Points the list at the folder a text names (a folder, a wildcard pattern in a folder, or a
   // file to select). A folder that cannot be entered leaves the list on its folder.
   void ApplyFilePath(const std::string& text);
+  // Kinds of picture the default mask lists too, by extension ("png"...); a mask the user typed
+  // stays as typed.
+  void SetMorePictureKinds(const std::vector<std::string>& extensions);
 
  private:
   void Refill();
@@ -29,6 +33,7 @@ class TFileListBox : public ui::TListBox {
 
   std::string directory_;
   std::string mask_ = kPictureMask;
+  std::string morePatterns_;  // "*.png;*.gif;"...
 };
 
 }  // namespace browse

@@ -10,6 +10,8 @@
 #include "pictures/OlePicture.h"
 #include "pictures/PictureErrors.h"
 #include "pictures/PictureExtension.h"
+#include "pictures/WicDecoder.h"
+#include "pictures/WicPicture.h"
 #include "platform/Exceptions.h"
 #include "platform/Format.h"
 
@@ -42,6 +44,8 @@ constexpr std::array<PictureFormat, 8> kFormats = {{
 
 std::unique_ptr<ui::TGraphic> CreatePictureFor(const std::string& path) {
   const std::string extension = PictureExtension(path);
+  // The kinds this PC's imaging component decodes come last, so they come first.
+  if (IsImagingComponentKind(path)) return std::make_unique<TWicPicture>();
   for (auto format = kFormats.rbegin(); format != kFormats.rend(); ++format)
     if (::lstrcmpiA(format->extension, extension.c_str()) == 0) return format->create();
   throw EInvalidGraphic(platform::Format("Unknown picture file extension (.%s)", extension.c_str()));

@@ -9,7 +9,8 @@
 namespace pictures {
 
 // A new, empty picture of the kind registered for the path's extension, searched from the last
-// registration to the first without regard to case. Fails as an invalid picture with
+// registration to the first without regard to case; every kind the imaging component of this PC
+// decodes (but the program's own) is registered last. Fails as an invalid picture with
 // "Unknown picture file extension (.%s)".
 std::unique_ptr<ui::TGraphic> CreatePictureFor(const std::string& path);
 

@@ -65,5 +65,7 @@ struct NullableHandleTraits {
   static void Close(Handle h) { close(h); }
 };
 using RegistryKey = UniqueHandle<NullableHandleTraits<HKEY, &::RegCloseKey>>;
+// A process's or thread's handle.
+using KernelHandle = UniqueHandle<NullableHandleTraits<HANDLE, &::CloseHandle>>;
 
 }  // namespace platform

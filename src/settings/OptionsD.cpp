@@ -14,17 +14,18 @@ TODialog::TODialog()
     : TForm({.name = "ODialog",
              .caption = "Options",
              .borderStyle = ui::TBorderStyle::bsToolWindow,
-             .bounds = ui::Design(230, 174, 258, 171),
+             .bounds = ui::Design(230, 174, 258, 195),
              .clientSize = true,
              .font = ui::ComicSansFont(8)}),
       DisplayL("DisplayL", *this, 8, 8, "&Display:"),
       DisplayCB("DisplayCB", *this, ui::Design(8, 24, 89, 23), {"Tile", "Center", "Strech", "Fill", "Fit"},
                 ui::DesignLength{15}),
       RndChkB("RndChkB", *this, ui::Design(8, 56, 129, 17), "Randomize &file list"),
-      OKB("OKB", *this, ui::Design(40, 136, 75, 25), "&OK", kOkButtonId),
-      CancelB("CancelB", *this, ui::Design(144, 136, 75, 25), "&Cancel", IDCANCEL),
+      OKB("OKB", *this, ui::Design(40, 160, 75, 25), "&OK", kOkButtonId),
+      CancelB("CancelB", *this, ui::Design(144, 160, 75, 25), "&Cancel", IDCANCEL),
       ChangeWPCB("ChangeWPCB", *this, ui::Design(8, 80, 249, 17), "Change &wallpaper every time Windows start"),
-      PerMonitorCB("PerMonitorCB", *this, ui::Design(8, 104, 249, 17), "A different picture on each &monitor") {
+      PerMonitorCB("PerMonitorCB", *this, ui::Design(8, 104, 249, 17), "A different picture on each &monitor"),
+      AllPicturesCB("AllPicturesCB", *this, ui::Design(8, 128, 249, 17), "Show all &picture types") {
   DisplayCB.SetText("Center");
   DisplayCB.SetAccessibleName("Display");
   DisplayL.SetFocusControl(DisplayCB);
@@ -46,6 +47,7 @@ void TODialog::FormActivate() {
   DisplayCB.SetItemIndex(options.display);
   ChangeWPCB.SetChecked(options.changeWP);
   PerMonitorCB.SetChecked(options.perMonitor);
+  AllPicturesCB.SetChecked(options.allPictures);
   if (unreadable) throw *unreadable;
 }
 
@@ -54,7 +56,8 @@ void TODialog::OKBClick() {
   TDialogOptions{.rndFile = RndChkB.Checked(),
                  .display = DisplayCB.ItemIndex(),
                  .changeWP = ChangeWPCB.Checked(),
-                 .perMonitor = PerMonitorCB.Checked()}
+                 .perMonitor = PerMonitorCB.Checked(),
+                 .allPictures = AllPicturesCB.Checked()}
       .Save(store);
   Close();
 }

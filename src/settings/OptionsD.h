@@ -1,5 +1,5 @@
-// The options dialog: display style, random order, the once-a-day start-up change and a picture
-// for each monitor. What its Display box shows is the style the wallpaper takes, confirmed or not.
+// The options dialog: display style, random order, the once-a-day start-up change, a picture for
+// each monitor and every kind of picture. What its Display box shows is the style the wallpaper takes, confirmed or not.
 #pragma once
 
 #include "platform/WallpaperStyle.h"
@@ -22,6 +22,7 @@ class TODialog : public ui::TForm {
   ui::TButton CancelB;
   ui::TCheckBox ChangeWPCB;
   ui::TCheckBox PerMonitorCB;
+  ui::TCheckBox AllPicturesCB;
 
   // Loads the controls from the settings store.
   void FormActivate();

@@ -17,14 +17,22 @@ platform::TWallpaperStyle StoredWallpaperStyle() {
   }
 }
 
-bool StoredPerMonitor() {
+namespace {
+
+bool StoredSwitch(const char* name) {
   platform::RegistryStore store = OpenSettingsStore();
   try {
-    return store.ReadBool(stored::kSection, stored::kPerMonitor, TDialogOptions().perMonitor);
+    return store.ReadBool(stored::kSection, name, false);
   } catch (const platform::ERegistryException&) {
     return false;
   }
 }
+
+}  // namespace
+
+bool StoredPerMonitor() { return StoredSwitch(stored::kPerMonitor); }
+
+bool StoredAllPictures() { return StoredSwitch(stored::kAllPictures); }
 
 std::string StoredMonitorPicture(const std::string& device) {
   platform::RegistryStore store = OpenSettingsStore();

@@ -15,8 +15,10 @@ platform::RegistryStore OpenSettingsStore();
 // readable (a REG_DWORD written by hand must not stop the wallpaper).
 platform::TWallpaperStyle StoredWallpaperStyle();
 
-// Whether several monitors each show a picture of their own; off when missing or unreadable.
+// Whether several monitors each show a picture of their own, and whether every kind of picture
+// this PC decodes is listed; off when missing or unreadable.
 bool StoredPerMonitor();
+bool StoredAllPictures();
 
 // The picture the monitor of that device name was last given; empty when none.
 std::string StoredMonitorPicture(const std::string& device);

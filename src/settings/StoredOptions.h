@@ -25,20 +25,23 @@ inline constexpr char kFile[] = "File";
 inline constexpr char kFolder[] = "Folder";
 inline constexpr char kDate[] = "Date";
 inline constexpr char kPerMonitor[] = "PerMonitor";
+inline constexpr char kAllPictures[] = "AllPictures";
 // The picture each monitor shows, a value per monitor named by its device.
 inline constexpr char kMonitorsSection[] = "Settings\\Monitors";
 }  // namespace stored
 
 // What the options dialog shows and stores.
 struct TDialogOptions {
-  bool rndFile = true;      // the rotation picks its picture at random
-  int display = 0;          // 0 Tile, 1 Center, 2 Stretch, 3 Fill, 4 Fit, -1 none
-  bool changeWP = false;    // the rotation changes the wallpaper at most once a day
-  bool perMonitor = false;  // several monitors each show a picture of their own
+  bool rndFile = true;       // the rotation picks its picture at random
+  int display = 0;           // 0 Tile, 1 Center, 2 Stretch, 3 Fill, 4 Fit, -1 none
+  bool changeWP = false;     // the rotation changes the wallpaper at most once a day
+  bool perMonitor = false;   // several monitors each show a picture of their own
+  bool allPictures = false;  // every kind of picture this PC decodes is listed
 
-  // Reads RndFile, Display, ChangeWP and PerMonitor, in this order; a missing value keeps the
-  // default above. A value that is not text (a REG_DWORD a script wrote) keeps it too, Display gives none, and
-  // the first such error is handed back once every value is read, for the caller to report.
+  // Reads RndFile, Display, ChangeWP, PerMonitor and AllPictures, in this order; a missing value
+  // keeps the default above. A value that is not text (a REG_DWORD a script wrote) keeps it too,
+  // Display gives none, and the first such error is handed back once every value is read, for the
+  // caller to report.
   template <typename Store>
   std::optional<platform::ERegistryException> Load(Store& store) {
     std::optional<platform::ERegistryException> unreadable;
@@ -54,6 +57,7 @@ struct TDialogOptions {
     display = readOr([&] { return store.ReadInteger(stored::kSection, stored::kDisplay, display); }, -1);
     changeWP = readOr([&] { return store.ReadBool(stored::kSection, stored::kChangeWP, changeWP); }, changeWP);
     perMonitor = readOr([&] { return store.ReadBool(stored::kSection, stored::kPerMonitor, perMonitor); }, false);
+    allPictures = readOr([&] { return store.ReadBool(stored::kSection, stored::kAllPictures, allPictures); }, false);
     return unreadable;
   }
   template <typename Store>
@@ -62,6 +66,7 @@ struct TDialogOptions {
     store.WriteInteger(stored::kSection, stored::kDisplay, display);
     store.WriteBool(stored::kSection, stored::kChangeWP, changeWP);
     store.WriteBool(stored::kSection, stored::kPerMonitor, perMonitor);
+    store.WriteBool(stored::kSection, stored::kAllPictures, allPictures);
   }
 };
 

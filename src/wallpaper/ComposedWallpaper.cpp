@@ -6,6 +6,8 @@
 
 #include <algorithm>
 
+#include "pictures/DecodedPicture.h"
+#include "pictures/WicDecoder.h"
 #include "platform/Files.h"
 #include "wallpaper/PicturePixels.h"
 
@@ -20,20 +22,30 @@ PixelRect Offset(PixelRect rect, int dx, int dy) {
   return rect;
 }
 
+// A picture of a kind the imaging component decodes, laid over the background.
+BgrPixels DecodedOver(const std::string& picturePath, std::uint32_t background) {
+  return pictures::OverColour(pictures::DecodeInHelper(picturePath), background);
+}
+
 // The monitor's picture drawn into its rectangle of the canvas.
 void DrawMonitorPicture(const MonitorPicture& picture, TWallpaperStyle style, const PixelRect& onCanvas,
-                        BgrPixels& canvas) {
+                        std::uint32_t background, BgrPixels& canvas) {
   const std::vector<std::uint8_t> file = platform::ReadWholeFile(picture.picturePath);
+  const bool ownKind = IsJpegFile(file) || IsBitmapFile(file);
   if (style == TWallpaperStyle::wsTile) {
-    DrawTiled(PicturePixels(file), onCanvas, canvas);
+    DrawTiled(ownKind ? PicturePixels(file) : DecodedOver(picture.picturePath, background), onCanvas, canvas);
     return;
   }
-  const PictureSize size = PictureFileSize(file).value_or(PictureSize{});
+  PicturePart whole;
+  if (!ownKind) whole = WholePicture(DecodedOver(picture.picturePath, background));
+  const PictureSize size =
+      ownKind ? PictureFileSize(file).value_or(PictureSize{}) : PictureSize{whole.width, whole.height};
   const PixelRect placed = PlaceOnMonitor(style, size.width, size.height, onCanvas.width, onCanvas.height);
   const PixelRect visible = {std::max(placed.left, 0), std::max(placed.top, 0),
                              std::min(placed.Right(), onCanvas.width) - std::max(placed.left, 0),
                              std::min(placed.Bottom(), onCanvas.height) - std::max(placed.top, 0)};
-  DrawScaled(PicturePartShown(file, placed, visible), Offset(placed, onCanvas.left, onCanvas.top), onCanvas, canvas);
+  DrawScaled(ownKind ? PicturePartShown(file, placed, visible) : std::move(whole),
+             Offset(placed, onCanvas.left, onCanvas.top), onCanvas, canvas);
 }
 
 }  // namespace
@@ -43,7 +55,7 @@ BgrPixels ComposeWallpaper(const std::vector<MonitorPicture>& pictures, TWallpap
   BgrPixels canvas(virtualScreen.width, virtualScreen.height, background);
   for (const MonitorPicture& picture : pictures)
     DrawMonitorPicture(picture, style, Offset(picture.monitor.area, -virtualScreen.left, -virtualScreen.top),
-                       canvas);
+                       background, canvas);
   if (!spanned)
     canvas.Turn(TileShift(virtualScreen.left, virtualScreen.width), TileShift(virtualScreen.top, virtualScreen.height));
   return canvas;

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "platform/WallpaperStyle.h"
-#include "wallpaper/BgrPixels.h"
+#include "pictures/BgrPixels.h"
 #include "wallpaper/MonitorPlacement.h"
 
 namespace wallpaper {

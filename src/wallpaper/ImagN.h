@@ -16,8 +16,9 @@ class TImagN {
   // Names the picture it holds; 0 before the first one.
   std::int32_t ViewBufferId() const { return bufferId_; }
   // Writes picture `id` as a 24-bit bitmap file at the path, replacing any file there only once
-  // the whole file was written. Fails for another id, a file that is no JPEG or bitmap picture,
-  // or a target that cannot be written. The last two arguments are unused. Returns 0.
+  // the whole file was written; a picture of another kind this PC decodes over the desktop's
+  // colour. Fails for another id, a file that is no picture of those kinds, or a target that
+  // cannot be written. The last two arguments are unused. Returns 0.
   std::int32_t SaveBuffer(std::int32_t id, const std::wstring& path, std::int32_t, bool);
 
  private:

@@ -5,20 +5,14 @@
 #include <string>
 #include <vector>
 
+#include "pictures/BgrPixels.h"
 #include "platform/WallpaperStyle.h"
 
 namespace wallpaper {
 
-struct PixelRect {
-  int left = 0;
-  int top = 0;
-  int width = 0;
-  int height = 0;
-
-  int Right() const { return left + width; }
-  int Bottom() const { return top + height; }
-  bool operator==(const PixelRect&) const = default;
-};
+using pictures::BgrPixels;
+using pictures::PicturePart;
+using pictures::PixelRect;
 
 struct Monitor {
   std::string device;  // the name Windows gives it, as "\\.\DISPLAY1"

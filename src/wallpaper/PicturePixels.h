@@ -7,7 +7,8 @@
 #include <span>
 
 #include "platform/Files.h"
-#include "wallpaper/BgrPixels.h"
+#include "pictures/BgrPixels.h"
+#include "wallpaper/MonitorPlacement.h"
 
 namespace wallpaper {
 

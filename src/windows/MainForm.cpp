@@ -6,6 +6,7 @@
 
 #include "browse/PicturePreview.h"
 #include "pictures/PictureErrors.h"
+#include "pictures/WicDecoder.h"
 #include "platform/Files.h"
 #include "platform/Module.h"
 #include "platform/SystemError.h"
@@ -125,6 +126,7 @@ TFormMain::TFormMain()
 }
 
 void TFormMain::FormCreate() {
+  ShowPictureKinds();
   listFile_.Locate();
   if (const auto entries = listFile_.Read()) {
     SelDirLB.Clear();
@@ -206,7 +208,14 @@ void TFormMain::ConnectDialogs(settings::TODialog& options, ui::TForm& about) {
 }
 
 void TFormMain::M_H_OptionsClick() {
-  if (options_) options_->ShowModal();
+  if (!options_) return;
+  options_->ShowModal();
+  ShowPictureKinds();
+}
+
+void TFormMain::ShowPictureKinds() {
+  FileLB.SetMorePictureKinds(settings::StoredAllPictures() ? pictures::WicFileExtensions()
+                                                           : std::vector<std::string>());
 }
 
 void TFormMain::M_H_AboutClick() {

@@ -85,6 +85,8 @@ class TFormMain : public ui::TForm {
   // With a picture for each of several monitors: the previewed one on the monitor that holds
   // most of this window, and on every monitor that shows none of its own yet.
   std::vector<wallpaper::MonitorPicture> PicturesForMonitors(std::vector<wallpaper::Monitor> monitors) const;
+  // Every kind of picture this PC decodes in the picture list too, when the options say so.
+  void ShowPictureKinds();
 
   browse::TFolderListFile listFile_;
   std::string picturePath_;

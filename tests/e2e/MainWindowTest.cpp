@@ -6,12 +6,14 @@
 #include <shlobj.h>
 
 #include "e2e/DesktopState.h"
+#include "e2e/HostCommand.h"
 #include "e2e/ScreenReader.h"
 #include "e2e/UserInput.h"
 #include "e2e/VantoriaProcess.h"
 #include "pictures/BitmapFileBuilder.h"
 #include "support/ScratchSettings.h"
 #include "support/ScreenCapture.h"
+#include "support/TestData.h"
 #include "ui/Control.h"
 
 namespace e2e {
@@ -351,6 +353,87 @@ TEST_F(MainWindowTest, TheShownFolderCanBeRenamedFromAnotherProgram) {
   EXPECT_TRUE(::MoveFileA(shown.c_str(), renamed.c_str())) << "error " << ::GetLastError();
   ::PostMessageA(main_, WM_CLOSE, 0, 0);
   EXPECT_TRUE(vantoria_->WaitForExit(10s).has_value());
+}
+
+// The size the preview's labels give for the picture clicked last.
+std::string PreviewSize(HWND main) {
+  std::string size;
+  for (const AccessibleItem& item : ScreenReader(main).Children())
+    if (item.name.starts_with("Width:") || item.name.starts_with("Height:")) size += item.name + ";";
+  return size;
+}
+
+// A file of `width` x `height` pixels of one of the picture kinds, made by ImageMagick.
+void MakePicture(const std::string& path, const std::string& kind, const char* options = "") {
+  ASSERT_EQ(RunHostProgram("convert", std::string("-size 40x30 gradient:'rgba(255,0,0,1)-rgba(0,0,255,0.2)' ") +
+                                          options + " " + kind + ":'" + HostPath(path) + "'"),
+            0)
+      << path;
+}
+
+// With "Show all picture types", every kind this PC's imaging component decodes (Wine: PNG, GIF,
+// TIFF, ICO..., no WebP or HEIC) is listed, previewed and set, each decoded in a helper process
+// that a damaged file cannot take the program down with.
+TEST_F(MainWindowTest, AllPictureTypesListPreviewAndSetWhatThisPcDecodesAndSurviveDamagedFiles) {
+  ScratchFolder folder;
+  MakePicture(folder / "a 8-bit.png", "PNG24");
+  MakePicture(folder / "b palette.png", "PNG8");
+  MakePicture(folder / "c 16-bit.png", "PNG48", "-depth 16");
+  MakePicture(folder / "d alpha.png", "PNG32");
+  MakePicture(folder / "e interlaced.png", "PNG24", "-interlace PNG");
+  MakePicture(folder / "f.gif", "GIF");
+  MakePicture(folder / "g.tif", "TIFF", "-compress none");
+  MakePicture(folder / "h.ico", "ICO");
+  MakePicture(folder / "i.webp", "WEBP");
+  testing_support::WriteFileBytes(folder / "j.heic", std::string("\0\0\0\x18" "ftypheic\0\0\0\0mif1heic", 24));
+  const std::string png = ReadFileBytes(folder / "a 8-bit.png");
+  testing_support::WriteFileBytes(folder / "k truncated.png", png.substr(0, png.size() / 2));
+  const std::vector<std::uint8_t> jxr = testing_support::ReadTestData("../../../shared/corpora/wic/damaged-abort.jxr");
+  testing_support::WriteFileBytes(folder / "l damaged.jxr", std::string(jxr.begin(), jxr.end()));
+  testing_support::WriteFileBytes(folder / "m.bmp", Picture(20));
+  testing_support::ScratchSettings::SetValue("AllPictures", "1");
+  ::RegSetKeyValueA(HKEY_CURRENT_USER, "Control Panel\\Colors", "Background", REG_SZ, "10 20 30", 9);
+  Start(folder.Path() + "\r\n" + folder.Path() + "\\*.png\r\n");
+  Click(kFirstSelectedFolder);
+  const std::vector<std::string> listed = ListItems(pictures_);
+  EXPECT_EQ(listed, (std::vector<std::string>{"a 8-bit.png", "b palette.png", "c 16-bit.png", "d alpha.png",
+                                              "e interlaced.png", "f.gif", "g.tif", "h.ico", "k truncated.png",
+                                              "l damaged.jxr", "m.bmp"}));
+  Click(kFirstPicture);
+  for (const std::string& name : listed) {
+    const std::string expected = name == "m.bmp"                                      ? "Height: 40;Width:  20;"
+                                 : name.starts_with("k ") || name.starts_with("l ") ? "Height: 0;Width:  0;"
+                                                                                      : "Height: 30;Width:  40;";
+    EXPECT_TRUE(testing_support::WaitUntil([&] { return PreviewSize(main_) == expected; }, 10s))
+        << name << ": " << PreviewSize(main_);
+    if (name == "d alpha.png") {
+      Click(kSetWallpaper);
+      const std::string flattened = program_ / "flattened.bmp";
+      ASSERT_EQ(RunHostProgram("convert", "'" + HostPath(folder / name) +
+                                              "' -background 'rgb(10,20,30)' -flatten BMP3:'" + HostPath(flattened) + "'"),
+                0);
+      const std::string expectedFile = ReadFileBytes(flattened);
+      ASSERT_TRUE(testing_support::WaitUntil([&] { return FileSize(WallpaperFile()) == expectedFile.size(); }, 15s));
+      const std::string wallpaper = ReadFileBytes(WallpaperFile());
+      for (size_t i = 54; i < wallpaper.size(); ++i)
+        EXPECT_NEAR(static_cast<std::uint8_t>(wallpaper[i]), static_cast<std::uint8_t>(expectedFile[i]), 1) << i;
+    }
+    PressKeys("Down");
+  }
+  EXPECT_FALSE(vantoria_->WaitForExit(100ms).has_value()) << "a damaged file took the program down";
+  EXPECT_EQ(ListItems(pictures_).size(), listed.size());
+
+  // A typed mask lists its kind whatever the option says; without the option, only the program's own.
+  ::PostMessageA(main_, WM_CLOSE, 0, 0);
+  ASSERT_TRUE(vantoria_->WaitForExit(10s).has_value());
+  testing_support::ScratchSettings::SetValue("AllPictures", "0");
+  Start(ReadFileBytes(program_ / "Directory.drl"));
+  Click(kFirstSelectedFolder);
+  EXPECT_EQ(ListItems(pictures_), std::vector<std::string>{"m.bmp"});
+  Click({300, 24 + 15});
+  EXPECT_EQ(ListItems(pictures_).size(), 6u) << "the .png files";
+  Click(kFirstPicture);
+  EXPECT_TRUE(testing_support::WaitUntil([&] { return PreviewSize(main_) == "Height: 30;Width:  40;"; }, 10s));
 }
 
 enum class CloseBy { closeBox, closeButton, actionsExit };

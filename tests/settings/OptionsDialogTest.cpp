@@ -47,10 +47,11 @@ class OptionsDialogTest : public ::testing::Test {
     EXPECT_TRUE(
         IsScaledFrom(RECT{display.left, display.top, display.right, display.top}, ui::Design(8, 24, 89, 0), dpi));
     EXPECT_TRUE(IsScaledFrom(dialog_.RndChkB.BoundsRect(), ui::Design(8, 56, 129, 17), dpi));
-    EXPECT_TRUE(IsScaledFrom(dialog_.OKB.BoundsRect(), ui::Design(40, 136, 75, 25), dpi));
-    EXPECT_TRUE(IsScaledFrom(dialog_.CancelB.BoundsRect(), ui::Design(144, 136, 75, 25), dpi));
+    EXPECT_TRUE(IsScaledFrom(dialog_.OKB.BoundsRect(), ui::Design(40, 160, 75, 25), dpi));
+    EXPECT_TRUE(IsScaledFrom(dialog_.CancelB.BoundsRect(), ui::Design(144, 160, 75, 25), dpi));
     EXPECT_TRUE(IsScaledFrom(dialog_.ChangeWPCB.BoundsRect(), ui::Design(8, 80, 249, 17), dpi));
     EXPECT_TRUE(IsScaledFrom(dialog_.PerMonitorCB.BoundsRect(), ui::Design(8, 104, 249, 17), dpi));
+    EXPECT_TRUE(IsScaledFrom(dialog_.AllPicturesCB.BoundsRect(), ui::Design(8, 128, 249, 17), dpi));
     EXPECT_EQ(dialog_.OKB.Font().Height(), -::MulDiv(8, dpi, 72));
   }
 
@@ -78,12 +79,14 @@ TEST_F(OptionsDialogTest, WithoutStoredValuesShowsTheDefaultsAndOkStoresThem) {
     EXPECT_EQ(dialog_.DisplayCB.Count(), 5) << "Tile, Center, Strech, Fill, Fit";
     EXPECT_FALSE(dialog_.PerMonitorCB.Checked());
     Click(dialog_.PerMonitorCB);
+    Click(dialog_.AllPicturesCB);
     Click(dialog_.OKB);
   }});
   EXPECT_EQ(Stored("RndFile"), "1");
   EXPECT_EQ(Stored("Display"), "0");
   EXPECT_EQ(Stored("ChangeWP"), "0");
   EXPECT_EQ(Stored("PerMonitor"), "1");
+  EXPECT_EQ(Stored("AllPictures"), "1");
 }
 
 TEST_F(OptionsDialogTest, StoredDisplayOutsideTheListSelectsNothingAndOkStoresMinusOne) {
@@ -150,7 +153,7 @@ TEST_F(OptionsDialogTest, OpensAtItsPlaceFirstAndWhereItWasClosedLaterWithTheFoc
     EXPECT_TRUE(IsScaledFrom(dialog_.Top(), 174));
     const RECT client = dialog_.ClientRect();
     EXPECT_TRUE(IsScaledFrom(client.right, 258));
-    EXPECT_TRUE(IsScaledFrom(client.bottom, 171));
+    EXPECT_TRUE(IsScaledFrom(client.bottom, 195));
     ExpectLaidOutAt(ui::SystemDpi());
     EXPECT_TRUE(focusInDisplay());
     ::SetFocus(dialog_.ChangeWPCB.Handle());

@@ -59,7 +59,8 @@ TEST(StoredOptionsTest, EachReaderHasItsOwnDefaultsAndItsOwnOrder) {
   EXPECT_FALSE(rotation.rndFile);
   EXPECT_FALSE(rotation.changeWP);
   EXPECT_EQ(store.done, (Steps{"read Settings\\RndFile", "read Settings\\Display", "read Settings\\ChangeWP",
-                               "read Settings\\PerMonitor", "read Settings\\File", "read Settings\\Folder",
+                               "read Settings\\PerMonitor", "read Settings\\AllPictures", "read Settings\\File",
+                               "read Settings\\Folder",
                                "read Settings\\RndFile", "read Settings\\ChangeWP"}));
 }
 
@@ -72,7 +73,7 @@ TEST(StoredOptionsTest, TheDialogReadsPastAValueThatIsNotTextAndHandsItsErrorBac
   ASSERT_TRUE(unreadable.has_value());
   EXPECT_EQ(unreadable->Message(), "Invalid data type for 'Display'");
   EXPECT_EQ(dialog.display, -1);
-  EXPECT_EQ(store.done.size(), 4u);
+  EXPECT_EQ(store.done.size(), 5u);
 }
 
 TEST(StoredOptionsTest, SavesWriteInTheirOrderAndTheDateOnlyWhenItIsAnotherDay) {
@@ -80,7 +81,7 @@ TEST(StoredOptionsTest, SavesWriteInTheirOrderAndTheDateOnlyWhenItIsAnotherDay) 
   TDialogOptions{.rndFile = false, .display = -1, .changeWP = true}.Save(store);
   TRotationSettings::SaveCounters(store, 4, 1);
   EXPECT_EQ(store.done, (Steps{"write Settings\\RndFile=0", "write Settings\\Display=-1", "write Settings\\ChangeWP=1",
-                               "write Settings\\PerMonitor=0",
+                               "write Settings\\PerMonitor=0", "write Settings\\AllPictures=0",
                                "write Settings\\File=4", "write Settings\\Folder=1"}));
 
   store.done.clear();

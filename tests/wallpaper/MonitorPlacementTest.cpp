@@ -4,7 +4,7 @@
 
 #include <utility>
 
-#include "wallpaper/BgrPixels.h"
+#include "pictures/BgrPixels.h"
 
 namespace wallpaper {
 namespace {

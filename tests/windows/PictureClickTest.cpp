@@ -3,6 +3,7 @@
 #include "browse/PicturePreview.h"
 #include "pictures/PictureErrors.h"
 #include "platform/Exceptions.h"
+#include "support/DecodeHelper.h"
 #include "support/ScratchFolder.h"
 #include "support/TestData.h"
 #include "ui/Canvas.h"
@@ -27,6 +28,7 @@ class PictureClickTest : public ::testing::Test {
   }
   std::string Labels() const { return form_.VisinaL.Caption() + "|" + form_.DuzinaL.Caption(); }
 
+  const testing_support::VantoriaDecodes helper_;
   ScratchFolder folder_;
   TFormMain form_;
 };

@@ -1,4 +1,4 @@
-#include "wallpaper/BgrPixels.h"
+#include "pictures/BgrPixels.h"
 
 #include <algorithm>
 #include <cmath>
@@ -10,7 +10,7 @@
 #include "pictures/BitmapFormat.h"
 #include "platform/Exceptions.h"
 
-namespace wallpaper {
+namespace pictures {
 namespace {
 
 // Shares in fixed point: a drawn pixel's shares add up to exactly kOne.
@@ -194,4 +194,4 @@ void DrawTiled(const BgrPixels& picture, const PixelRect& area, BgrPixels& canva
   }
 }
 
-}  // namespace wallpaper
+}  // namespace pictures

@@ -1,6 +1,6 @@
 // Pixels of three bytes each (blue, green, red), top row first, every row padded to four bytes as
-// a bitmap file keeps its rows; and the drawing a composed wallpaper needs: areas of one colour,
-// pictures scaled with the program's own resampler, pictures tiled. Needs no Windows.
+// a bitmap file keeps its rows; and the program's own drawing of them: areas of one colour,
+// pictures scaled with its own resampler, pictures tiled. Needs no Windows.
 #pragma once
 
 #include <cstddef>
@@ -8,9 +8,19 @@
 #include <memory>
 #include <vector>
 
-#include "wallpaper/MonitorPlacement.h"
 
-namespace wallpaper {
+namespace pictures {
+
+struct PixelRect {
+  int left = 0;
+  int top = 0;
+  int width = 0;
+  int height = 0;
+
+  int Right() const { return left + width; }
+  int Bottom() const { return top + height; }
+  bool operator==(const PixelRect&) const = default;
+};
 
 class BgrPixels {
  public:
@@ -56,4 +66,4 @@ void DrawScaled(const PicturePart& picture, const PixelRect& target, const Pixel
 // Draws `picture` at its size again and again from `area`'s corner, within `area`.
 void DrawTiled(const BgrPixels& picture, const PixelRect& area, BgrPixels& canvas);
 
-}  // namespace wallpaper
+}  // namespace pictures

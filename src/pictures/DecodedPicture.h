@@ -1,0 +1,41 @@
+// A picture that the decoding helper process hands back: its size and its pixels, 32-bit
+// premultiplied BGRA, top row first, in a file of its own making. Reading that file trusts none
+// of its numbers. Needs no Windows.
+#pragma once
+
+#include <algorithm>
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <vector>
+
+#include "pictures/BgrPixels.h"
+
+namespace pictures {
+
+// More pixels than this are no picture anyone shows: refused before anything is allocated.
+inline constexpr std::uint64_t kMaxDecodedPixels = 250'000'000;
+
+struct DecodedPicture {
+  int width = 0;
+  int height = 0;
+  std::vector<std::uint8_t> bgra;  // width × 4 bytes a row
+};
+
+// Whether a picture of that size may be decoded at all.
+bool DecodablePictureSize(std::uint64_t width, std::uint64_t height);
+
+// The helper's answer: a mark, the width and height, then the rows.
+std::vector<std::uint8_t> EncodeDecodedPicture(int width, int height, std::span<const std::uint8_t> bgra);
+// Nothing for anything but a whole answer of a decodable size.
+std::optional<DecodedPicture> ParseDecodedPicture(std::span<const std::uint8_t> answer);
+
+// A premultiplied colour channel that covers `cover` of 255 laid over `below`.
+inline std::uint8_t LaidOver(int colour, int cover, int below) {
+  return static_cast<std::uint8_t>(std::min(255, colour + (below * (255 - cover) + 127) / 255));
+}
+
+// The picture laid over a background of one colour (a colour value, red in the lowest byte).
+BgrPixels OverColour(const DecodedPicture& picture, std::uint32_t rgb);
+
+}  // namespace pictures

@@ -1,0 +1,35 @@
+// Pictures of every kind the Windows Imaging Component (WIC) has a decoder for on this PC. A
+// decoder is code from elsewhere (Store extensions; Wine's own JPEG XR decoder ends the process
+// on some damaged files), so pictures are decoded in a helper process: this program started with
+// kDecodeSwitch, which hands the pixels back in a temporary file.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "pictures/DecodedPicture.h"
+
+namespace pictures {
+
+inline constexpr char kDecodeSwitch[] = "/decode";
+
+// The file extensions ("png", "tif"...; lower case, no dot) that the decoders on this PC declare,
+// but for the program's own kinds (bmp, jpg, jpeg). Found once, at the first call.
+const std::vector<std::string>& WicFileExtensions();
+
+// Whether the path's extension is one of those.
+bool IsImagingComponentKind(const std::string& path);
+
+// The helper's work: decodes `picturePath` (read whole, denying writers) from memory, frame 0
+// (an icon's largest; a GIF's first on its logical screen), as 32-bit premultiplied BGRA, and
+// writes it to `answerPath`. 0 when it did.
+int RunDecodeHelper(const std::string& picturePath, const std::string& answerPath);
+
+// The program the helper runs: this one, unless a test names another (empty: this one again).
+void SetDecodeHelperProgram(std::string program);
+
+// The picture decoded by a helper process. A helper that fails, ends abnormally or takes longer
+// than a few seconds, and a picture no decoder can read, fail with EInvalidGraphic.
+DecodedPicture DecodeInHelper(const std::string& picturePath);
+
+}  // namespace pictures

@@ -1,0 +1,19 @@
+// Feeds the reader of the decoding helper's answer arbitrary bytes: what it accepts must be of a
+// decodable size with exactly its rows, encode back to the same bytes, and lie over a colour.
+#include <cstdlib>
+
+#include "pictures/DecodedPicture.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
+  const std::span<const std::uint8_t> answer(data, size);
+  const auto picture = pictures::ParseDecodedPicture(answer);
+  if (!picture) return 0;
+  if (!pictures::DecodablePictureSize(picture->width, picture->height) ||
+      picture->bgra.size() != static_cast<size_t>(picture->width) * picture->height * 4)
+    std::abort();
+  const std::vector<std::uint8_t> again = pictures::EncodeDecodedPicture(picture->width, picture->height, picture->bgra);
+  if (!std::equal(again.begin(), again.end(), answer.begin(), answer.end())) std::abort();
+  const pictures::BgrPixels pixels = pictures::OverColour(*picture, 0x336699);
+  if (pixels.Width() != picture->width || pixels.Height() != picture->height) std::abort();
+  return 0;
+}

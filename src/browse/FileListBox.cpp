@@ -1,5 +1,6 @@
 #include "browse/FileListBox.h"
 
+#include <unordered_set>
 #include <vector>
 
 #include "browse/FileListPaths.h"
@@ -119,16 +120,21 @@ void TFileListBox::SetMorePictureKinds(const std::vector<std::string>& extension
   if (mask_ == kPictureMask) Refill();
 }
 
+// A file that two patterns match is listed once: on Windows "*.tif" also matches "a.tiff" by its
+// short name "A~1.TIF", as "*.jpg" matches a ".jpeg".
 void TFileListBox::Refill() {
   RefillScope scope(Handle());
   Clear();
+  std::unordered_set<std::wstring> listed;
   for (const std::string& pattern : SplitMask(mask_ == kPictureMask ? mask_ + morePatterns_ : mask_)) {
     if (pattern.empty()) continue;
     WIN32_FIND_DATAW entry;
     platform::FindHandle search(::FindFirstFileW(platform::ToWide(JoinPath(directory_, pattern)).c_str(), &entry));
     if (!search) continue;
     do {
-      if (entry.dwFileAttributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_DIRECTORY)) continue;
+      if (entry.dwFileAttributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_DIRECTORY) ||
+          !listed.insert(entry.cFileName).second)
+        continue;
       scope.Added(Add(platform::FromWide(entry.cFileName)));
     } while (::FindNextFileW(search.Get(), &entry));
   }

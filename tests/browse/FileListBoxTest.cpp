@@ -86,6 +86,8 @@ TEST_F(FileListBoxTest, WildcardLastComponentBecomesTheMaskAndAFileNameSelectsTh
   list_.ApplyFilePath(folder_ / "*.gif");
   EXPECT_EQ(list_.Mask(), "*.gif");
   EXPECT_EQ(Names(), (std::vector<std::string>{"anim.gif", "b.gif"}));
+  list_.ApplyFilePath(folder_ / "*.gif;*.GIF");
+  EXPECT_EQ(Names(), (std::vector<std::string>{"anim.gif", "b.gif"})) << "each file once";
 
   list_.ApplyFilePath(folder_ / "b.gif");
   EXPECT_EQ(list_.FileName(), folder_ / "b.gif");

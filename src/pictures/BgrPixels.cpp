@@ -63,11 +63,6 @@ Shares SharesOf(int pictureSize, int partStart, int partSize, int drawnStart, in
   return shares;
 }
 
-PixelRect Intersection(const PixelRect& a, const PixelRect& b) {
-  const int left = std::max(a.left, b.left), top = std::max(a.top, b.top);
-  const int right = std::min(a.Right(), b.Right()), bottom = std::min(a.Bottom(), b.Bottom());
-  return {left, top, std::max(right - left, 0), std::max(bottom - top, 0)};
-}
 
 // Rows [from, to) of `drawn` from the picture's rows, each picture row scaled across once and
 // kept while drawn rows use it.
@@ -117,6 +112,12 @@ void DrawRows(const BgrPixels& picture, const Shares& columns, const Shares& row
 }
 
 }  // namespace
+
+PixelRect Intersection(const PixelRect& a, const PixelRect& b) {
+  const int left = std::max(a.left, b.left), top = std::max(a.top, b.top);
+  const int right = std::min(a.Right(), b.Right()), bottom = std::min(a.Bottom(), b.Bottom());
+  return {left, top, std::max(right - left, 0), std::max(bottom - top, 0)};
+}
 
 BgrPixels::BgrPixels(int width, int height, std::uint32_t rgb)
     : width_(std::max(width, 0)),

@@ -22,6 +22,9 @@ struct PixelRect {
   bool operator==(const PixelRect&) const = default;
 };
 
+// What two rectangles share; empty (width or height 0) when nothing.
+PixelRect Intersection(const PixelRect& a, const PixelRect& b);
+
 class BgrPixels {
  public:
   BgrPixels() = default;

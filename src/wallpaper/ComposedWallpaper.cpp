@@ -4,8 +4,6 @@
 
 #include <versionhelpers.h>
 
-#include <algorithm>
-
 #include "pictures/DecodedPicture.h"
 #include "pictures/WicDecoder.h"
 #include "platform/Files.h"
@@ -41,9 +39,7 @@ void DrawMonitorPicture(const MonitorPicture& picture, TWallpaperStyle style, co
   const PictureSize size =
       ownKind ? PictureFileSize(file).value_or(PictureSize{}) : PictureSize{whole.width, whole.height};
   const PixelRect placed = PlaceOnMonitor(style, size.width, size.height, onCanvas.width, onCanvas.height);
-  const PixelRect visible = {std::max(placed.left, 0), std::max(placed.top, 0),
-                             std::min(placed.Right(), onCanvas.width) - std::max(placed.left, 0),
-                             std::min(placed.Bottom(), onCanvas.height) - std::max(placed.top, 0)};
+  const PixelRect visible = Intersection(placed, {0, 0, onCanvas.width, onCanvas.height});
   DrawScaled(ownKind ? PicturePartShown(file, placed, visible) : std::move(whole),
              Offset(placed, onCanvas.left, onCanvas.top), onCanvas, canvas);
 }

@@ -29,7 +29,7 @@ wallpaper::RotationRandom RandomFromClock() {
 }
 
 // Whether picture `index` of the list suits the monitor's shape, from its header alone.
-bool SuitsMonitor(const browse::TFileListBox& pictures, int index, const wallpaper::Monitor& monitor) {
+bool PictureSuitsMonitor(const browse::TFileListBox& pictures, int index, const wallpaper::Monitor& monitor) {
   try {
     const auto size = wallpaper::PictureFileSize(
         platform::ReadFileStart(browse::JoinPath(pictures.Directory(), pictures.Item(index)), kHeaderBytes));
@@ -68,7 +68,7 @@ void RunStartupRotation(TFormMain& form) {
       const auto shown = [&](int index) {
         return std::ranges::count(chosen, browse::JoinPath(form.FileLB.Directory(), form.FileLB.Item(index))) > 0;
       };
-      const auto suits = [&](int index) { return SuitsMonitor(form.FileLB, index, monitors[turn]); };
+      const auto suits = [&](int index) { return PictureSuitsMonitor(form.FileLB, index, monitors[turn]); };
       choice.picture = wallpaper::PreferredPicture(choice.picture, form.FileLB.Count(), suits, shown);
     }
     form.FileLB.SetItemIndex(choice.picture);

@@ -49,15 +49,18 @@ platform::FileHandle Held(const std::string& path, DWORD sharing) {
   return platform::FileHandle(::CreateFileA(path.c_str(), GENERIC_READ, sharing, nullptr, OPEN_EXISTING, 0, nullptr));
 }
 
-// Actions, Select directory adds the tree's folder (the desktop, at start), after Yes when it
-// holds no pictures; the list then has `count` entries.
-void AddTheTreesFolder(VantoriaProcess& vantoria, HWND main, int count) {
+// Once the main window is up (null when it is not), Actions, Select directory adds the tree's
+// folder (the desktop, at start), after Yes when it holds no pictures, to a list of one entry.
+HWND WithTheTreesFolderAdded(VantoriaProcess& vantoria) {
+  HWND main = vantoria.WaitForWindow(kMainCaption, kStartDeadline);
+  if (!main) return nullptr;
   ::SetForegroundWindow(main);
   testing_support::PumpFor(300ms);
   PressKeys("alt+t d");
   vantoria.AnswerMessageBox("&Yes", 3s);
   HWND list = ChildAt(main, "ListBox", 248, 16);
-  EXPECT_TRUE(testing_support::WaitUntil([&] { return ::SendMessageA(list, LB_GETCOUNT, 0, 0) == count; }, 5s));
+  EXPECT_TRUE(testing_support::WaitUntil([&] { return ::SendMessageA(list, LB_GETCOUNT, 0, 0) == 2; }, 5s));
+  return main;
 }
 
 std::vector<std::string> Lines(const std::string& text) {
@@ -75,9 +78,8 @@ TEST(FolderListFileTest, AProgramFolderThatTakesNoFileKeepsTheListInTheUsersOwnC
   const UnwritableFolder programFiles(folder.Path());
   {
     VantoriaProcess vantoria(folder, "");
-    HWND main = vantoria.WaitForWindow(kMainCaption, kStartDeadline);
+    HWND main = WithTheTreesFolderAdded(vantoria);
     ASSERT_NE(main, nullptr);
-    AddTheTreesFolder(vantoria, main, 2);
     ::PostMessageA(main, WM_CLOSE, 0, 0);
     ASSERT_TRUE(vantoria.WaitForExit(10s).has_value()) << "the window did not close";
   }
@@ -104,9 +106,8 @@ TEST(FolderListFileTest, EndingTheSessionKeepsTheListOfAnInteractiveRunButNotOfA
   WriteFileBytes(list, "C:\\first\n");
   {
     VantoriaProcess vantoria(folder, "");
-    HWND main = vantoria.WaitForWindow(kMainCaption, kStartDeadline);
+    HWND main = WithTheTreesFolderAdded(vantoria);
     ASSERT_NE(main, nullptr);
-    AddTheTreesFolder(vantoria, main, 2);
     EXPECT_TRUE(vantoria.EndSession());
   }
   const std::vector<std::string> saved = Lines(ReadFileBytes(list));
@@ -132,9 +133,8 @@ TEST(FolderListFileTest, AListHeldForAMomentStaysBesideTheProgramAndItsNewerEdit
   WriteFileBytes(list, "C:\\first\r\n");
   {
     VantoriaProcess vantoria(folder, "");
-    HWND main = vantoria.WaitForWindow(kMainCaption, kStartDeadline);
+    HWND main = WithTheTreesFolderAdded(vantoria);
     ASSERT_NE(main, nullptr);
-    AddTheTreesFolder(vantoria, main, 2);
     platform::FileHandle scanner = Held(list, FILE_SHARE_READ);
     ASSERT_TRUE(scanner);
     ::PostMessageA(main, WM_CLOSE, 0, 0);

@@ -363,28 +363,20 @@ std::string PreviewSize(HWND main) {
   return size;
 }
 
-// A file of `width` x `height` pixels of one of the picture kinds, made by ImageMagick.
-void MakePicture(const std::string& path, const std::string& kind, const char* options = "") {
-  ASSERT_EQ(RunHostProgram("convert", std::string("-size 40x30 gradient:'rgba(255,0,0,1)-rgba(0,0,255,0.2)' ") +
-                                          options + " " + kind + ":'" + HostPath(path) + "'"),
-            0)
-      << path;
-}
-
 // With "Show all picture types", every kind this PC's imaging component decodes (Wine: PNG, GIF,
 // TIFF, ICO..., no WebP or HEIC) is listed, previewed and set, each decoded in a helper process
 // that a damaged file cannot take the program down with.
 TEST_F(MainWindowTest, AllPictureTypesListPreviewAndSetWhatThisPcDecodesAndSurviveDamagedFiles) {
   ScratchFolder folder;
-  MakePicture(folder / "a 8-bit.png", "PNG24");
-  MakePicture(folder / "b palette.png", "PNG8");
-  MakePicture(folder / "c 16-bit.png", "PNG48", "-depth 16");
-  MakePicture(folder / "d alpha.png", "PNG32");
-  MakePicture(folder / "e interlaced.png", "PNG24", "-interlace PNG");
-  MakePicture(folder / "f.gif", "GIF");
-  MakePicture(folder / "g.tif", "TIFF", "-compress none");
-  MakePicture(folder / "h.ico", "ICO");
-  MakePicture(folder / "i.webp", "WEBP");
+  // 40 x 30 pictures made by ImageMagick: its options, then the format its writer takes.
+  for (const auto& [name, format] : std::initializer_list<std::pair<const char*, const char*>>{
+           {"a 8-bit.png", "PNG24"}, {"b palette.png", "PNG8"}, {"c 16-bit.png", "-depth 16 PNG48"},
+           {"d alpha.png", "PNG32"}, {"e interlaced.png", "-interlace PNG PNG24"}, {"f.gif", "GIF"},
+           {"g.tif", "-compress none TIFF"}, {"h.ico", "ICO"}, {"i.webp", "WEBP"}})
+    ASSERT_EQ(RunHostProgram("convert", std::string("-size 40x30 gradient:'rgba(255,0,0,1)-rgba(0,0,255,0.2)' ") +
+                                            format + ":'" + HostPath(folder / name) + "'"),
+              0)
+        << name;
   testing_support::WriteFileBytes(folder / "j.heic", std::string("\0\0\0\x18" "ftypheic\0\0\0\0mif1heic", 24));
   const std::string png = ReadFileBytes(folder / "a 8-bit.png");
   testing_support::WriteFileBytes(folder / "k truncated.png", png.substr(0, png.size() / 2));

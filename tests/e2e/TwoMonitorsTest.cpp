@@ -27,45 +27,34 @@ constexpr COLORREF kRed = RGB(255, 0, 0), kBlue = RGB(0, 0, 255), kGreen = RGB(0
 // A 24-bit picture in two colours: its left and right halves, or for a portrait its top and
 // bottom halves.
 std::string TwoColours(int width, int height, COLORREF first, COLORREF second) {
-  testing_support::BitmapFileSpec spec{.width = width, .height = height};
-  const std::uint32_t rowBytes = testing_support::RowBytes(spec);
-  spec.pixels.assign(rowBytes * static_cast<std::uint32_t>(height), 0);
-  for (int row = 0; row < height; ++row) {
-    const int y = height - 1 - row;  // rows run bottom up
+  const int rowBytes = (width * 3 + 3) & ~3;
+  std::vector<std::uint8_t> rows(static_cast<size_t>(rowBytes) * height);
+  for (int y = 0; y < height; ++y)
     for (int x = 0; x < width; ++x) {
-      const bool firstHalf = width > height ? x < width / 2 : y < height / 2;
-      const COLORREF colour = firstHalf ? first : second;
-      std::uint8_t* pixel = spec.pixels.data() + row * rowBytes + x * 3;
-      pixel[0] = GetBValue(colour);
-      pixel[1] = GetGValue(colour);
-      pixel[2] = GetRValue(colour);
+      const COLORREF colour = (width > height ? x < width / 2 : y < height / 2) ? first : second;
+      std::uint8_t* pixel = rows.data() + (height - 1 - y) * rowBytes + x * 3;  // rows run bottom up
+      pixel[0] = GetBValue(colour), pixel[1] = GetGValue(colour), pixel[2] = GetRValue(colour);
     }
-  }
-  const std::vector<std::uint8_t> file = testing_support::BuildBitmapFile(spec);
+  const std::vector<std::uint8_t> file = testing_support::BuildBitmapFile({.width = width, .height = height,
+                                                                            .pixels = std::move(rows)});
   return {file.begin(), file.end()};
 }
 
 // The composed wallpaper file as Windows would read it.
-class ComposedFile {
- public:
-  ComposedFile() : bytes_(testing_support::ReadFileBytes(WallpaperFile())) {
-    if (bytes_.size() < 54) return;
-    std::memcpy(&width_, bytes_.data() + 18, 4);
-    std::memcpy(&height_, bytes_.data() + 22, 4);
+struct ComposedFile {
+  std::int32_t Field(size_t at) const {
+    std::int32_t value = 0;
+    if (bytes.size() >= at + 4) std::memcpy(&value, bytes.data() + at, 4);
+    return value;
   }
-  int Width() const { return width_; }
-  int Height() const { return height_; }
   COLORREF At(int x, int y) const {
-    const size_t stride = (static_cast<size_t>(width_) * 3 + 3) & ~size_t{3};
-    const size_t at = 54 + static_cast<size_t>(height_ - 1 - y) * stride + static_cast<size_t>(x) * 3;
-    if (at + 3 > bytes_.size()) return CLR_INVALID;
-    const auto byte = [&](size_t i) { return static_cast<std::uint8_t>(bytes_[at + i]); };
-    return RGB(byte(2), byte(1), byte(0));
+    const size_t at = 54 + static_cast<size_t>(height - 1 - y) * ((width * 3 + 3) & ~3) + x * 3u;
+    return at + 3 > bytes.size() ? CLR_INVALID
+                                 : RGB(std::uint8_t(bytes[at + 2]), std::uint8_t(bytes[at + 1]), std::uint8_t(bytes[at]));
   }
 
- private:
-  std::string bytes_;
-  std::int32_t width_ = 0, height_ = 0;
+  std::string bytes = testing_support::ReadFileBytes(WallpaperFile());
+  std::int32_t width = Field(18), height = Field(22);
 };
 
 class TwoMonitorsTest : public ::testing::Test {
@@ -122,14 +111,16 @@ class PortraitRightTest : public TwoMonitorsTest {
   }
 };
 
-TEST_F(PortraitRightTest, FillCoversEachMonitorAndFitLeavesBarsInTheBackgroundColour) {
+// Then "Set as wallpaper" in the main window, which stands on the primary monitor: the picture
+// goes there, and the portrait monitor keeps the one the log-on run gave it.
+TEST_F(PortraitRightTest, FillCoversFitLeavesBarsAndSetAsWallpaperChangesTheMainWindowsMonitorOnly) {
   AddLandscapeAndPortrait();
   RunInOrder("3");
   EXPECT_EQ(DesktopValue("TileWallpaper"), "0");
   EXPECT_EQ(DesktopValue("WallpaperStyle"), "22") << "spanned";
-  ComposedFile fill;
-  ASSERT_EQ(fill.Width(), 2304);
-  ASSERT_EQ(fill.Height(), 1280);
+  const ComposedFile fill;
+  ASSERT_EQ(fill.width, 2304);
+  ASSERT_EQ(fill.height, 1280);
   EXPECT_EQ(fill.At(0, 0), kRed) << "cropped at its sides, it still reaches the corner";
   EXPECT_EQ(fill.At(1279, 1023), kBlue);
   EXPECT_EQ(fill.At(1280, 0), kGreen) << "cropped top and bottom";
@@ -137,26 +128,20 @@ TEST_F(PortraitRightTest, FillCoversEachMonitorAndFitLeavesBarsInTheBackgroundCo
   EXPECT_EQ(fill.At(640, 1100), kBackground) << "below the primary";
 
   RunInOrder("4");
-  ComposedFile fit;
+  const ComposedFile fit;
   EXPECT_EQ(fit.At(640, 40), kBackground) << "the bar above the landscape picture";
   EXPECT_EQ(fit.At(10, 512), kRed);
   EXPECT_EQ(fit.At(1280 + 40, 640), kBackground) << "the bar left of the portrait picture";
   EXPECT_EQ(fit.At(1280 + 512, 100), kGreen);
-}
 
-// "Set as wallpaper" in the main window, which stands on the primary monitor: the picture goes
-// there, and the portrait monitor keeps the picture the log-on run gave it.
-TEST_F(PortraitRightTest, SetAsWallpaperChangesTheMonitorOfTheMainWindowOnly) {
-  AddLandscapeAndPortrait();
-  RunInOrder("3");
   VantoriaProcess vantoria(program_, "");
   HWND main = vantoria.WaitForWindow("Vantoria v1.0", 30s);
   ASSERT_NE(main, nullptr);
-  ClickAt(main, 300, 24);        // the selected folder
-  ClickAt(main, 30, 192 + 30);   // its third picture, blue
-  ClickAt(main, 100, 352);       // Set as wallpaper
+  ClickAt(main, 300, 24);       // the selected folder
+  ClickAt(main, 30, 192 + 30);  // its third picture, blue
+  ClickAt(main, 100, 352);      // Set as wallpaper
   ASSERT_TRUE(testing_support::WaitUntil([] { return ComposedFile().At(640, 512) == kBlue; }, 15s));
-  EXPECT_EQ(ComposedFile().At(1280, 0), kGreen);
+  EXPECT_EQ(ComposedFile().At(1280 + 512, 100), kGreen);
   ::PostMessageA(main, WM_CLOSE, 0, 0);
   EXPECT_TRUE(vantoria.WaitForExit(15s).has_value());
 }
@@ -171,7 +156,7 @@ TEST_F(PortraitRightTest, AtRandomEachMonitorTakesAPictureOfItsShape) {
   for (int run = 0; run < 3; ++run) {
     VantoriaProcess vantoria(program_, "/s");
     ASSERT_TRUE(vantoria.WaitForExit(60s).has_value()) << "the start-up run did not end";
-    ComposedFile composed;
+    const ComposedFile composed;
     EXPECT_GT(GetRValue(composed.At(640, 512)), 200) << "run " << run << ": the landscape monitor";
     EXPECT_GT(GetGValue(composed.At(1792, 640)), 200) << "run " << run << ": the portrait monitor";
   }
@@ -197,7 +182,7 @@ TEST_F(PortraitLeftTest, SpannedFromTheLeftMonitorOnWindows10TiledFromThePrimary
   AddLandscapeAndPortrait();
   ReportWindows("win10");
   RunInOrder("3");
-  ComposedFile spanned;
+  const ComposedFile spanned;
   EXPECT_EQ(spanned.At(0, 0), kGreen);
   EXPECT_EQ(spanned.At(1023, 1279), kYellow);
   EXPECT_EQ(spanned.At(1024, 0), kRed);
@@ -206,7 +191,7 @@ TEST_F(PortraitLeftTest, SpannedFromTheLeftMonitorOnWindows10TiledFromThePrimary
   RunInOrder("3");
   EXPECT_EQ(DesktopValue("TileWallpaper"), "1");
   EXPECT_EQ(DesktopValue("WallpaperStyle"), "0");
-  ComposedFile tiled;
+  const ComposedFile tiled;
   EXPECT_EQ(tiled.At(0, 0), kRed);
   EXPECT_EQ(tiled.At(1279, 1023), kBlue);
   EXPECT_EQ(tiled.At(1280, 0), kGreen);

@@ -53,45 +53,37 @@ TEST(MonitorPlacementTest, MonitorsGoPrimaryFirstThenByLeftThenByTop) {
 }
 
 // Older Windows tile from the primary's corner: a monitor left of it puts the primary's column
-// 1024 of 2304 first.
-TEST(MonitorPlacementTest, TheTiledWallpaperTurnsByThePositiveRemainderOfTheOffset) {
+// 1024 of 2304 first. JPEGs decode at the smallest fast scale that covers the need, and only the
+// part that shows, a pixel to spare at each side. Portrait pictures suit tall monitors.
+TEST(MonitorPlacementTest, TileShiftsScalesPartsAndShapes) {
   EXPECT_EQ(TileShift(-1024, 2304), 1024);
   EXPECT_EQ(TileShift(0, 2304), 0);
   EXPECT_EQ(TileShift(-3000, 2304), 696);
   EXPECT_EQ(TileShift(-5, 0), 0);
   EXPECT_EQ(TileShift(100, 2304), 2204);
-}
 
-TEST(MonitorPlacementTest, JpegsAreDecodedAtTheSmallestScaleThatCoversTheNeed) {
   EXPECT_EQ(JpegScaleEighths(6000, 4000, 3840, 2560), 8) << "half gives 3000 columns";
   EXPECT_EQ(JpegScaleEighths(6000, 4000, 2160, 1440), 4);
-  EXPECT_EQ(JpegScaleEighths(6000, 4000, 5760, 3840), 8);
   EXPECT_EQ(JpegScaleEighths(6000, 4000, 750, 500), 1);
   EXPECT_EQ(JpegScaleEighths(6001, 4000, 751, 500), 1) << "the decoder rounds up";
   EXPECT_EQ(JpegScaleEighths(300, 200, 300, 200), 8);
-}
 
-// Only the part that shows is decoded: a pixel to spare at each side.
-TEST(MonitorPlacementTest, ThePartShownOfAFilledPictureIsItsMiddle) {
   EXPECT_EQ(ShownPart(300, 200, {-128, 0, 1536, 1024}, {0, 0, 1280, 1024}), (PixelRect{24, 0, 252, 200}));
   EXPECT_EQ(ShownPart(300, 200, {490, 412, 300, 200}, {490, 412, 300, 200}), (PixelRect{0, 0, 300, 200}));
   EXPECT_EQ(ShownPart(300, 200, {0, 0, 300, 200}, {0, 0, 0, 0}), (PixelRect{0, 0, 0, 0}));
-}
 
-TEST(MonitorPlacementTest, PortraitPicturesSuitTallMonitorsAndSquaresSuitAny) {
   EXPECT_TRUE(SuitsMonitor(2000, 3000, 1024, 1280));
   EXPECT_FALSE(SuitsMonitor(3000, 2000, 1024, 1280));
   EXPECT_TRUE(SuitsMonitor(3000, 2000, 1280, 1024));
-  EXPECT_TRUE(SuitsMonitor(500, 500, 1024, 1280));
-  EXPECT_TRUE(SuitsMonitor(2000, 3000, 1024, 1024));
+  EXPECT_TRUE(SuitsMonitor(500, 500, 1024, 1280)) << "square";
+  EXPECT_TRUE(SuitsMonitor(2000, 3000, 1024, 1024)) << "square";
 }
 
 // A picture of two columns, black and white, drawn at other sizes.
 TEST(MonitorPlacementTest, ShrinkingAveragesEnlargingBlendsAndDrawingStaysInTheClip) {
   BgrPixels picture(4, 1);
   picture.Fill({2, 0, 2, 1}, 0xFFFFFF);
-  BgrPixels canvas(6, 2);
-  canvas.Fill({0, 0, 6, 2}, 0x0000FF);  // red
+  BgrPixels canvas(6, 2, 0x0000FF);  // red
   const PicturePart whole = WholePicture(std::move(picture));
   DrawScaled(whole, {0, 0, 2, 1}, {0, 0, 6, 2}, canvas);  // halved: each pixel the mean of two
   EXPECT_EQ(canvas.Row(0)[0], 0);

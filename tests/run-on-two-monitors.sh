@@ -6,23 +6,29 @@
 # the prefix runs without one meanwhile. Then the prefix is put back as it was.
 layout=$1
 shift
+# The first free display that comes up with both monitors defined; the monitors vanish when the
+# server resets at its last client's leaving, hence -noreset.
 for n in $(seq 150 199); do
-  [ -e "/tmp/.X$n-lock" ] || break
+  [ -e "/tmp/.X$n-lock" ] && continue
+  Xvfb ":$n" -screen 0 2304x1280x24 -nolisten tcp -noreset >/dev/null 2>&1 &
+  xvfb=$!
+  for i in $(seq 1 100); do
+    DISPLAY=":$n" xdpyinfo >/dev/null 2>&1 && break
+    sleep 0.1
+  done
+  if [ "$layout" = right ]; then
+    DISPLAY=":$n" xrandr --setmonitor '*M1' 1280/339x1024/271+0+0 screen >/dev/null 2>&1
+    DISPLAY=":$n" xrandr --setmonitor M2 1024/271x1280/339+1280+0 none >/dev/null 2>&1
+  else
+    DISPLAY=":$n" xrandr --setmonitor M2 1024/271x1280/339+0+0 screen >/dev/null 2>&1
+    DISPLAY=":$n" xrandr --setmonitor '*M1' 1280/339x1024/271+1024+0 none >/dev/null 2>&1
+  fi
+  [ "$(DISPLAY=":$n" xrandr --listmonitors 2>/dev/null | grep -c ' M[12]')" = 2 ] && break
+  echo "display :$n did not come up with two monitors; trying the next" >&2
+  kill "$xvfb" 2>/dev/null
+  xvfb=
 done
-# The monitors vanish when the server resets, at its last client's leaving.
-Xvfb ":$n" -screen 0 2304x1280x24 -nolisten tcp -noreset >/dev/null 2>&1 &
-xvfb=$!
-for i in $(seq 1 50); do
-  DISPLAY=":$n" xdpyinfo >/dev/null 2>&1 && break
-  sleep 0.1
-done
-if [ "$layout" = right ]; then
-  DISPLAY=":$n" xrandr --setmonitor '*M1' 1280/339x1024/271+0+0 screen >/dev/null 2>&1
-  DISPLAY=":$n" xrandr --setmonitor M2 1024/271x1280/339+1280+0 none >/dev/null 2>&1
-else
-  DISPLAY=":$n" xrandr --setmonitor M2 1024/271x1280/339+0+0 screen >/dev/null 2>&1
-  DISPLAY=":$n" xrandr --setmonitor '*M1' 1280/339x1024/271+1024+0 none >/dev/null 2>&1
-fi
+[ -n "$xvfb" ] || { echo "no display with two monitors could be started" >&2; exit 1; }
 
 # Wine reads the layout when its session starts: a new server, after the settings are saved.
 wineserver -k >/dev/null 2>&1 </dev/null
@@ -31,6 +37,7 @@ wine reg delete 'HKCU\Software\Wine\Explorer' /v Desktop /f >/dev/null 2>&1 </de
 wineserver -w
 DISPLAY=":$n" VANTORIA_TWO_MONITORS=$layout wine "$@"
 status=$?
+echo "the tests ended with $status on display :$n" >&2
 
 wineserver -k >/dev/null 2>&1 </dev/null
 wine reg delete 'HKCU\Software\Wine\X11 Driver' /v UseXRandR /f >/dev/null 2>&1 </dev/null

@@ -23,7 +23,7 @@ for n in $(seq 150 199); do
     DISPLAY=":$n" xrandr --setmonitor M2 1024/271x1280/339+0+0 screen >/dev/null 2>&1
     DISPLAY=":$n" xrandr --setmonitor '*M1' 1280/339x1024/271+1024+0 none >/dev/null 2>&1
   fi
-  [ "$(DISPLAY=":$n" xrandr --listmonitors 2>/dev/null | grep -c ' M[12]')" = 2 ] && break
+  [ "$(DISPLAY=":$n" xrandr --listmonitors 2>/dev/null | grep -cE ' [*+]*M[12] ')" = 2 ] && break
   echo "display :$n did not come up with two monitors; trying the next" >&2
   kill "$xvfb" 2>/dev/null
   xvfb=

@@ -50,14 +50,17 @@ Shares SharesOf(int pictureSize, int partStart, int partSize, int drawnStart, in
       const int below = static_cast<int>(std::floor(centre));
       pixel = {{at(below), 1 - (centre - below)}, {at(below + 1), centre - below}};
     }
-    shares.first.push_back(shares.index.size());
+    const std::size_t first = shares.index.size();
+    shares.first.push_back(first);
     std::int32_t given = 0;
     for (const auto& [index, share] : pixel) {
       shares.index.push_back(index);
       shares.weight.push_back(static_cast<std::int32_t>(std::lround(share * kOne)));
       given += shares.weight.back();
     }
-    shares.weight[shares.first.back()] += kOne - given;  // rounding left over
+    // The rounding left over goes to the largest share: a sliver's would turn negative.
+    const auto largest = std::max_element(shares.weight.begin() + static_cast<std::ptrdiff_t>(first), shares.weight.end());
+    *largest += kOne - given;
   }
   shares.first.push_back(shares.index.size());
   return shares;
@@ -85,8 +88,8 @@ void DrawRows(const BgrPixels& picture, const Shares& columns, const Shares& row
         sum[2] += weight * pixel[2];
       }
       for (int c = 0; c < 3; ++c)
-        values[at + c] = static_cast<std::uint16_t>((sum[c] + (1 << (kShareBits - kAcrossBits - 1))) >>
-                                                    (kShareBits - kAcrossBits));
+        values[at + c] = static_cast<std::uint16_t>(std::clamp(
+            (sum[c] + (1 << (kShareBits - kAcrossBits - 1))) >> (kShareBits - kAcrossBits), 0, 255 << kAcrossBits));
     }
     across.emplace_back(pictureRow, std::move(values));
     return across.back().second;

@@ -112,6 +112,13 @@ TEST(MonitorPlacementTest, ShrinkingAveragesEnlargingBlendsAndDrawingStaysInTheC
   pair.Fill({1, 0, 1, 1}, 0xFFFFFF);
   DrawScaled(WholePicture(std::move(pair)), {0, 0, 1, 1}, {0, 0, 1, 1}, canvas);
   EXPECT_EQ(canvas.Row(0)[0], 128);
+
+  // A drawn pixel that begins a floating-point sliver before a white column: about black.
+  BgrPixels column(640, 1);
+  column.Fill({479, 0, 1, 1}, 0xFFFFFF);
+  BgrPixels shrunk(156, 1);
+  DrawScaled(WholePicture(std::move(column)), {0, 0, 156, 1}, {0, 0, 156, 1}, shrunk);
+  EXPECT_LT(shrunk.Row(0)[117 * 3], 8);
 }
 
 }  // namespace

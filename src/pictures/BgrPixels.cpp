@@ -4,6 +4,7 @@
 #include <cmath>
 #include <deque>
 #include <exception>
+#include <system_error>
 #include <thread>
 #include <utility>
 
@@ -180,7 +181,14 @@ void DrawScaled(const PicturePart& part, const PixelRect& target, const PixelRec
     }
   };
   std::vector<std::thread> helpers;
-  for (int band = 1; band < bands; ++band) helpers.emplace_back(drawBand, band);
+  helpers.reserve(static_cast<std::size_t>(bands));
+  int band = 1;
+  try {
+    for (; band < bands; ++band) helpers.emplace_back(drawBand, band);
+  } catch (const std::system_error&) {
+    // No thread to be had: the bands left are drawn here.
+  }
+  for (; band < bands; ++band) drawBand(band);
   drawBand(0);
   for (std::thread& helper : helpers) helper.join();
   for (const std::exception_ptr& failure : failed)

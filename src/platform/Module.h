@@ -5,6 +5,8 @@
 
 namespace platform {
 
+// The executable's full path, however long.
+std::string ExecutablePath();
 // The executable's folder, as ExtractFileDir gives it.
 std::string ExecutableDirectory();
 // Command-line argument `index` (0 is the program), or empty text when there is none.

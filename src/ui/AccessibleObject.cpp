@@ -282,8 +282,13 @@ class TAccessibleObject final : public IAccessible, public IEnumVARIANT, public 
   }
   HRESULT STDMETHODCALLTYPE Skip(ULONG skipped) override {
     const long count = ownChildren_ ? ChildCount() : StandardChildCount();
-    next_ = std::min<long>(count, next_ + static_cast<long>(skipped));
-    return next_ < count || skipped == 0 ? S_OK : S_FALSE;
+    const unsigned long left = static_cast<unsigned long>(std::max(count - next_, 0L));
+    if (skipped > left) {
+      next_ = count;
+      return S_FALSE;
+    }
+    next_ += static_cast<long>(skipped);
+    return S_OK;
   }
   HRESULT STDMETHODCALLTYPE Reset() override {
     next_ = 0;

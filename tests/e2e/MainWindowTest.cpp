@@ -255,6 +255,10 @@ TEST_F(MainWindowTest, ScreenReadersNameEveryControlAndPressTheFlatButtons) {
   }
   for (const char* named : {"Folders", "List of selected folders", "Pictures"})
     EXPECT_EQ(std::ranges::count(objects, named), 1) << named;
+  const ULONG count = static_cast<ULONG>(reader.Children().size());
+  EXPECT_EQ(reader.SkipFromStart(count), S_OK) << "exactly to the end";
+  EXPECT_EQ(reader.SkipFromStart(count + 1), S_FALSE);
+  EXPECT_EQ(reader.SkipFromStart(ULONG_MAX), S_FALSE);
 
   Click(kTreeDocuments);
   EXPECT_TRUE(reader.DoDefaultAction(reader.Child(">>").id));

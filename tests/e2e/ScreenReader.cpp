@@ -96,4 +96,13 @@ bool ScreenReader::DoDefaultAction(long id) const {
   return object_ && object_->accDoDefaultAction(ChildId(id)) == S_OK;
 }
 
+HRESULT ScreenReader::SkipFromStart(ULONG count) const {
+  IEnumVARIANT* children = nullptr;
+  if (!object_ || FAILED(object_->QueryInterface(IID_IEnumVARIANT, reinterpret_cast<void**>(&children)))) return E_NOINTERFACE;
+  children->Reset();
+  const HRESULT skipped = children->Skip(count);
+  children->Release();
+  return skipped;
+}
+
 }  // namespace e2e

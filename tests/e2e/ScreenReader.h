@@ -39,6 +39,8 @@ class ScreenReader {
   // The child of that name.
   AccessibleItem Child(const std::string& name) const;
   bool DoDefaultAction(long id) const;
+  // What the object's enumerator answers to skipping `count` children from the first.
+  HRESULT SkipFromStart(ULONG count) const;
 
  private:
 

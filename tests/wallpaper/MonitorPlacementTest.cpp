@@ -34,6 +34,7 @@ TEST(MonitorPlacementTest, EachStylePlacesThePictureAtTheMonitorsSize) {
       {TWallpaperStyle::wsFit, 2000, 3000, 1280, 1024, {298, 0, 683, 1024}},
       {TWallpaperStyle::wsFit, 100, 100, 1024, 1280, {0, 128, 1024, 1024}},  // enlarged to fit
       {TWallpaperStyle::wsFit, 0, 100, 1024, 1280, {0, 0, 0, 0}},
+      {TWallpaperStyle::wsFit, 10000, 1, 1920, 1080, {0, 539, 1920, 1}},  // a pixel high at least
   };
   for (const Case& c : cases)
     EXPECT_EQ(PlaceOnMonitor(c.style, c.pictureWidth, c.pictureHeight, c.width, c.height), c.placed)

@@ -193,10 +193,14 @@ void DecodeJpeg(std::span<const std::uint8_t> file, const JpegDecodeOptions& opt
   target.Begin(width, height, bitsPerPixel, palette);
   JDIMENSION endRow = info.output_height;
   if (const JpegDecodeOptions::Part& part = options.part; part.width > 0 && part.height > 0 && !quantize) {
-    // The part within the picture; the decoder widens the columns to whole blocks.
-    const int top = std::clamp(part.top, 0, height), left = std::clamp(part.left, 0, width);
+    // The part within the picture; the decoder widens the columns to whole blocks on the left.
+    // Smooth upsampling takes a crop's first and last columns for the picture's edges: a column
+    // more on the left and a block (an iMCU) more on the right keep the part's own exact.
+    const int top = std::clamp(part.top, 0, height), left = std::clamp(part.left - 1, 0, width);
+    const int block = info.max_h_samp_factor * info.min_DCT_scaled_size;
     JDIMENSION cropLeft = static_cast<JDIMENSION>(left);
-    JDIMENSION cropWidth = static_cast<JDIMENSION>(std::clamp(part.width, 1, std::max(width - left, 1)));
+    JDIMENSION cropWidth =
+        static_cast<JDIMENSION>(std::clamp(part.left - left + part.width + block, 1, std::max(width - left, 1)));
     endRow = static_cast<JDIMENSION>(std::clamp(top + part.height, top, height));
     if (!GuardedCrop(decompressor.errors, &info, cropLeft, cropWidth, static_cast<JDIMENSION>(top)))
       RaiseJpegError(decompressor.errors);

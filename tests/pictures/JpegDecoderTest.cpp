@@ -33,7 +33,17 @@ class MemoryTarget : public JpegTarget {
     rows.assign(static_cast<size_t>(width) * height * (bitsPerPixel / 8), 0);
     bytesPerPixel = bitsPerPixel / 8;
   }
-  std::uint8_t* Row(int y) override { return rows.data() + static_cast<size_t>(y) * width * bytesPerPixel; }
+  void Part(int left, int top, int width, int height) override {
+    partLeft = left;
+    partTop = top;
+    Begin(width, height, bits, palette);
+  }
+  std::uint8_t* Row(int y) override {
+    return rows.data() + static_cast<size_t>(y - partTop) * width * bytesPerPixel;
+  }
+  const std::uint8_t* Pixel(int x, int y) const {
+    return rows.data() + (static_cast<size_t>(y - partTop) * width + x - partLeft) * bytesPerPixel;
+  }
   void Progress(int percent, int firstRow, int endRow, bool redraw) noexcept override {
     reports.push_back({percent, firstRow, endRow, redraw});
   }
@@ -56,7 +66,7 @@ class MemoryTarget : public JpegTarget {
     int percent, firstRow, endRow;
     bool redraw;
   };
-  int width = 0, height = 0, bits = 0, bytesPerPixel = 0;
+  int width = 0, height = 0, bits = 0, bytesPerPixel = 0, partLeft = 0, partTop = 0;
   std::vector<RgbQuad> palette;
   std::vector<std::uint8_t> rows;
   std::vector<Report> reports;
@@ -120,6 +130,23 @@ TEST(JpegDecoderTest, HeaderGivesSizeAndKindWithoutDecoding) {
   EXPECT_FALSE(baseline.progressive);
   EXPECT_TRUE(ReadJpegHeader(ReadTestData("jpeg/progressive.jpg")).progressive);
   EXPECT_TRUE(ReadJpegHeader(ReadTestData("jpeg/grayscale.jpg")).grayscale);
+}
+
+// A part, away from the picture's corner, comes out as the same region of the whole picture: at
+// its edges too, where the smooth upsampling of 4:2:0 reads the columns beside it.
+TEST(JpegDecoderTest, APartIsTheSameRegionOfTheWholePicture) {
+  for (const char* file : {"testorig.jpg", "cmyk.jpg"}) {
+    const std::vector<std::uint8_t> jpeg = ReadTestData(std::string("jpeg/") + file);
+    JpegDecodeOptions options = {.grayscaleAsPalette = false, .floatDct = false};
+    MemoryTarget whole, part;
+    DecodeJpeg(jpeg, options, whole);
+    options.part = {32, 20, 64, 40};
+    DecodeJpeg(jpeg, options, part);
+    ASSERT_TRUE(part.partLeft <= 32 && part.partLeft + part.width >= 96 && part.partTop == 20 && part.height == 40);
+    for (int y = 20; y < 60; ++y)
+      for (int x = 32; x < 96; ++x)
+        ASSERT_TRUE(std::equal(part.Pixel(x, y), part.Pixel(x, y) + 3, whole.Pixel(x, y))) << file << " " << x << "," << y;
+  }
 }
 
 TEST(JpegDecoderTest, EightBitOutputHasAtMost236Colours) {

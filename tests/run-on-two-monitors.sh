@@ -4,8 +4,25 @@
 # (LAYOUT "right") or to its left ("left"). Wine sees them when the X server defines them as
 # RandR monitors and Wine does not use XRandR itself; a virtual desktop is always one monitor, so
 # the prefix runs without one meanwhile. Then the prefix is put back as it was.
+# It ends the tests itself before ctest's timeout, so that the prefix and the X server are put
+# back whatever happens; ctest runs it alone, as `wineserver -k` ends every program of the prefix.
 layout=$1
 shift
+xvfb=
+prefix_changed=
+restore() {
+  if [ -n "$prefix_changed" ]; then
+    wineserver -k >/dev/null 2>&1 </dev/null
+    wine reg delete 'HKCU\Software\Wine\X11 Driver' /v UseXRandR /f >/dev/null 2>&1 </dev/null
+    wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Vantoria /f >/dev/null 2>&1 </dev/null
+    wineserver -w
+    # The persistent server the other tests expect; its output must not reach ctest.
+    wineserver -p >/dev/null 2>&1 </dev/null
+  fi
+  [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null
+}
+trap restore EXIT
+trap 'exit 1' INT TERM HUP
 # The first free display that comes up with both monitors defined; the monitors vanish when the
 # server resets at its last client's leaving, hence -noreset.
 for n in $(seq 150 199); do
@@ -31,19 +48,12 @@ done
 [ -n "$xvfb" ] || { echo "no display with two monitors could be started" >&2; exit 1; }
 
 # Wine reads the layout when its session starts: a new server, after the settings are saved.
+prefix_changed=1
 wineserver -k >/dev/null 2>&1 </dev/null
 wine reg add 'HKCU\Software\Wine\X11 Driver' /v UseXRandR /d N /f >/dev/null 2>&1 </dev/null
 wine reg delete 'HKCU\Software\Wine\Explorer' /v Desktop /f >/dev/null 2>&1 </dev/null
 wineserver -w
-DISPLAY=":$n" VANTORIA_TWO_MONITORS=$layout wine "$@"
+DISPLAY=":$n" VANTORIA_TWO_MONITORS=$layout timeout 540 wine "$@"
 status=$?
 echo "the tests ended with $status on display :$n" >&2
-
-wineserver -k >/dev/null 2>&1 </dev/null
-wine reg delete 'HKCU\Software\Wine\X11 Driver' /v UseXRandR /f >/dev/null 2>&1 </dev/null
-wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Vantoria /f >/dev/null 2>&1 </dev/null
-wineserver -w
-# The persistent server the other tests expect; its output must not reach ctest.
-wineserver -p >/dev/null 2>&1 </dev/null
-kill "$xvfb"
 exit $status

@@ -6,7 +6,6 @@ namespace pictures {
 namespace {
 
 constexpr char kMark[4] = {'V', 'W', 'I', 'C'};
-constexpr std::size_t kHeaderBytes = 12;
 
 void PutU32(std::vector<std::uint8_t>& bytes, std::uint32_t value) {
   for (int shift = 0; shift < 32; shift += 8) bytes.push_back(static_cast<std::uint8_t>(value >> shift));
@@ -23,20 +22,20 @@ bool DecodablePictureSize(std::uint64_t width, std::uint64_t height) {
          width * height <= kMaxDecodedPixels;
 }
 
-std::vector<std::uint8_t> EncodeDecodedPicture(int width, int height, std::span<const std::uint8_t> bgra) {
-  std::vector<std::uint8_t> answer(std::begin(kMark), std::end(kMark));
-  PutU32(answer, static_cast<std::uint32_t>(width));
-  PutU32(answer, static_cast<std::uint32_t>(height));
-  answer.insert(answer.end(), bgra.begin(), bgra.end());
-  return answer;
+std::vector<std::uint8_t> DecodedPictureHeader(int width, int height) {
+  std::vector<std::uint8_t> header(std::begin(kMark), std::end(kMark));
+  PutU32(header, static_cast<std::uint32_t>(width));
+  PutU32(header, static_cast<std::uint32_t>(height));
+  return header;
 }
 
 std::optional<DecodedPicture> ParseDecodedPicture(std::span<const std::uint8_t> answer) {
-  if (answer.size() < kHeaderBytes || std::memcmp(answer.data(), kMark, sizeof kMark) != 0) return std::nullopt;
+  if (answer.size() < kDecodedHeaderBytes || std::memcmp(answer.data(), kMark, sizeof kMark) != 0)
+    return std::nullopt;
   const std::uint64_t width = U32At(answer, 4), height = U32At(answer, 8);
-  if (!DecodablePictureSize(width, height) || answer.size() - kHeaderBytes != width * height * 4) return std::nullopt;
-  return DecodedPicture{static_cast<int>(width), static_cast<int>(height),
-                        std::vector<std::uint8_t>(answer.begin() + kHeaderBytes, answer.end())};
+  if (!DecodablePictureSize(width, height) || answer.size() - kDecodedHeaderBytes != width * height * 4)
+    return std::nullopt;
+  return DecodedPicture{static_cast<int>(width), static_cast<int>(height), answer.subspan(kDecodedHeaderBytes)};
 }
 
 BgrPixels OverColour(const DecodedPicture& picture, std::uint32_t rgb) {

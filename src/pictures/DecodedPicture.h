@@ -1,6 +1,6 @@
 // A picture that the decoding helper process hands back: its size and its pixels, 32-bit
-// premultiplied BGRA, top row first, in a file of its own making. Reading that file trusts none
-// of its numbers. Needs no Windows.
+// premultiplied BGRA, top row first, after a header of its own making. Reading that answer trusts
+// none of its numbers. Needs no Windows.
 #pragma once
 
 #include <algorithm>
@@ -16,18 +16,22 @@ namespace pictures {
 // More pixels than this are no picture anyone shows: refused before anything is allocated.
 inline constexpr std::uint64_t kMaxDecodedPixels = 250'000'000;
 
+// A view of the pixels: they stay where the answer holds them.
 struct DecodedPicture {
   int width = 0;
   int height = 0;
-  std::vector<std::uint8_t> bgra;  // width × 4 bytes a row
+  std::span<const std::uint8_t> bgra;  // width × 4 bytes a row
 };
+
+inline constexpr std::size_t kDecodedHeaderBytes = 12;
 
 // Whether a picture of that size may be decoded at all.
 bool DecodablePictureSize(std::uint64_t width, std::uint64_t height);
 
-// The helper's answer: a mark, the width and height, then the rows.
-std::vector<std::uint8_t> EncodeDecodedPicture(int width, int height, std::span<const std::uint8_t> bgra);
-// Nothing for anything but a whole answer of a decodable size.
+// The helper's answer is this header (a mark, the width and height), then the rows.
+std::vector<std::uint8_t> DecodedPictureHeader(int width, int height);
+// The picture in the answer; nothing for anything but a whole answer of a decodable size. Reads
+// the header only, so that an answer in memory mapped from elsewhere is not touched before.
 std::optional<DecodedPicture> ParseDecodedPicture(std::span<const std::uint8_t> answer);
 
 // A premultiplied colour channel that covers `cover` of 255 laid over `below`.

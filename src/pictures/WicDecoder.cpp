@@ -7,42 +7,14 @@
 #include <algorithm>
 #include <cctype>
 
-#include "pictures/PictureErrors.h"
+#include "pictures/HelperAnswer.h"
 #include "pictures/PictureExtension.h"
 #include "platform/ComPtr.h"
-#include "platform/Exceptions.h"
 #include "platform/Files.h"
-#include "platform/Format.h"
-#include "platform/Handles.h"
 #include "platform/WideText.h"
 
 namespace pictures {
 namespace {
-
-constexpr DWORD kHelperTimeoutMs = 5000;
-
-std::string& HelperProgram() {
-  static std::string program;
-  return program;
-}
-
-// Where the helper's answer goes: a new file in the user's temporary folder, removed after.
-class AnswerFile {
- public:
-  AnswerFile() {
-    char folder[MAX_PATH] = {}, name[MAX_PATH] = {};
-    if (::GetTempPathA(sizeof folder, folder) && ::GetTempFileNameA(folder, "vnt", 0, name)) path_ = name;
-  }
-  ~AnswerFile() {
-    if (!path_.empty()) ::DeleteFileA(path_.c_str());
-  }
-  AnswerFile(const AnswerFile&) = delete;
-  AnswerFile& operator=(const AnswerFile&) = delete;
-  const std::string& Path() const { return path_; }
-
- private:
-  std::string path_;
-};
 
 class ComScope {
  public:
@@ -139,7 +111,8 @@ platform::ComPtr<IWICBitmapFrameDecode> ChosenFrame(IWICBitmapDecoder* decoder, 
   return chosen;
 }
 
-std::vector<std::uint8_t> DecodeWithWic(const std::vector<std::uint8_t>& file) {
+// Decodes into the answer file; false when the picture cannot be decoded or is too large.
+bool DecodeWithWic(const std::vector<std::uint8_t>& file, HANDLE answer) {
   ComScope com;
   platform::ComPtr<IWICImagingFactory> factory = Factory();
   platform::ComPtr<IWICStream> stream;
@@ -148,28 +121,34 @@ std::vector<std::uint8_t> DecodeWithWic(const std::vector<std::uint8_t>& file) {
       FAILED(stream->InitializeFromMemory(const_cast<BYTE*>(file.data()), static_cast<DWORD>(file.size()))) ||
       FAILED(factory->CreateDecoderFromStream(stream.Get(), nullptr, WICDecodeMetadataCacheOnDemand,
                                               decoder.Receive())))
-    return {};
+    return false;
   GUID container = {};
   decoder->GetContainerFormat(&container);
   platform::ComPtr<IWICBitmapFrameDecode> frame = ChosenFrame(decoder.Get(), container == GUID_ContainerFormatIco);
   UINT width = 0, height = 0;
-  if (!frame || FAILED(frame->GetSize(&width, &height)) || !DecodablePictureSize(width, height)) return {};
-  platform::ComPtr<IWICBitmapSource> converted;
-  std::vector<std::uint8_t> rows(std::size_t{width} * height * 4);
-  if (FAILED(::WICConvertBitmapSource(GUID_WICPixelFormat32bppPBGRA, frame.Get(), converted.Receive())) ||
-      FAILED(converted->CopyPixels(nullptr, width * 4, static_cast<UINT>(rows.size()), rows.data())))
-    return {};
+  if (!frame || FAILED(frame->GetSize(&width, &height)) || !DecodablePictureSize(width, height)) return false;
   const Placement place = container == GUID_ContainerFormatGif ? GifPlacement(decoder.Get(), frame.Get()) : Placement{};
-  if (place.screenWidth == 0 || place.screenHeight == 0 || (place.screenWidth == width && place.screenHeight == height))
-    return EncodeDecodedPicture(static_cast<int>(width), static_cast<int>(height), rows);
-  // The frame on its logical screen, transparent around it.
-  std::vector<std::uint8_t> screen(std::size_t{place.screenWidth} * place.screenHeight * 4, 0);
-  for (UINT y = 0; y < height && place.top + y < place.screenHeight; ++y) {
-    const UINT columns = place.left < place.screenWidth ? std::min(width, place.screenWidth - place.left) : 0;
-    std::copy_n(rows.data() + std::size_t{y} * width * 4, std::size_t{columns} * 4,
-                screen.data() + (std::size_t{place.top + y} * place.screenWidth + place.left) * 4);
-  }
-  return EncodeDecodedPicture(static_cast<int>(place.screenWidth), static_cast<int>(place.screenHeight), screen);
+  const bool onScreen = place.screenWidth != 0 && place.screenHeight != 0;
+  const UINT answerWidth = onScreen ? place.screenWidth : width, answerHeight = onScreen ? place.screenHeight : height;
+  // A tiny frame may declare a screen of gigabytes.
+  if (!DecodablePictureSize(answerWidth, answerHeight)) return false;
+  platform::ComPtr<IWICBitmapSource> converted;
+  if (FAILED(::WICConvertBitmapSource(GUID_WICPixelFormat32bppPBGRA, frame.Get(), converted.Receive()))) return false;
+  const std::size_t stride = std::size_t{answerWidth} * 4;
+  const platform::MappedView view = MapAnswerFile(answer, kDecodedHeaderBytes + stride * answerHeight, true);
+  if (!view) return false;
+  auto* bytes = static_cast<std::uint8_t*>(view.Get());
+  const std::vector<std::uint8_t> header =
+      DecodedPictureHeader(static_cast<int>(answerWidth), static_cast<int>(answerHeight));
+  std::copy(header.begin(), header.end(), bytes);
+  // The frame where it lies on its screen; around it the new file's zeros are transparent.
+  const UINT left = onScreen ? place.left : 0, top = onScreen ? place.top : 0;
+  if (left >= answerWidth || top >= answerHeight) return true;
+  const WICRect shown = {0, 0, static_cast<INT>(std::min(width, answerWidth - left)),
+                         static_cast<INT>(std::min(height, answerHeight - top))};
+  const std::size_t shownBytes = (static_cast<std::size_t>(shown.Height) - 1) * stride + std::size_t{4} * shown.Width;
+  return SUCCEEDED(converted->CopyPixels(&shown, static_cast<UINT>(stride), static_cast<UINT>(shownBytes),
+                                         bytes + kDecodedHeaderBytes + top * stride + std::size_t{left} * 4));
 }
 
 }  // namespace
@@ -179,8 +158,6 @@ const std::vector<std::string>& WicFileExtensions() {
   return extensions;
 }
 
-void SetDecodeHelperProgram(std::string program) { HelperProgram() = std::move(program); }
-
 bool IsImagingComponentKind(const std::string& path) {
   const std::string extension = PictureExtension(path);
   return std::ranges::any_of(WicFileExtensions(), [&](const std::string& kind) {
@@ -188,47 +165,16 @@ bool IsImagingComponentKind(const std::string& path) {
   });
 }
 
-int RunDecodeHelper(const std::string& picturePath, const std::string& answerPath) {
+int RunDecodeHelper(const std::string& picturePath, const std::string& answerHandle) {
   // A decoder that fails ends this process without a box that would wait for a user.
   ::SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOGPFAULTERRORBOX | SEM_NOOPENFILEERRORBOX);
   try {
-    const std::vector<std::uint8_t> answer = DecodeWithWic(platform::ReadWholeFile(picturePath));
-    if (answer.empty()) return 1;
-    platform::ReplaceFileContent(answerPath, answer);
-    return 0;
+    const auto answer = reinterpret_cast<HANDLE>(static_cast<std::uintptr_t>(std::stoull(answerHandle)));
+    if (::GetFileType(answer) != FILE_TYPE_DISK) return 1;
+    return DecodeWithWic(platform::ReadWholeFile(picturePath), answer) ? 0 : 1;
   } catch (const std::exception&) {
     return 1;
   }
-}
-
-DecodedPicture DecodeInHelper(const std::string& picturePath) {
-  const auto invalid = [&] {
-    return EInvalidGraphic(platform::Format("Cannot decode %s", picturePath.c_str()));
-  };
-  const AnswerFile answer;
-  char ownProgram[MAX_PATH] = {};
-  if (HelperProgram().empty() && !::GetModuleFileNameA(nullptr, ownProgram, sizeof ownProgram)) throw invalid();
-  const std::string program = HelperProgram().empty() ? ownProgram : HelperProgram();
-  if (answer.Path().empty()) throw invalid();
-  std::string commandLine = platform::Format("\"%s\" %s \"%s\" \"%s\"", program.c_str(), kDecodeSwitch,
-                                             picturePath.c_str(), answer.Path().c_str());
-  STARTUPINFOA startup = {};
-  startup.cb = sizeof startup;
-  PROCESS_INFORMATION started = {};
-  if (!::CreateProcessA(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                        &started))
-    throw invalid();
-  const platform::KernelHandle process(started.hProcess), thread(started.hThread);
-  DWORD exitCode = 1;
-  if (::WaitForSingleObject(process.Get(), kHelperTimeoutMs) != WAIT_OBJECT_0) {
-    ::TerminateProcess(process.Get(), 1);
-    ::WaitForSingleObject(process.Get(), kHelperTimeoutMs);
-    throw invalid();
-  }
-  if (!::GetExitCodeProcess(process.Get(), &exitCode) || exitCode != 0) throw invalid();
-  std::optional<DecodedPicture> picture = ParseDecodedPicture(platform::ReadWholeFile(answer.Path()));
-  if (!picture) throw invalid();
-  return std::move(*picture);
 }
 
 }  // namespace pictures

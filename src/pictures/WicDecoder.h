@@ -1,13 +1,11 @@
 // Pictures of every kind the Windows Imaging Component (WIC) has a decoder for on this PC. A
 // decoder is code from elsewhere (Store extensions; Wine's own JPEG XR decoder ends the process
-// on some damaged files), so pictures are decoded in a helper process: this program started with
-// kDecodeSwitch, which hands the pixels back in a temporary file.
+// on some damaged files), so pictures are decoded in a helper process (pictures/DecodeHelper.h):
+// this program started with kDecodeSwitch.
 #pragma once
 
 #include <string>
 #include <vector>
-
-#include "pictures/DecodedPicture.h"
 
 namespace pictures {
 
@@ -21,15 +19,9 @@ const std::vector<std::string>& WicFileExtensions();
 bool IsImagingComponentKind(const std::string& path);
 
 // The helper's work: decodes `picturePath` (read whole, denying writers) from memory, frame 0
-// (an icon's largest; a GIF's first on its logical screen), as 32-bit premultiplied BGRA, and
-// writes it to `answerPath`. 0 when it did.
-int RunDecodeHelper(const std::string& picturePath, const std::string& answerPath);
-
-// The program the helper runs: this one, unless a test names another (empty: this one again).
-void SetDecodeHelperProgram(std::string program);
-
-// The picture decoded by a helper process. A helper that fails, ends abnormally or takes longer
-// than a few seconds, and a picture no decoder can read, fail with EInvalidGraphic.
-DecodedPicture DecodeInHelper(const std::string& picturePath);
+// (an icon's largest; a GIF's first on its logical screen), as 32-bit premultiplied BGRA, into
+// the answer file whose inherited handle `answerHandle` gives in decimal. Every size it would
+// allocate is checked before. 0 when it did.
+int RunDecodeHelper(const std::string& picturePath, const std::string& answerHandle);
 
 }  // namespace pictures

@@ -4,14 +4,14 @@
 
 #include <algorithm>
 
-#include "pictures/DecodedPicture.h"
-#include "pictures/WicDecoder.h"
+#include "pictures/DecodeHelper.h"
 #include "ui/Canvas.h"
 
 namespace pictures {
 
-void TWicPicture::LoadFromFile(const std::string& path) {
-  const DecodedPicture picture = DecodeInHelper(path);
+void TWicPicture::LoadFromFile(const std::string& path) { Assign(DecodeInHelper(path).Picture()); }
+
+void TWicPicture::Assign(const DecodedPicture& picture) {
   BgrPixels colour(picture.width, picture.height), cover(picture.width, picture.height);
   for (int y = 0; y < picture.height; ++y) {
     const std::uint8_t* source = picture.bgra.data() + static_cast<std::size_t>(y) * picture.width * 4;
@@ -32,11 +32,13 @@ void TWicPicture::Draw(ui::TCanvas& canvas, const RECT& target) {
   const int width = target.right - target.left, height = target.bottom - target.top;
   if (width <= 0 || height <= 0 || colour_.width == 0) return;
   if (drawnColour_.Width() != width || drawnColour_.Height() != height) {
-    drawnColour_ = BgrPixels(width, height);
-    drawnCover_ = BgrPixels(width, height);
+    // Kept only once drawn: a failed drawing must not be taken for the picture at that size.
+    BgrPixels colour(width, height), cover(width, height);
     const PixelRect all = {0, 0, width, height};
-    DrawScaled(colour_, all, all, drawnColour_);
-    DrawScaled(cover_, all, all, drawnCover_);
+    DrawScaled(colour_, all, all, colour);
+    DrawScaled(cover_, all, all, cover);
+    drawnColour_ = std::move(colour);
+    drawnCover_ = std::move(cover);
   }
   // What the surface shows there, with the picture laid over it, drawn back.
   ui::TBitmapCanvas surface(width, height);

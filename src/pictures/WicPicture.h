@@ -4,6 +4,7 @@
 #pragma once
 
 #include "pictures/BgrPixels.h"
+#include "pictures/DecodedPicture.h"
 #include "ui/Graphic.h"
 
 namespace pictures {
@@ -14,6 +15,8 @@ class TWicPicture : public ui::TGraphic {
   int Height() const override { return colour_.height; }
   // Fails with EInvalidGraphic for a picture that cannot be decoded.
   void LoadFromFile(const std::string& path) override;
+  // The picture a decoding helper handed back.
+  void Assign(const DecodedPicture& picture);
   void Draw(ui::TCanvas& canvas, const RECT& target) override;
 
  private:

@@ -56,25 +56,39 @@ bool FileExists(const std::string& path) {
   return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-std::vector<std::uint8_t> ReadWholeFile(const std::string& path) { return ReadFileStart(path, SIZE_MAX); }
-
-std::vector<std::uint8_t> ReadFileStart(const std::string& path, std::size_t maxBytes) {
-  FileHandle file;
+FileReader::FileReader(const std::string& path) {
   const TAttempt opened = RetriedWhileHeld([&] {
-    file.Reset(::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                             FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (file) return TAttempt::done;
+    file_.Reset(::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (file_) return TAttempt::done;
     return IsSharingError(::GetLastError()) ? TAttempt::held : TAttempt::refused;
   });
   if (opened != TAttempt::done) throw EFOpenError(Format("Cannot open file %s", path.c_str()));
+}
+
+std::size_t FileReader::ReadAt(std::uint64_t offset, std::span<std::uint8_t> bytes) const {
+  OVERLAPPED at = {};
+  at.Offset = static_cast<DWORD>(offset);
+  at.OffsetHigh = static_cast<DWORD>(offset >> 32);
+  DWORD read = 0;
+  const DWORD chunk = static_cast<DWORD>(std::min<size_t>(bytes.size(), 1u << 30));
+  if (!::ReadFile(file_.Get(), bytes.data(), chunk, &read, &at) && ::GetLastError() != ERROR_HANDLE_EOF)
+    throw EReadError("Stream read error");
+  return read;
+}
+
+std::uint64_t FileReader::Size() const {
   LARGE_INTEGER size = {};
-  if (!::GetFileSizeEx(file.Get(), &size)) throw EReadError("Stream read error");
-  std::vector<std::uint8_t> bytes(std::min(static_cast<size_t>(size.QuadPart), maxBytes));
+  if (!::GetFileSizeEx(file_.Get(), &size)) throw EReadError("Stream read error");
+  return static_cast<std::uint64_t>(size.QuadPart);
+}
+
+std::vector<std::uint8_t> ReadWholeFile(const std::string& path) {
+  const FileReader reader(path);
+  std::vector<std::uint8_t> bytes(static_cast<size_t>(reader.Size()));
   size_t done = 0;
   while (done < bytes.size()) {
-    const DWORD chunk = static_cast<DWORD>(std::min<size_t>(bytes.size() - done, 1u << 30));
-    DWORD read = 0;
-    if (!::ReadFile(file.Get(), bytes.data() + done, chunk, &read, nullptr)) throw EReadError("Stream read error");
+    const size_t read = reader.ReadAt(done, std::span(bytes).subspan(done));
     if (read == 0) break;  // the file shrank meanwhile
     done += read;
   }

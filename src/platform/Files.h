@@ -19,8 +19,20 @@ bool FileExists(const std::string& path);
 // moment (a scanner, an indexer, a backup) is waited for, about two seconds at most; so is the
 // file that a ReplacementFile replaces.
 std::vector<std::uint8_t> ReadWholeFile(const std::string& path);
-// The same for its first `maxBytes` bytes at most: enough for a picture's header.
-std::vector<std::uint8_t> ReadFileStart(const std::string& path, std::size_t maxBytes);
+
+// A file opened for reading at offsets, as ReadWholeFile opens it: for a header read a few bytes
+// at a time, skipping what it does not need.
+class FileReader {
+ public:
+  explicit FileReader(const std::string& path);
+  std::uint64_t Size() const;
+  // Up to `bytes.size()` bytes from `offset`: fewer at the file's end. Fails with "Stream read
+  // error".
+  std::size_t ReadAt(std::uint64_t offset, std::span<std::uint8_t> bytes) const;
+
+ private:
+  FileHandle file_;
+};
 
 // The new content of a file, written to a file beside it that takes the file's place only on
 // Commit, so a failed or interrupted save leaves the old content. Errors name the file's path:

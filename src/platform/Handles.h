@@ -67,5 +67,7 @@ struct NullableHandleTraits {
 using RegistryKey = UniqueHandle<NullableHandleTraits<HKEY, &::RegCloseKey>>;
 // A process's or thread's handle.
 using KernelHandle = UniqueHandle<NullableHandleTraits<HANDLE, &::CloseHandle>>;
+// A view of a file mapping.
+using MappedView = UniqueHandle<NullableHandleTraits<void*, &::UnmapViewOfFile>>;
 
 }  // namespace platform

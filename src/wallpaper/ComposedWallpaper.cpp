@@ -5,6 +5,7 @@
 #include <versionhelpers.h>
 
 #include "pictures/DecodedPicture.h"
+#include "pictures/DecodeHelper.h"
 #include "pictures/WicDecoder.h"
 #include "platform/Files.h"
 #include "wallpaper/PicturePixels.h"
@@ -22,7 +23,7 @@ PixelRect Offset(PixelRect rect, int dx, int dy) {
 
 // A picture of a kind the imaging component decodes, laid over the background.
 BgrPixels DecodedOver(const std::string& picturePath, std::uint32_t background) {
-  return pictures::OverColour(pictures::DecodeInHelper(picturePath), background);
+  return pictures::OverColour(pictures::DecodeInHelper(picturePath).Picture(), background);
 }
 
 // The monitor's picture drawn into its rectangle of the canvas.
@@ -36,8 +37,8 @@ void DrawMonitorPicture(const MonitorPicture& picture, TWallpaperStyle style, co
   }
   PicturePart whole;
   if (!ownKind) whole = WholePicture(DecodedOver(picture.picturePath, background));
-  const PictureSize size =
-      ownKind ? PictureFileSize(file).value_or(PictureSize{}) : PictureSize{whole.width, whole.height};
+  const pictures::PictureSize size = ownKind ? pictures::PictureHeaderSize(file).value_or(pictures::PictureSize{})
+                                             : pictures::PictureSize{whole.width, whole.height};
   const PixelRect placed = PlaceOnMonitor(style, size.width, size.height, onCanvas.width, onCanvas.height);
   const PixelRect visible = Intersection(placed, {0, 0, onCanvas.width, onCanvas.height});
   DrawScaled(ownKind ? PicturePartShown(file, placed, visible) : std::move(whole),

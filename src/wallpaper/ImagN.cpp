@@ -1,6 +1,7 @@
 #include "wallpaper/ImagN.h"
 
 #include "pictures/PictureErrors.h"
+#include "pictures/DecodeHelper.h"
 #include "pictures/WicDecoder.h"
 #include "platform/Exceptions.h"
 #include "platform/Files.h"
@@ -28,7 +29,7 @@ std::int32_t TImagN::SaveBuffer(std::int32_t id, const std::wstring& path, std::
         "The imaging component cannot read %s: it is no JPEG or bitmap picture", picturePath_.c_str()));
   platform::ReplacementFile target(platform::FromWide(path));
   if (otherKind) {
-    WriteBitmapFile(pictures::OverColour(pictures::DecodeInHelper(picturePath_), DesktopBackgroundColour()), target);
+    WriteBitmapFile(pictures::OverColour(pictures::DecodeInHelper(picturePath_).Picture(), DesktopBackgroundColour()), target);
   } else if (IsJpegFile(picture_)) {
     WriteJpegAsBitmapFile(picture_, {[&](std::uint64_t size) { target.Reserve(size); },
                                      [&](std::uint64_t offset, std::span<const std::uint8_t> bytes) {

@@ -54,24 +54,6 @@ PicturePart DecodeJpegPart(std::span<const std::uint8_t> file, int scaleEighths,
 
 }  // namespace
 
-bool IsJpegFile(std::span<const std::uint8_t> file) { return file.size() >= 2 && file[0] == 0xFF && file[1] == 0xD8; }
-bool IsBitmapFile(std::span<const std::uint8_t> file) { return file.size() >= 2 && file[0] == 'B' && file[1] == 'M'; }
-
-std::optional<PictureSize> PictureFileSize(std::span<const std::uint8_t> file) {
-  try {
-    if (IsJpegFile(file)) {
-      const pictures::JpegHeader header = pictures::ReadJpegHeader(file);
-      return PictureSize{header.width, header.height};
-    }
-    if (IsBitmapFile(file)) {
-      const pictures::InfoHeader info = pictures::ParseBitmap(file).format.info;
-      return PictureSize{info.width, info.height < 0 ? -info.height : info.height};
-    }
-  } catch (const platform::Exception&) {
-  }
-  return std::nullopt;
-}
-
 BgrPixels PicturePixels(std::span<const std::uint8_t> file) {
   if (IsBitmapFile(file)) return BitmapPixels(file);
   if (!IsJpegFile(file)) throw pictures::EInvalidGraphic("Unknown picture file format");

@@ -1,29 +1,18 @@
-// A picture file (JPEG or bitmap) as pixels for a composed wallpaper, and its size from its
-// header alone.
+// A picture file (JPEG or bitmap) as pixels for a composed wallpaper.
 #pragma once
 
 #include <cstdint>
-#include <optional>
 #include <span>
 
-#include "platform/Files.h"
 #include "pictures/BgrPixels.h"
+#include "pictures/PictureHeader.h"
+#include "platform/Files.h"
 #include "wallpaper/MonitorPlacement.h"
 
 namespace wallpaper {
 
-// Told apart by their first bytes, whatever the file is called.
-bool IsJpegFile(std::span<const std::uint8_t> file);
-bool IsBitmapFile(std::span<const std::uint8_t> file);
-
-struct PictureSize {
-  int width = 0;
-  int height = 0;
-};
-
-// The size the file's header gives (a bitmap's info header, a JPEG's frame header), nothing
-// decoded; nothing for a file that is neither, or whose header is damaged.
-std::optional<PictureSize> PictureFileSize(std::span<const std::uint8_t> file);
+using pictures::IsBitmapFile;
+using pictures::IsJpegFile;
 
 // The file's pixels at their own size. Fails as the picture's decoder does, with
 // pictures::EInvalidGraphic for a file that is neither a JPEG nor a bitmap.

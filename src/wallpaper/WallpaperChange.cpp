@@ -37,9 +37,9 @@ void TWallpaperChange::Apply(platform::TWallpaperStyle style) {
 
 void TWallpaperChange::WriteWallpaperFile(const std::string& path, platform::TWallpaperStyle style, bool spanned) {
   if (!composed_.empty()) {
-    const BgrPixels composed = ComposeWallpaper(composed_, style, VirtualScreen(), DesktopBackgroundColour(), spanned);
+    // Created first: a folder that refuses the file is known before the pictures are decoded.
     platform::ReplacementFile file(path);
-    WriteBitmapFile(composed, file);
+    WriteBitmapFile(ComposeWallpaper(composed_, style, VirtualScreen(), DesktopBackgroundColour(), spanned), file);
     file.Commit();
   } else if (previewBitmapFile_)
     platform::ReplaceFileContent(path, *previewBitmapFile_);

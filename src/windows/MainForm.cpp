@@ -7,6 +7,7 @@
 #include "browse/PicturePreview.h"
 #include "pictures/PictureErrors.h"
 #include "pictures/WicDecoder.h"
+#include "pictures/WicPicture.h"
 #include "platform/Files.h"
 #include "platform/Module.h"
 #include "platform/SystemError.h"
@@ -23,6 +24,8 @@ namespace windows {
 namespace {
 
 constexpr char kHelpFileName[] = "Vantoria.HLP";
+// Posted when a preview's decoding helper ends; wParam: the picture click it was started for.
+constexpr UINT kPictureDecoded = WM_APP + 1;
 
 // The font of the labels, the lists and the tree.
 const ui::TFont& ComicFont() {
@@ -184,20 +187,52 @@ void TFormMain::ShellTVChange() {
 
 void TFormMain::FileLBClick() {
   picturePath_ = FileLB.FileName();
+  pendingDecode_.reset();
   try {
-    browse::LoadPicture(Slika, picturePath_);
+    if (!picturePath_.empty() && pictures::IsImagingComponentKind(picturePath_)) {
+      ClearPreview();
+      pendingDecode_ = std::make_unique<pictures::BackgroundDecode>(picturePath_, Handle(), kPictureDecoded,
+                                                                    ++pictureClicks_);
+    } else {
+      browse::LoadPicture(Slika, picturePath_);
+    }
   } catch (const pictures::EInvalidGraphic&) {
     ClearPreview();
   }
-  const ui::TGraphic* picture = Slika.Picture();
-  VisinaL.SetCaption("Height: " + std::to_string(picture ? picture->Height() : 0));
-  DuzinaL.SetCaption("Width:  " + std::to_string(picture ? picture->Width() : 0));
+  ShowPreviewSize();
   Slika.SetHint("Picture: " + picturePath_);
   ui::Application().Window().LookChanged();
 }
 
+void TFormMain::PictureDecoded(WPARAM click) {
+  if (!pendingDecode_ || click != pictureClicks_) return;  // given up meanwhile
+  try {
+    auto picture = std::make_unique<pictures::TWicPicture>();
+    picture->Assign(pendingDecode_->Answer().Picture());
+    Slika.SetPicture(std::move(picture));
+  } catch (const pictures::EInvalidGraphic&) {
+    Slika.SetPicture(nullptr);
+  }
+  pendingDecode_.reset();
+  ShowPreviewSize();
+  ui::Application().Window().LookChanged();
+}
+
+void TFormMain::ShowPreviewSize() {
+  const ui::TGraphic* picture = Slika.Picture();
+  VisinaL.SetCaption("Height: " + std::to_string(picture ? picture->Height() : 0));
+  DuzinaL.SetCaption("Width:  " + std::to_string(picture ? picture->Width() : 0));
+}
+
+LRESULT TFormMain::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message != kPictureDecoded) return TForm::WndProc(message, wParam, lParam);
+  PictureDecoded(wParam);
+  return 0;
+}
+
 // Another folder is shown: the pictures of the program's button are asked for again.
 void TFormMain::ClearPreview() {
+  pendingDecode_.reset();
   Slika.SetPicture(nullptr);
   ui::Application().Window().LookChanged();
 }

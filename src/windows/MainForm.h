@@ -1,6 +1,7 @@
 // The main window: every user action of the program is one of its handlers.
 #pragma once
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -8,6 +9,7 @@
 #include "browse/FolderListFile.h"
 #include "browse/ShellTreeView.h"
 #include "controls/ButtonComps.h"
+#include "pictures/DecodeHelper.h"
 #include "settings/OptionsD.h"
 #include "ui/Bevel.h"
 #include "ui/Form.h"
@@ -55,8 +57,11 @@ class TFormMain : public ui::TForm {
   void SelDirLBClick();
   // The tree's folder becomes the picture file list's.
   void ShellTVChange();
-  // The picture-click routine: remembers the selected picture's path and previews it.
+  // The picture-click routine: remembers the selected picture's path and previews it. A picture
+  // of the imaging component's kinds is decoded while the window goes on answering: the preview
+  // stays empty until it comes.
   void FileLBClick();
+  // Empties the preview, giving up a picture still being decoded.
   void ClearPreview();
   void M_H_OptionsClick();
   void M_H_AboutClick();
@@ -74,6 +79,8 @@ class TFormMain : public ui::TForm {
   void TimerTimer();
 
   const std::string& PicturePath() const { return picturePath_; }
+  // A picture is being decoded for the preview.
+  bool PreviewPending() const { return pendingDecode_ != nullptr; }
   // The pictures the next "Set as wallpaper" gives the monitors, in their order, in place of the
   // previewed one: the start-up rotation's choice for each.
   void SetMonitorPictures(std::vector<std::string> pictures) { monitorPictures_ = std::move(pictures); }
@@ -81,7 +88,13 @@ class TFormMain : public ui::TForm {
   // A wallpaper's second phase has yet to run.
   bool WallpaperPending() const { return Timer.Enabled(); }
 
+ protected:
+  LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+
  private:
+  // The decoding helper of picture-click `click` ended: the preview shows what it gave.
+  void PictureDecoded(WPARAM click);
+  void ShowPreviewSize();
   // With a picture for each of several monitors: the previewed one on the monitor that holds
   // most of this window, and on every monitor that shows none of its own yet.
   std::vector<wallpaper::MonitorPicture> PicturesForMonitors(std::vector<wallpaper::Monitor> monitors) const;
@@ -90,6 +103,8 @@ class TFormMain : public ui::TForm {
 
   browse::TFolderListFile listFile_;
   std::string picturePath_;
+  std::unique_ptr<pictures::BackgroundDecode> pendingDecode_;
+  WPARAM pictureClicks_ = 0;
   std::vector<std::string> monitorPictures_;
   wallpaper::TWallpaperChange wallpaperChange_;
   settings::TODialog* options_ = nullptr;

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "browse/FileListPaths.h"
+#include "pictures/PictureHeader.h"
 #include "platform/Files.h"
 #include "platform/ShortDate.h"
 #include "settings/SettingsStore.h"
@@ -18,9 +19,6 @@
 namespace windows {
 namespace {
 
-// Enough of a picture file for its header, even behind a large thumbnail.
-constexpr std::size_t kHeaderBytes = 1 << 20;
-
 wallpaper::RotationRandom RandomFromClock() {
   SYSTEMTIME now;
   ::GetSystemTime(&now);
@@ -31,8 +29,9 @@ wallpaper::RotationRandom RandomFromClock() {
 // Whether picture `index` of the list suits the monitor's shape, from its header alone.
 bool PictureSuitsMonitor(const browse::TFileListBox& pictures, int index, const wallpaper::Monitor& monitor) {
   try {
-    const auto size = wallpaper::PictureFileSize(
-        platform::ReadFileStart(browse::JoinPath(pictures.Directory(), pictures.Item(index)), kHeaderBytes));
+    const platform::FileReader file(browse::JoinPath(pictures.Directory(), pictures.Item(index)));
+    const auto size = pictures::PictureHeaderSize(
+        [&](std::uint64_t offset, std::span<std::uint8_t> bytes) { return file.ReadAt(offset, bytes); });
     return size && wallpaper::SuitsMonitor(size->width, size->height, monitor.area.width, monitor.area.height);
   } catch (const platform::Exception&) {
     return false;  // unreadable: no better than any other

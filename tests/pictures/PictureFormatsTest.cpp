@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <windows.h>
+
 #include <algorithm>
 
 #include "pictures/Bitmap.h"
@@ -13,6 +15,7 @@
 #include "pictures/WicPicture.h"
 #include "platform/Exceptions.h"
 #include "support/DecodeHelper.h"
+#include "support/ScratchFolder.h"
 #include "support/TestData.h"
 
 namespace pictures {
@@ -58,13 +61,38 @@ TEST(PictureFormatsTest, TheImagingComponentsKindsAreWhatItsDecodersDeclare) {
   }
 }
 
-TEST(PictureFormatsTest, GifPicturesLoadThroughTheDecodingHelper) {
+// The helper's answer files in the temporary folder.
+std::vector<std::string> AnswerFiles() {
+  char folder[MAX_PATH + 1] = {};
+  ::GetTempPathA(sizeof folder, folder);
+  std::vector<std::string> names;
+  WIN32_FIND_DATAA found;
+  const HANDLE search = ::FindFirstFileA((std::string(folder) + "vnt*").c_str(), &found);
+  if (search == INVALID_HANDLE_VALUE) return names;
+  do names.emplace_back(found.cFileName);
+  while (::FindNextFileA(search, &found));
+  ::FindClose(search);
+  return names;
+}
+
+// A 35-byte GIF whose 1 x 1 frame declares a 16000 x 16000 screen (1 GB of pixels) is refused
+// before anything is allocated for it; no decode leaves a file behind.
+TEST(PictureFormatsTest, GifPicturesLoadThroughTheDecodingHelperWhichRefusesADecodingBomb) {
   const testing_support::VantoriaDecodes helper;
+  const std::vector<std::string> before = AnswerFiles();
   const std::string path = testing_support::TestDataPath("red-20x10.gif");
   auto picture = CreatePictureFor(path);
   picture->LoadFromFile(path);
   EXPECT_EQ(picture->Width(), 20);
   EXPECT_EQ(picture->Height(), 10);
+
+  const testing_support::ScratchFolder folder;
+  testing_support::WriteFileBytes(folder / "bomb.gif", std::string("GIF89a\x80\x3E\x80\x3E\x80\0\0\xFF\xFF\xFF\0\0\0"
+                                                                   ",\0\0\0\0\x01\0\x01\0\0\x02\x02\x44\x01\0;", 35));
+  const ULONGLONG start = ::GetTickCount64();
+  EXPECT_THROW(picture->LoadFromFile(folder / "bomb.gif"), EInvalidGraphic);
+  EXPECT_LT(::GetTickCount64() - start, 3000u) << "a gigabyte was made before the refusal";
+  EXPECT_EQ(AnswerFiles(), before);
 }
 
 }  // namespace

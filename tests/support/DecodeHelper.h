@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "pictures/WicDecoder.h"
+#include "pictures/DecodeHelper.h"
 
 namespace testing_support {
 

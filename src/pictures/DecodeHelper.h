@@ -1,0 +1,65 @@
+// The decoding helper from the program's side: started on a picture with only its answer file
+// inherited, and waited for, either here or while the window goes on.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "pictures/HelperAnswer.h"
+#include "platform/Handles.h"
+
+namespace pictures {
+
+// The program the helper runs: this one, unless a test names another (empty: this one again).
+void SetDecodeHelperProgram(std::string program);
+
+// A helper started on a picture. Fails with EInvalidGraphic when it cannot start. A helper
+// that still runs when this object goes is ended; nothing of it remains.
+class RunningHelper {
+ public:
+  explicit RunningHelper(const std::string& picturePath);
+  RunningHelper(const RunningHelper&) = delete;
+  RunningHelper& operator=(const RunningHelper&) = delete;
+  ~RunningHelper();
+
+  HANDLE Process() const { return process_.Get(); }
+  // Its answer, once it has ended: EInvalidGraphic for a helper that still runs (it is ended), one
+  // that failed, or an answer that is not whole.
+  HelperAnswer Answer();
+
+ private:
+  std::string picturePath_;
+  platform::FileHandle answer_;
+  platform::KernelHandle process_;
+};
+
+// The picture decoded by a helper process, waited for here. A helper that fails, ends abnormally
+// or takes longer than a few seconds, and a picture no decoder can read, fail with
+// EInvalidGraphic.
+HelperAnswer DecodeInHelper(const std::string& picturePath);
+
+// A helper whose end, or a minute without one, is posted to `window` as `message` with `id` as
+// its wParam, so that the window goes on answering meanwhile. Given up, with its helper, when this
+// object goes: a message already posted for it is then the window's to ignore.
+class BackgroundDecode {
+ public:
+  BackgroundDecode(const std::string& picturePath, HWND window, UINT message, WPARAM id);
+  BackgroundDecode(const BackgroundDecode&) = delete;
+  BackgroundDecode& operator=(const BackgroundDecode&) = delete;
+  ~BackgroundDecode();
+
+  // After the message: as RunningHelper::Answer.
+  HelperAnswer Answer() { return helper_.Answer(); }
+
+ private:
+  static void CALLBACK Ended(void* self, BOOLEAN timedOut);
+
+  RunningHelper helper_;
+  HWND window_;
+  UINT message_;
+  WPARAM id_;
+  HANDLE wait_ = nullptr;
+};
+
+}  // namespace pictures

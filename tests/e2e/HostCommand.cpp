@@ -29,7 +29,7 @@ int RunHostProgram(const std::string& program, const std::string& arguments) {
         code = testing_support::FileExists(file) ? testing_support::ReadFileBytes(file) : "";
         return code.find('\n') != std::string::npos;
       },
-      std::chrono::seconds(10));
+      std::chrono::seconds(60));
   ::DeleteFileA(file);
   return code.empty() ? -1 : std::stoi(code);
 }

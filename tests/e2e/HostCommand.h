@@ -6,7 +6,7 @@
 
 namespace e2e {
 
-// Runs /usr/bin/`program` with `arguments` (paths in single quotes) and waits for it, 10 s at
+// Runs /usr/bin/`program` with `arguments` (paths in single quotes) and waits for it, 60 s at
 // most; its exit code, or -1 when it did not end in time.
 int RunHostProgram(const std::string& program, const std::string& arguments);
 // The machine's path of a Windows path.

@@ -432,6 +432,45 @@ TEST_F(MainWindowTest, AllPictureTypesListPreviewAndSetWhatThisPcDecodesAndSurvi
   EXPECT_TRUE(testing_support::WaitUntil([&] { return PreviewSize(main_) == "Height: 30;Width:  40;"; }, 10s));
 }
 
+// While a 6000 x 4000 PNG decodes, the window answers at once; a click on another picture shows
+// that one at once and ends the decoding helper.
+TEST_F(MainWindowTest, TheWindowAnswersWhileALargePictureDecodes) {
+  ScratchFolder folder;
+  ASSERT_EQ(RunHostProgram("convert", "-size 6000x4000 xc:gray +noise Random PNG24:'" + HostPath(folder / "a large.png") + "'"),
+            0);
+  testing_support::WriteFileBytes(folder / "b.bmp", Picture(20));
+  testing_support::ScratchSettings::SetValue("AllPictures", "1");
+  Start(folder.Path() + "\r\n");
+  Click(kFirstSelectedFolder);
+  ASSERT_TRUE(testing_support::WaitUntil([&] { return ListItems(pictures_).size() == 2; }, 5s));
+  const auto helperRuns = [] { return testing_support::RunningProcesses("Vantoria.exe") > 1; };
+  Click(kSecondPicture);
+  PressKeys("Up");
+  // One probe may straddle the helper's end, after which the window takes the picture in.
+  bool helperSeen = false;
+  int unanswered = 0;
+  for (const auto deadline = std::chrono::steady_clock::now() + 20s; std::chrono::steady_clock::now() < deadline;) {
+    const bool runs = helperRuns();
+    if (helperSeen && !runs) break;
+    helperSeen = helperSeen || runs;
+    char caption[64] = {};
+    DWORD_PTR length = 0;
+    const bool answered = ::SendMessageTimeoutA(main_, WM_GETTEXT, sizeof caption, reinterpret_cast<LPARAM>(caption),
+                                                SMTO_ABORTIFHUNG, 100, &length);
+    unanswered = answered || !runs ? 0 : unanswered + 1;
+    ASSERT_LT(unanswered, 2) << "no answer within 0.1 s while the helper works";
+  }
+  EXPECT_TRUE(helperSeen);
+  EXPECT_TRUE(testing_support::WaitUntil([&] { return PreviewSize(main_) == "Height: 4000;Width:  6000;"; }, 5s));
+
+  Click(kSecondPicture);
+  PressKeys("Up Down");  // the large one again, and away from it while it decodes
+  EXPECT_TRUE(testing_support::WaitUntil([&] { return PreviewSize(main_) == "Height: 40;Width:  20;"; }, 1s));
+  EXPECT_TRUE(testing_support::WaitUntil([&] { return !helperRuns(); }, 300ms)) << "the helper goes on";
+  testing_support::PumpFor(1500ms);
+  EXPECT_EQ(PreviewSize(main_), "Height: 40;Width:  20;") << "a late answer was shown";
+}
+
 enum class CloseBy { closeBox, closeButton, actionsExit };
 
 class ClosingTest : public MainWindowTest, public ::testing::WithParamInterface<CloseBy> {};

@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "pictures/Bitmap.h"
+#include "pictures/DecodeHelper.h"
 #include "pictures/EmptyPicture.h"
 #include "pictures/JpegPicture.h"
 #include "pictures/OlePicture.h"
@@ -17,6 +18,7 @@
 #include "support/DecodeHelper.h"
 #include "support/ScratchFolder.h"
 #include "support/TestData.h"
+#include "support/Windows.h"
 
 namespace pictures {
 namespace {
@@ -93,6 +95,25 @@ TEST(PictureFormatsTest, GifPicturesLoadThroughTheDecodingHelperWhichRefusesADec
   EXPECT_THROW(picture->LoadFromFile(folder / "bomb.gif"), EInvalidGraphic);
   EXPECT_LT(::GetTickCount64() - start, 3000u) << "a gigabyte was made before the refusal";
   EXPECT_EQ(AnswerFiles(), before);
+}
+
+// A helper given up as it starts, while it writes its answer, or ended at the time limit, leaves
+// no file in the temporary folder and no process.
+TEST(PictureFormatsTest, AHelperEndedAtAnyMomentLeavesNothingBehind) {
+  const testing_support::VantoriaDecodes helper("SLOW_DECODE_HELPER");
+  const std::vector<std::string> before = AnswerFiles();
+  const std::string path = testing_support::TestDataPath("red-20x10.gif");
+  for (DWORD moment : {0, 300, 2000}) {
+    {
+      const BackgroundDecode decode(path, nullptr, WM_APP, 0);
+      ::Sleep(moment);
+    }
+    EXPECT_EQ(AnswerFiles(), before) << moment;
+    EXPECT_EQ(testing_support::RunningProcesses("slow_decode_helper.exe"), 0) << moment;
+  }
+  EXPECT_THROW(DecodeInHelper(path), EInvalidGraphic);
+  EXPECT_EQ(AnswerFiles(), before);
+  EXPECT_EQ(testing_support::RunningProcesses("slow_decode_helper.exe"), 0);
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include "support/Windows.h"
 
+#include <tlhelp32.h>
+
 namespace testing_support {
 namespace {
 
@@ -110,6 +112,16 @@ std::wstring ListBoxItem(HWND list, int index) {
   ::SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
   text.resize(::wcslen(text.c_str()));
   return text;
+}
+
+int RunningProcesses(const std::string& exeName) {
+  PROCESSENTRY32 process = {sizeof process};
+  const HANDLE snapshot = ::CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+  int count = 0;
+  for (BOOL more = ::Process32First(snapshot, &process); more; more = ::Process32Next(snapshot, &process))
+    count += ::lstrcmpiA(process.szExeFile, exeName.c_str()) == 0;
+  ::CloseHandle(snapshot);
+  return count;
 }
 
 }  // namespace testing_support

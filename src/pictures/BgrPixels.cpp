@@ -68,27 +68,36 @@ Shares SharesOf(int pictureSize, int partStart, int partSize, int drawnStart, in
 }
 
 
+// Rows of pixels of `Channels` bytes each, wherever they are kept.
+template <typename Byte>
+struct RowsOf {
+  Byte* first;
+  std::size_t stride;
+  int width;
+  int height;
+  Byte* Row(int y) const { return first + static_cast<std::size_t>(y) * stride; }
+};
+
 // Rows [from, to) of `drawn` from the picture's rows, each picture row scaled across once and
 // kept while drawn rows use it.
-void DrawRows(const BgrPixels& picture, const Shares& columns, const Shares& rows, int from, int to,
-              const PixelRect& drawn, BgrPixels& canvas) {
-  const std::size_t rowValues = static_cast<std::size_t>(drawn.width) * 3;
+template <int Channels>
+void DrawRows(const RowsOf<const std::uint8_t>& picture, const Shares& columns, const Shares& rows, int from, int to,
+              const PixelRect& drawn, const RowsOf<std::uint8_t>& canvas) {
+  const std::size_t rowValues = static_cast<std::size_t>(drawn.width) * Channels;
   std::deque<std::pair<int, std::vector<std::uint16_t>>> across;  // picture rows scaled across, by row
   const auto scaledAcross = [&](int pictureRow) -> const std::vector<std::uint16_t>& {
     for (const auto& [row, values] : across)
       if (row == pictureRow) return values;
     std::vector<std::uint16_t> values(rowValues);
     const std::uint8_t* source = picture.Row(pictureRow);
-    for (std::size_t x = 0, at = 0; x + 1 < columns.first.size(); ++x, at += 3) {
-      std::int32_t sum[3] = {};
+    for (std::size_t x = 0, at = 0; x + 1 < columns.first.size(); ++x, at += Channels) {
+      std::int32_t sum[Channels] = {};
       for (std::size_t share = columns.first[x]; share < columns.first[x + 1]; ++share) {
-        const std::uint8_t* pixel = source + columns.index[share] * 3;
+        const std::uint8_t* pixel = source + static_cast<std::size_t>(columns.index[share]) * Channels;
         const std::int32_t weight = columns.weight[share];
-        sum[0] += weight * pixel[0];
-        sum[1] += weight * pixel[1];
-        sum[2] += weight * pixel[2];
+        for (int c = 0; c < Channels; ++c) sum[c] += weight * pixel[c];
       }
-      for (int c = 0; c < 3; ++c)
+      for (int c = 0; c < Channels; ++c)
         values[at + c] = static_cast<std::uint16_t>(std::clamp(
             (sum[c] + (1 << (kShareBits - kAcrossBits - 1))) >> (kShareBits - kAcrossBits), 0, 255 << kAcrossBits));
     }
@@ -109,10 +118,46 @@ void DrawRows(const BgrPixels& picture, const Shares& columns, const Shares& row
       for (std::size_t i = 0; i < rowValues; ++i) sum[i] += weight * values[i];
     }
     constexpr int kBits = kShareBits + kAcrossBits;
-    std::uint8_t* out = canvas.Row(drawn.top + y) + drawn.left * 3;
+    std::uint8_t* out = canvas.Row(drawn.top + y) + static_cast<std::size_t>(drawn.left) * Channels;
     for (std::size_t i = 0; i < rowValues; ++i)
       out[i] = static_cast<std::uint8_t>(std::clamp((sum[i] + (1 << (kBits - 1))) >> kBits, 0, 255));
   }
+}
+
+// The picture part's rows (`picture`, lying at `partLeft`, `partTop` of a picture of `width` x
+// `height`) drawn scaled to `target` where it lies within `clip` and the canvas: the drawn rows in
+// bands, one a processor (a wallpaper is drawn while nothing else runs).
+template <int Channels>
+void DrawScaledRows(const RowsOf<const std::uint8_t>& picture, const PixelRect& part, const PixelRect& target,
+                    const PixelRect& clip, const RowsOf<std::uint8_t>& canvas) {
+  const PixelRect drawn = Intersection(Intersection(target, clip), {0, 0, canvas.width, canvas.height});
+  if (drawn.width == 0 || drawn.height == 0 || picture.width == 0 || picture.height == 0) return;
+  const Shares columns =
+      SharesOf(part.width, part.left, picture.width, target.left, target.width, drawn.left, drawn.Right());
+  const Shares rows = SharesOf(part.height, part.top, picture.height, target.top, target.height, drawn.top, drawn.Bottom());
+  const int bands = drawn.height < 64 ? 1 : std::clamp(static_cast<int>(std::thread::hardware_concurrency()), 1, 4);
+  std::vector<std::exception_ptr> failed(static_cast<std::size_t>(bands));
+  const auto drawBand = [&](int band) {
+    try {
+      DrawRows<Channels>(picture, columns, rows, drawn.height * band / bands, drawn.height * (band + 1) / bands, drawn,
+                         canvas);
+    } catch (...) {
+      failed[static_cast<std::size_t>(band)] = std::current_exception();  // out of memory: raised below
+    }
+  };
+  std::vector<std::thread> helpers;
+  helpers.reserve(static_cast<std::size_t>(bands));
+  int band = 1;
+  try {
+    for (; band < bands; ++band) helpers.emplace_back(drawBand, band);
+  } catch (const std::system_error&) {
+    // No thread to be had: the bands left are drawn here.
+  }
+  for (; band < bands; ++band) drawBand(band);
+  drawBand(0);
+  for (std::thread& helper : helpers) helper.join();
+  for (const std::exception_ptr& failure : failed)
+    if (failure) std::rethrow_exception(failure);
 }
 
 }  // namespace
@@ -156,7 +201,6 @@ void BgrPixels::Turn(int columns, int rows) {
   std::rotate(Row(0), Row(rows), Row(height_));
 }
 
-// Separable: each picture row needed is scaled across once and kept while drawn rows use it.
 PicturePart WholePicture(BgrPixels pixels) {
   const int width = pixels.Width(), height = pixels.Height();
   return {std::move(pixels), 0, 0, width, height};
@@ -164,35 +208,20 @@ PicturePart WholePicture(BgrPixels pixels) {
 
 void DrawScaled(const PicturePart& part, const PixelRect& target, const PixelRect& clip, BgrPixels& canvas) {
   const BgrPixels& picture = part.pixels;
-  const PixelRect drawn = Intersection(Intersection(target, clip), {0, 0, canvas.Width(), canvas.Height()});
-  if (drawn.width == 0 || drawn.height == 0 || picture.Width() == 0 || picture.Height() == 0) return;
-  const Shares columns =
-      SharesOf(part.width, part.left, picture.Width(), target.left, target.width, drawn.left, drawn.Right());
-  const Shares rows =
-      SharesOf(part.height, part.top, picture.Height(), target.top, target.height, drawn.top, drawn.Bottom());
-  // The drawn rows in bands, one a processor (a wallpaper is drawn while nothing else runs).
-  const int bands = drawn.height < 64 ? 1 : std::clamp(static_cast<int>(std::thread::hardware_concurrency()), 1, 4);
-  std::vector<std::exception_ptr> failed(static_cast<std::size_t>(bands));
-  const auto drawBand = [&](int band) {
-    try {
-      DrawRows(picture, columns, rows, drawn.height * band / bands, drawn.height * (band + 1) / bands, drawn, canvas);
-    } catch (...) {
-      failed[static_cast<std::size_t>(band)] = std::current_exception();  // out of memory: raised below
-    }
-  };
-  std::vector<std::thread> helpers;
-  helpers.reserve(static_cast<std::size_t>(bands));
-  int band = 1;
-  try {
-    for (; band < bands; ++band) helpers.emplace_back(drawBand, band);
-  } catch (const std::system_error&) {
-    // No thread to be had: the bands left are drawn here.
-  }
-  for (; band < bands; ++band) drawBand(band);
-  drawBand(0);
-  for (std::thread& helper : helpers) helper.join();
-  for (const std::exception_ptr& failure : failed)
-    if (failure) std::rethrow_exception(failure);
+  DrawScaledRows<3>({picture.Row(0), picture.Stride(), picture.Width(), picture.Height()},
+                    {part.left, part.top, part.width, part.height}, target, clip,
+                    {canvas.Row(0), canvas.Stride(), canvas.Width(), canvas.Height()});
+}
+
+std::vector<std::uint8_t> ScaledBgra(std::span<const std::uint8_t> bgra, int width, int height, int drawnWidth,
+                                     int drawnHeight) {
+  std::vector<std::uint8_t> drawn(static_cast<std::size_t>(std::max(drawnWidth, 0)) * std::max(drawnHeight, 0) * 4);
+  const std::size_t stride = static_cast<std::size_t>(width) * 4;
+  if (bgra.size() < stride * static_cast<std::size_t>(std::max(height, 0))) return drawn;
+  const PixelRect all = {0, 0, drawnWidth, drawnHeight};
+  DrawScaledRows<4>({bgra.data(), stride, width, height}, {0, 0, width, height}, all, all,
+                    {drawn.data(), static_cast<std::size_t>(drawnWidth) * 4, drawnWidth, drawnHeight});
+  return drawn;
 }
 
 void DrawTiled(const BgrPixels& picture, const PixelRect& area, BgrPixels& canvas) {

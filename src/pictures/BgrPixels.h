@@ -6,8 +6,8 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <span>
 #include <vector>
-
 
 namespace pictures {
 
@@ -66,6 +66,10 @@ PicturePart WholePicture(BgrPixels pixels);
 // each pixel averages the picture's pixels it covers when it is shrunk, and blends its four
 // nearest bilinearly when it is enlarged. Of a part, only what it holds is read.
 void DrawScaled(const PicturePart& picture, const PixelRect& target, const PixelRect& clip, BgrPixels& canvas);
+// Rows of four bytes a pixel (`width` x `height`, no padding) drawn whole at `drawnWidth` x
+// `drawnHeight` as DrawScaled draws, into rows of four bytes a pixel.
+std::vector<std::uint8_t> ScaledBgra(std::span<const std::uint8_t> bgra, int width, int height, int drawnWidth,
+                                     int drawnHeight);
 // Draws `picture` at its size again and again from `area`'s corner, within `area`.
 void DrawTiled(const BgrPixels& picture, const PixelRect& area, BgrPixels& canvas);
 

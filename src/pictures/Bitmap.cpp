@@ -1,6 +1,8 @@
 #include "pictures/Bitmap.h"
 
+#include <algorithm>
 #include <cstring>
+#include <optional>
 
 #include "pictures/PictureErrors.h"
 #include "platform/Exceptions.h"
@@ -11,6 +13,9 @@
 
 namespace pictures {
 namespace {
+
+// What is read of a bitmap file before its rows: enough for any usual headers and colour table.
+constexpr std::size_t kHeadersRead = 64 * 1024;
 
 // BITMAPINFO with room for the masks or a full colour table, all unused entries zero.
 struct BitmapInfo {
@@ -59,15 +64,41 @@ int TBitmap::Height() const {
   return format_.info.height < 0 ? -format_.info.height : format_.info.height;
 }
 
-void TBitmap::LoadFromFile(const std::string& path) { LoadFromBytes(platform::ReadWholeFile(path)); }
+void TBitmap::LoadFromFile(const std::string& path) {
+  // The headers first, then the rows straight into the bitmap: a large file is read once and
+  // copied nowhere. Anything unusual (a compressed or small file, headers longer than the first
+  // read, an error) is read whole, as the bytes' loader takes it.
+  const platform::FileReader file(path);
+  const std::uint64_t size = file.Size();
+  std::vector<std::uint8_t> start(static_cast<std::size_t>(std::min<std::uint64_t>(size, kHeadersRead)));
+  start.resize(file.ReadAt(0, start));
+  std::optional<ParsedBitmap> parsed;
+  try {
+    if (size > start.size()) parsed = ParseBitmap(start);
+  } catch (const platform::Exception&) {
+  }
+  if (!parsed || parsed->format.Compressed() || parsed->format.PixelBytes() <= parsed->pixelData.size()) {
+    LoadFromBytes(platform::ReadWholeFile(path));
+    return;
+  }
+  Reset(parsed->format);
+  MakeDibSection(*parsed);
+  // The rest of the rows where the first read left off; rows a short file lacks stay zero.
+  const std::size_t first = parsed->pixelData.size();
+  const auto rowsStart = static_cast<std::uint64_t>(parsed->pixelData.data() - start.data());
+  std::span<std::uint8_t> rest(rows_ + first, format_.PixelBytes() - first);
+  for (std::uint64_t at = rowsStart + first; !rest.empty();) {
+    const std::size_t read = file.ReadAt(at, rest);
+    if (read == 0) break;
+    rest = rest.subspan(read);
+    at += read;
+  }
+  MakePalette();
+}
 
 void TBitmap::LoadFromBytes(std::span<const std::uint8_t> file) {
   const ParsedBitmap parsed = ParseBitmap(file);
-  handle_.Reset();
-  palette_.Reset();
-  rows_ = nullptr;
-  compressedFile_.clear();
-  format_ = parsed.format;
+  Reset(parsed.format);
   if (parsed.empty) return;
   if (format_.Compressed()) {
     MakeDisplayBitmap(parsed);
@@ -76,6 +107,14 @@ void TBitmap::LoadFromBytes(std::span<const std::uint8_t> file) {
     MakeDibSection(parsed);
   }
   MakePalette();
+}
+
+void TBitmap::Reset(const BitmapFormat& format) {
+  handle_.Reset();
+  palette_.Reset();
+  rows_ = nullptr;
+  compressedFile_.clear();
+  format_ = format;
 }
 
 void TBitmap::MakeDibSection(const ParsedBitmap& parsed) {
@@ -87,7 +126,7 @@ void TBitmap::MakeDibSection(const ParsedBitmap& parsed) {
   if (!handle_ || !bits) RaiseCreationFailure();
   // Rows a short file lacks stay zero, as the section starts.
   std::memcpy(bits, parsed.pixelData.data(), parsed.pixelData.size());
-  rows_ = static_cast<const std::uint8_t*>(bits);
+  rows_ = static_cast<std::uint8_t*>(bits);
 }
 
 void TBitmap::MakeDisplayBitmap(const ParsedBitmap& parsed) {

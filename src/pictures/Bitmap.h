@@ -32,6 +32,8 @@ class TBitmap : public ui::TGraphic {
   const BitmapFormat& Format() const { return format_; }
 
  private:
+  // Nothing held, the format given.
+  void Reset(const BitmapFormat& format);
   void MakeDibSection(const ParsedBitmap& parsed);
   void MakeDisplayBitmap(const ParsedBitmap& parsed);
   void MakePalette();
@@ -39,7 +41,7 @@ class TBitmap : public ui::TGraphic {
   BitmapFormat format_;
   ui::BitmapHandle handle_;
   ui::PaletteHandle palette_;
-  const std::uint8_t* rows_ = nullptr;      // the DIB section's pixel rows
+  std::uint8_t* rows_ = nullptr;            // the DIB section's pixel rows
   std::vector<std::uint8_t> compressedFile_;  // a compressed file, saved back byte for byte
 };
 

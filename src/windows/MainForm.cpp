@@ -208,7 +208,7 @@ void TFormMain::PictureDecoded(WPARAM click) {
   if (!pendingDecode_ || click != pictureClicks_) return;  // given up meanwhile
   try {
     auto picture = std::make_unique<pictures::TWicPicture>();
-    picture->Assign(pendingDecode_->Answer().Picture());
+    picture->Assign(pendingDecode_->Answer(), picturePath_);
     Slika.SetPicture(std::move(picture));
   } catch (const pictures::EInvalidGraphic&) {
     Slika.SetPicture(nullptr);

@@ -1,5 +1,5 @@
 // Feeds the reader of the decoding helper's answer arbitrary bytes: what it accepts must be of a
-// decodable size with exactly its rows, encode back to the same bytes, and lie over a colour.
+// decodable size with exactly its rows, encode back to the same bytes, lie over a colour and scale.
 #include <cstdlib>
 
 #include "pictures/DecodedPicture.h"
@@ -16,5 +16,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
   if (!std::equal(again.begin(), again.end(), answer.begin(), answer.end())) std::abort();
   const pictures::BgrPixels pixels = pictures::OverColour(*picture, 0x336699);
   if (pixels.Width() != picture->width || pixels.Height() != picture->height) std::abort();
+  if (pictures::ScaledBgra(picture->bgra, picture->width, picture->height, 7, 3).size() != 7 * 3 * 4) std::abort();
   return 0;
 }

@@ -19,6 +19,7 @@
 #include "support/ScratchFolder.h"
 #include "support/TestData.h"
 #include "support/Windows.h"
+#include "ui/Canvas.h"
 
 namespace pictures {
 namespace {
@@ -87,6 +88,9 @@ TEST(PictureFormatsTest, GifPicturesLoadThroughTheDecodingHelperWhichRefusesADec
   picture->LoadFromFile(path);
   EXPECT_EQ(picture->Width(), 20);
   EXPECT_EQ(picture->Height(), 10);
+  ui::TBitmapCanvas canvas(20, 10);
+  picture->Draw(canvas, RECT{0, 0, 20, 10});  // from its answer, which then goes
+  EXPECT_EQ(::GetPixel(canvas.Handle(), 19, 9), RGB(255, 0, 0));
 
   const testing_support::ScratchFolder folder;
   testing_support::WriteFileBytes(folder / "bomb.gif", std::string("GIF89a\x80\x3E\x80\x3E\x80\0\0\xFF\xFF\xFF\0\0\0"

@@ -37,14 +37,15 @@ TEST(DecodedPictureTest, AWholeAnswerReadsBackAndAnythingElseIsRefused) {
   EXPECT_FALSE(ParseDecodedPicture(Answer(-1, -1, kRows))) << "sizes beyond 31 bits";
   EXPECT_TRUE(DecodablePictureSize(25000, 10000));
   EXPECT_FALSE(DecodablePictureSize(25001, 10000));
+  EXPECT_FALSE(DecodablePictureSize(65536, 65536)) << "a pixel count that wraps 32 bits";
 }
 
 TEST(DecodedPictureTest, ThePictureLiesOverTheColourThroughWhatItLeavesUncovered) {
   const std::vector<std::uint8_t> answer = Answer(2, 1, kRows);
-  const BgrPixels pixels = OverColour(*ParseDecodedPicture(answer), 0x00FF00);
+  const BgrPixels pixels = OverColour(*ParseDecodedPicture(answer), 0x204080);  // red 0x80, blue 0x20
   const std::uint8_t* row = pixels.Row(0);
   EXPECT_EQ((std::vector<int>{row[0], row[1], row[2]}), (std::vector<int>{255, 0, 0}));
-  EXPECT_EQ((std::vector<int>{row[3], row[4], row[5]}), (std::vector<int>{0, 127, 128}));
+  EXPECT_EQ((std::vector<int>{row[3], row[4], row[5]}), (std::vector<int>{16, 32, 192}));
 }
 
 }  // namespace

@@ -78,10 +78,10 @@ TEST(StoredOptionsTest, TheDialogReadsPastAValueThatIsNotTextAndHandsItsErrorBac
 
 TEST(StoredOptionsTest, SavesWriteInTheirOrderAndTheDateOnlyWhenItIsAnotherDay) {
   FakeStore store;
-  TDialogOptions{.rndFile = false, .display = -1, .changeWP = true}.Save(store);
+  TDialogOptions{.rndFile = false, .display = -1, .changeWP = true, .allPictures = true}.Save(store);
   TRotationSettings::SaveCounters(store, 4, 1);
   EXPECT_EQ(store.done, (Steps{"write Settings\\RndFile=0", "write Settings\\Display=-1", "write Settings\\ChangeWP=1",
-                               "write Settings\\PerMonitor=0", "write Settings\\AllPictures=0",
+                               "write Settings\\PerMonitor=0", "write Settings\\AllPictures=1",
                                "write Settings\\File=4", "write Settings\\Folder=1"}));
 
   store.done.clear();

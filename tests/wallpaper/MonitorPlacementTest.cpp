@@ -68,6 +68,7 @@ TEST(MonitorPlacementTest, TileShiftsScalesPartsAndShapes) {
   EXPECT_EQ(JpegScaleEighths(6000, 4000, 750, 500), 1);
   EXPECT_EQ(JpegScaleEighths(6001, 4000, 751, 500), 1) << "the decoder rounds up";
   EXPECT_EQ(JpegScaleEighths(300, 200, 300, 200), 8);
+  EXPECT_EQ(JpegScaleEighths(6000, 4000, 1000, 1500), 4) << "a quarter is wide enough, not tall enough";
 
   EXPECT_EQ(ShownPart(300, 200, {-128, 0, 1536, 1024}, {0, 0, 1280, 1024}), (PixelRect{24, 0, 252, 200}));
   EXPECT_EQ(ShownPart(300, 200, {490, 412, 300, 200}, {490, 412, 300, 200}), (PixelRect{0, 0, 300, 200}));
@@ -108,11 +109,23 @@ TEST(MonitorPlacementTest, ShrinkingAveragesEnlargingBlendsAndDrawingStaysInTheC
   EXPECT_EQ(tiled.Row(0)[0], 255) << "column 3 first";
   tiled.Turn(-3, 0);
   EXPECT_EQ(tiled.Row(0)[3 * 3], 255) << "and back";
+  BgrPixels rows(1, 3);  // a monitor above the primary turns the rows
+  rows.Fill({0, 1, 1, 1}, 0xFFFFFF);
+  rows.Turn(0, 1);
+  EXPECT_EQ(rows.Row(0)[0], 255);
+  EXPECT_EQ(rows.Row(2)[0], 0);
 
   BgrPixels pair(2, 1);  // black and white into one pixel: their mean
   pair.Fill({1, 0, 1, 1}, 0xFFFFFF);
   DrawScaled(WholePicture(std::move(pair)), {0, 0, 1, 1}, {0, 0, 1, 1}, canvas);
   EXPECT_EQ(canvas.Row(0)[0], 128);
+
+  // Enough rows to be drawn in bands: none is lost at a band's edge.
+  BgrPixels ramp(2, 256);
+  for (int y = 0; y < 256; ++y) ramp.Fill({0, y, 2, 1}, 0x010101u * static_cast<std::uint32_t>(y));
+  BgrPixels halved(2, 128);
+  DrawScaled(WholePicture(std::move(ramp)), {0, 0, 2, 128}, {0, 0, 2, 128}, halved);
+  for (int y = 0; y < 128; ++y) EXPECT_NEAR(halved.Row(y)[3], 2 * y + 0.5, 1) << y;
 
   // A drawn pixel that begins a floating-point sliver before a white column: about black.
   BgrPixels column(640, 1);

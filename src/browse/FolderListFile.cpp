@@ -54,20 +54,23 @@ std::optional<std::vector<std::string>> TFolderListFile::Read() {
 void TFolderListFile::Write(const std::vector<std::string>& entries) {
   if (unreadFileKept_) return;
   const std::string text = FolderListText(entries);
-  if (path_ == usersOwn_) ::CreateDirectoryA(userFolder_.c_str(), nullptr);  // deleted meanwhile
   try {
-    Replace(path_, text);
+    WriteTo(path_, text);
   } catch (const platform::EFCreateError&) {
     if (path_ != besideProgram_ || !WroteUsersOwn(text)) throw;
     path_ = usersOwn_;
   }
 }
 
+void TFolderListFile::WriteTo(const std::string& path, const std::string& text) {
+  if (path == usersOwn_) platform::MakeFolder(userFolder_);
+  Replace(path, text);
+}
+
 bool TFolderListFile::WroteUsersOwn(const std::string& text) {
   if (usersOwn_.empty()) return false;
-  ::CreateDirectoryA(userFolder_.c_str(), nullptr);  // a folder that cannot be made fails the file's creation
   try {
-    Replace(usersOwn_, text);
+    WriteTo(usersOwn_, text);
     return true;
   } catch (const platform::EFCreateError&) {
     return false;

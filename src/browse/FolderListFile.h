@@ -36,6 +36,8 @@ class TFolderListFile {
   void Write(const std::vector<std::string>& entries);
 
  private:
+  // Replaces the file at `path`, making the user's folder first when it goes there.
+  void WriteTo(const std::string& path, const std::string& text);
   bool WroteUsersOwn(const std::string& text);
 
   std::string besideProgram_;

@@ -183,11 +183,10 @@ BgrPixels::BgrPixels(int width, int height, std::uint32_t rgb)
 
 void BgrPixels::Fill(const PixelRect& area, std::uint32_t rgb) {
   const PixelRect inside = Intersection(area, {0, 0, width_, height_});
-  const std::uint8_t bgr[3] = {static_cast<std::uint8_t>(rgb >> 16), static_cast<std::uint8_t>(rgb >> 8),
-                               static_cast<std::uint8_t>(rgb)};
+  const std::array<std::uint8_t, 3> bgr = BgrOf(rgb);
   if (inside.width == 0 || inside.height == 0) return;
   std::uint8_t* first = Row(inside.top) + inside.left * 3;
-  for (int x = 0; x < inside.width; ++x) std::copy(bgr, bgr + 3, first + x * 3);
+  for (int x = 0; x < inside.width; ++x) std::copy(bgr.begin(), bgr.end(), first + x * 3);
   // The first row's padding too, when the area is whole rows.
   const std::size_t copied = inside.left == 0 && inside.width == width_ ? stride_ : inside.width * 3u;
   for (int y = inside.top + 1; y < inside.Bottom(); ++y) std::copy_n(first, copied, Row(y) + inside.left * 3);
@@ -222,6 +221,13 @@ std::vector<std::uint8_t> ScaledBgra(std::span<const std::uint8_t> bgra, int wid
   DrawScaledRows<4>({bgra.data(), stride, width, height}, {0, 0, width, height}, all, all,
                     {drawn.data(), static_cast<std::size_t>(drawnWidth) * 4, drawnWidth, drawnHeight});
   return drawn;
+}
+
+std::pair<int, int> ResampledReach(int pictureSize, int drawnStart, int drawnSize, int from, int to) {
+  if (pictureSize <= 0 || drawnSize <= 0 || to <= from) return {0, 0};
+  const Shares shares = SharesOf(pictureSize, 0, pictureSize, drawnStart, drawnSize, from, to);
+  const auto [first, last] = std::minmax_element(shares.index.begin(), shares.index.end());
+  return {*first, *last + 1};
 }
 
 void DrawTiled(const BgrPixels& picture, const PixelRect& area, BgrPixels& canvas) {

@@ -3,10 +3,12 @@
 // pictures scaled with its own resampler, pictures tiled. Needs no Windows.
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <span>
+#include <utility>
 #include <vector>
 
 namespace pictures {
@@ -21,6 +23,11 @@ struct PixelRect {
   int Bottom() const { return top + height; }
   bool operator==(const PixelRect&) const = default;
 };
+
+// A colour value (red in the lowest byte) as a pixel's bytes: blue, green, red.
+inline std::array<std::uint8_t, 3> BgrOf(std::uint32_t rgb) {
+  return {static_cast<std::uint8_t>(rgb >> 16), static_cast<std::uint8_t>(rgb >> 8), static_cast<std::uint8_t>(rgb)};
+}
 
 // What two rectangles share; empty (width or height 0) when nothing.
 PixelRect Intersection(const PixelRect& a, const PixelRect& b);
@@ -70,6 +77,9 @@ void DrawScaled(const PicturePart& picture, const PixelRect& target, const Pixel
 // `drawnHeight` as DrawScaled draws, into rows of four bytes a pixel.
 std::vector<std::uint8_t> ScaledBgra(std::span<const std::uint8_t> bgra, int width, int height, int drawnWidth,
                                      int drawnHeight);
+// The picture's coordinates [first, end) that DrawScaled reads for drawn coordinates [from, to)
+// of a side `pictureSize` long drawn `drawnSize` long from `drawnStart`; [0, 0) for none.
+std::pair<int, int> ResampledReach(int pictureSize, int drawnStart, int drawnSize, int from, int to);
 // Draws `picture` at its size again and again from `area`'s corner, within `area`.
 void DrawTiled(const BgrPixels& picture, const PixelRect& area, BgrPixels& canvas);
 

@@ -40,8 +40,7 @@ std::optional<DecodedPicture> ParseDecodedPicture(std::span<const std::uint8_t> 
 
 BgrPixels OverColour(const DecodedPicture& picture, std::uint32_t rgb) {
   BgrPixels pixels(picture.width, picture.height);
-  const std::uint8_t background[3] = {static_cast<std::uint8_t>(rgb >> 16), static_cast<std::uint8_t>(rgb >> 8),
-                                      static_cast<std::uint8_t>(rgb)};
+  const std::array<std::uint8_t, 3> background = BgrOf(rgb);
   for (int y = 0; y < picture.height; ++y) {
     const std::uint8_t* source = picture.bgra.data() + static_cast<std::size_t>(y) * picture.width * 4;
     std::uint8_t* out = pixels.Row(y);

@@ -83,6 +83,8 @@ std::uint64_t FileReader::Size() const {
   return static_cast<std::uint64_t>(size.QuadPart);
 }
 
+void MakeFolder(const std::string& path) { ::CreateDirectoryA(path.c_str(), nullptr); }
+
 std::vector<std::uint8_t> ReadWholeFile(const std::string& path) {
   const FileReader reader(path);
   std::vector<std::uint8_t> bytes(static_cast<size_t>(reader.Size()));

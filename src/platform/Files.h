@@ -13,6 +13,9 @@ namespace platform {
 
 // A file is there; a folder of that name does not count.
 bool FileExists(const std::string& path);
+// Makes the folder unless it is there: the user's own folder, made again when it was deleted. A
+// folder that cannot be made shows when a file in it cannot be created.
+void MakeFolder(const std::string& path);
 
 // Reads the whole file while other programs may read it but not write it.
 // Fails with "Cannot open file %s" or "Stream read error". A file that another program holds for a

@@ -108,21 +108,20 @@ class TAccessibleObject final : public IAccessible, public IEnumVARIANT, public 
     if (!info) return E_POINTER;
     *info = nullptr;
     if (index != 0) return DISP_E_BADINDEX;
-    platform::ComPtr<ITypeInfo> found = AccessibleTypeInfo();
+    ITypeInfo* found = TypeInfo();
     if (!found) return TYPE_E_CANTLOADLIBRARY;
     return found->QueryInterface(IID_ITypeInfo, reinterpret_cast<void**>(info));
   }
   HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID, DISPID* ids) override {
-    platform::ComPtr<ITypeInfo> info = AccessibleTypeInfo();
-    return info ? ::DispGetIDsOfNames(info.Get(), names, count, ids) : TYPE_E_CANTLOADLIBRARY;
+    ITypeInfo* info = TypeInfo();
+    return info ? ::DispGetIDsOfNames(info, names, count, ids) : TYPE_E_CANTLOADLIBRARY;
   }
   // Through this object's own methods, never straight to the system's object.
   HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* parameters, VARIANT* result,
                                    EXCEPINFO* exception, UINT* argument) override {
-    platform::ComPtr<ITypeInfo> info = AccessibleTypeInfo();
+    ITypeInfo* info = TypeInfo();
     if (!info) return TYPE_E_CANTLOADLIBRARY;
-    return ::DispInvoke(static_cast<IAccessible*>(this), info.Get(), id, flags, parameters, result, exception,
-                        argument);
+    return ::DispInvoke(static_cast<IAccessible*>(this), info, id, flags, parameters, result, exception, argument);
   }
 
   HRESULT STDMETHODCALLTYPE get_accParent(IDispatch** parent) override { return standard_->get_accParent(parent); }
@@ -312,6 +311,11 @@ class TAccessibleObject final : public IAccessible, public IEnumVARIANT, public 
   HRESULT STDMETHODCALLTYPE ContextSensitiveHelp(BOOL) override { return E_NOTIMPL; }
 
  private:
+  // IAccessible's type information, loaded at the first call that needs it and kept.
+  ITypeInfo* TypeInfo() {
+    if (!typeInfo_) typeInfo_ = AccessibleTypeInfo();
+    return typeInfo_.Get();
+  }
   ~TAccessibleObject() = default;
 
   const TWinControl* Window() const { return TWinControl::FromHandle(window_); }
@@ -378,6 +382,7 @@ class TAccessibleObject final : public IAccessible, public IEnumVARIANT, public 
 
   HWND window_;
   platform::ComPtr<IAccessible> standard_;
+  platform::ComPtr<ITypeInfo> typeInfo_;
   bool ownChildren_;
   long next_ = 0;  // the enumeration's place: the children given so far
   ULONG references_ = 1;

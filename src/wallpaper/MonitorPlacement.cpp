@@ -1,7 +1,6 @@
 #include "wallpaper/MonitorPlacement.h"
 
 #include <algorithm>
-#include <cmath>
 #include <cstdint>
 
 namespace wallpaper {
@@ -62,18 +61,9 @@ int TileShift(int origin, int size) {
 }
 
 PixelRect ShownPart(int width, int height, const PixelRect& placed, const PixelRect& visible) {
-  // [first, end) of a side `size` long drawn `placedSize` long from `placedStart`, for the drawn
-  // pixels [from, to).
-  const auto shown = [](int size, int placedStart, int placedSize, int from, int to) {
-    if (placedSize <= 0 || to <= from) return std::pair{0, 0};
-    const double scale = static_cast<double>(size) / placedSize;
-    const int first = std::max(0, static_cast<int>(std::floor((from - placedStart) * scale)) - 1);
-    const int end = std::min(size, static_cast<int>(std::ceil((to - placedStart) * scale)) + 1);
-    return std::pair{first, std::max(end - first, 0)};
-  };
-  const auto [left, shownWidth] = shown(width, placed.left, placed.width, visible.left, visible.Right());
-  const auto [top, shownHeight] = shown(height, placed.top, placed.height, visible.top, visible.Bottom());
-  return {left, top, shownWidth, shownHeight};
+  const auto [left, right] = pictures::ResampledReach(width, placed.left, placed.width, visible.left, visible.Right());
+  const auto [top, bottom] = pictures::ResampledReach(height, placed.top, placed.height, visible.top, visible.Bottom());
+  return {left, top, right - left, bottom - top};
 }
 
 int JpegScaleEighths(int width, int height, int neededWidth, int neededHeight) {

@@ -35,8 +35,8 @@ PixelRect PlaceOnMonitor(platform::TWallpaperStyle style, int pictureWidth, int 
 // minus the virtual screen's offset (`origin`, 0 or less) by its size.
 int TileShift(int origin, int size);
 
-// The part of a picture of `width` x `height`, drawn over `placed`, that shows within `visible`
-// (both in the same pixels), with a pixel to spare at each side for the resampler.
+// The part of a picture of `width` x `height`, drawn over `placed`, that the resampler reads for
+// what shows within `visible` (both in the same pixels).
 PixelRect ShownPart(int width, int height, const PixelRect& placed, const PixelRect& visible);
 
 // The JPEG decoder's scale, in eighths, that gives at least `neededWidth` x `neededHeight` of a

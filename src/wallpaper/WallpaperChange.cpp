@@ -25,8 +25,7 @@ void TWallpaperChange::Apply(platform::TWallpaperStyle style) {
   const bool spanned = SystemSpansWallpapers();
   const std::string usersFile = userFolder_.empty() ? std::string() : userFolder_ + "\\" + kWallpaperFileName;
   const std::string written = WriteWhereTheFileCanBeCreated(targetPath_, usersFile, [&](const std::string& path) {
-    // A folder that cannot be made fails the file's creation.
-    if (path == usersFile) ::CreateDirectoryA(userFolder_.c_str(), nullptr);
+    if (path == usersFile) platform::MakeFolder(userFolder_);
     WriteWallpaperFile(path, style, spanned);
   });
   if (composed_.empty())

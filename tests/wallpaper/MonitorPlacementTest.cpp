@@ -55,7 +55,7 @@ TEST(MonitorPlacementTest, MonitorsGoPrimaryFirstThenByLeftThenByTop) {
 
 // Older Windows tile from the primary's corner: a monitor left of it puts the primary's column
 // 1024 of 2304 first. JPEGs decode at the smallest fast scale that covers the need, and only the
-// part that shows, a pixel to spare at each side. Portrait pictures suit tall monitors.
+// part the resampler reads for what shows. Portrait pictures suit tall monitors.
 TEST(MonitorPlacementTest, TileShiftsScalesPartsAndShapes) {
   EXPECT_EQ(TileShift(-1024, 2304), 1024);
   EXPECT_EQ(TileShift(0, 2304), 0);

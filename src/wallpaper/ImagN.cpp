@@ -1,7 +1,9 @@
 #include "wallpaper/ImagN.h"
 
-#include "pictures/PictureErrors.h"
+#include "pictures/BitmapPixels.h"
 #include "pictures/DecodeHelper.h"
+#include "pictures/PictureErrors.h"
+#include "pictures/PictureHeader.h"
 #include "pictures/WicDecoder.h"
 #include "platform/Exceptions.h"
 #include "platform/Files.h"
@@ -9,7 +11,6 @@
 #include "platform/WideText.h"
 #include "wallpaper/DisplayMonitors.h"
 #include "wallpaper/JpegToBitmapFile.h"
-#include "wallpaper/PicturePixels.h"
 
 namespace wallpaper {
 
@@ -23,20 +24,20 @@ void TImagN::SetFilename(const std::wstring& path) {
 std::int32_t TImagN::SaveBuffer(std::int32_t id, const std::wstring& path, std::int32_t, bool) {
   if (id != bufferId_ || bufferId_ == 0)
     throw platform::Exception(platform::Format("The imaging component holds no picture %d", id));
-  const bool otherKind = !IsJpegFile(picture_) && !IsBitmapFile(picture_);
+  const bool otherKind = !pictures::IsJpegFile(picture_) && !pictures::IsBitmapFile(picture_);
   if (otherKind && !pictures::IsImagingComponentKind(picturePath_))
     throw pictures::EInvalidGraphic(platform::Format(
         "The imaging component cannot read %s: it is no JPEG or bitmap picture", picturePath_.c_str()));
   platform::ReplacementFile target(platform::FromWide(path));
   if (otherKind) {
-    WriteBitmapFile(pictures::OverColour(pictures::DecodeInHelper(picturePath_).Picture(), DesktopBackgroundColour()), target);
-  } else if (IsJpegFile(picture_)) {
+    pictures::WriteBitmapFile(pictures::OverColour(pictures::DecodeInHelper(picturePath_).Picture(), DesktopBackgroundColour()), target);
+  } else if (pictures::IsJpegFile(picture_)) {
     WriteJpegAsBitmapFile(picture_, {[&](std::uint64_t size) { target.Reserve(size); },
                                      [&](std::uint64_t offset, std::span<const std::uint8_t> bytes) {
                                        target.WriteAt(offset, bytes);
                                      }});
   } else {
-    WriteBitmapFile(BitmapPixels(picture_), target);
+    pictures::WriteBitmapFile(pictures::BitmapPixels(picture_), target);
   }
   target.Commit();
   return 0;

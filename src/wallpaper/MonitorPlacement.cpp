@@ -60,23 +60,6 @@ int TileShift(int origin, int size) {
   return shift < 0 ? shift + size : shift;
 }
 
-PixelRect ShownPart(int width, int height, const PixelRect& placed, const PixelRect& visible) {
-  const auto [left, right] = pictures::ResampledReach(width, placed.left, placed.width, visible.left, visible.Right());
-  const auto [top, bottom] = pictures::ResampledReach(height, placed.top, placed.height, visible.top, visible.Bottom());
-  return {left, top, right - left, bottom - top};
-}
-
-int JpegScaleEighths(int width, int height, int neededWidth, int neededHeight) {
-  // Halves, quarters and eighths have the decoder's fast inverse DCTs; the other scales cost more
-  // than the whole picture.
-  for (int eighths = 1; eighths < 8; eighths *= 2)
-    if (JpegScaledSide(width, eighths) >= neededWidth && JpegScaledSide(height, eighths) >= neededHeight)
-      return eighths;
-  return 8;
-}
-
-int JpegScaledSide(int side, int eighths) { return static_cast<int>((std::int64_t{side} * eighths + 7) / 8); }
-
 bool SuitsMonitor(int pictureWidth, int pictureHeight, int monitorWidth, int monitorHeight) {
   if (pictureWidth == pictureHeight || monitorWidth == monitorHeight) return true;
   return (pictureHeight > pictureWidth) == (monitorHeight > monitorWidth);

@@ -35,16 +35,6 @@ PixelRect PlaceOnMonitor(platform::TWallpaperStyle style, int pictureWidth, int 
 // minus the virtual screen's offset (`origin`, 0 or less) by its size.
 int TileShift(int origin, int size);
 
-// The part of a picture of `width` x `height`, drawn over `placed`, that the resampler reads for
-// what shows within `visible` (both in the same pixels).
-PixelRect ShownPart(int width, int height, const PixelRect& placed, const PixelRect& visible);
-
-// The JPEG decoder's scale, in eighths, that gives at least `neededWidth` x `neededHeight` of a
-// picture of `width` x `height` with the least work: 1, 2, 4, or 8 when it is needed whole.
-int JpegScaleEighths(int width, int height, int neededWidth, int neededHeight);
-// A side's length at that scale, rounded up as the decoder rounds it.
-int JpegScaledSide(int side, int eighths);
-
 // Whether a picture's shape suits a monitor's: a portrait picture a monitor taller than wide, a
 // landscape one a wider monitor; a square picture or monitor suits any.
 bool SuitsMonitor(int pictureWidth, int pictureHeight, int monitorWidth, int monitorHeight);

@@ -2,11 +2,11 @@
 
 #include <windows.h>
 
+#include "pictures/BitmapPixels.h"
 #include "platform/Files.h"
 #include "platform/WideText.h"
 #include "wallpaper/DesktopValues.h"
 #include "wallpaper/DisplayMonitors.h"
-#include "wallpaper/PicturePixels.h"
 #include "wallpaper/Wallpaper.h"
 #include "wallpaper/WallpaperFilePlace.h"
 
@@ -38,7 +38,7 @@ void TWallpaperChange::WriteWallpaperFile(const std::string& path, platform::TWa
   if (!composed_.empty()) {
     // Created first: a folder that refuses the file is known before the pictures are decoded.
     platform::ReplacementFile file(path);
-    WriteBitmapFile(ComposeWallpaper(composed_, style, VirtualScreen(), DesktopBackgroundColour(), spanned), file);
+    pictures::WriteBitmapFile(ComposeWallpaper(composed_, style, VirtualScreen(), DesktopBackgroundColour(), spanned), file);
     file.Commit();
   } else if (previewBitmapFile_)
     platform::ReplaceFileContent(path, *previewBitmapFile_);

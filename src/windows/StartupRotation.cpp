@@ -11,7 +11,6 @@
 #include "settings/SettingsStore.h"
 #include "settings/StoredOptions.h"
 #include "wallpaper/DisplayMonitors.h"
-#include "wallpaper/PicturePixels.h"
 #include "wallpaper/RotationChoice.h"
 #include "wallpaper/RotationRandom.h"
 #include "windows/MainForm.h"

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "pictures/BgrPixels.h"
+#include "pictures/JpegScale.h"
 
 namespace wallpaper {
 namespace {
@@ -63,16 +64,16 @@ TEST(MonitorPlacementTest, TileShiftsScalesPartsAndShapes) {
   EXPECT_EQ(TileShift(-5, 0), 0);
   EXPECT_EQ(TileShift(100, 2304), 2204);
 
-  EXPECT_EQ(JpegScaleEighths(6000, 4000, 3840, 2560), 8) << "half gives 3000 columns";
-  EXPECT_EQ(JpegScaleEighths(6000, 4000, 2160, 1440), 4);
-  EXPECT_EQ(JpegScaleEighths(6000, 4000, 750, 500), 1);
-  EXPECT_EQ(JpegScaleEighths(6001, 4000, 751, 500), 1) << "the decoder rounds up";
-  EXPECT_EQ(JpegScaleEighths(300, 200, 300, 200), 8);
-  EXPECT_EQ(JpegScaleEighths(6000, 4000, 1000, 1500), 4) << "a quarter is wide enough, not tall enough";
+  EXPECT_EQ(pictures::JpegScaleEighths(6000, 4000, 3840, 2560), 8) << "half gives 3000 columns";
+  EXPECT_EQ(pictures::JpegScaleEighths(6000, 4000, 2160, 1440), 4);
+  EXPECT_EQ(pictures::JpegScaleEighths(6000, 4000, 750, 500), 1);
+  EXPECT_EQ(pictures::JpegScaleEighths(6001, 4000, 751, 500), 1) << "the decoder rounds up";
+  EXPECT_EQ(pictures::JpegScaleEighths(300, 200, 300, 200), 8);
+  EXPECT_EQ(pictures::JpegScaleEighths(6000, 4000, 1000, 1500), 4) << "a quarter is wide enough, not tall enough";
 
-  EXPECT_EQ(ShownPart(300, 200, {-128, 0, 1536, 1024}, {0, 0, 1280, 1024}), (PixelRect{24, 0, 252, 200}));
-  EXPECT_EQ(ShownPart(300, 200, {490, 412, 300, 200}, {490, 412, 300, 200}), (PixelRect{0, 0, 300, 200}));
-  EXPECT_EQ(ShownPart(300, 200, {0, 0, 300, 200}, {0, 0, 0, 0}), (PixelRect{0, 0, 0, 0}));
+  EXPECT_EQ(pictures::ShownPart(300, 200, {-128, 0, 1536, 1024}, {0, 0, 1280, 1024}), (PixelRect{24, 0, 252, 200}));
+  EXPECT_EQ(pictures::ShownPart(300, 200, {490, 412, 300, 200}, {490, 412, 300, 200}), (PixelRect{0, 0, 300, 200}));
+  EXPECT_EQ(pictures::ShownPart(300, 200, {0, 0, 300, 200}, {0, 0, 0, 0}), (PixelRect{0, 0, 0, 0}));
 
   EXPECT_TRUE(SuitsMonitor(2000, 3000, 1024, 1280));
   EXPECT_FALSE(SuitsMonitor(3000, 2000, 1024, 1280));

@@ -1,0 +1,42 @@
+// A picture file as the composed wallpaper reads it: its kind learned from its first bytes, its
+// size from its header, and only the part that shows decoded, a JPEG at the smallest of its
+// decoder's fast scales that still gives the placed size. A picture of the imaging component's
+// kinds is decoded once, by the helper, laid over the background colour.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "pictures/BgrPixels.h"
+#include "pictures/PictureHeader.h"
+
+namespace pictures {
+
+class PictureFile {
+ public:
+  // Reads the file's first bytes; fails as reading the file fails.
+  PictureFile(const std::string& path, std::uint32_t background);
+
+  // The header's size; for a kind of the imaging component's, the decoded picture's. 0 x 0 for a
+  // header that gives none.
+  PictureSize Size();
+  // The whole picture at its size, handed over: a decoded one is not kept.
+  BgrPixels Pixels();
+  // What a drawing over `placed` needs where `visible` (within it) shows. Fails as decoding fails.
+  PicturePart PartShown(const PixelRect& placed, const PixelRect& visible);
+
+ private:
+  enum class Kind { jpeg, bitmap, imagingComponent };
+  const std::vector<std::uint8_t>& Bytes();
+  BgrPixels& Decoded();
+
+  std::string path_;
+  std::uint32_t background_;
+  Kind kind_;
+  std::optional<std::vector<std::uint8_t>> bytes_;
+  std::optional<BgrPixels> decoded_;
+};
+
+}  // namespace pictures

@@ -20,7 +20,8 @@ namespace app {
 int RunVantoria() {
   // A helper that decodes one picture for the program that started it, and ends.
   if (platform::ParamStr(1) == pictures::kDecodeSwitch)
-    return pictures::RunDecodeHelper(platform::ParamStr(2), platform::ParamStr(3));
+    return pictures::RunDecodeHelper(platform::ParamStr(2), platform::ParamStr(3),
+                                     platform::ParamStr(4) == pictures::kSizeOnlySwitch);
   // Before the first window: the application object makes one.
   ui::SetWindowClassIdentity({.namePrefix = "Vantoria", .iconResource = "MAINICON"});
   ui::TApplication& application = ui::Application();

@@ -50,14 +50,15 @@ platform::KernelHandle StartWithHandle(const std::string& program, std::string c
 
 void SetDecodeHelperProgram(std::string program) { HelperProgram() = std::move(program); }
 
-RunningHelper::RunningHelper(const std::string& picturePath)
+RunningHelper::RunningHelper(const std::string& picturePath, bool sizeOnly)
     : picturePath_(picturePath), answer_(NewAnswerFile()) {
   if (!answer_) throw Undecodable(picturePath_);
   const std::string program = HelperProgram().empty() ? platform::ExecutablePath() : HelperProgram();
   process_ = StartWithHandle(
       program,
-      platform::Format("\"%s\" %s \"%s\" %llu", program.c_str(), kDecodeSwitch, picturePath_.c_str(),
-                       static_cast<unsigned long long>(reinterpret_cast<std::uintptr_t>(answer_.Get()))),
+      platform::Format("\"%s\" %s \"%s\" %llu%s%s", program.c_str(), kDecodeSwitch, picturePath_.c_str(),
+                       static_cast<unsigned long long>(reinterpret_cast<std::uintptr_t>(answer_.Get())),
+                       sizeOnly ? " " : "", sizeOnly ? kSizeOnlySwitch : ""),
       answer_.Get());
   if (!process_) throw Undecodable(picturePath_);
 }
@@ -69,20 +70,46 @@ RunningHelper::~RunningHelper() {
   }
 }
 
-HelperAnswer RunningHelper::Answer() {
+void RunningHelper::CheckSucceeded() {
   DWORD exitCode = 1;
   if (::WaitForSingleObject(process_.Get(), 0) != WAIT_OBJECT_0) {
     ::TerminateProcess(process_.Get(), 1);
     throw Undecodable(picturePath_);
   }
   if (!::GetExitCodeProcess(process_.Get(), &exitCode) || exitCode != 0 || !answer_) throw Undecodable(picturePath_);
+}
+
+HelperAnswer RunningHelper::Answer() {
+  CheckSucceeded();
   return HelperAnswer(std::move(answer_), picturePath_);
+}
+
+PictureSize RunningHelper::AnswerSize() {
+  CheckSucceeded();
+  std::uint8_t header[kDecodedHeaderBytes] = {};
+  OVERLAPPED start = {};
+  DWORD read = 0;
+  const std::optional<PictureSize> size =
+      ::ReadFile(answer_.Get(), header, sizeof header, &read, &start) ? ParseDecodedPictureSize({header, read})
+                                                                     : std::nullopt;
+  if (!size) throw Undecodable(picturePath_);
+  return *size;
 }
 
 HelperAnswer DecodeInHelper(const std::string& picturePath) {
   RunningHelper helper(picturePath);
   ::WaitForSingleObject(helper.Process(), kHelperTimeoutMs);
   return helper.Answer();
+}
+
+std::optional<PictureSize> PictureSizeInHelper(const std::string& picturePath) {
+  try {
+    RunningHelper helper(picturePath, true);
+    ::WaitForSingleObject(helper.Process(), kHelperTimeoutMs);
+    return helper.AnswerSize();
+  } catch (const EInvalidGraphic&) {
+    return std::nullopt;
+  }
 }
 
 BackgroundDecode::BackgroundDecode(const std::string& picturePath, HWND window, UINT message, WPARAM id)

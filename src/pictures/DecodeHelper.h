@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <string>
 
 #include "pictures/HelperAnswer.h"
@@ -14,11 +15,12 @@ namespace pictures {
 // The program the helper runs: this one, unless a test names another (empty: this one again).
 void SetDecodeHelperProgram(std::string program);
 
-// A helper started on a picture. Fails with EInvalidGraphic when it cannot start. A helper
-// that still runs when this object goes is ended; nothing of it remains.
+// A helper started on a picture (`sizeOnly`: for its size alone). Fails with EInvalidGraphic
+// when it cannot start. A helper that still runs when this object goes is ended; nothing of it
+// remains.
 class RunningHelper {
  public:
-  explicit RunningHelper(const std::string& picturePath);
+  explicit RunningHelper(const std::string& picturePath, bool sizeOnly = false);
   RunningHelper(const RunningHelper&) = delete;
   RunningHelper& operator=(const RunningHelper&) = delete;
   ~RunningHelper();
@@ -27,8 +29,12 @@ class RunningHelper {
   // Its answer, once it has ended: EInvalidGraphic for a helper that still runs (it is ended), one
   // that failed, or an answer that is not whole.
   HelperAnswer Answer();
+  // The size it answered, once it has ended; the same errors.
+  PictureSize AnswerSize();
 
  private:
+  void CheckSucceeded();
+
   std::string picturePath_;
   platform::FileHandle answer_;
   platform::KernelHandle process_;
@@ -38,6 +44,9 @@ class RunningHelper {
 // or takes longer than a few seconds, and a picture no decoder can read, fail with
 // EInvalidGraphic.
 HelperAnswer DecodeInHelper(const std::string& picturePath);
+// The size of a picture of the imaging component's kinds, as a helper gives it without decoding;
+// nothing when it cannot.
+std::optional<PictureSize> PictureSizeInHelper(const std::string& picturePath);
 
 // A helper whose end, or a minute without one, is posted to `window` as `message` with `id` as
 // its wParam, so that the window goes on answering meanwhile. Given up, with its helper, when this

@@ -29,13 +29,19 @@ std::vector<std::uint8_t> DecodedPictureHeader(int width, int height) {
   return header;
 }
 
-std::optional<DecodedPicture> ParseDecodedPicture(std::span<const std::uint8_t> answer) {
+std::optional<PictureSize> ParseDecodedPictureSize(std::span<const std::uint8_t> answer) {
   if (answer.size() < kDecodedHeaderBytes || std::memcmp(answer.data(), kMark, sizeof kMark) != 0)
     return std::nullopt;
   const std::uint64_t width = U32At(answer, 4), height = U32At(answer, 8);
-  if (!DecodablePictureSize(width, height) || answer.size() - kDecodedHeaderBytes != width * height * 4)
+  if (!DecodablePictureSize(width, height)) return std::nullopt;
+  return PictureSize{static_cast<int>(width), static_cast<int>(height)};
+}
+
+std::optional<DecodedPicture> ParseDecodedPicture(std::span<const std::uint8_t> answer) {
+  const std::optional<PictureSize> size = ParseDecodedPictureSize(answer);
+  if (!size || answer.size() - kDecodedHeaderBytes != std::uint64_t{4} * size->width * size->height)
     return std::nullopt;
-  return DecodedPicture{static_cast<int>(width), static_cast<int>(height), answer.subspan(kDecodedHeaderBytes)};
+  return DecodedPicture{size->width, size->height, answer.subspan(kDecodedHeaderBytes)};
 }
 
 BgrPixels OverColour(const DecodedPicture& picture, std::uint32_t rgb) {

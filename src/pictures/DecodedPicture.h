@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "pictures/BgrPixels.h"
+#include "pictures/PictureHeader.h"
 
 namespace pictures {
 
@@ -30,6 +31,8 @@ bool DecodablePictureSize(std::uint64_t width, std::uint64_t height);
 
 // The helper's answer is this header (a mark, the width and height), then the rows.
 std::vector<std::uint8_t> DecodedPictureHeader(int width, int height);
+// The size the answer's header gives; nothing for a header of no decodable size.
+std::optional<PictureSize> ParseDecodedPictureSize(std::span<const std::uint8_t> answer);
 // The picture in the answer; nothing for anything but a whole answer of a decodable size. Reads
 // the header only, so that an answer in memory mapped from elsewhere is not touched before.
 std::optional<DecodedPicture> ParseDecodedPicture(std::span<const std::uint8_t> answer);

@@ -112,7 +112,7 @@ platform::ComPtr<IWICBitmapFrameDecode> ChosenFrame(IWICBitmapDecoder* decoder, 
 }
 
 // Decodes into the answer file; false when the picture cannot be decoded or is too large.
-bool DecodeWithWic(const std::vector<std::uint8_t>& file, HANDLE answer) {
+bool DecodeWithWic(const std::vector<std::uint8_t>& file, HANDLE answer, bool sizeOnly) {
   ComScope com;
   platform::ComPtr<IWICImagingFactory> factory = Factory();
   platform::ComPtr<IWICStream> stream;
@@ -135,12 +135,14 @@ bool DecodeWithWic(const std::vector<std::uint8_t>& file, HANDLE answer) {
   platform::ComPtr<IWICBitmapSource> converted;
   if (FAILED(::WICConvertBitmapSource(GUID_WICPixelFormat32bppPBGRA, frame.Get(), converted.Receive()))) return false;
   const std::size_t stride = std::size_t{answerWidth} * 4;
-  const platform::MappedView view = MapAnswerFile(answer, kDecodedHeaderBytes + stride * answerHeight, true);
+  const platform::MappedView view =
+      MapAnswerFile(answer, kDecodedHeaderBytes + (sizeOnly ? 0 : stride * answerHeight), true);
   if (!view) return false;
   auto* bytes = static_cast<std::uint8_t*>(view.Get());
   const std::vector<std::uint8_t> header =
       DecodedPictureHeader(static_cast<int>(answerWidth), static_cast<int>(answerHeight));
   std::copy(header.begin(), header.end(), bytes);
+  if (sizeOnly) return true;
   // The frame where it lies on its screen; around it the new file's zeros are transparent.
   const UINT left = onScreen ? place.left : 0, top = onScreen ? place.top : 0;
   if (left >= answerWidth || top >= answerHeight) return true;
@@ -165,13 +167,13 @@ bool IsImagingComponentKind(const std::string& path) {
   });
 }
 
-int RunDecodeHelper(const std::string& picturePath, const std::string& answerHandle) {
+int RunDecodeHelper(const std::string& picturePath, const std::string& answerHandle, bool sizeOnly) {
   // A decoder that fails ends this process without a box that would wait for a user.
   ::SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOGPFAULTERRORBOX | SEM_NOOPENFILEERRORBOX);
   try {
     const auto answer = reinterpret_cast<HANDLE>(static_cast<std::uintptr_t>(std::stoull(answerHandle)));
     if (::GetFileType(answer) != FILE_TYPE_DISK) return 1;
-    return DecodeWithWic(platform::ReadWholeFile(picturePath), answer) ? 0 : 1;
+    return DecodeWithWic(platform::ReadWholeFile(picturePath), answer, sizeOnly) ? 0 : 1;
   } catch (const std::exception&) {
     return 1;
   }

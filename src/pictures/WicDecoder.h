@@ -10,6 +10,8 @@
 namespace pictures {
 
 inline constexpr char kDecodeSwitch[] = "/decode";
+// After the answer's handle: the helper answers the picture's size only.
+inline constexpr char kSizeOnlySwitch[] = "/size";
 
 // The file extensions ("png", "tif"...; lower case, no dot) that the decoders on this PC declare,
 // but for the program's own kinds (bmp, jpg, jpeg). Found once, at the first call.
@@ -20,8 +22,8 @@ bool IsImagingComponentKind(const std::string& path);
 
 // The helper's work: decodes `picturePath` (read whole, denying writers) from memory, frame 0
 // (an icon's largest; a GIF's first on its logical screen), as 32-bit premultiplied BGRA, into
-// the answer file whose inherited handle `answerHandle` gives in decimal. Every size it would
-// allocate is checked before. 0 when it did.
-int RunDecodeHelper(const std::string& picturePath, const std::string& answerHandle);
+// the answer file whose inherited handle `answerHandle` gives in decimal; `sizeOnly`, only the
+// answer's header. Every size it would allocate is checked before. 0 when it did.
+int RunDecodeHelper(const std::string& picturePath, const std::string& answerHandle, bool sizeOnly);
 
 }  // namespace pictures

@@ -5,7 +5,9 @@
 #include <algorithm>
 
 #include "browse/FileListPaths.h"
+#include "pictures/DecodeHelper.h"
 #include "pictures/PictureHeader.h"
+#include "pictures/WicDecoder.h"
 #include "platform/Files.h"
 #include "platform/ShortDate.h"
 #include "settings/SettingsStore.h"
@@ -28,9 +30,11 @@ wallpaper::RotationRandom RandomFromClock() {
 // Whether picture `index` of the list suits the monitor's shape, from its header alone.
 bool PictureSuitsMonitor(const browse::TFileListBox& pictures, int index, const wallpaper::Monitor& monitor) {
   try {
-    const platform::FileReader file(browse::JoinPath(pictures.Directory(), pictures.Item(index)));
-    const auto size = pictures::PictureHeaderSize(
+    const std::string path = browse::JoinPath(pictures.Directory(), pictures.Item(index));
+    const platform::FileReader file(path);
+    std::optional<pictures::PictureSize> size = pictures::PictureHeaderSize(
         [&](std::uint64_t offset, std::span<std::uint8_t> bytes) { return file.ReadAt(offset, bytes); });
+    if (!size && pictures::IsImagingComponentKind(path)) size = pictures::PictureSizeInHelper(path);
     return size && wallpaper::SuitsMonitor(size->width, size->height, monitor.area.width, monitor.area.height);
   } catch (const platform::Exception&) {
     return false;  // unreadable: no better than any other

@@ -64,7 +64,8 @@ void Preview(pictures::TWicPicture& picture, const std::string& path, ui::TCanva
 
 int main() {
   if (platform::ParamStr(1) == pictures::kDecodeSwitch)
-    return pictures::RunDecodeHelper(platform::ParamStr(2), platform::ParamStr(3));
+    return pictures::RunDecodeHelper(platform::ParamStr(2), platform::ParamStr(3),
+                                     platform::ParamStr(4) == pictures::kSizeOnlySwitch);
   const std::string path = platform::ParamStr(1);
   ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
   const double bare = bench::MedianSeconds(kRounds, [&] { BareDecode(platform::ReadWholeFile(path)); });

@@ -91,6 +91,8 @@ TEST(PictureFormatsTest, GifPicturesLoadThroughTheDecodingHelperWhichRefusesADec
   ui::TBitmapCanvas canvas(20, 10);
   picture->Draw(canvas, RECT{0, 0, 20, 10});  // from its answer, which then goes
   EXPECT_EQ(::GetPixel(canvas.Handle(), 19, 9), RGB(255, 0, 0));
+  const std::optional<PictureSize> size = PictureSizeInHelper(path);  // as a kind without a header reader
+  EXPECT_TRUE(size && size->width == 20 && size->height == 10);
 
   const testing_support::ScratchFolder folder;
   testing_support::WriteFileBytes(folder / "bomb.gif", std::string("GIF89a\x80\x3E\x80\x3E\x80\0\0\xFF\xFF\xFF\0\0\0"

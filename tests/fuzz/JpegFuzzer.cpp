@@ -1,10 +1,12 @@
 // Feeds the JPEG path arbitrary bytes: the header reader, the preview's decoder and the
 // wallpaper's conversion into a bitmap file. Each refuses bad input with its error, and what it
-// accepts must come out at the size the header gave.
+// accepts must come out at the size the header gave; the program's own header reader, where it
+// finds a size, finds libjpeg's.
 #include <cstdlib>
 #include <vector>
 
 #include "pictures/JpegDecoder.h"
+#include "pictures/PictureHeader.h"
 #include "platform/Exceptions.h"
 #include "wallpaper/JpegToBitmapFile.h"
 
@@ -42,12 +44,14 @@ class MemoryTarget : public pictures::JpegTarget {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
   const std::span<const std::uint8_t> file(data, size);
+  const auto quick = pictures::PictureHeaderSize(file);
   pictures::JpegHeader header;
   try {
     header = pictures::ReadJpegHeader(file);
   } catch (const platform::Exception&) {
     return 0;
   }
+  Check(!quick || (quick->width == header.width && quick->height == header.height));
   if (static_cast<std::uint64_t>(header.width) * header.height > kMaxPixels) return 0;
 
   MemoryTarget target;

@@ -16,8 +16,10 @@ restore() {
     wine reg delete 'HKCU\Software\Wine\X11 Driver' /v UseXRandR /f >/dev/null 2>&1 </dev/null
     wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Vantoria /f >/dev/null 2>&1 </dev/null
     wineserver -w
-    # The persistent server the other tests expect; its output must not reach ctest.
+    # The persistent server the other tests expect; its output must not reach ctest. A first
+    # program starts the prefix's services now, or they would hold the next test's output open.
     wineserver -p >/dev/null 2>&1 </dev/null
+    wine reg query 'HKCU\Software\Wine' >/dev/null 2>&1 </dev/null
   fi
   [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null
 }

@@ -443,7 +443,7 @@ TEST_F(MainWindowTest, TheWindowAnswersWhileALargePictureDecodes) {
   Start(folder.Path() + "\r\n");
   Click(kFirstSelectedFolder);
   ASSERT_TRUE(testing_support::WaitUntil([&] { return ListItems(pictures_).size() == 2; }, 5s));
-  const auto helperRuns = [] { return testing_support::RunningProcesses("Vantoria.exe") > 1; };
+  const auto helperRuns = [] { return testing_support::RunningProcesses("Vantoria.exe").size() > 1; };
   Click(kSecondPicture);
   PressKeys("Up");
   // One probe may straddle the helper's end, after which the window takes the picture in.

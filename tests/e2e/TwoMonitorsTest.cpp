@@ -8,8 +8,10 @@
 #include <array>
 #include <cstdlib>
 #include <cstring>
+#include <set>
 
 #include "e2e/DesktopState.h"
+#include "e2e/HostCommand.h"
 #include "e2e/UserInput.h"
 #include "e2e/VantoriaProcess.h"
 #include "pictures/BitmapFileBuilder.h"
@@ -142,6 +144,39 @@ TEST_F(PortraitRightTest, FillCoversFitLeavesBarsAndSetAsWallpaperChangesTheMain
   ClickAt(main, 100, 352);      // Set as wallpaper
   ASSERT_TRUE(testing_support::WaitUntil([] { return ComposedFile().At(640, 512) == kBlue; }, 15s));
   EXPECT_EQ(ComposedFile().At(1280 + 512, 100), kGreen);
+  ::PostMessageA(main, WM_CLOSE, 0, 0);
+  EXPECT_TRUE(vantoria.WaitForExit(15s).has_value());
+}
+
+// As for every standard user on Windows 10 and 11, the Windows folder refuses the wallpaper file:
+// "Set as wallpaper" still decodes each monitor's picture once.
+TEST_F(PortraitRightTest, AWindowsFolderThatRefusesTheFileCostsNoSecondDecoding) {
+  for (const char* name : {"a.png", "b.png"})
+    ASSERT_EQ(RunHostProgram("convert", "-size 3000x2000 xc:gray +noise Random PNG24:'" + HostPath(pictures_ / name) + "'"),
+              0);
+  ScratchSettings::SetValue("AllPictures", "1");
+  RunInOrder("3");  // a picture for each monitor
+  testing_support::WriteFileBytes(WallpaperFile(), "");
+  ::SetFileAttributesA(WallpaperFile().c_str(), FILE_ATTRIBUTE_READONLY);
+  VantoriaProcess vantoria(program_, "");
+  HWND main = vantoria.WaitForWindow("Vantoria v1.0", 30s);
+  ASSERT_NE(main, nullptr);
+  ClickAt(main, 300, 24);  // the selected folder
+  ClickAt(main, 30, 192);  // its first picture
+  const auto helpers = [&] {
+    std::vector<DWORD> found = testing_support::RunningProcesses("Vantoria.exe");
+    std::erase(found, vantoria.Id());
+    return found;
+  };
+  ASSERT_TRUE(testing_support::WaitUntil([&] { return helpers().empty(); }, 10s)) << "the preview's decoding";
+  const std::string before = DesktopValue("Wallpaper");
+  std::set<DWORD> started;
+  ClickAt(main, 100, 352);  // Set as wallpaper
+  for (const auto deadline = std::chrono::steady_clock::now() + 20s;
+       std::chrono::steady_clock::now() < deadline && (DesktopValue("Wallpaper") == before || !helpers().empty());)
+    for (DWORD helper : helpers()) started.insert(helper);
+  EXPECT_NE(DesktopValue("Wallpaper"), WallpaperFile());
+  EXPECT_EQ(started.size(), 2u);
   ::PostMessageA(main, WM_CLOSE, 0, 0);
   EXPECT_TRUE(vantoria.WaitForExit(15s).has_value());
 }

@@ -114,14 +114,14 @@ std::wstring ListBoxItem(HWND list, int index) {
   return text;
 }
 
-int RunningProcesses(const std::string& exeName) {
+std::vector<DWORD> RunningProcesses(const std::string& exeName) {
   PROCESSENTRY32 process = {sizeof process};
   const HANDLE snapshot = ::CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
-  int count = 0;
+  std::vector<DWORD> found;
   for (BOOL more = ::Process32First(snapshot, &process); more; more = ::Process32Next(snapshot, &process))
-    count += ::lstrcmpiA(process.szExeFile, exeName.c_str()) == 0;
+    if (::lstrcmpiA(process.szExeFile, exeName.c_str()) == 0) found.push_back(process.th32ProcessID);
   ::CloseHandle(snapshot);
-  return count;
+  return found;
 }
 
 }  // namespace testing_support

@@ -39,7 +39,7 @@ std::wstring ListBoxItem(HWND list, int index);
 // Presses the box's button whose text is `buttonText` ("OK", "&Yes", "&No").
 bool PressButton(HWND box, const std::string& buttonText);
 
-// How many processes of the prefix run the program of that file name ("Vantoria.exe").
-int RunningProcesses(const std::string& exeName);
+// The processes of the prefix that run the program of that file name ("Vantoria.exe").
+std::vector<DWORD> RunningProcesses(const std::string& exeName);
 
 }  // namespace testing_support

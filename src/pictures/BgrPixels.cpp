@@ -67,8 +67,7 @@ Shares SharesOf(int pictureSize, int partStart, int partSize, int drawnStart, in
   return shares;
 }
 
-
-// Rows of pixels of `Channels` bytes each, wherever they are kept.
+// Rows of pixels wherever they are kept, `stride` bytes apart.
 template <typename Byte>
 struct RowsOf {
   Byte* first;
@@ -124,8 +123,8 @@ void DrawRows(const RowsOf<const std::uint8_t>& picture, const Shares& columns, 
   }
 }
 
-// The picture part's rows (`picture`, lying at `partLeft`, `partTop` of a picture of `width` x
-// `height`) drawn scaled to `target` where it lies within `clip` and the canvas: the drawn rows in
+// The rows of a picture's part (`picture`, lying at `part`'s corner of a picture of `part`'s
+// size) drawn scaled to `target` where it lies within `clip` and the canvas: the drawn rows in
 // bands, one a processor (a wallpaper is drawn while nothing else runs).
 template <int Channels>
 void DrawScaledRows(const RowsOf<const std::uint8_t>& picture, const PixelRect& part, const PixelRect& target,

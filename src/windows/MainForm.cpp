@@ -190,7 +190,7 @@ void TFormMain::FileLBClick() {
   pendingDecode_.reset();
   try {
     if (!picturePath_.empty() && pictures::IsImagingComponentKind(picturePath_)) {
-      ClearPreview();
+      Slika.SetPicture(nullptr);
       pendingDecode_ = std::make_unique<pictures::BackgroundDecode>(picturePath_, Handle(), kPictureDecoded,
                                                                     ++pictureClicks_);
     } else {

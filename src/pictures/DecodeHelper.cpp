@@ -25,7 +25,20 @@ EInvalidGraphic Undecodable(const std::string& picturePath) {
   return EInvalidGraphic(platform::Format("Cannot decode %s", picturePath.c_str()));
 }
 
-// Runs `commandLine` with only `inherited` of this process's handles.
+// The job every helper runs in: ended with this process, however it ends (Windows ending the
+// session, a crash), so that no helper outlives it.
+HANDLE HelperJob() {
+  static const platform::KernelHandle job = [] {
+    platform::KernelHandle created(::CreateJobObjectW(nullptr, nullptr));
+    JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits = {};
+    limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
+    if (created) ::SetInformationJobObject(created.Get(), JobObjectExtendedLimitInformation, &limits, sizeof limits);
+    return created;
+  }();
+  return job.Get();
+}
+
+// Runs `commandLine` with only `inherited` of this process's handles, in the helpers' job.
 platform::KernelHandle StartWithHandle(const std::string& program, std::string commandLine, HANDLE inherited) {
   SIZE_T listBytes = 0;
   ::InitializeProcThreadAttributeList(nullptr, 1, 0, &listBytes);
@@ -39,11 +52,16 @@ platform::KernelHandle StartWithHandle(const std::string& program, std::string c
   const bool ran = ::UpdateProcThreadAttribute(attributes, 0, PROC_THREAD_ATTRIBUTE_HANDLE_LIST, &inherited,
                                                sizeof inherited, nullptr, nullptr) &&
                    ::CreateProcessA(program.c_str(), commandLine.data(), nullptr, nullptr, TRUE,
-                                    EXTENDED_STARTUPINFO_PRESENT, nullptr, nullptr, &startup.StartupInfo, &started);
+                                    EXTENDED_STARTUPINFO_PRESENT | CREATE_SUSPENDED, nullptr, nullptr,
+                                    &startup.StartupInfo, &started);
   ::DeleteProcThreadAttributeList(attributes);
   if (!ran) return {};
-  ::CloseHandle(started.hThread);
-  return platform::KernelHandle(started.hProcess);
+  const platform::KernelHandle thread(started.hThread);
+  platform::KernelHandle process(started.hProcess);
+  // Without the job (a system that refuses it) the helper still ends when it is done or given up.
+  if (HANDLE job = HelperJob()) ::AssignProcessToJobObject(job, process.Get());
+  ::ResumeThread(thread.Get());
+  return process;
 }
 
 }  // namespace

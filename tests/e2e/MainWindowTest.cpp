@@ -469,6 +469,12 @@ TEST_F(MainWindowTest, TheWindowAnswersWhileALargePictureDecodes) {
   EXPECT_TRUE(testing_support::WaitUntil([&] { return !helperRuns(); }, 300ms)) << "the helper goes on";
   testing_support::PumpFor(1500ms);
   EXPECT_EQ(PreviewSize(main_), "Height: 40;Width:  20;") << "a late answer was shown";
+
+  PressKeys("Up");  // and Windows ends the session while it decodes
+  ASSERT_TRUE(testing_support::WaitUntil(helperRuns, 5s));
+  vantoria_->EndSession();
+  EXPECT_TRUE(testing_support::WaitUntil([] { return testing_support::RunningProcesses("Vantoria.exe").empty(); }, 300ms))
+      << "the helper outlived the program";
 }
 
 enum class CloseBy { closeBox, closeButton, actionsExit };

@@ -60,7 +60,8 @@ Shares SharesOf(int pictureSize, int partStart, int partSize, int drawnStart, in
       given += shares.weight.back();
     }
     // The rounding left over goes to the largest share: a sliver's would turn negative.
-    const auto largest = std::max_element(shares.weight.begin() + static_cast<std::ptrdiff_t>(first), shares.weight.end());
+    const auto largest =
+        std::max_element(shares.weight.begin() + static_cast<std::ptrdiff_t>(first), shares.weight.end());
     *largest += kOne - given;
   }
   shares.first.push_back(shares.index.size());
@@ -133,7 +134,8 @@ void DrawScaledRows(const RowsOf<const std::uint8_t>& picture, const PixelRect& 
   if (drawn.width == 0 || drawn.height == 0 || picture.width == 0 || picture.height == 0) return;
   const Shares columns =
       SharesOf(part.width, part.left, picture.width, target.left, target.width, drawn.left, drawn.Right());
-  const Shares rows = SharesOf(part.height, part.top, picture.height, target.top, target.height, drawn.top, drawn.Bottom());
+  const Shares rows =
+      SharesOf(part.height, part.top, picture.height, target.top, target.height, drawn.top, drawn.Bottom());
   const int bands = drawn.height < 64 ? 1 : std::clamp(static_cast<int>(std::thread::hardware_concurrency()), 1, 4);
   std::vector<std::exception_ptr> failed(static_cast<std::size_t>(bands));
   const auto drawBand = [&](int band) {

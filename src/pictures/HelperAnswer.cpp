@@ -40,9 +40,9 @@ HelperAnswer::HelperAnswer(platform::FileHandle file, const std::string& picture
   const bool mapped = ::GetFileSizeEx(file_.Get(), &size) &&
                       static_cast<std::uint64_t>(size.QuadPart) <= kDecodedHeaderBytes + kMaxDecodedPixels * 4 &&
                       (view_ = MapAnswerFile(file_.Get(), static_cast<std::uint64_t>(size.QuadPart), false));
-  const std::optional<DecodedPicture> picture =
-      mapped ? ParseDecodedPicture({static_cast<const std::uint8_t*>(view_.Get()), static_cast<std::size_t>(size.QuadPart)})
-             : std::nullopt;
+  const std::span<const std::uint8_t> answer(static_cast<const std::uint8_t*>(view_.Get()),
+                                             mapped ? static_cast<std::size_t>(size.QuadPart) : 0);
+  const std::optional<DecodedPicture> picture = mapped ? ParseDecodedPicture(answer) : std::nullopt;
   if (!picture) throw EInvalidGraphic(platform::Format("Cannot decode %s", picturePath.c_str()));
   picture_ = *picture;
 }

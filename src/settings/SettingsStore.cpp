@@ -21,7 +21,8 @@ Value ReadOr(Read read, Value unreadable) {
 }
 
 bool StoredSwitch(const char* name) {
-  return ReadOr([name](platform::RegistryStore& store) { return store.ReadBool(stored::kSection, name, false); }, false);
+  return ReadOr([name](platform::RegistryStore& store) { return store.ReadBool(stored::kSection, name, false); },
+                false);
 }
 
 }  // namespace

@@ -30,7 +30,8 @@ std::int32_t TImagN::SaveBuffer(std::int32_t id, const std::wstring& path, std::
         "The imaging component cannot read %s: it is no JPEG or bitmap picture", picturePath_.c_str()));
   platform::ReplacementFile target(platform::FromWide(path));
   if (otherKind) {
-    pictures::WriteBitmapFile(pictures::OverColour(pictures::DecodeInHelper(picturePath_).Picture(), DesktopBackgroundColour()), target);
+    pictures::WriteBitmapFile(
+        pictures::OverColour(pictures::DecodeInHelper(picturePath_).Picture(), DesktopBackgroundColour()), target);
   } else if (pictures::IsJpegFile(picture_)) {
     WriteJpegAsBitmapFile(picture_, {[&](std::uint64_t size) { target.Reserve(size); },
                                      [&](std::uint64_t offset, std::span<const std::uint8_t> bytes) {

@@ -11,7 +11,8 @@ using platform::TWallpaperStyle;
 // `value` × `numerator` / `denominator`, rounded to the nearest whole; a pixel at least, so that
 // a very long, thin picture still shows.
 int Scaled(int value, int numerator, int denominator) {
-  return std::max(1, static_cast<int>((std::int64_t{value} * numerator * 2 + denominator) / (std::int64_t{denominator} * 2)));
+  return std::max(
+      1, static_cast<int>((std::int64_t{value} * numerator * 2 + denominator) / (std::int64_t{denominator} * 2)));
 }
 
 // The picture scaled to the monitor's width, or height, its shape kept, and centred.

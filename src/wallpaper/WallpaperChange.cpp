@@ -38,7 +38,8 @@ void TWallpaperChange::WriteWallpaperFile(const std::string& path, platform::TWa
   if (!composed_.empty()) {
     // Created first: a folder that refuses the file is known before the pictures are decoded.
     platform::ReplacementFile file(path);
-    pictures::WriteBitmapFile(ComposeWallpaper(composed_, style, VirtualScreen(), DesktopBackgroundColour(), spanned), file);
+    pictures::WriteBitmapFile(
+        ComposeWallpaper(composed_, style, VirtualScreen(), DesktopBackgroundColour(), spanned), file);
     file.Commit();
   } else if (previewBitmapFile_)
     platform::ReplaceFileContent(path, *previewBitmapFile_);

@@ -83,8 +83,8 @@ int main() {
   });
   bench::PrintRow("preview's first drawing of a 6000 x 4000 PNG", "bare imaging component decode", bare,
                   firstDrawing);
-  std::printf("the same: memory held while it is shown|its decoded pixels|%.0f KiB|%.0f KiB|%.3f\n", decodedKib, heldKib,
-              heldKib / decodedKib);
+  std::printf("the same: memory held while it is shown|its decoded pixels|%.0f KiB|%.0f KiB|%.3f\n", decodedKib,
+              heldKib, heldKib / decodedKib);
 
   ::CoUninitialize();
   return 0;

@@ -436,8 +436,8 @@ TEST_F(MainWindowTest, AllPictureTypesListPreviewAndSetWhatThisPcDecodesAndSurvi
 // that one at once and ends the decoding helper.
 TEST_F(MainWindowTest, TheWindowAnswersWhileALargePictureDecodes) {
   ScratchFolder folder;
-  ASSERT_EQ(RunHostProgram("convert", "-size 6000x4000 xc:gray +noise Random PNG24:'" + HostPath(folder / "a large.png") + "'"),
-            0);
+  const std::string large = HostPath(folder / "a large.png");
+  ASSERT_EQ(RunHostProgram("convert", "-size 6000x4000 xc:gray +noise Random PNG24:'" + large + "'"), 0);
   testing_support::WriteFileBytes(folder / "b.bmp", Picture(20));
   testing_support::ScratchSettings::SetValue("AllPictures", "1");
   Start(folder.Path() + "\r\n");
@@ -473,7 +473,8 @@ TEST_F(MainWindowTest, TheWindowAnswersWhileALargePictureDecodes) {
   PressKeys("Up");  // and Windows ends the session while it decodes
   ASSERT_TRUE(testing_support::WaitUntil(helperRuns, 5s));
   vantoria_->EndSession();
-  EXPECT_TRUE(testing_support::WaitUntil([] { return testing_support::RunningProcesses("Vantoria.exe").empty(); }, 300ms))
+  EXPECT_TRUE(
+      testing_support::WaitUntil([] { return testing_support::RunningProcesses("Vantoria.exe").empty(); }, 300ms))
       << "the helper outlived the program";
 }
 

@@ -98,7 +98,8 @@ bool ScreenReader::DoDefaultAction(long id) const {
 
 HRESULT ScreenReader::SkipFromStart(ULONG count) const {
   IEnumVARIANT* children = nullptr;
-  if (!object_ || FAILED(object_->QueryInterface(IID_IEnumVARIANT, reinterpret_cast<void**>(&children)))) return E_NOINTERFACE;
+  if (!object_ || FAILED(object_->QueryInterface(IID_IEnumVARIANT, reinterpret_cast<void**>(&children))))
+    return E_NOINTERFACE;
   children->Reset();
   const HRESULT skipped = children->Skip(count);
   children->Release();

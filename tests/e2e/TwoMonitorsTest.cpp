@@ -152,8 +152,9 @@ TEST_F(PortraitRightTest, FillCoversFitLeavesBarsAndSetAsWallpaperChangesTheMain
 // "Set as wallpaper" still decodes each monitor's picture once.
 TEST_F(PortraitRightTest, AWindowsFolderThatRefusesTheFileCostsNoSecondDecoding) {
   for (const char* name : {"a.png", "b.png"})
-    ASSERT_EQ(RunHostProgram("convert", "-size 3000x2000 xc:gray +noise Random PNG24:'" + HostPath(pictures_ / name) + "'"),
-              0);
+    ASSERT_EQ(
+        RunHostProgram("convert", "-size 3000x2000 xc:gray +noise Random PNG24:'" + HostPath(pictures_ / name) + "'"),
+        0);
   ScratchSettings::SetValue("AllPictures", "1");
   RunInOrder("3");  // a picture for each monitor
   testing_support::WriteFileBytes(WallpaperFile(), "");

@@ -145,7 +145,8 @@ TEST(JpegDecoderTest, APartIsTheSameRegionOfTheWholePicture) {
     ASSERT_TRUE(part.partLeft <= 32 && part.partLeft + part.width >= 96 && part.partTop == 20 && part.height == 40);
     for (int y = 20; y < 60; ++y)
       for (int x = 32; x < 96; ++x)
-        ASSERT_TRUE(std::equal(part.Pixel(x, y), part.Pixel(x, y) + 3, whole.Pixel(x, y))) << file << " " << x << "," << y;
+        ASSERT_TRUE(std::equal(part.Pixel(x, y), part.Pixel(x, y) + 3, whole.Pixel(x, y)))
+            << file << " " << x << "," << y;
   }
 }
 

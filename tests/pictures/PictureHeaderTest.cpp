@@ -37,9 +37,16 @@ TEST(PictureHeaderTest, EachKindGivesItsSizeFromItsHeaderAlone) {
       {testing_support::BuildBitmapFile({.width = 7, .height = 3, .headerSize = 12}), {7, 3}},
       {Bytes(std::string("\x89PNG\r\n\x1A\n\0\0\0\x0DIHDR\0\0\x02\x80\0\0\x01\xE0\x08\x02", 26)), {640, 480}},
       {Bytes(std::string("GIF89a\x80\x3E\x80\x3E\0\0\0", 13)), {16000, 16000}},
-      {Bytes(std::string("II*\0\x08\0\0\0\x02\0" "\0\x01\x03\0\x01\0\0\0\x2C\x01\0\0" "\x01\x01\x04\0\x01\0\0\0\xC8\0\0\0", 34)),
+      // Two directory entries: width a SHORT, height a LONG.
+      {Bytes(std::string("II*\0\x08\0\0\0\x02\0"
+                         "\0\x01\x03\0\x01\0\0\0\x2C\x01\0\0"
+                         "\x01\x01\x04\0\x01\0\0\0\xC8\0\0\0",
+                         34)),
        {300, 200}},
-      {Bytes(std::string("MM\0*\0\0\0\x08\0\x02" "\x01\0\0\x03\0\0\0\x01\x01\x2C\0\0" "\x01\x01\0\x04\0\0\0\x01\0\0\0\xC8", 34)),
+      {Bytes(std::string("MM\0*\0\0\0\x08\0\x02"
+                         "\x01\0\0\x03\0\0\0\x01\x01\x2C\0\0"
+                         "\x01\x01\0\x04\0\0\0\x01\0\0\0\xC8",
+                         34)),
        {300, 200}},
       {{0xFF, 0xD8, 0xFF, 0xE1, 0x10, 0x00}, {0, 0}},                   // cut before its frame
       {Bytes(std::string("\xFF\xD8\xFF\xC0\0\x11\x08\0\0\0\x10", 11)), {0, 0}},  // no height

@@ -6,6 +6,7 @@
 #include "pictures/DecodeHelper.h"
 #include "pictures/JpegDecoder.h"
 #include "pictures/JpegScale.h"
+#include "pictures/WicDecoder.h"
 #include "platform/Files.h"
 
 namespace pictures {
@@ -48,7 +49,18 @@ PicturePart DecodeJpegPart(std::span<const std::uint8_t> file, int scaleEighths,
   return part;
 }
 
+std::optional<PictureSize> HeaderSize(const std::string& path) {
+  const platform::FileReader file(path);
+  return PictureHeaderSize(
+      [&](std::uint64_t offset, std::span<std::uint8_t> bytes) { return file.ReadAt(offset, bytes); });
+}
+
 }  // namespace
+
+std::optional<PictureSize> PictureFileSize(const std::string& path) {
+  const std::optional<PictureSize> size = HeaderSize(path);
+  return size || !IsImagingComponentKind(path) ? size : PictureSizeInHelper(path);
+}
 
 PictureFile::PictureFile(const std::string& path, std::uint32_t background) : path_(path), background_(background) {
   std::array<std::uint8_t, 2> first{};
@@ -58,10 +70,7 @@ PictureFile::PictureFile(const std::string& path, std::uint32_t background) : pa
 
 PictureSize PictureFile::Size() {
   if (kind_ == Kind::imagingComponent) return {Decoded().Width(), Decoded().Height()};
-  const platform::FileReader file(path_);
-  return PictureHeaderSize([&](std::uint64_t offset, std::span<std::uint8_t> bytes) {
-           return file.ReadAt(offset, bytes);
-         }).value_or(PictureSize{});
+  return HeaderSize(path_).value_or(PictureSize{});
 }
 
 BgrPixels PictureFile::Pixels() {

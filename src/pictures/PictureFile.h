@@ -14,6 +14,11 @@
 
 namespace pictures {
 
+// The size a picture file's header gives, reading a few bytes; for a kind of the imaging
+// component's that has no header the program reads, a helper's answer. Nothing when neither
+// gives one. Fails as opening the file fails.
+std::optional<PictureSize> PictureFileSize(const std::string& path);
+
 class PictureFile {
  public:
   // Reads the file's first bytes; fails as reading the file fails.

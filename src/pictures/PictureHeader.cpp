@@ -122,13 +122,4 @@ std::optional<PictureSize> PictureHeaderSize(const ReadFileAt& read) {
   return std::nullopt;
 }
 
-std::optional<PictureSize> PictureHeaderSize(std::span<const std::uint8_t> file) {
-  return PictureHeaderSize([file](std::uint64_t offset, std::span<std::uint8_t> bytes) -> std::size_t {
-    if (offset >= file.size()) return 0;
-    const std::size_t count = std::min<std::uint64_t>(bytes.size(), file.size() - offset);
-    std::copy_n(file.begin() + static_cast<std::ptrdiff_t>(offset), count, bytes.begin());
-    return count;
-  });
-}
-
 }  // namespace pictures

@@ -22,8 +22,6 @@ using ReadFileAt = std::function<std::size_t(std::uint64_t offset, std::span<std
 
 // Nothing for a file of another kind, a damaged header or a size of 0.
 std::optional<PictureSize> PictureHeaderSize(const ReadFileAt& read);
-// The same for a file in memory.
-std::optional<PictureSize> PictureHeaderSize(std::span<const std::uint8_t> file);
 
 // Told apart by their first bytes.
 bool IsJpegFile(std::span<const std::uint8_t> file);

@@ -5,9 +5,7 @@
 #include <algorithm>
 
 #include "browse/FileListPaths.h"
-#include "pictures/DecodeHelper.h"
-#include "pictures/PictureHeader.h"
-#include "pictures/WicDecoder.h"
+#include "pictures/PictureFile.h"
 #include "platform/Files.h"
 #include "platform/ShortDate.h"
 #include "settings/SettingsStore.h"
@@ -30,11 +28,7 @@ wallpaper::RotationRandom RandomFromClock() {
 // Whether picture `index` of the list suits the monitor's shape, from its header alone.
 bool PictureSuitsMonitor(const browse::TFileListBox& pictures, int index, const wallpaper::Monitor& monitor) {
   try {
-    const std::string path = browse::JoinPath(pictures.Directory(), pictures.Item(index));
-    const platform::FileReader file(path);
-    std::optional<pictures::PictureSize> size = pictures::PictureHeaderSize(
-        [&](std::uint64_t offset, std::span<std::uint8_t> bytes) { return file.ReadAt(offset, bytes); });
-    if (!size && pictures::IsImagingComponentKind(path)) size = pictures::PictureSizeInHelper(path);
+    const auto size = pictures::PictureFileSize(browse::JoinPath(pictures.Directory(), pictures.Item(index)));
     return size && wallpaper::SuitsMonitor(size->width, size->height, monitor.area.width, monitor.area.height);
   } catch (const platform::Exception&) {
     return false;  // unreadable: no better than any other

@@ -443,7 +443,8 @@ TEST_F(MainWindowTest, TheWindowAnswersWhileALargePictureDecodes) {
   Start(folder.Path() + "\r\n");
   Click(kFirstSelectedFolder);
   ASSERT_TRUE(testing_support::WaitUntil([&] { return ListItems(pictures_).size() == 2; }, 5s));
-  const auto helperRuns = [] { return testing_support::RunningProcesses("Vantoria.exe").size() > 1; };
+  const auto running = [] { return testing_support::RunningProcesses("Vantoria.exe").size(); };
+  const auto helperRuns = [&] { return running() > 1; };
   Click(kSecondPicture);
   PressKeys("Up");
   // One probe may straddle the helper's end, after which the window takes the picture in.
@@ -454,9 +455,8 @@ TEST_F(MainWindowTest, TheWindowAnswersWhileALargePictureDecodes) {
     if (helperSeen && !runs) break;
     helperSeen = helperSeen || runs;
     char caption[64] = {};
-    DWORD_PTR length = 0;
     const bool answered = ::SendMessageTimeoutA(main_, WM_GETTEXT, sizeof caption, reinterpret_cast<LPARAM>(caption),
-                                                SMTO_ABORTIFHUNG, 100, &length);
+                                                SMTO_ABORTIFHUNG, 100, nullptr);
     unanswered = answered || !runs ? 0 : unanswered + 1;
     ASSERT_LT(unanswered, 2) << "no answer within 0.1 s while the helper works";
   }
@@ -473,9 +473,7 @@ TEST_F(MainWindowTest, TheWindowAnswersWhileALargePictureDecodes) {
   PressKeys("Up");  // and Windows ends the session while it decodes
   ASSERT_TRUE(testing_support::WaitUntil(helperRuns, 5s));
   vantoria_->EndSession();
-  EXPECT_TRUE(
-      testing_support::WaitUntil([] { return testing_support::RunningProcesses("Vantoria.exe").empty(); }, 300ms))
-      << "the helper outlived the program";
+  EXPECT_TRUE(testing_support::WaitUntil([&] { return running() == 0; }, 300ms)) << "the helper outlived the program";
 }
 
 enum class CloseBy { closeBox, closeButton, actionsExit };

@@ -100,8 +100,7 @@ HRESULT ScreenReader::SkipFromStart(ULONG count) const {
   IEnumVARIANT* children = nullptr;
   if (!object_ || FAILED(object_->QueryInterface(IID_IEnumVARIANT, reinterpret_cast<void**>(&children))))
     return E_NOINTERFACE;
-  children->Reset();
-  const HRESULT skipped = children->Skip(count);
+  const HRESULT skipped = children->Reset() == S_OK ? children->Skip(count) : E_FAIL;
   children->Release();
   return skipped;
 }

@@ -44,7 +44,11 @@ class MemoryTarget : public pictures::JpegTarget {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
   const std::span<const std::uint8_t> file(data, size);
-  const auto quick = pictures::PictureHeaderSize(file);
+  const auto quick = pictures::PictureHeaderSize([&](std::uint64_t offset, std::span<std::uint8_t> bytes) {
+    const std::size_t count = offset < size ? std::min<std::size_t>(bytes.size(), size - offset) : 0;
+    std::copy_n(data + std::min<std::uint64_t>(offset, size), count, bytes.begin());
+    return count;
+  });
   pictures::JpegHeader header;
   try {
     header = pictures::ReadJpegHeader(file);

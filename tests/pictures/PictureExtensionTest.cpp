@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include "pictures/BitmapFileBuilder.h"
+#include "pictures/PictureHeader.h"
+#include "support/TestData.h"
+
 namespace pictures {
 namespace {
 
@@ -12,6 +16,48 @@ TEST(PictureExtensionTest, IsTheTextAfterTheLastDotOfTheFileName) {
   EXPECT_EQ(PictureExtension("C:.x:beach"), "");
   EXPECT_EQ(PictureExtension("C:\\Pictures\\beach."), "");
   EXPECT_EQ(PictureExtension(""), "");
+}
+
+std::vector<std::uint8_t> Bytes(const std::string& text) { return {text.begin(), text.end()}; }
+
+// Each kind's size from its header, reading a few bytes: a JPEG's frame header behind 200 KB of
+// segments too. Nothing for anything else.
+TEST(PictureExtensionTest, EachKindGivesItsSizeFromItsHeaderAlone) {
+  std::vector<std::uint8_t> jpeg = testing_support::ReadTestData("jpeg/testorig.jpg");  // 227 x 149
+  for (int i = 0; i < 4; ++i) {
+    std::vector<std::uint8_t> segment = {0xFF, 0xE1, 50002 >> 8, 50002 & 0xFF};
+    segment.resize(50004, 0xFF);  // fill that looks like markers
+    jpeg.insert(jpeg.begin() + 2, segment.begin(), segment.end());
+  }
+  const std::pair<std::vector<std::uint8_t>, std::pair<int, int>> cases[] = {
+      {jpeg, {227, 149}},
+      {testing_support::BuildBitmapFile({.width = 20, .height = -40}), {20, 40}},  // top-down
+      {testing_support::BuildBitmapFile({.width = 7, .height = 3, .headerSize = 12}), {7, 3}},
+      {Bytes(std::string("\x89PNG\r\n\x1A\n\0\0\0\x0DIHDR\0\0\x02\x80\0\0\x01\xE0\x08\x02", 26)), {640, 480}},
+      {Bytes(std::string("GIF89a\x80\x3E\x80\x3E\0\0\0", 13)), {16000, 16000}},
+      // Two directory entries: width a SHORT, height a LONG.
+      {Bytes(std::string("II*\0\x08\0\0\0\x02\0\0\x01\x03\0\x01\0\0\0\x2C\x01\0\0"
+                         "\x01\x01\x04\0\x01\0\0\0\xC8\0\0\0", 34)), {300, 200}},
+      {Bytes(std::string("MM\0*\0\0\0\x08\0\x02\x01\0\0\x03\0\0\0\x01\x01\x2C\0\0"
+                         "\x01\x01\0\x04\0\0\0\x01\0\0\0\xC8", 34)), {300, 200}},
+      {{0xFF, 0xD8, 0xFF, 0xE1, 0x10, 0x00}, {0, 0}},                             // cut before its frame
+      {Bytes(std::string("\xFF\xD8\xFF\xC0\0\x11\x08\0\0\0\x10", 11)), {0, 0}},  // no height
+      {Bytes(std::string("GIF87a\0\0\x10\0", 10)), {0, 0}},
+      {Bytes("Hello, world"), {0, 0}},
+  };
+  for (std::size_t i = 0; i < std::size(cases); ++i) {
+    const std::vector<std::uint8_t>& file = cases[i].first;
+    std::size_t read = 0;
+    const auto size = PictureHeaderSize([&](std::uint64_t offset, std::span<std::uint8_t> bytes) -> std::size_t {
+      const std::size_t count = offset < file.size() ? std::min<std::size_t>(bytes.size(), file.size() - offset) : 0;
+      std::copy_n(file.begin() + static_cast<std::ptrdiff_t>(std::min<std::uint64_t>(offset, file.size())), count,
+                  bytes.begin());
+      read += count;
+      return count;
+    });
+    EXPECT_EQ(size ? std::pair(size->width, size->height) : std::pair(0, 0), cases[i].second) << "case " << i;
+    EXPECT_LE(read, 1024u) << "case " << i;
+  }
 }
 
 }  // namespace

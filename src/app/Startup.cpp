@@ -6,9 +6,13 @@
 
 #include "app/PocetakD.h"
 #include "app/RunMode.h"
+#include "app/TimedRun.h"
 #include "pictures/WicDecoder.h"
 #include "platform/Module.h"
+#include "schedule/DesktopMenuCommand.h"
+#include "schedule/TaskDefinition.h"
 #include "settings/OptionsD.h"
+#include "settings/TimerRegistration.h"
 #include "ui/Application.h"
 #include "ui/MessageBoxes.h"
 #include "ui/WindowClasses.h"
@@ -17,13 +21,33 @@
 
 namespace app {
 
+namespace {
+
+// Before the program's folder is deleted: nothing of it is left registered. Shows nothing.
+int Unregister() {
+  try {
+    settings::UnregisterTimedChanges();
+    return 0;
+  } catch (const std::exception& error) {
+    settings::RecordTimerRun(std::string("failed: ") + error.what());
+    return 1;
+  }
+}
+
+}  // namespace
+
 int RunVantoria() {
   // A helper that decodes one picture for the program that started it, and ends.
-  if (platform::ParamStr(1) == pictures::kDecodeSwitch)
+  const std::string mode = platform::ParamStr(1);
+  if (mode == pictures::kDecodeSwitch)
     return pictures::RunDecodeHelper(platform::ParamStr(2), platform::ParamStr(3),
                                      platform::ParamStr(4) == pictures::kSizeOnlySwitch);
+  if (mode == kUnregisterSwitch) return Unregister();
+  settings::FollowMovedProgram();
   // Before the first window: the application object makes one.
   ui::SetWindowClassIdentity({.namePrefix = "Vantoria", .iconResource = "MAINICON"});
+  if (mode == schedule::kTimedRunSwitch) return RunTimedChange(TimedRun::kTimer, UserNotificationState);
+  if (mode == schedule::kNextPictureSwitch) return RunTimedChange(TimedRun::kNext, UserNotificationState);
   ui::TApplication& application = ui::Application();
   application.SetTitle("Vantoria");
   application.SetHelpFile(VANTORIA_BUILD_HELP_FILE);

@@ -10,24 +10,12 @@
 #include "pictures/HelperAnswer.h"
 #include "pictures/PictureExtension.h"
 #include "platform/ComPtr.h"
+#include "platform/ComScope.h"
 #include "platform/Files.h"
 #include "platform/WideText.h"
 
 namespace pictures {
 namespace {
-
-class ComScope {
- public:
-  ComScope() : initialised_(SUCCEEDED(::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) {}
-  ~ComScope() {
-    if (initialised_) ::CoUninitialize();
-  }
-  ComScope(const ComScope&) = delete;
-  ComScope& operator=(const ComScope&) = delete;
-
- private:
-  bool initialised_;
-};
 
 platform::ComPtr<IWICImagingFactory> Factory() {
   platform::ComPtr<IWICImagingFactory> factory;
@@ -37,7 +25,7 @@ platform::ComPtr<IWICImagingFactory> Factory() {
 }
 
 std::vector<std::string> DeclaredExtensions() {
-  ComScope com;
+  platform::ComScope com;
   std::vector<std::string> extensions;
   platform::ComPtr<IWICImagingFactory> factory = Factory();
   platform::ComPtr<IEnumUnknown> decoders;
@@ -113,7 +101,7 @@ platform::ComPtr<IWICBitmapFrameDecode> ChosenFrame(IWICBitmapDecoder* decoder, 
 
 // Decodes into the answer file; false when the picture cannot be decoded or is too large.
 bool DecodeWithWic(const std::vector<std::uint8_t>& file, HANDLE answer, bool sizeOnly) {
-  ComScope com;
+  platform::ComScope com;
   platform::ComPtr<IWICImagingFactory> factory = Factory();
   platform::ComPtr<IWICStream> stream;
   platform::ComPtr<IWICBitmapDecoder> decoder;

@@ -68,6 +68,10 @@ void RegistryStore::WriteBool(const std::string& section, const std::string& nam
   WriteString(section, name, BooleanText(value));
 }
 
+void RegistryStore::DeleteValue(const std::string& section, const std::string& name) {
+  if (key_) ::RegDeleteKeyValueA(key_.Get(), section.empty() ? nullptr : section.c_str(), name.c_str());
+}
+
 std::string RegistryStore::ReadString(const std::string& section, const std::string& name,
                                       const std::string& fallback) {
   return QueryText(key_.Get(), section, name).value_or(fallback);

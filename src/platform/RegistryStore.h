@@ -20,6 +20,9 @@ class RegistryStore {
   void WriteInteger(const std::string& section, const std::string& name, std::int32_t value);
   void WriteBool(const std::string& section, const std::string& name, bool value);
 
+  // A missing value is no failure.
+  void DeleteValue(const std::string& section, const std::string& name);
+
   // Reads give `fallback` for a missing section or value, and fail with
   // "Invalid data type for '%s'" for a value that is not REG_SZ or REG_EXPAND_SZ.
   std::string ReadString(const std::string& section, const std::string& name, const std::string& fallback);

@@ -1,12 +1,22 @@
 #include "settings/OptionsD.h"
 
+#include "platform/TaskScheduler.h"
+#include "schedule/ChangeIntervals.h"
 #include "settings/SettingsStore.h"
 #include "settings/StoredOptions.h"
+#include "settings/TimerRegistration.h"
+#include "ui/MessageBoxes.h"
 
 namespace settings {
 namespace {
 
 constexpr int kOkButtonId = 100;  // not IDOK: Enter presses OK only while it has the focus
+
+std::vector<std::string> IntervalCaptions() {
+  std::vector<std::string> captions;
+  for (const schedule::ChangeInterval& interval : schedule::ChangeIntervals()) captions.emplace_back(interval.caption);
+  return captions;
+}
 
 }  // namespace
 
@@ -14,21 +24,28 @@ TODialog::TODialog()
     : TForm({.name = "ODialog",
              .caption = "Options",
              .borderStyle = ui::TBorderStyle::bsToolWindow,
-             .bounds = ui::Design(230, 174, 258, 195),
+             .bounds = ui::Design(230, 174, 258, 291),
              .clientSize = true,
              .font = ui::ComicSansFont(8)}),
       DisplayL("DisplayL", *this, 8, 8, "&Display:"),
       DisplayCB("DisplayCB", *this, ui::Design(8, 24, 89, 23), {"Tile", "Center", "Strech", "Fill", "Fit"},
                 ui::DesignLength{15}),
       RndChkB("RndChkB", *this, ui::Design(8, 56, 129, 17), "Randomize &file list"),
-      OKB("OKB", *this, ui::Design(40, 160, 75, 25), "&OK", kOkButtonId),
-      CancelB("CancelB", *this, ui::Design(144, 160, 75, 25), "&Cancel", IDCANCEL),
+      OKB("OKB", *this, ui::Design(40, 256, 75, 25), "&OK", kOkButtonId),
+      CancelB("CancelB", *this, ui::Design(144, 256, 75, 25), "&Cancel", IDCANCEL),
       ChangeWPCB("ChangeWPCB", *this, ui::Design(8, 80, 249, 17), "Change &wallpaper every time Windows start"),
       PerMonitorCB("PerMonitorCB", *this, ui::Design(8, 104, 249, 17), "A different picture on each &monitor"),
-      AllPicturesCB("AllPicturesCB", *this, ui::Design(8, 128, 249, 17), "Show all &picture types") {
+      AllPicturesCB("AllPicturesCB", *this, ui::Design(8, 128, 249, 17), "Show all &picture types"),
+      TimerL("TimerL", *this, 8, 152, "C&hange the picture:"),
+      TimerCB("TimerCB", *this, ui::Design(8, 168, 145, 23), IntervalCaptions(), ui::DesignLength{15},
+              ui::TComboBoxStyle::csDropDownList),
+      BatteryCB("BatteryCB", *this, ui::Design(8, 200, 249, 17), "Also on &battery power"),
+      DesktopMenuCB("DesktopMenuCB", *this, ui::Design(8, 224, 249, 17), "&Next picture on the desktop's menu") {
   DisplayCB.SetText("Center");
   DisplayCB.SetAccessibleName("Display");
   DisplayL.SetFocusControl(DisplayCB);
+  TimerCB.SetAccessibleName("Change the picture");
+  TimerL.SetFocusControl(TimerCB);
   SetActiveControl(DisplayCB);
   OnActivate = [this] { FormActivate(); };
   OKB.OnClick = [this] { OKBClick(); };
@@ -48,17 +65,30 @@ void TODialog::FormActivate() {
   ChangeWPCB.SetChecked(options.changeWP);
   PerMonitorCB.SetChecked(options.perMonitor);
   AllPicturesCB.SetChecked(options.allPictures);
+  TimerCB.SetItemIndex(options.changeEvery);
+  BatteryCB.SetChecked(options.onBattery);
+  DesktopMenuCB.SetChecked(options.desktopMenu);
   if (unreadable) throw *unreadable;
 }
 
 void TODialog::OKBClick() {
   platform::RegistryStore store = OpenSettingsStore();
-  TDialogOptions{.rndFile = RndChkB.Checked(),
-                 .display = DisplayCB.ItemIndex(),
-                 .changeWP = ChangeWPCB.Checked(),
-                 .perMonitor = PerMonitorCB.Checked(),
-                 .allPictures = AllPicturesCB.Checked()}
-      .Save(store);
+  const TDialogOptions options{.rndFile = RndChkB.Checked(),
+                               .display = DisplayCB.ItemIndex(),
+                               .changeWP = ChangeWPCB.Checked(),
+                               .perMonitor = PerMonitorCB.Checked(),
+                               .allPictures = AllPicturesCB.Checked(),
+                               .changeEvery = TimerCB.ItemIndex(),
+                               .onBattery = BatteryCB.Checked(),
+                               .desktopMenu = DesktopMenuCB.Checked()};
+  options.Save(store);
+  store.Close();
+  try {
+    ApplyTimerOptions(options.changeEvery, options.onBattery, options.desktopMenu);
+  } catch (const platform::ETaskSchedulerError& error) {
+    ui::MessageDlg("The picture cannot be changed on a timer: " + error.Message() + ".", ui::TMsgDlgType::mtError,
+                   ui::TMsgDlgButtons::mbOK);
+  }
   Close();
 }
 

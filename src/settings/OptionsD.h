@@ -1,5 +1,5 @@
 // The options dialog: display style, random order, the once-a-day start-up change, a picture for
-// each monitor and every kind of picture. What its Display box shows is the style the wallpaper takes, confirmed or not.
+// each monitor, every kind of picture, and timed changes with "Next picture" on the desktop's menu. What its Display box shows is the style the wallpaper takes, confirmed or not.
 #pragma once
 
 #include "platform/WallpaperStyle.h"
@@ -23,10 +23,15 @@ class TODialog : public ui::TForm {
   ui::TCheckBox ChangeWPCB;
   ui::TCheckBox PerMonitorCB;
   ui::TCheckBox AllPicturesCB;
+  ui::TLabel TimerL;
+  ui::TComboBox TimerCB;
+  ui::TCheckBox BatteryCB;
+  ui::TCheckBox DesktopMenuCB;
 
   // Loads the controls from the settings store.
   void FormActivate();
-  // Stores the controls' values and closes.
+  // Stores the controls' values, registers the timed changes and the menu command as they say,
+  // and closes; a task that cannot be registered is reported and leaves changes at log-on only.
   void OKBClick();
   void CancelBClick();
 

@@ -11,6 +11,7 @@
 #include <string>
 
 #include "platform/Exceptions.h"
+#include "schedule/ChangeIntervals.h"
 
 namespace settings {
 
@@ -26,6 +27,11 @@ inline constexpr char kFolder[] = "Folder";
 inline constexpr char kDate[] = "Date";
 inline constexpr char kPerMonitor[] = "PerMonitor";
 inline constexpr char kAllPictures[] = "AllPictures";
+inline constexpr char kChangeEvery[] = "ChangeEvery";
+inline constexpr char kOnBattery[] = "OnBattery";
+inline constexpr char kDesktopMenu[] = "DesktopMenu";
+inline constexpr char kTimerCommand[] = "TimerCommand";
+inline constexpr char kLastTimerRun[] = "LastTimerRun";
 // The picture each monitor shows, a value per monitor named by its device.
 inline constexpr char kMonitorsSection[] = "Settings\\Monitors";
 }  // namespace stored
@@ -37,8 +43,12 @@ struct TDialogOptions {
   bool changeWP = false;     // the rotation changes the wallpaper at most once a day
   bool perMonitor = false;   // several monitors each show a picture of their own
   bool allPictures = false;  // every kind of picture this PC decodes is listed
+  int changeEvery = 0;       // the index of schedule::ChangeIntervals(): at log-on only
+  bool onBattery = true;     // timed changes on battery power too
+  bool desktopMenu = false;  // "Next picture" on the desktop's menu
 
-  // Reads RndFile, Display, ChangeWP, PerMonitor and AllPictures, in this order; a missing value
+  // Reads RndFile, Display, ChangeWP, PerMonitor, AllPictures, ChangeEvery, OnBattery and
+  // DesktopMenu, in this order; a missing value
   // keeps the default above. A value that is not text (a REG_DWORD a script wrote) keeps it too,
   // Display gives none, and the first such error is handed back once every value is read, for the
   // caller to report.
@@ -58,8 +68,14 @@ struct TDialogOptions {
     changeWP = readOr([&] { return store.ReadBool(stored::kSection, stored::kChangeWP, changeWP); }, changeWP);
     perMonitor = readOr([&] { return store.ReadBool(stored::kSection, stored::kPerMonitor, perMonitor); }, false);
     allPictures = readOr([&] { return store.ReadBool(stored::kSection, stored::kAllPictures, allPictures); }, false);
+    changeEvery = readOr(
+        [&] { return schedule::IntervalIndexOfStored(store.ReadString(stored::kSection, stored::kChangeEvery, "0")); },
+        0);
+    onBattery = readOr([&] { return store.ReadBool(stored::kSection, stored::kOnBattery, onBattery); }, onBattery);
+    desktopMenu = readOr([&] { return store.ReadBool(stored::kSection, stored::kDesktopMenu, desktopMenu); }, false);
     return unreadable;
   }
+  // ChangeEvery goes with the task it registers (settings/TimerRegistration.h).
   template <typename Store>
   void Save(Store& store) const {
     store.WriteBool(stored::kSection, stored::kRndFile, rndFile);
@@ -67,6 +83,8 @@ struct TDialogOptions {
     store.WriteBool(stored::kSection, stored::kChangeWP, changeWP);
     store.WriteBool(stored::kSection, stored::kPerMonitor, perMonitor);
     store.WriteBool(stored::kSection, stored::kAllPictures, allPictures);
+    store.WriteBool(stored::kSection, stored::kOnBattery, onBattery);
+    store.WriteBool(stored::kSection, stored::kDesktopMenu, desktopMenu);
   }
 };
 

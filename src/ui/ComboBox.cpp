@@ -10,9 +10,10 @@ constexpr int kDropDownRows = 8;
 }  // namespace
 
 TComboBox::TComboBox(std::string name, TWinControl& parent, const DesignRect& bounds,
-                     const std::vector<std::string>& items, DesignLength itemHeight)
+                     const std::vector<std::string>& items, DesignLength itemHeight, TComboBoxStyle style)
     : TWinControl(std::move(name)), itemHeight_(itemHeight) {
-  CreateChild(parent, "COMBOBOX", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL, 0, bounds);
+  const DWORD kind = style == TComboBoxStyle::csDropDownList ? CBS_DROPDOWNLIST : CBS_DROPDOWN | CBS_AUTOHSCROLL;
+  CreateChild(parent, "COMBOBOX", WS_TABSTOP | WS_VSCROLL | kind, 0, bounds);
   for (const std::string& item : items)
     ::SendMessageA(Handle(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
 }

@@ -1,4 +1,5 @@
-// The standard combo box with an editable text field and a drop-down list.
+// The standard combo box: a drop-down list under an editable text field, or under a field that
+// shows the selected item only.
 #pragma once
 
 #include <string>
@@ -8,10 +9,12 @@
 
 namespace ui {
 
+enum class TComboBoxStyle { csDropDown, csDropDownList };
+
 class TComboBox : public TWinControl {
  public:
   TComboBox(std::string name, TWinControl& parent, const DesignRect& bounds, const std::vector<std::string>& items,
-            DesignLength itemHeight);
+            DesignLength itemHeight, TComboBoxStyle style = TComboBoxStyle::csDropDown);
 
   int Count() const;
   // -1 when no list item is selected. Setting -1 selects none and empties the text field;

@@ -282,12 +282,18 @@ void TFormMain::SetBClick() {
     ui::MessageDlg(" No file selected! ", ui::TMsgDlgType::mtError, ui::TMsgDlgButtons::mbOK);
     return;
   }
-  std::optional<std::vector<std::uint8_t>> previewBitmapFile;
-  if (browse::HoldsBitmap(Slika)) previewBitmapFile = browse::BitmapFileBytes(Slika);
-  wallpaperChange_.Prepare(picturePath_, std::move(previewBitmapFile));
-  if (settings::StoredPerMonitor()) {
-    if (std::vector<wallpaper::Monitor> monitors = wallpaper::DisplayMonitors(); monitors.size() >= 2)
-      wallpaperChange_.PrepareComposed(PicturesForMonitors(std::move(monitors)));
+  changeLock_.TakeForChange();
+  try {
+    std::optional<std::vector<std::uint8_t>> previewBitmapFile;
+    if (browse::HoldsBitmap(Slika)) previewBitmapFile = browse::BitmapFileBytes(Slika);
+    wallpaperChange_.Prepare(picturePath_, std::move(previewBitmapFile));
+    if (settings::StoredPerMonitor()) {
+      if (std::vector<wallpaper::Monitor> monitors = wallpaper::DisplayMonitors(); monitors.size() >= 2)
+        wallpaperChange_.PrepareComposed(PicturesForMonitors(std::move(monitors)));
+    }
+  } catch (...) {
+    changeLock_.Release();
+    throw;
   }
   monitorPictures_.clear();
   Timer.SetEnabled(true);
@@ -308,6 +314,10 @@ std::vector<wallpaper::MonitorPicture> TFormMain::PicturesForMonitors(std::vecto
 
 void TFormMain::TimerTimer() {
   Timer.SetEnabled(false);
+  struct ReleasedAtEnd {
+    WallpaperChangeLock& lock;
+    ~ReleasedAtEnd() { lock.Release(); }
+  } released{changeLock_};
   wallpaperChange_.Apply(options_ ? options_->WallpaperStyle() : settings::StoredWallpaperStyle());
   // What each monitor shows now, to compose again when one of them changes.
   for (const wallpaper::MonitorPicture& shown : wallpaperChange_.ComposedPictures())

@@ -18,6 +18,7 @@
 #include "ui/Timer.h"
 #include "wallpaper/ImagN.h"
 #include "wallpaper/WallpaperChange.h"
+#include "windows/WallpaperChangeLock.h"
 
 namespace windows {
 
@@ -73,7 +74,8 @@ class TFormMain : public ui::TForm {
   // Close the window; the list is saved on the way.
   void ZatvoriButtonClick();
   void M_A_ExitClick();
-  // "Set as wallpaper", first phase: hands the picture over and arms the timer.
+  // "Set as wallpaper", first phase: hands the picture over and arms the timer. The change holds
+  // the session's change lock until the second phase ends.
   void SetBClick();
   // Second phase: writes the wallpaper file and the desktop values, and tells the system.
   void TimerTimer();
@@ -107,6 +109,7 @@ class TFormMain : public ui::TForm {
   WPARAM pictureClicks_ = 0;
   std::vector<std::string> monitorPictures_;
   wallpaper::TWallpaperChange wallpaperChange_;
+  WallpaperChangeLock changeLock_;
   settings::TODialog* options_ = nullptr;
   ui::TForm* about_ = nullptr;
 };

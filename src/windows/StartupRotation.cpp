@@ -14,6 +14,7 @@
 #include "wallpaper/RotationChoice.h"
 #include "wallpaper/RotationRandom.h"
 #include "windows/MainForm.h"
+#include "windows/WallpaperChangeLock.h"
 
 namespace windows {
 namespace {
@@ -39,12 +40,16 @@ bool PictureSuitsMonitor(const browse::TFileListBox& pictures, int index, const 
 
 // With a picture for each of several monitors, each monitor takes its turn, in their order, as
 // one run would: the counters go on from one to the next.
-void RunStartupRotation(TFormMain& form) {
+void RunStartupRotation(TFormMain& form, OnceADay onceADay) {
   using settings::TRotationSettings;
+  WallpaperChangeLock lock;
+  lock.TakeForChange();
   platform::RegistryStore store = settings::OpenSettingsStore();
   TRotationSettings stored;
   stored.Load(store);
-  if (stored.changeWP && TRotationSettings::ChangedAlready(store, platform::TodayShortDate())) return;
+  if (onceADay == OnceADay::kApplies && stored.changeWP &&
+      TRotationSettings::ChangedAlready(store, platform::TodayShortDate()))
+    return;
 
   form.FormCreate();  // the list as its file holds it now
   std::vector<wallpaper::Monitor> monitors;

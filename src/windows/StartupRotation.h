@@ -7,8 +7,12 @@ namespace windows {
 
 class TFormMain;
 
+// The log-on run changes the wallpaper at most once a day when the options ask; a timed run
+// changes it every time, and leaves the day's date to the log-on run.
+enum class OnceADay { kApplies, kIgnored };
+
 // Picks the next (or a random) picture of the selected folders, keeps the counters and starts
-// "Set as wallpaper"; at most once a day when asked.
-void RunStartupRotation(TFormMain& form);
+// "Set as wallpaper", holding the session's change lock.
+void RunStartupRotation(TFormMain& form, OnceADay onceADay);
 
 }  // namespace windows

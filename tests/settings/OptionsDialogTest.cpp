@@ -2,9 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include <taskschd.h>
+
+#include "platform/Module.h"
+#include "schedule/DesktopMenuCommand.h"
 #include "support/Design.h"
 #include "support/Later.h"
+#include "support/PictureChangeTask.h"
 #include "support/ScratchSettings.h"
+#include "support/ScriptedMessageBoxes.h"
 
 namespace settings {
 namespace {
@@ -47,11 +53,16 @@ class OptionsDialogTest : public ::testing::Test {
     EXPECT_TRUE(
         IsScaledFrom(RECT{display.left, display.top, display.right, display.top}, ui::Design(8, 24, 89, 0), dpi));
     EXPECT_TRUE(IsScaledFrom(dialog_.RndChkB.BoundsRect(), ui::Design(8, 56, 129, 17), dpi));
-    EXPECT_TRUE(IsScaledFrom(dialog_.OKB.BoundsRect(), ui::Design(40, 160, 75, 25), dpi));
-    EXPECT_TRUE(IsScaledFrom(dialog_.CancelB.BoundsRect(), ui::Design(144, 160, 75, 25), dpi));
+    EXPECT_TRUE(IsScaledFrom(dialog_.OKB.BoundsRect(), ui::Design(40, 256, 75, 25), dpi));
+    EXPECT_TRUE(IsScaledFrom(dialog_.CancelB.BoundsRect(), ui::Design(144, 256, 75, 25), dpi));
     EXPECT_TRUE(IsScaledFrom(dialog_.ChangeWPCB.BoundsRect(), ui::Design(8, 80, 249, 17), dpi));
     EXPECT_TRUE(IsScaledFrom(dialog_.PerMonitorCB.BoundsRect(), ui::Design(8, 104, 249, 17), dpi));
     EXPECT_TRUE(IsScaledFrom(dialog_.AllPicturesCB.BoundsRect(), ui::Design(8, 128, 249, 17), dpi));
+    EXPECT_TRUE(IsScaledFrom(dialog_.TimerL.Top(), 152, dpi));
+    const RECT timer = dialog_.TimerCB.BoundsRect();
+    EXPECT_TRUE(IsScaledFrom(RECT{timer.left, timer.top, timer.right, timer.top}, ui::Design(8, 168, 145, 0), dpi));
+    EXPECT_TRUE(IsScaledFrom(dialog_.BatteryCB.BoundsRect(), ui::Design(8, 200, 249, 17), dpi));
+    EXPECT_TRUE(IsScaledFrom(dialog_.DesktopMenuCB.BoundsRect(), ui::Design(8, 224, 249, 17), dpi));
     EXPECT_EQ(dialog_.OKB.Font().Height(), -::MulDiv(8, dpi, 72));
   }
 
@@ -78,6 +89,10 @@ TEST_F(OptionsDialogTest, WithoutStoredValuesShowsTheDefaultsAndOkStoresThem) {
     EXPECT_FALSE(dialog_.ChangeWPCB.Checked());
     EXPECT_EQ(dialog_.DisplayCB.Count(), 5) << "Tile, Center, Strech, Fill, Fit";
     EXPECT_FALSE(dialog_.PerMonitorCB.Checked());
+    EXPECT_EQ(dialog_.TimerCB.Text(), "At log-on only");
+    EXPECT_EQ(dialog_.TimerCB.Count(), 11);
+    EXPECT_TRUE(dialog_.BatteryCB.Checked());
+    EXPECT_FALSE(dialog_.DesktopMenuCB.Checked());
     Click(dialog_.PerMonitorCB);
     Click(dialog_.AllPicturesCB);
     Click(dialog_.OKB);
@@ -87,19 +102,25 @@ TEST_F(OptionsDialogTest, WithoutStoredValuesShowsTheDefaultsAndOkStoresThem) {
   EXPECT_EQ(Stored("ChangeWP"), "0");
   EXPECT_EQ(Stored("PerMonitor"), "1");
   EXPECT_EQ(Stored("AllPictures"), "1");
+  EXPECT_EQ(Stored("ChangeEvery"), "0");
+  EXPECT_EQ(Stored("OnBattery"), "1");
+  EXPECT_EQ(Stored("DesktopMenu"), "0");
 }
 
-TEST_F(OptionsDialogTest, StoredDisplayOutsideTheListSelectsNothingAndOkStoresMinusOne) {
+TEST_F(OptionsDialogTest, StoredValuesOutsideTheListsSelectTheirFallbackAndOkStoresThat) {
   Store("Display", "5");
+  Store("ChangeEvery", "7");
   Store("RndFile", "0");
   Store("ChangeWP", "1");
   ShowAndDo({[&] {
     EXPECT_EQ(dialog_.DisplayCB.ItemIndex(), -1);
     EXPECT_FALSE(dialog_.RndChkB.Checked());
     EXPECT_TRUE(dialog_.ChangeWPCB.Checked());
+    EXPECT_EQ(dialog_.TimerCB.ItemIndex(), 0);
     Click(dialog_.OKB);
   }});
   EXPECT_EQ(Stored("Display"), "-1");
+  EXPECT_EQ(Stored("ChangeEvery"), "0");
   EXPECT_EQ(Stored("RndFile"), "0");
   EXPECT_EQ(Stored("ChangeWP"), "1");
 }
@@ -130,6 +151,62 @@ TEST_F(OptionsDialogTest, EscCancelsAndEnterPressesOkOnlyWhileOkHasTheFocus) {
   EXPECT_EQ(Stored("RndFile"), "1");
 }
 
+// Wine's Task Scheduler keeps a task's settings only: the triggers and the action are the XML's.
+TEST_F(OptionsDialogTest, AnIntervalRegistersTheTaskAndTheMenuCommandAndAtLogOnOnlyRemovesThem) {
+  const std::string exe = platform::ExecutablePath();
+  ShowAndDo({[&] {
+    dialog_.TimerCB.SetItemIndex(3);
+    Click(dialog_.BatteryCB);
+    Click(dialog_.DesktopMenuCB);
+    Click(dialog_.OKB);
+  }});
+  EXPECT_EQ(Stored("ChangeEvery"), "10");
+  EXPECT_EQ(Stored("TimerCommand"), "\"" + exe + "\" /timer");
+  EXPECT_EQ(Stored("OnBattery"), "0");
+  const auto task = testing_support::PictureChangeTask();
+  ASSERT_TRUE(task.has_value());
+  EXPECT_TRUE(task->disallowStartIfOnBatteries);
+  EXPECT_FALSE(task->stopIfGoingOnBatteries);
+  EXPECT_TRUE(task->startWhenAvailable);
+  EXPECT_EQ(task->multipleInstancesPolicy, TASK_INSTANCES_IGNORE_NEW);
+  EXPECT_EQ(task->executionTimeLimit, "PT5M");
+  EXPECT_EQ(schedule::DesktopMenuCommandLine(), "\"" + exe + "\" /next");
+
+  ShowAndDo({[&] {
+    EXPECT_EQ(dialog_.TimerCB.Text(), "Every 10 minutes");
+    EXPECT_TRUE(dialog_.DesktopMenuCB.Checked());
+    dialog_.TimerCB.SetItemIndex(0);
+    Click(dialog_.DesktopMenuCB);
+    Click(dialog_.OKB);
+  }});
+  EXPECT_FALSE(testing_support::PictureChangeTask().has_value());
+  EXPECT_EQ(Stored("TimerCommand"), "<none>");
+  EXPECT_EQ(Stored("ChangeEvery"), "0");
+  EXPECT_EQ(schedule::DesktopMenuCommandLine(), "");
+}
+
+// A folder of the task's name in the tasks folder: the Task Scheduler refuses the task.
+TEST_F(OptionsDialogTest, ATaskThatCannotBeRegisteredIsReportedAndTheRestIsStored) {
+  const std::string blocker = testing_support::PictureChangeTaskFile();
+  ASSERT_TRUE(::CreateDirectoryA(blocker.c_str(), nullptr));
+  struct Removed {
+    const std::string& folder;
+    ~Removed() { ::RemoveDirectoryA(folder.c_str()); }
+  } removed{blocker};
+  testing_support::ScriptedMessageBoxes boxes;
+  ShowAndDo({[&] {
+    dialog_.TimerCB.SetItemIndex(1);
+    Click(dialog_.RndChkB);
+    Click(dialog_.OKB);
+  }});
+  ASSERT_EQ(boxes.shown.size(), 1u);
+  EXPECT_EQ(boxes.shown[0].text.rfind("The picture cannot be changed on a timer: ", 0), 0u) << boxes.shown[0].text;
+  EXPECT_TRUE(boxes.shown[0].text.ends_with(" (0x80070005).")) << boxes.shown[0].text;
+  EXPECT_EQ(Stored("RndFile"), "0");
+  EXPECT_EQ(Stored("ChangeEvery"), "0");
+  EXPECT_EQ(Stored("TimerCommand"), "<none>");
+}
+
 // Moved to screens of other scales and back, from inside the process (Wine sends no
 // WM_DPICHANGED): laid out as a start there would lay it out, and as designed again at 96 dpi.
 TEST_F(OptionsDialogTest, LaidOutAgainOnEveryScreenItMovesToWithoutDrift) {
@@ -153,7 +230,7 @@ TEST_F(OptionsDialogTest, OpensAtItsPlaceFirstAndWhereItWasClosedLaterWithTheFoc
     EXPECT_TRUE(IsScaledFrom(dialog_.Top(), 174));
     const RECT client = dialog_.ClientRect();
     EXPECT_TRUE(IsScaledFrom(client.right, 258));
-    EXPECT_TRUE(IsScaledFrom(client.bottom, 195));
+    EXPECT_TRUE(IsScaledFrom(client.bottom, 291));
     ExpectLaidOutAt(ui::SystemDpi());
     EXPECT_TRUE(focusInDisplay());
     ::SetFocus(dialog_.ChangeWPCB.Handle());

@@ -52,6 +52,9 @@ TEST(StoredOptionsTest, EachReaderHasItsOwnDefaultsAndItsOwnOrder) {
   EXPECT_TRUE(dialog.rndFile);
   EXPECT_EQ(dialog.display, 0);
   EXPECT_FALSE(dialog.changeWP);
+  EXPECT_EQ(dialog.changeEvery, 0) << "at log-on only";
+  EXPECT_TRUE(dialog.onBattery);
+  EXPECT_FALSE(dialog.desktopMenu);
   TRotationSettings rotation;
   rotation.Load(store);
   EXPECT_EQ(rotation.file, 0);
@@ -59,7 +62,8 @@ TEST(StoredOptionsTest, EachReaderHasItsOwnDefaultsAndItsOwnOrder) {
   EXPECT_FALSE(rotation.rndFile);
   EXPECT_FALSE(rotation.changeWP);
   EXPECT_EQ(store.done, (Steps{"read Settings\\RndFile", "read Settings\\Display", "read Settings\\ChangeWP",
-                               "read Settings\\PerMonitor", "read Settings\\AllPictures", "read Settings\\File",
+                               "read Settings\\PerMonitor", "read Settings\\AllPictures", "read Settings\\ChangeEvery",
+                               "read Settings\\OnBattery", "read Settings\\DesktopMenu", "read Settings\\File",
                                "read Settings\\Folder",
                                "read Settings\\RndFile", "read Settings\\ChangeWP"}));
 }
@@ -73,7 +77,7 @@ TEST(StoredOptionsTest, TheDialogReadsPastAValueThatIsNotTextAndHandsItsErrorBac
   ASSERT_TRUE(unreadable.has_value());
   EXPECT_EQ(unreadable->Message(), "Invalid data type for 'Display'");
   EXPECT_EQ(dialog.display, -1);
-  EXPECT_EQ(store.done.size(), 5u);
+  EXPECT_EQ(store.done.size(), 8u);
 }
 
 TEST(StoredOptionsTest, SavesWriteInTheirOrderAndTheDateOnlyWhenItIsAnotherDay) {
@@ -82,7 +86,7 @@ TEST(StoredOptionsTest, SavesWriteInTheirOrderAndTheDateOnlyWhenItIsAnotherDay) 
   TRotationSettings::SaveCounters(store, 4, 1);
   EXPECT_EQ(store.done, (Steps{"write Settings\\RndFile=0", "write Settings\\Display=-1", "write Settings\\ChangeWP=1",
                                "write Settings\\PerMonitor=0", "write Settings\\AllPictures=1",
-                               "write Settings\\File=4", "write Settings\\Folder=1"}));
+                               "write Settings\\OnBattery=1", "write Settings\\DesktopMenu=0", "write Settings\\File=4", "write Settings\\Folder=1"}));
 
   store.done.clear();
   EXPECT_FALSE(TRotationSettings::ChangedAlready(store, "7.12.2026")) << "no date kept yet";
@@ -90,6 +94,23 @@ TEST(StoredOptionsTest, SavesWriteInTheirOrderAndTheDateOnlyWhenItIsAnotherDay) 
   EXPECT_FALSE(TRotationSettings::ChangedAlready(store, "8.12.2026"));
   EXPECT_EQ(store.done, (Steps{"read Settings\\Date", "write Settings\\Date=7.12.2026", "read Settings\\Date",
                                "read Settings\\Date", "write Settings\\Date=8.12.2026"}));
+}
+
+// The list's items by the minutes stored; what a hand or another version wrote is at log-on only.
+TEST(StoredOptionsTest, TheIntervalIsStoredAsMinutesAndAnyOtherTextIsAtLogOnOnly) {
+  const std::vector<std::pair<std::string, int>> rows{{"0", 0},    {"1", 1},    {"5", 2},  {"10", 3}, {"60", 6},
+                                                      {"1440", 10}, {"2", 0},   {"", 0},   {"10 ", 0}, {"-5", 0},
+                                                      {"1440.0", 0}, {"abc", 0}};
+  for (const auto& [text, index] : rows) {
+    FakeStore store;
+    store.texts["ChangeEvery"] = text;
+    TDialogOptions dialog;
+    dialog.Load(store);
+    EXPECT_EQ(dialog.changeEvery, index) << '"' << text << '"';
+    if (index > 0) EXPECT_EQ(std::to_string(schedule::MinutesOfInterval(index)), text);
+  }
+  EXPECT_EQ(schedule::ChangeIntervals().size(), 11u);
+  EXPECT_EQ(schedule::MinutesOfInterval(11), 0);
 }
 
 }  // namespace

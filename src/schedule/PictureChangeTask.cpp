@@ -1,0 +1,46 @@
+#include "schedule/PictureChangeTask.h"
+
+#include <windows.h>
+
+#include "platform/Module.h"
+#include "platform/TaskScheduler.h"
+#include "platform/UserSid.h"
+#include "schedule/TaskDefinition.h"
+
+namespace schedule {
+namespace {
+
+std::string TaskName() { return "Vantoria picture change (" + platform::CurrentUserSid() + ")"; }
+
+LocalMinute NextWholeMinute() {
+  SYSTEMTIME now;
+  ::GetLocalTime(&now);
+  now.wSecond = 0;
+  now.wMilliseconds = 0;
+  FILETIME time;
+  ::SystemTimeToFileTime(&now, &time);
+  ULARGE_INTEGER ticks{.u = {time.dwLowDateTime, time.dwHighDateTime}};
+  ticks.QuadPart += 60ULL * 10'000'000ULL;
+  time = {ticks.u.LowPart, ticks.u.HighPart};
+  SYSTEMTIME next;
+  ::FileTimeToSystemTime(&time, &next);
+  return {next.wYear, next.wMonth, next.wDay, next.wHour, next.wMinute};
+}
+
+}  // namespace
+
+std::string OwnTimedRunCommand() { return TimedRunCommand(platform::ExecutablePath()); }
+
+std::string RegisterPictureChangeTask(int minutes, bool onBattery) {
+  const std::string program = platform::ExecutablePath();
+  platform::RegisterTask(TaskName(), TaskDefinitionXml({.minutes = minutes,
+                                                        .onBattery = onBattery,
+                                                        .program = program,
+                                                        .userSid = platform::CurrentUserSid(),
+                                                        .start = NextWholeMinute()}));
+  return TimedRunCommand(program);
+}
+
+void DeletePictureChangeTask() { platform::DeleteTask(TaskName()); }
+
+}  // namespace schedule

@@ -1,0 +1,68 @@
+#include "schedule/TaskDefinition.h"
+
+#include <cstdio>
+
+namespace schedule {
+namespace {
+
+std::string Escaped(const std::string& text) {
+  std::string escaped;
+  for (const char c : text) {
+    switch (c) {
+      case '&': escaped += "&amp;"; break;
+      case '<': escaped += "&lt;"; break;
+      case '>': escaped += "&gt;"; break;
+      case '"': escaped += "&quot;"; break;
+      case '\'': escaped += "&apos;"; break;
+      default: escaped += c;
+    }
+  }
+  return escaped;
+}
+
+std::string Boundary(const LocalMinute& at) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%04d-%02d-%02dT%02d:%02d:00", at.year, at.month, at.day, at.hour, at.minute);
+  return text;
+}
+
+const char* TrueOrFalse(bool value) { return value ? "true" : "false"; }
+
+}  // namespace
+
+std::string RepetitionInterval(int minutes) {
+  if (minutes >= 1440) return "P1D";
+  if (minutes >= 60 && minutes % 60 == 0) return "PT" + std::to_string(minutes / 60) + "H";
+  return "PT" + std::to_string(minutes) + "M";
+}
+
+std::string TimedRunCommand(const std::string& program) { return "\"" + program + "\" " + kTimedRunSwitch; }
+
+// No Duration in the repetition: it repeats indefinitely. Both battery settings are explicit, as
+// the defaults stop a laptop's task on battery without a word.
+std::string TaskDefinitionXml(const PictureChangeTaskRequest& request) {
+  return std::string("<Task version=\"1.2\" xmlns=\"http://schemas.microsoft.com/windows/2004/02/mit/task\">") +
+         "<Triggers><TimeTrigger>"
+         "<Repetition><Interval>" + RepetitionInterval(request.minutes) + "</Interval></Repetition>"
+         "<StartBoundary>" + Boundary(request.start) + "</StartBoundary><Enabled>true</Enabled>"
+         "</TimeTrigger></Triggers>"
+         "<Principals><Principal id=\"User\"><UserId>" + Escaped(request.userSid) + "</UserId>"
+         "<LogonType>InteractiveToken</LogonType><RunLevel>LeastPrivilege</RunLevel></Principal></Principals>"
+         "<Settings>"
+         "<MultipleInstancesPolicy>IgnoreNew</MultipleInstancesPolicy>"
+         "<DisallowStartIfOnBatteries>" + TrueOrFalse(!request.onBattery) + "</DisallowStartIfOnBatteries>"
+         "<StopIfGoingOnBatteries>false</StopIfGoingOnBatteries>"
+         "<StartWhenAvailable>true</StartWhenAvailable>"
+         "<RunOnlyIfNetworkAvailable>false</RunOnlyIfNetworkAvailable>"
+         "<Enabled>true</Enabled>"
+         "<Hidden>false</Hidden>"
+         "<RunOnlyIfIdle>false</RunOnlyIfIdle>"
+         "<WakeToRun>false</WakeToRun>"
+         "<ExecutionTimeLimit>PT5M</ExecutionTimeLimit>"
+         "</Settings>"
+         "<Actions Context=\"User\"><Exec><Command>" + Escaped("\"" + request.program + "\"") + "</Command>"
+         "<Arguments>" + kTimedRunSwitch + "</Arguments></Exec></Actions>"
+         "</Task>";
+}
+
+}  // namespace schedule

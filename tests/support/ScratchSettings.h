@@ -8,6 +8,14 @@
 
 namespace testing_support {
 
+// A text value of the current user's key, or "<none>" when it is missing.
+inline std::string RegistryText(const char* key, const char* name) {
+  char value[512] = {};
+  DWORD size = sizeof value;
+  const LSTATUS read = ::RegGetValueA(HKEY_CURRENT_USER, key, name, RRF_RT_REG_SZ, nullptr, value, &size);
+  return read == ERROR_SUCCESS ? value : "<none>";
+}
+
 class ScratchSettings {
  public:
   ScratchSettings() { Clear(); }
@@ -16,12 +24,7 @@ class ScratchSettings {
   ScratchSettings& operator=(const ScratchSettings&) = delete;
 
   // A value's text, or "<none>" when it is missing.
-  static std::string Value(const char* name) {
-    char value[512] = {};
-    DWORD size = sizeof value;
-    const LSTATUS read = ::RegGetValueA(HKEY_CURRENT_USER, kKey, name, RRF_RT_REG_SZ, nullptr, value, &size);
-    return read == ERROR_SUCCESS ? value : "<none>";
-  }
+  static std::string Value(const char* name) { return RegistryText(kKey, name); }
   // Writes the value as the program keeps it: REG_SZ text.
   static void SetValue(const char* name, const std::string& text) {
     ::RegSetKeyValueA(HKEY_CURRENT_USER, kKey, name, REG_SZ, text.c_str(), static_cast<DWORD>(text.size() + 1));

@@ -77,6 +77,8 @@ HWND FindWindowOf(DWORD processId, const std::string& caption) {
   return FindTopLevel({processId, "", caption, false, true});
 }
 
+HWND FindAnyVisibleWindow(DWORD processId) { return FindTopLevel({processId, "", "", true}); }
+
 std::optional<MessageBoxContent> FindMessageBox(DWORD processId) {
   HWND box = FindTopLevel({processId, "#32770", "", true});
   if (!box) return std::nullopt;

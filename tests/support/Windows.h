@@ -16,6 +16,8 @@ std::string ClassName(HWND window);
 HWND FindVisibleWindow(DWORD processId, const std::string& caption);
 // The same, visible or hidden.
 HWND FindWindowOf(DWORD processId, const std::string& caption);
+// Any visible top-level window of the process.
+HWND FindAnyVisibleWindow(DWORD processId);
 
 // The process's windows that the task bar and Alt+Tab list: visible top-level windows that are
 // unowned or ask for a button (WS_EX_APPWINDOW), and are no tool windows.

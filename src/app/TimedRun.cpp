@@ -79,7 +79,7 @@ int RunTimedChange(TimedRun run, const NotificationStateQuery& notificationState
     windows::WallpaperChangeLock lock;
     if (!lock.Take(windows::kChangeLockWait))
       return run == TimedRun::kTimer ? Finish("skipped: another change", 0) : Finish("failed: another change", 1);
-    auto& form = ui::Application().CreateForm<windows::TFormMain>();
+    auto& form = ui::Application().CreateForm<windows::TFormMain>(windows::TMainFormUse::kNeverShown);
     windows::RunStartupRotation(form, windows::OnceADay::kIgnored);
     if (!boxes.First().empty()) throw platform::Exception(boxes.First());
     if (!form.WallpaperPending()) throw platform::Exception("No picture was chosen");

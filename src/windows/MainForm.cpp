@@ -54,7 +54,7 @@ void PlaceFlatButton(controls::TSelButton& button, ui::TWinControl& parent, cons
 
 }  // namespace
 
-TFormMain::TFormMain()
+TFormMain::TFormMain(TMainFormUse use)
     : TForm({.name = "FormMain",
              .caption = "Vantoria v1.0",
              .borderStyle = ui::TBorderStyle::bsSizeToolWin,
@@ -123,7 +123,7 @@ TFormMain::TFormMain()
   Timer.OnTimer = [this] { TimerTimer(); };
   ShellTV.OnChange = [this] { ShellTVChange(); };
   FileLB.OnClick = [this] { FileLBClick(); };
-  ShellTV.Build();
+  if (use == TMainFormUse::kShown) ShellTV.Build();
   ui::SetTabOrder({&ShellTV, &SelDirLB, &FileLB});
   SetActiveControl(ShellTV);
 }

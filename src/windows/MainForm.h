@@ -22,9 +22,12 @@
 
 namespace windows {
 
+// A window that is never shown (a timed run's) fills no folder tree: the change needs none.
+enum class TMainFormUse { kShown, kNeverShown };
+
 class TFormMain : public ui::TForm {
  public:
-  TFormMain();
+  explicit TFormMain(TMainFormUse use = TMainFormUse::kShown);
 
   ui::TLabel Uputa1;
   ui::TBevel Bevel1;

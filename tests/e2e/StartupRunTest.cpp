@@ -295,14 +295,14 @@ TEST_F(StartupRunTest, ACopyTakesOverTheTaskAndTheMenuWhoseNextPictureChangesUnt
   EXPECT_EQ(RunWithoutAWindow("/timer"), 0u);
   const std::string exe = "\"" + (program_ / "Vantoria.exe") + "\"";
   EXPECT_EQ(ScratchSettings::Value("TimerCommand"), exe + " /timer");
-  EXPECT_TRUE(testing_support::PictureChangeTask().has_value());
+  EXPECT_TRUE(testing_support::PictureChangeTaskXml().has_value());
   const std::string menuCommand = testing_support::RegistryText(kMenuCommandKey, "");
   ASSERT_EQ(menuCommand.rfind(exe + " ", 0), 0u) << menuCommand;
   EXPECT_EQ(RunWithoutAWindow(menuCommand.substr(exe.size() + 1)), 0u);
   ExpectWallpaper(pictures.File(1));
 
   EXPECT_EQ(RunWithoutAWindow("/unregister"), 0u);
-  EXPECT_FALSE(testing_support::PictureChangeTask().has_value());
+  EXPECT_FALSE(testing_support::PictureChangeTaskXml().has_value());
   EXPECT_EQ(testing_support::RegistryText(kMenuCommandKey, ""), "<none>");
   EXPECT_EQ(ScratchSettings::Value("TimerCommand"), "<none>");
   EXPECT_EQ(ScratchSettings::Value("ChangeEvery"), "0");

@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <taskschd.h>
-
 #include "platform/Module.h"
 #include "schedule/DesktopMenuCommand.h"
 #include "support/Design.h"
@@ -11,6 +9,7 @@
 #include "support/PictureChangeTask.h"
 #include "support/ScratchSettings.h"
 #include "support/ScriptedMessageBoxes.h"
+#include "support/XmlElement.h"
 
 namespace settings {
 namespace {
@@ -163,13 +162,11 @@ TEST_F(OptionsDialogTest, AnIntervalRegistersTheTaskAndTheMenuCommandAndAtLogOnO
   EXPECT_EQ(Stored("ChangeEvery"), "10");
   EXPECT_EQ(Stored("TimerCommand"), "\"" + exe + "\" /timer");
   EXPECT_EQ(Stored("OnBattery"), "0");
-  const auto task = testing_support::PictureChangeTask();
-  ASSERT_TRUE(task.has_value());
-  EXPECT_TRUE(task->disallowStartIfOnBatteries);
-  EXPECT_FALSE(task->stopIfGoingOnBatteries);
-  EXPECT_TRUE(task->startWhenAvailable);
-  EXPECT_EQ(task->multipleInstancesPolicy, TASK_INSTANCES_IGNORE_NEW);
-  EXPECT_EQ(task->executionTimeLimit, "PT5M");
+  const std::string task = testing_support::PictureChangeTaskXml().value_or("<no task>");
+  for (const auto& [name, text] : {std::pair{"DisallowStartIfOnBatteries", "true"}, {"StopIfGoingOnBatteries", "false"},
+                                   {"StartWhenAvailable", "true"}, {"MultipleInstancesPolicy", "IgnoreNew"},
+                                   {"ExecutionTimeLimit", "PT5M"}})
+    EXPECT_EQ(testing_support::XmlElement(task, name), text) << name;
   EXPECT_EQ(schedule::DesktopMenuCommandLine(), "\"" + exe + "\" /next");
 
   ShowAndDo({[&] {
@@ -179,7 +176,7 @@ TEST_F(OptionsDialogTest, AnIntervalRegistersTheTaskAndTheMenuCommandAndAtLogOnO
     Click(dialog_.DesktopMenuCB);
     Click(dialog_.OKB);
   }});
-  EXPECT_FALSE(testing_support::PictureChangeTask().has_value());
+  EXPECT_FALSE(testing_support::PictureChangeTaskXml().has_value());
   EXPECT_EQ(Stored("TimerCommand"), "<none>");
   EXPECT_EQ(Stored("ChangeEvery"), "0");
   EXPECT_EQ(schedule::DesktopMenuCommandLine(), "");

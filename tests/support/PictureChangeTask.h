@@ -7,16 +7,8 @@
 
 namespace testing_support {
 
-struct RegisteredTaskSettings {
-  bool disallowStartIfOnBatteries;
-  bool stopIfGoingOnBatteries;
-  bool startWhenAvailable;
-  int multipleInstancesPolicy;  // TASK_INSTANCES_IGNORE_NEW is 2
-  std::string executionTimeLimit;
-};
-
-// Nothing when there is no such task.
-std::optional<RegisteredTaskSettings> PictureChangeTask();
+// The task's XML, or nothing when there is no such task.
+std::optional<std::string> PictureChangeTaskXml();
 // The Windows tasks folder's file of the task.
 std::string PictureChangeTaskFile();
 

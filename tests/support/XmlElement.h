@@ -1,0 +1,16 @@
+// The text of an XML element, found by its name alone: enough for the flat XML of a task.
+#pragma once
+
+#include <string>
+
+namespace testing_support {
+
+// "<missing>" when there is no such element.
+inline std::string XmlElement(const std::string& xml, const std::string& name) {
+  const auto start = xml.find("<" + name + ">");
+  if (start == std::string::npos) return "<missing>";
+  const auto text = start + name.size() + 2;
+  return xml.substr(text, xml.find("</" + name + ">", text) - text);
+}
+
+}  // namespace testing_support

@@ -71,19 +71,12 @@ class StartupRunTest : public ::testing::Test {
     VantoriaProcess vantoria(program_, arguments);
     HWND shown = nullptr;
     std::optional<DWORD> exitCode;
-    testing_support::WaitUntil(
-        [&] {
-          if (!shown) shown = testing_support::FindAnyVisibleWindow(vantoria.Id());
-          return (exitCode = vantoria.WaitForExit(0ms)).has_value();
-        },
-        kRunDeadline);
+    testing_support::WaitUntil([&] {
+      shown = shown ? shown : testing_support::FindAnyVisibleWindow(vantoria.Id());
+      return (exitCode = vantoria.WaitForExit(0ms)).has_value();
+    }, kRunDeadline);
     EXPECT_EQ(shown, nullptr) << arguments << " showed " << testing_support::WindowText(shown);
     return exitCode.value_or(STILL_ACTIVE);
-  }
-  // What the last timed run recorded after its time ("2026-12-08 14:05:00 changed").
-  static std::string TimedRunOutcome() {
-    const std::string record = ScratchSettings::Value("LastTimerRun");
-    return record.size() > 20 ? record.substr(20) : record;
   }
 
   // The wallpaper file holds exactly the picture's rows, and the desktop points at it in the
@@ -241,72 +234,55 @@ TEST_F(StartupRunTest, PictureThatCannotBeOpenedWritesNothingSoTheNextRunTriesIt
   EXPECT_FALSE(testing_support::FileExists(WallpaperFile()));
 }
 
-// Timed runs change as log-on runs do, but every time: the daily rule and its date are the
-// log-on run's.
-TEST_F(StartupRunTest, TimedRunsChangeInTurnWithoutAWindowWhateverTheDailyRule) {
-  PictureFolder first(10), second(20);
-  ListFolders({first.Path(), second.Path()});
-  ScratchSettings::SetValue("ChangeWP", "1");
-  ScratchSettings::SetValue("Date", Today());
-  EXPECT_EQ(RunWithoutAWindow("/timer"), 0u);
-  ExpectWallpaper(first.File(0));
-  ExpectCounters("1", "0");
-  EXPECT_EQ(TimedRunOutcome(), "changed");
-
-  ScratchSettings::SetValue("Date", "00");
-  EXPECT_EQ(RunWithoutAWindow("/timer"), 0u);
-  ExpectWallpaper(first.File(1));
-  ExpectCounters("2", "0");
-  EXPECT_EQ(ScratchSettings::Value("Date"), "00");
-}
-
 TEST_F(StartupRunTest, ATimedRunWithoutItsListFailsSilentlyAndWritesNothing) {
   EXPECT_EQ(RunWithoutAWindow("/timer"), 1u);
-  EXPECT_EQ(TimedRunOutcome(),
+  EXPECT_EQ(ScratchSettings::TimedRunOutcome(),
             "failed: File \"Directory.drl\" not found. Cannot load Selected direcotories list!");
-
   PictureFolder pictures(10);
   ListFolders({pictures.Path()});
-  const std::string list = testing_support::ReadFileBytes(program_ / "Directory.drl");
-  HANDLE locked = ::CreateFileA((program_ / "Directory.drl").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0,
-                                nullptr);
-  ASSERT_NE(locked, INVALID_HANDLE_VALUE);
+  const std::string listFile = program_ / "Directory.drl";
+  const std::string list = testing_support::ReadFileBytes(listFile);
+  HANDLE locked = ::CreateFileA(listFile.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
   EXPECT_EQ(RunWithoutAWindow("/timer"), 1u);
   ::CloseHandle(locked);
-  EXPECT_EQ(TimedRunOutcome().rfind("failed: ", 0), 0u) << TimedRunOutcome();
-  EXPECT_EQ(testing_support::ReadFileBytes(program_ / "Directory.drl"), list);
+  EXPECT_EQ(testing_support::ReadFileBytes(listFile), list);
   ExpectCounters("<none>", "<none>");
   EXPECT_FALSE(testing_support::FileExists(WallpaperFile()));
 }
 
-// The task and the menu command name the program's folder: a copy started elsewhere takes them
-// over. Wine keeps no task's action: TimerCommand says what was registered.
-TEST_F(StartupRunTest, ACopyTakesOverTheTaskAndTheMenuWhoseNextPictureChangesUntilUnregistered) {
-  PictureFolder pictures(10);
-  ListFolders({pictures.Path()});
-  ScratchSettings::SetValue("ChangeEvery", "10");
-  ScratchSettings::SetValue("TimerCommand", "\"C:\\Elsewhere\\Vantoria.exe\" /timer");
-  ScratchSettings::SetValue("DesktopMenu", "1");
+// Timed runs change as log-on runs do, but every time: the daily rule and its date are the log-on
+// run's. The task and the menu command name the program's folder: a copy started elsewhere takes
+// them over. Wine keeps no task's action: TimerCommand says what was registered.
+TEST_F(StartupRunTest, ACopyTakesOverTheTaskAndTheMenuWhoseTimedRunsChangeUntilUnregistered) {
+  PictureFolder first(10), second(20);
+  ListFolders({first.Path(), second.Path()});
+  for (const auto& [name, text] : {std::pair{"ChangeWP", "1"}, {"Date", Today().c_str()}, {"ChangeEvery", "10"},
+                                   {"TimerCommand", "\"C:\\Elsewhere\\Vantoria.exe\" /timer"}, {"DesktopMenu", "1"}})
+    ScratchSettings::SetValue(name, text);
   struct Unregistered {
     const ScratchFolder& program;
     ~Unregistered() { VantoriaProcess(program, "/unregister").WaitForExit(kRunDeadline); }
   } unregistered{program_};
-
   EXPECT_EQ(RunWithoutAWindow("/timer"), 0u);
+  ExpectWallpaper(first.File(0));
+  ExpectCounters("1", "0");
+  EXPECT_EQ(ScratchSettings::TimedRunOutcome(), "changed");
   const std::string exe = "\"" + (program_ / "Vantoria.exe") + "\"";
   EXPECT_EQ(ScratchSettings::Value("TimerCommand"), exe + " /timer");
   EXPECT_TRUE(testing_support::PictureChangeTaskXml().has_value());
+  ScratchSettings::SetValue("Date", "00");
   const std::string menuCommand = testing_support::RegistryText(kMenuCommandKey, "");
   ASSERT_EQ(menuCommand.rfind(exe + " ", 0), 0u) << menuCommand;
   EXPECT_EQ(RunWithoutAWindow(menuCommand.substr(exe.size() + 1)), 0u);
-  ExpectWallpaper(pictures.File(1));
+  ExpectWallpaper(first.File(1));
+  EXPECT_EQ(ScratchSettings::Value("Date"), "00");
 
   EXPECT_EQ(RunWithoutAWindow("/unregister"), 0u);
   EXPECT_FALSE(testing_support::PictureChangeTaskXml().has_value());
   EXPECT_EQ(testing_support::RegistryText(kMenuCommandKey, ""), "<none>");
-  EXPECT_EQ(ScratchSettings::Value("TimerCommand"), "<none>");
-  EXPECT_EQ(ScratchSettings::Value("ChangeEvery"), "0");
-  EXPECT_EQ(ScratchSettings::Value("DesktopMenu"), "0");
+  EXPECT_EQ(ScratchSettings::Value("TimerCommand") + ScratchSettings::Value("ChangeEvery") +
+                ScratchSettings::Value("DesktopMenu"),
+            "<none>00");
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <string>
 
 namespace testing_support {
@@ -25,6 +26,11 @@ class ScratchSettings {
 
   // A value's text, or "<none>" when it is missing.
   static std::string Value(const char* name) { return RegistryText(kKey, name); }
+  // What the last timed run recorded after its time ("2026-12-08 14:05:00 changed").
+  static std::string TimedRunOutcome() {
+    const std::string record = Value("LastTimerRun");
+    return record.substr(std::min<size_t>(20, record.size()));
+  }
   // Writes the value as the program keeps it: REG_SZ text.
   static void SetValue(const char* name, const std::string& text) {
     ::RegSetKeyValueA(HKEY_CURRENT_USER, kKey, name, REG_SZ, text.c_str(), static_cast<DWORD>(text.size() + 1));

@@ -1,11 +1,11 @@
-// The text of an XML element, found by its name alone: enough for the flat XML of a task.
+// The text of an XML element found by its name alone ("<missing>" when there is none): enough
+// for the flat XML of a task.
 #pragma once
 
 #include <string>
 
 namespace testing_support {
 
-// "<missing>" when there is no such element.
 inline std::string XmlElement(const std::string& xml, const std::string& name) {
   const auto start = xml.find("<" + name + ">");
   if (start == std::string::npos) return "<missing>";

@@ -26,8 +26,9 @@ constexpr std::array<SchedulerCode, 5> kSchedulerCodes{{
     {static_cast<HRESULT>(0x0004131CL),  // SCHED_S_BATCH_LOGON_PROBLEM
      "The task is registered, but may fail to start. Batch logon privilege needs to be enabled for the task "
      "principal"},
-    {static_cast<HRESULT>(0x80041322L), "The Task Scheduler service is not available"},  // SCHED_E_SERVICE_NOT_AVAILABLE
-    {static_cast<HRESULT>(0x80041323L), "The Task Scheduler service is too busy"},  // SCHED_E_SERVICE_TOO_BUSY
+    // SCHED_E_SERVICE_NOT_AVAILABLE, SCHED_E_SERVICE_TOO_BUSY
+    {static_cast<HRESULT>(0x80041322L), "The Task Scheduler service is not available"},
+    {static_cast<HRESULT>(0x80041323L), "The Task Scheduler service is too busy"},
 }};
 
 std::string CodeText(HRESULT code) {

@@ -1,5 +1,6 @@
 // The options dialog: display style, random order, the once-a-day start-up change, a picture for
-// each monitor, every kind of picture, and timed changes with "Next picture" on the desktop's menu. What its Display box shows is the style the wallpaper takes, confirmed or not.
+// each monitor, every kind of picture, and timed changes with "Next picture" on the desktop's
+// menu. What its Display box shows is the style the wallpaper takes, confirmed or not.
 #pragma once
 
 #include "platform/WallpaperStyle.h"

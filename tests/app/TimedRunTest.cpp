@@ -20,10 +20,11 @@ using testing_support::ScratchSettings;
 
 TEST(TimedRunTest, OnlyATimedRunSkipsForAFullScreenProgramOrAPresentationOrAnotherChange) {
   ScratchSettings settings;
-  for (const auto& [run, state, skipped] : {std::tuple{TimedRun::kTimer, QUNS_BUSY, "full-screen program"},
-                                            {TimedRun::kTimer, QUNS_RUNNING_D3D_FULL_SCREEN, "full-screen program"},
-                                            {TimedRun::kTimer, QUNS_PRESENTATION_MODE, "presentation"},
-                                            {TimedRun::kTimer, QUNS_QUIET_TIME, ""}, {TimedRun::kNext, QUNS_BUSY, ""}}) {
+  using enum TimedRun;
+  for (const auto& [run, state, skipped] : {std::tuple{kTimer, QUNS_BUSY, "full-screen program"},
+                                            {kTimer, QUNS_RUNNING_D3D_FULL_SCREEN, "full-screen program"},
+                                            {kTimer, QUNS_PRESENTATION_MODE, "presentation"},
+                                            {kTimer, QUNS_QUIET_TIME, ""}, {kNext, QUNS_BUSY, ""}}) {
     const int exitCode = RunTimedChange(run, [state] { return state; });
     const std::string outcome = ScratchSettings::TimedRunOutcome();
     EXPECT_EQ(outcome.starts_with("skipped: "), *skipped != '\0') << state << ": " << outcome;
@@ -38,9 +39,9 @@ TEST(TimedRunTest, OnlyATimedRunSkipsForAFullScreenProgramOrAPresentationOrAnoth
   });
   taken.wait();
   const auto accepts = [] { return static_cast<int>(QUNS_ACCEPTS_NOTIFICATIONS); };
-  EXPECT_EQ(RunTimedChange(TimedRun::kTimer, accepts), 0);
+  EXPECT_EQ(RunTimedChange(kTimer, accepts), 0);
   EXPECT_EQ(ScratchSettings::TimedRunOutcome(), "skipped: another change");
-  EXPECT_EQ(RunTimedChange(TimedRun::kNext, accepts), 1);
+  EXPECT_EQ(RunTimedChange(kNext, accepts), 1);
   EXPECT_EQ(ScratchSettings::TimedRunOutcome(), "failed: another change");
   done.count_down();
   otherChange.join();

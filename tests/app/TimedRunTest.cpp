@@ -7,9 +7,9 @@
 #include <gtest/gtest.h>
 #include <shellapi.h>
 
-#include <latch>
 #include <thread>
 
+#include "platform/Handles.h"
 #include "support/ScratchSettings.h"
 #include "windows/WallpaperChangeLock.h"
 
@@ -30,20 +30,22 @@ TEST(TimedRunTest, OnlyATimedRunSkipsForAFullScreenProgramOrAPresentationOrAnoth
     EXPECT_EQ(outcome.starts_with("skipped: "), *skipped != '\0') << state << ": " << outcome;
     if (*skipped) EXPECT_EQ(std::tie(outcome, exitCode), std::tuple("skipped: " + std::string(skipped), 0));
   }
-  std::latch taken(1), done(1);
+  // Events, not std::latch: this libstdc++'s waits can miss their wake-up on Windows.
+  const platform::FileHandle taken(::CreateEventA(nullptr, TRUE, FALSE, nullptr)),
+      done(::CreateEventA(nullptr, TRUE, FALSE, nullptr));
   std::thread otherChange([&] {
     windows::WallpaperChangeLock lock;
     lock.Take(std::chrono::milliseconds(0));
-    taken.count_down();
-    done.wait();
+    ::SetEvent(taken.Get());
+    ::WaitForSingleObject(done.Get(), INFINITE);
   });
-  taken.wait();
+  ::WaitForSingleObject(taken.Get(), INFINITE);
   const auto accepts = [] { return static_cast<int>(QUNS_ACCEPTS_NOTIFICATIONS); };
   EXPECT_EQ(RunTimedChange(kTimer, accepts), 0);
   EXPECT_EQ(ScratchSettings::TimedRunOutcome(), "skipped: another change");
   EXPECT_EQ(RunTimedChange(kNext, accepts), 1);
   EXPECT_EQ(ScratchSettings::TimedRunOutcome(), "failed: another change");
-  done.count_down();
+  ::SetEvent(done.Get());
   otherChange.join();
 }
 

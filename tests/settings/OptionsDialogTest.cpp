@@ -90,8 +90,6 @@ TEST_F(OptionsDialogTest, WithoutStoredValuesShowsTheDefaultsAndOkStoresThem) {
     EXPECT_FALSE(dialog_.PerMonitorCB.Checked());
     EXPECT_EQ(dialog_.TimerCB.Text(), "At log-on only");
     EXPECT_EQ(dialog_.TimerCB.Count(), 11);
-    EXPECT_TRUE(dialog_.BatteryCB.Checked());
-    EXPECT_FALSE(dialog_.DesktopMenuCB.Checked());
     Click(dialog_.PerMonitorCB);
     Click(dialog_.AllPicturesCB);
     Click(dialog_.OKB);

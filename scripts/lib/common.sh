@@ -154,10 +154,27 @@ start_wine() {
     # the wallpaper as Windows would, and needs no window manager.
     wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Vantoria /f >/dev/null 2>&1
     touch "$WINEPREFIX/.initialised"
+    # The session that made the prefix keeps the service database locked: start a fresh one.
+    wineserver -k >/dev/null 2>&1 </dev/null || true
+    wineserver -p >/dev/null 2>&1 </dev/null
   fi
   wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Vantoria /d "$DESKTOP_SIZE" /f >/dev/null 2>&1 </dev/null
   sandbox_profile_folders
   wine cmd /c exit >/dev/null 2>&1 </dev/null || true
+  start_task_scheduler
+}
+
+# Windows runs its Task Scheduler service always; Wine starts it on a program's first request,
+# after a wait that the tests that register a task would not survive when the service database is
+# locked. Started here, retried for a while.
+start_task_scheduler() {
+  local attempt
+  for attempt in $(seq 1 10); do
+    wine net start schedule >/dev/null 2>&1 </dev/null || true
+    [[ $(wine sc query schedule 2>/dev/null </dev/null || true) == *RUNNING* ]] && return 0
+    sleep 2
+  done
+  log "the Task Scheduler service did not start"
 }
 
 # A new prefix links the Wine user's Desktop, Documents, Pictures... to the machine's home folder;

@@ -13,13 +13,14 @@
 namespace platform {
 namespace {
 
-// Codes mingw-w64's headers lack, with the Task Scheduler's texts, which the system's message
-// table does not hold.
+// The Task Scheduler's texts for its own codes, which the system's message table does not hold
+// (mingw-w64's headers lack the codes from 0x80041316 on).
 struct SchedulerCode {
   HRESULT code;
   const char* text;
 };
-constexpr std::array<SchedulerCode, 5> kSchedulerCodes{{
+constexpr std::array<SchedulerCode, 6> kSchedulerCodes{{
+    {SCHED_E_SERVICE_NOT_RUNNING, "The Task Scheduler service is not running"},
     {static_cast<HRESULT>(0x8004131AL), "The task XML is malformed"},  // SCHED_E_MALFORMEDXML
     {static_cast<HRESULT>(0x0004131BL),  // SCHED_S_SOME_TRIGGERS_FAILED
      "The task is registered, but not all specified triggers will start the task"},

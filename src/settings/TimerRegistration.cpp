@@ -45,9 +45,11 @@ void ApplyTimerOptions(int changeEvery, bool onBattery, bool desktopMenu) {
       StoreNoTask(store);
       throw;
     }
+  } else if (store.ReadString(stored::kSection, stored::kTimerCommand, "").empty()) {
+    StoreNoTask(store);  // nothing registered: the Task Scheduler is not asked
   } else {
-    StoreNoTask(store);
     schedule::DeletePictureChangeTask();
+    StoreNoTask(store);
   }
 }
 

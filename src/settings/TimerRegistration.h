@@ -10,7 +10,8 @@ namespace settings {
 
 // OK in the options: registers or deletes the task (interval `changeEvery`, an index of the
 // list) and adds or removes the menu command. A task that cannot be registered leaves none and
-// ChangeEvery "0", and fails with platform::ETaskSchedulerError.
+// ChangeEvery "0", and fails with platform::ETaskSchedulerError; one that cannot be deleted fails
+// so too and stays as stored.
 void ApplyTimerOptions(int changeEvery, bool onBattery, bool desktopMenu);
 // At every start: a task or a menu command that names another copy of the program (the folder
 // was moved, or copied to another PC) is registered again for this one. What fails is recorded,

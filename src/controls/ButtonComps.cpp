@@ -19,7 +19,7 @@ TSelButton::TSelButton(std::string name) : TGraphicControl(std::move(name)) {
   SetShowHint(true);
 }
 
-void TSelButton::SetParent(ui::TWinControl* parent) {
+void TSelButton::SetParent(ui::TControlParent* parent) {
   TGraphicControl::SetParent(parent);
   if (parent) caption_ = Name();
 }

@@ -20,7 +20,7 @@ class TSelButton : public ui::TGraphicControl {
   explicit TSelButton(std::string name);
 
   // On a parent, the caption becomes the button's name; nothing is drawn.
-  void SetParent(ui::TWinControl* parent) override;
+  void SetParent(ui::TControlParent* parent) override;
 
   // The setters that draw need a parent: "Control '%s' has no parent window" without one.
   const std::string& Caption() const { return caption_; }

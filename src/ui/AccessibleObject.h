@@ -3,7 +3,9 @@
 // object of that area, with the name, role and description the control gives. A window of our
 // own class lists its child windows, each as its own object, and then its windowless controls as
 // simple children, each with its name, role, description, state, place on the screen and default
-// action; a standard control keeps its own children (a list's items).
+// action; a standard control keeps its own children (a list's items). Declared here, below the
+// windows that answer with it (ui/WinControl.cpp); made above them, from what the controls tell
+// (ui/AccessibleObject.cpp).
 #pragma once
 
 #include <windows.h>

@@ -11,6 +11,7 @@
 #include "ui/Form.h"
 #include "ui/MessageBoxes.h"
 #include "ui/PointerTracker.h"
+#include "ui/ProgramServices.h"
 
 namespace ui {
 namespace {
@@ -54,6 +55,12 @@ TApplication& Application() {
   return application;
 }
 
+TFormHost& FormHost() { return Application(); }
+
+void ReportUncaughtError(std::exception_ptr error) { Application().HandleException(error); }
+
+HWND ProgramWindow() { return Application().Handle(); }
+
 TApplication::TApplication() : oleInitialised_(SUCCEEDED(::OleInitialize(nullptr))) {
   INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_TREEVIEW_CLASSES | ICC_BAR_CLASSES};
   ::InitCommonControlsEx(&controls);
@@ -65,7 +72,8 @@ TApplication::TApplication() : oleInitialised_(SUCCEEDED(::OleInitialize(nullptr
             else if (mainForm_)
               mainForm_->Close();
           },
-      .mainForm = [this] { return mainForm_ ? mainForm_->Handle() : nullptr; }});
+      .mainForm = [this] { return mainForm_ ? mainForm_->Handle() : nullptr; },
+      .isForm = [](HWND window) { return dynamic_cast<TForm*>(TWinControl::FromHandle(window)) != nullptr; }});
 }
 
 TApplication::~TApplication() {

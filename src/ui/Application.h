@@ -10,13 +10,15 @@
 #include <string>
 #include <vector>
 
+#include "ui/FormHost.h"
+
 namespace ui {
 
 class TApplicationWindow;
 class TForm;
 class TPointerTracker;
 
-class TApplication {
+class TApplication : public TFormHost {
  public:
   TApplication();
   TApplication(const TApplication&) = delete;
@@ -30,7 +32,7 @@ class TApplication {
 
   // The window that owns every form and stands for the program in the task bar.
   HWND Handle() const;
-  TApplicationWindow& Window() const { return *window_; }
+  TApplicationWindow& Window() const override { return *window_; }
   // "Close window" on the task-bar button; closing the main form when none is set.
   std::function<void()> OnCloseRequest;
 
@@ -43,23 +45,22 @@ class TApplication {
     Adopt(std::move(form));
     return created;
   }
-  TForm* MainForm() const { return mainForm_; }
+  TForm* MainForm() const override { return mainForm_; }
 
   // Shows the main form (with the start-up show command) and dispatches messages until the
   // quit request is taken.
   void Run();
-  // Takes one message and dispatches it, or does the idle work and waits when there is none.
-  void HandleMessage();
+  void HandleMessage() override;
   // Dispatches every waiting message and returns.
   void ProcessMessages();
-  // Posts the quit request; Terminated() turns true when the loop takes it.
-  void Terminate();
-  bool Terminated() const { return terminated_; }
+  void Terminate() override;
+  bool Terminated() const override { return terminated_; }
 
   // The work done each time the message queue runs empty: pointer enter and leave, hints.
   void DoIdle();
 
-  // Shows the error box for an error no handler caught; a silent abort shows nothing.
+  // Shows the error box for an error no handler caught (ui/ProgramServices.h); a silent abort shows
+  // nothing.
   void HandleException(std::exception_ptr error);
 
  private:
@@ -80,18 +81,5 @@ class TApplication {
 
 // The one application object of the process.
 TApplication& Application();
-
-// Runs `action`; an error it raises is shown as the main loop shows errors, and stops there.
-// False when it raised one. Every message and timer tick goes through it.
-template <typename Action>
-bool Guarded(Action&& action) {
-  try {
-    action();
-    return true;
-  } catch (...) {
-    Application().HandleException(std::current_exception());
-    return false;
-  }
-}
 
 }  // namespace ui

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "ui/Form.h"
 #include "ui/HighContrast.h"
 #include "ui/IconicBitmaps.h"
 #include "ui/WindowPicture.h"
@@ -14,11 +13,10 @@ namespace {
 // The system's class of message boxes and dialogs.
 constexpr char kDialogClass[] = "#32770";
 
-// The program's forms and message boxes: what hides with the minimised program.
-bool IsFormOrBox(HWND window) {
+bool IsBox(HWND window) {
   char className[16] = {};
   ::GetClassNameA(window, className, sizeof className);
-  return dynamic_cast<TForm*>(TWinControl::FromHandle(window)) || std::string(className) == kDialogClass;
+  return std::string(className) == kDialogClass;
 }
 
 // Another program's window (the program has one thread of windows).
@@ -80,8 +78,10 @@ void TApplicationWindow::HideWindows() {
   ::EnumThreadWindows(
       ::GetCurrentThreadId(),
       [](HWND window, LPARAM self) {
-        auto* shown = &reinterpret_cast<TApplicationWindow*>(self)->shownWhenRestored_;
-        if (::IsWindowVisible(window) && IsFormOrBox(window)) shown->push_back(window);
+        // The program's forms and message boxes: what hides with the minimised program.
+        auto* program = reinterpret_cast<TApplicationWindow*>(self);
+        if (::IsWindowVisible(window) && (program->callbacks_.isForm(window) || IsBox(window)))
+          program->shownWhenRestored_.push_back(window);
         return TRUE;
       },
       reinterpret_cast<LPARAM>(this));

@@ -24,6 +24,8 @@ class TApplicationWindow : public TWinControl {
     std::function<void()> closeRequested;
     // The window brought back when no form was active before.
     std::function<HWND()> mainForm;
+    // Whether the window is one of the program's forms.
+    std::function<bool(HWND)> isForm;
   };
 
   explicit TApplicationWindow(Callbacks callbacks);

@@ -1,12 +1,11 @@
 #include "ui/Control.h"
 
+#include "ui/ControlParent.h"
 #include "ui/Dpi.h"
-#include "ui/PointerTracker.h"
-#include "ui/WinControl.h"
 
 namespace ui {
 
-TControl::~TControl() { TPointerTracker::Forget(this); }
+TControl::~TControl() { ForgetControl(this); }
 
 // A hint that is the control's name (the preview's) changes its name; others its description.
 void TControl::SetHint(std::string hint) {

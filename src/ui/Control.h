@@ -8,7 +8,11 @@
 
 namespace ui {
 
-class TWinControl;
+class TControl;
+class TControlParent;
+
+// A control goes away: the pointer tracker forgets it (ui/PointerTracker.cpp gives this).
+void ForgetControl(const TControl* control);
 
 // A rectangle given as a control's place and size.
 inline RECT Bounds(int left, int top, int width, int height) { return RECT{left, top, left + width, top + height}; }
@@ -21,7 +25,7 @@ class TControl {
   virtual ~TControl();
 
   const std::string& Name() const { return name_; }
-  TWinControl* Parent() const { return parent_; }
+  TControlParent* Parent() const { return parent_; }
 
   int Left() const { return bounds_.left; }
   int Top() const { return bounds_.top; }
@@ -64,12 +68,12 @@ class TControl {
   virtual void MouseEnter() {}
   virtual void MouseLeave() {}
 
-  void SetParentField(TWinControl* parent) { parent_ = parent; }
+  void SetParentField(TControlParent* parent) { parent_ = parent; }
   void StoreBounds(const RECT& bounds) { bounds_ = bounds; }
 
  private:
   std::string name_;
-  TWinControl* parent_ = nullptr;
+  TControlParent* parent_ = nullptr;
   RECT bounds_ = {};
   std::string hint_;
   bool showHint_ = false;

@@ -4,10 +4,11 @@
 #include <utility>
 #include <vector>
 
-#include "ui/Application.h"
 #include "ui/ApplicationWindow.h"
 #include "ui/Dpi.h"
+#include "ui/FormHost.h"
 #include "ui/Label.h"
+#include "ui/ProgramServices.h"
 
 namespace ui {
 namespace {
@@ -54,7 +55,7 @@ class DisabledWindows {
  private:
   static BOOL CALLBACK Disable(HWND window, LPARAM self) {
     auto* list = reinterpret_cast<DisabledWindows*>(self);
-    if (window != list->keep_ && window != Application().Handle() && ::IsWindowVisible(window) &&
+    if (window != list->keep_ && window != ProgramWindow() && ::IsWindowVisible(window) &&
         ::IsWindowEnabled(window)) {
       ::EnableWindow(window, FALSE);
       list->windows_.push_back(window);
@@ -78,7 +79,7 @@ TForm::TForm(const TFormSpec& layout)
   frameExStyle_ = frame.exStyle;
   Font() = layout.font;
   SetColor(layout.color);
-  CreateHandle({layout.caption, frame.style, frame.exStyle, OuterBoundsAt(SystemDpi()), Application().Handle()});
+  CreateHandle({layout.caption, frame.style, frame.exStyle, OuterBoundsAt(SystemDpi()), ProgramWindow()});
   // Made on a screen of another resolution than the system's: laid out for that one.
   if (Dpi() != SystemDpi()) {
     Font().SetPixelsPerInch(Dpi());
@@ -138,7 +139,7 @@ void TForm::PlaceForFirstShowing() {
 void TForm::ShowWindowWith(int command) {
   PlaceForFirstShowing();
   activationFailed_ = false;
-  TApplicationWindow& program = Application().Window();
+  TApplicationWindow& program = FormHost().Window();
   program.ShowButton();
   if (program.Minimised()) {
     program.ShowWhenRestored(Handle(), true);
@@ -173,8 +174,8 @@ void TForm::ShowWithStartupCommand() {
       case SW_SHOWMINNOACTIVE:
       case SW_MINIMIZE:
         // The whole program starts minimised: its button brings this form back.
-        Application().Window().ShowButton();
-        Application().Window().Minimise();
+        FormHost().Window().ShowButton();
+        FormHost().Window().Minimise();
         break;
     }
   }
@@ -183,7 +184,7 @@ void TForm::ShowWithStartupCommand() {
 }
 
 void TForm::Hide() {
-  TApplicationWindow& program = Application().Window();
+  TApplicationWindow& program = FormHost().Window();
   if (program.Minimised()) program.ShowWhenRestored(Handle(), false);
   ::ShowWindow(Handle(), SW_HIDE);
 }
@@ -195,13 +196,13 @@ int TForm::ShowModal() {
   // Owned by the form it was opened from, it stays above it.
   const bool fromAForm = dynamic_cast<TForm*>(FromHandle(previouslyActive)) != nullptr;
   ::SetWindowLongPtrA(Handle(), GWLP_HWNDPARENT,
-                      reinterpret_cast<LONG_PTR>(fromAForm ? previouslyActive : Application().Handle()));
+                      reinterpret_cast<LONG_PTR>(fromAForm ? previouslyActive : ProgramWindow()));
   modalResult_ = mrNone;
   modal_ = true;
   {
     DisabledWindows others(Handle());
     Show();
-    TApplication& application = Application();
+    TFormHost& application = FormHost();
     while (modalResult_ == mrNone) {
       application.HandleMessage();
       if (application.Terminated()) {
@@ -239,8 +240,8 @@ void TForm::Close() {
     return;
   }
   if (!CloseHandlerLetsItClose()) return;
-  if (Application().MainForm() == this)
-    Application().Terminate();
+  if (FormHost().MainForm() == this)
+    FormHost().Terminate();
   else
     Hide();
 }
@@ -315,7 +316,7 @@ LRESULT TForm::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
         if (focus && ::IsChild(Handle(), focus)) lastFocus_ = focus;
         break;
       }
-      TApplicationWindow& program = Application().Window();
+      TApplicationWindow& program = FormHost().Window();
       program.FormActivated(Handle());
       // The program's active form changed; coming back from another program is no activation.
       // A handler that fails runs once per showing: its error box activates the form again as it
@@ -339,12 +340,12 @@ LRESULT TForm::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
     // Minimising a form minimises the program, whose button brings the form back.
     case WM_SYSCOMMAND:
       if ((wParam & 0xFFF0) == SC_MINIMIZE) {
-        Application().Window().Minimise();
+        FormHost().Window().Minimise();
         return 0;
       }
       break;
     case WM_SIZE:
-      if (wParam == SIZE_MINIMIZED) Application().Window().Minimise();
+      if (wParam == SIZE_MINIMIZED) FormHost().Window().Minimise();
       break;
     // The application's window hides and shows its forms itself, so that only those still meant
     // to be visible come back.

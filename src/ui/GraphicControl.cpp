@@ -7,9 +7,9 @@
 #include "platform/Exceptions.h"
 #include "platform/Format.h"
 #include "ui/Canvas.h"
+#include "ui/ControlParent.h"
 #include "ui/Dpi.h"
 #include "ui/GdiHandles.h"
-#include "ui/WinControl.h"
 
 namespace ui {
 namespace {
@@ -40,7 +40,7 @@ TGraphicControl::~TGraphicControl() {
   }
 }
 
-void TGraphicControl::SetParent(TWinControl* parent) {
+void TGraphicControl::SetParent(TControlParent* parent) {
   if (parent == Parent()) return;
   if (Parent()) {
     Invalidate();

@@ -27,7 +27,7 @@ class TGraphicControl : public TControl {
   ~TGraphicControl() override;
 
   // Joins `parent`'s windowless controls, on top of them, and repaints where it was and is.
-  virtual void SetParent(TWinControl* parent);
+  virtual void SetParent(TControlParent* parent);
   void SetBounds(int left, int top, int width, int height) override;
   // Bounds as designed, at the parent's resolution from now on.
   void SetDesignBounds(const DesignRect& design);

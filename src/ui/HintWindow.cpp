@@ -2,7 +2,7 @@
 
 #include <commctrl.h>
 
-#include "ui/Application.h"
+#include "ui/ProgramServices.h"
 #include "ui/Control.h"
 #include "ui/DpiScaling.h"
 #include "ui/Pointer.h"
@@ -14,7 +14,7 @@ TOOLINFOA ToolInfo(const char* text) {
   TOOLINFOA tool = {};
   tool.cbSize = TTTOOLINFOA_V1_SIZE;
   tool.uFlags = TTF_TRACK | TTF_ABSOLUTE;
-  tool.hwnd = Application().Handle();
+  tool.hwnd = ProgramWindow();
   tool.uId = 1;
   tool.lpszText = const_cast<char*>(text);
   return tool;
@@ -47,7 +47,7 @@ void THintWindow::Show() {
   if (!control_) return;
   if (!tooltip_) {
     tooltip_ = ::CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP, 0,
-                                 0, 0, 0, Application().Handle(), nullptr, ::GetModuleHandleA(nullptr), nullptr);
+                                 0, 0, 0, ProgramWindow(), nullptr, ::GetModuleHandleA(nullptr), nullptr);
     if (!tooltip_) return;
     TOOLINFOA tool = ToolInfo("");
     ::SendMessageA(tooltip_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));

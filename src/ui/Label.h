@@ -8,6 +8,8 @@
 
 namespace ui {
 
+class TWinControl;
+
 class TLabel : public TGraphicControl {
  public:
   // At `left`, `top` on `parent`, in the parent's font (or `font` when given).

@@ -1,6 +1,6 @@
 #include "ui/MessageBoxes.h"
 
-#include "ui/Application.h"
+#include "ui/ProgramServices.h"
 
 namespace ui {
 namespace {
@@ -33,7 +33,7 @@ LRESULT CALLBACK CentreOnScreen(int code, WPARAM wParam, LPARAM lParam) {
 
 int ShowRealMessageBox(const MessageBoxRequest& request) {
   HWND owner = ::GetActiveWindow();
-  if (!owner) owner = Application().Handle();
+  if (!owner) owner = ProgramWindow();
   centringHook = ::SetWindowsHookExA(WH_CBT, CentreOnScreen, nullptr, ::GetCurrentThreadId());
   const int answer = ::MessageBoxA(owner, request.text.c_str(), request.caption.c_str(),
                                    request.icon | request.buttons | MB_SETFOREGROUND);

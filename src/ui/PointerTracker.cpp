@@ -38,7 +38,8 @@ void TPointerTracker::Track() {
   hints_.PointerOver(over_);
 }
 
-void TPointerTracker::Forget(const TControl* control) {
+// A control that goes away is forgotten by the tracker, if there is one.
+void ForgetControl(const TControl* control) {
   if (!tracker) return;
   if (tracker->over_ == control) tracker->over_ = nullptr;
   tracker->hints_.Forget(control);

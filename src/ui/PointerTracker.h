@@ -22,10 +22,9 @@ class TPointerTracker {
 
   void Track();
 
-  // A control that goes away is forgotten by the tracker, if there is one.
-  static void Forget(const TControl* control);
-
  private:
+  friend void ForgetControl(const TControl* control);
+
   TControl* over_ = nullptr;
   THintWindow hints_;
 };

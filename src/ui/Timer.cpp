@@ -1,7 +1,7 @@
 #include "ui/Timer.h"
 
 #include "platform/SystemError.h"
-#include "ui/Application.h"
+#include "ui/ProgramServices.h"
 #include "ui/WindowClasses.h"
 
 namespace ui {

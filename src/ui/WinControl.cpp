@@ -6,7 +6,7 @@
 
 #include "platform/SystemError.h"
 #include "ui/AccessibleObject.h"
-#include "ui/Application.h"
+#include "ui/ProgramServices.h"
 #include "ui/Canvas.h"
 #include "ui/Dpi.h"
 #include "ui/GdiHandles.h"

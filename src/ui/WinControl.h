@@ -11,6 +11,7 @@
 
 #include "ui/Colors.h"
 #include "ui/Control.h"
+#include "ui/ControlParent.h"
 #include "ui/DpiScaling.h"
 #include "ui/Font.h"
 
@@ -27,15 +28,15 @@ struct CreateParams {
   HWND parent = nullptr;
 };
 
-class TWinControl : public TControl {
+class TWinControl : public TControl, public TControlParent {
  public:
   explicit TWinControl(std::string name);
   // The object of one of our windows or subclassed controls, or null.
   static TWinControl* FromHandle(HWND window);
   ~TWinControl() override;
 
-  HWND Handle() const { return handle_; }
-  bool HandleAllocated() const { return handle_ != nullptr; }
+  HWND Handle() const override { return handle_; }
+  bool HandleAllocated() const override { return handle_ != nullptr; }
   // A subclassed control of the system's (a list box, a tree), not a window of our own class.
   bool IsStandardControl() const { return standardProcedure_ != nullptr; }
 
@@ -47,10 +48,10 @@ class TWinControl : public TControl {
   void SetBounds(int left, int top, int width, int height) override;
   RECT ClientRect() const;
 
-  TColor Color() const { return color_; }
+  TColor Color() const override { return color_; }
   void SetColor(TColor color);
   TFont& Font() { return font_; }
-  const TFont& Font() const { return font_; }
+  const TFont& Font() const override { return font_; }
 
   // The window's text: a form's caption, a combo box's field.
   std::string Text() const;
@@ -60,9 +61,8 @@ class TWinControl : public TControl {
   // The pointer's shape over the client area; null keeps the class cursor.
   void SetCursor(HCURSOR cursor) { cursor_ = cursor; }
 
-  // Windowless controls on this window, painted and hit bottom first.
-  void AddGraphicControl(TGraphicControl& control);
-  void RemoveGraphicControl(TGraphicControl& control);
+  void AddGraphicControl(TGraphicControl& control) override;
+  void RemoveGraphicControl(TGraphicControl& control) override;
   // The topmost visible windowless control at `point` (client coordinates), or null.
   TGraphicControl* GraphicControlAt(POINT point, bool allowDisabled) const;
   const std::vector<TGraphicControl*>& GraphicControls() const { return graphicControls_; }
@@ -70,8 +70,7 @@ class TWinControl : public TControl {
   // The window's own object for screen readers is the system's, with what the control tells
   // (AccessibleName...); a window with windowless controls lists them after its child windows.
   void NotifyAccessibleEvent(DWORD event) override;
-  // The child id of a windowless control of this window in its object.
-  long AccessibleChildId(const TGraphicControl& control) const;
+  long AccessibleChildId(const TGraphicControl& control) const override;
 
  protected:
   // A top-level window takes the resolution of the screen it is created on.

@@ -10,7 +10,7 @@
 #include "support/ScriptedMessageBoxes.h"
 #include "support/TestData.h"
 #include "support/Waiting.h"
-#include "ui/Application.h"
+#include "ui/ProgramServices.h"
 #include "wallpaper/Wallpaper.h"
 #include "windows/AboutD.h"
 #include "windows/MainForm.h"

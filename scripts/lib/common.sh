@@ -150,13 +150,14 @@ start_wine() {
   if [ ! -f "$WINEPREFIX/.initialised" ]; then
     log "creating the Wine prefix $WINEPREFIX"
     wineboot -i >/dev/null 2>&1 </dev/null
+    # The session that made the prefix keeps the service database locked: a fresh one starts,
+    # before anything else is written (what the killed session wrote last may be lost).
+    wineserver -k >/dev/null 2>&1 </dev/null || true
+    wineserver -p >/dev/null 2>&1 </dev/null
     # Every program of the prefix runs inside one virtual desktop: Wine then draws frames and
     # the wallpaper as Windows would, and needs no window manager.
     wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Vantoria /f >/dev/null 2>&1
     touch "$WINEPREFIX/.initialised"
-    # The session that made the prefix keeps the service database locked: start a fresh one.
-    wineserver -k >/dev/null 2>&1 </dev/null || true
-    wineserver -p >/dev/null 2>&1 </dev/null
   fi
   wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Vantoria /d "$DESKTOP_SIZE" /f >/dev/null 2>&1 </dev/null
   sandbox_profile_folders

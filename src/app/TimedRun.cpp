@@ -53,12 +53,8 @@ class UnshownBoxes {
   std::string first_;
 };
 
-// The exit code tells the Task Scheduler even when the record cannot be written.
 int Finish(const std::string& outcome, int exitCode) {
-  try {
-    settings::RecordTimerRun(outcome);
-  } catch (const std::exception&) {
-  }
+  settings::RecordTimerRun(outcome);
   return exitCode;
 }
 

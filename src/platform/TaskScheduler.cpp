@@ -45,21 +45,6 @@ void Check(HRESULT result) {
   if (result != S_OK) throw ETaskSchedulerError(result);
 }
 
-ComPtr<ITaskFolder> RootFolder() {
-  ComPtr<ITaskService> service;
-  Check(::CoCreateInstance(CLSID_TaskScheduler, nullptr, CLSCTX_INPROC_SERVER, IID_ITaskService,
-                           service.ReceiveVoid()));
-  VARIANT none;
-  ::VariantInit(&none);
-  Check(service->Connect(none, none, none, none));
-  ComPtr<ITaskFolder> root;
-  BSTR path = ::SysAllocString(L"\\");
-  const HRESULT opened = service->GetFolder(path, root.Receive());
-  ::SysFreeString(path);
-  Check(opened);
-  return root;
-}
-
 // A BSTR owned for one call.
 class Text {
  public:
@@ -72,6 +57,18 @@ class Text {
  private:
   BSTR bstr_;
 };
+
+ComPtr<ITaskFolder> RootFolder() {
+  ComPtr<ITaskService> service;
+  Check(::CoCreateInstance(CLSID_TaskScheduler, nullptr, CLSCTX_INPROC_SERVER, IID_ITaskService,
+                           service.ReceiveVoid()));
+  VARIANT none;
+  ::VariantInit(&none);
+  Check(service->Connect(none, none, none, none));
+  ComPtr<ITaskFolder> root;
+  Check(service->GetFolder(Text("\\").Get(), root.Receive()));
+  return root;
+}
 
 }  // namespace
 

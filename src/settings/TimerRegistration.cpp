@@ -85,13 +85,16 @@ void UnregisterTimedChanges() {
   if (firstError) std::rethrow_exception(firstError);
 }
 
-void RecordTimerRun(const std::string& outcome) {
+void RecordTimerRun(const std::string& outcome) noexcept {
   SYSTEMTIME now;
   ::GetLocalTime(&now);
-  OpenSettingsStore().WriteString(stored::kSection, stored::kLastTimerRun,
-                                  platform::Format("%04u-%02u-%02u %02u:%02u:%02u ", now.wYear, now.wMonth, now.wDay,
-                                                   now.wHour, now.wMinute, now.wSecond) +
-                                      outcome);
+  try {
+    OpenSettingsStore().WriteString(stored::kSection, stored::kLastTimerRun,
+                                    platform::Format("%04u-%02u-%02u %02u:%02u:%02u ", now.wYear, now.wMonth,
+                                                     now.wDay, now.wHour, now.wMinute, now.wSecond) +
+                                        outcome);
+  } catch (const std::exception&) {
+  }
 }
 
 }  // namespace settings

@@ -20,7 +20,8 @@ void FollowMovedProgram();
 // "/unregister": the task, the menu command and TimerCommand go; ChangeEvery and DesktopMenu
 // become "0". Fails with the first error, after trying every part.
 void UnregisterTimedChanges();
-// LastTimerRun: the local time and `outcome`, "2026-12-08 14:05:00 changed".
-void RecordTimerRun(const std::string& outcome);
+// LastTimerRun: the local time and `outcome`, "2026-12-08 14:05:00 changed". Never fails: it
+// records failures, and a run's exit code tells the Task Scheduler even when it cannot.
+void RecordTimerRun(const std::string& outcome) noexcept;
 
 }  // namespace settings

@@ -280,6 +280,7 @@ bool TForm::IsShortCut(const MSG& message) {
 }
 
 LRESULT TForm::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
+  std::optional<LRESULT> handled;
   switch (message) {
     case WM_COMMAND:
       if (lParam == 0 && HIWORD(wParam) == 0 && menu_ && menu_->Click(LOWORD(wParam))) return 0;
@@ -287,73 +288,87 @@ LRESULT TForm::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CLOSE:
       Close();
       return 0;
-    // Moved to a screen of another scale (or the scale changed): Windows asks for the size there
-    // of the size the window is about to have, then suggests the place.
-    case WM_GETDPISCALEDSIZE: {
-      auto* size = reinterpret_cast<SIZE*>(lParam);
-      *size = ScaledSizeAt(static_cast<int>(wParam), *size);
-      return TRUE;
-    }
+    case WM_GETDPISCALEDSIZE:
     case WM_DPICHANGED:
-      ChangeDpi(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
-      return 0;
+      return DpiMessage(message, wParam, lParam);
     case WM_QUERYENDSESSION:
-      return TRUE;
     case WM_ENDSESSION:
-      if (wParam && OnEndSession && !std::exchange(sessionEnded_, true)) {
-        // No box can be answered while the session ends; whatever failed leaves what it wrote
-        // whole, as every file is written beside and then replaced.
-        try {
-          OnEndSession();
-        } catch (...) {
-        }
-      }
-      return 0;
-    case WM_ACTIVATE: {
-      if (LOWORD(wParam) == WA_INACTIVE) {
-        // The control that has the focus gets it back when the form is active again.
-        const HWND focus = ::GetFocus();
-        if (focus && ::IsChild(Handle(), focus)) lastFocus_ = focus;
-        break;
-      }
-      TApplicationWindow& program = FormHost().Window();
-      program.FormActivated(Handle());
-      // The program's active form changed; coming back from another program is no activation.
-      // A handler that fails runs once per showing: its error box activates the form again as it
-      // closes, still inside the handler's call, and at every later activation.
-      if (!program.ComesFromAnotherProgram(reinterpret_cast<HWND>(lParam)) && OnActivate && !activationFailed_) {
-        activationFailed_ = true;
-        activationFailed_ = !Guarded(OnActivate);
-      }
-      if (HIWORD(wParam)) break;
-      if (lastFocus_ && ::IsWindow(lastFocus_) && ::IsChild(Handle(), lastFocus_)) {
-        ::SetFocus(lastFocus_);
-        return 0;
-      }
-      // Shown while the program was minimised, it gets its first focus when it comes back.
-      if (activeControl_ && activeControl_->HandleAllocated()) {
-        ::SetFocus(activeControl_->Handle());
-        return 0;
-      }
+      return SessionMessage(message, wParam);
+    case WM_ACTIVATE:
+      handled = Activated(wParam, lParam);
       break;
-    }
-    // Minimising a form minimises the program, whose button brings the form back.
     case WM_SYSCOMMAND:
-      if ((wParam & 0xFFF0) == SC_MINIMIZE) {
-        FormHost().Window().Minimise();
-        return 0;
-      }
-      break;
     case WM_SIZE:
-      if (wParam == SIZE_MINIMIZED) FormHost().Window().Minimise();
-      break;
-    // The application's window hides and shows its forms itself, so that only those still meant
-    // to be visible come back.
     case WM_SHOWWINDOW:
-      if (lParam == SW_PARENTCLOSING || lParam == SW_PARENTOPENING) return 0;
+      handled = ShowStateMessage(message, wParam, lParam);
       break;
   }
-  return TWinControl::WndProc(message, wParam, lParam);
+  return handled ? *handled : TWinControl::WndProc(message, wParam, lParam);
+}
+
+// Moved to a screen of another scale (or the scale changed): Windows asks for the size there of
+// the size the window is about to have, then suggests the place.
+LRESULT TForm::DpiMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_GETDPISCALEDSIZE) {
+    auto* size = reinterpret_cast<SIZE*>(lParam);
+    *size = ScaledSizeAt(static_cast<int>(wParam), *size);
+    return TRUE;
+  }
+  ChangeDpi(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+  return 0;
+}
+
+LRESULT TForm::SessionMessage(UINT message, WPARAM wParam) {
+  if (message == WM_QUERYENDSESSION) return TRUE;
+  if (wParam && OnEndSession && !std::exchange(sessionEnded_, true)) {
+    // No box can be answered while the session ends; whatever failed leaves what it wrote
+    // whole, as every file is written beside and then replaced.
+    try {
+      OnEndSession();
+    } catch (...) {
+    }
+  }
+  return 0;
+}
+
+std::optional<LRESULT> TForm::Activated(WPARAM wParam, LPARAM lParam) {
+  if (LOWORD(wParam) == WA_INACTIVE) {
+    // The control that has the focus gets it back when the form is active again.
+    const HWND focus = ::GetFocus();
+    if (focus && ::IsChild(Handle(), focus)) lastFocus_ = focus;
+    return std::nullopt;
+  }
+  TApplicationWindow& program = FormHost().Window();
+  program.FormActivated(Handle());
+  // The program's active form changed; coming back from another program is no activation.
+  // A handler that fails runs once per showing: its error box activates the form again as it
+  // closes, still inside the handler's call, and at every later activation.
+  if (!program.ComesFromAnotherProgram(reinterpret_cast<HWND>(lParam)) && OnActivate && !activationFailed_) {
+    activationFailed_ = true;
+    activationFailed_ = !Guarded(OnActivate);
+  }
+  if (HIWORD(wParam)) return std::nullopt;
+  if (lastFocus_ && ::IsWindow(lastFocus_) && ::IsChild(Handle(), lastFocus_)) {
+    ::SetFocus(lastFocus_);
+    return 0;
+  }
+  // Shown while the program was minimised, it gets its first focus when it comes back.
+  if (activeControl_ && activeControl_->HandleAllocated()) {
+    ::SetFocus(activeControl_->Handle());
+    return 0;
+  }
+  return std::nullopt;
+}
+
+// Minimising a form minimises the program, whose button brings the form back; the application's
+// window hides and shows its forms itself, so that only those still meant to be visible come back.
+std::optional<LRESULT> TForm::ShowStateMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  const bool minimised = (message == WM_SYSCOMMAND && (wParam & 0xFFF0) == SC_MINIMIZE) ||
+                         (message == WM_SIZE && wParam == SIZE_MINIMIZED);
+  if (minimised) FormHost().Window().Minimise();
+  if (message == WM_SYSCOMMAND && minimised) return 0;
+  if (message == WM_SHOWWINDOW && (lParam == SW_PARENTCLOSING || lParam == SW_PARENTOPENING)) return 0;
+  return std::nullopt;
 }
 
 }  // namespace ui

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "ui/MainMenu.h"
@@ -90,6 +91,12 @@ class TForm : public TWinControl {
   void FocusActiveControl();
   bool CloseHandlerLetsItClose();
   bool FocusByAccessKey(const MSG& message);
+  // The window procedure's concerns: the screen's scale, the session's end, activation, and
+  // minimising and showing; nothing when the message goes on to the window's defaults.
+  LRESULT DpiMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT SessionMessage(UINT message, WPARAM wParam);
+  std::optional<LRESULT> Activated(WPARAM wParam, LPARAM lParam);
+  std::optional<LRESULT> ShowStateMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
   TPosition position_;
   DesignRect designBounds_;

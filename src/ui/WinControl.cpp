@@ -267,6 +267,13 @@ LRESULT TWinControl::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
     return AnswerAccessibleObject(*this, wParam);
   // A standard control paints itself; our own windows paint and host their children.
   if (standardProcedure_) return DefaultProc(message, wParam, lParam);
+  std::optional<LRESULT> handled = PaintMessage(message, wParam, lParam);
+  if (!handled) handled = PointerMessage(message, wParam, lParam);
+  if (!handled) handled = ChildMessage(message, wParam, lParam);
+  return handled ? *handled : DefaultProc(message, wParam, lParam);
+}
+
+std::optional<LRESULT> TWinControl::PaintMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_ERASEBKGND: {
       TCanvas canvas(reinterpret_cast<HDC>(wParam));
@@ -283,6 +290,13 @@ LRESULT TWinControl::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_PRINTCLIENT:
       PaintInto(reinterpret_cast<HDC>(wParam));
       return 0;
+  }
+  return std::nullopt;
+}
+
+// The pointer over the window and its windowless controls.
+std::optional<LRESULT> TWinControl::PointerMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
     case WM_SETCURSOR:
       if (LOWORD(lParam) == HTCLIENT && reinterpret_cast<HWND>(wParam) == handle_ && SetCursorOfGraphicControl())
         return TRUE;
@@ -302,14 +316,21 @@ LRESULT TWinControl::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_MBUTTONUP:
       if (RouteMouse(message, wParam, lParam)) return 0;
       break;
-    case kDoAccessibleDefaultAction:
-      for (TGraphicControl* control : graphicControls_)
-        if (AccessibleChildId(*control) == static_cast<long>(wParam)) control->DoAccessibleDefaultAction();
-      return 0;
     case WM_CAPTURECHANGED:
       if (TGraphicControl* captured = TGraphicControl::Captured(); captured && captured->Parent() == this)
         TGraphicControl::CaptureLost();
       break;
+  }
+  return std::nullopt;
+}
+
+// What the window's child controls report, and a screen reader's default action for a windowless one.
+std::optional<LRESULT> TWinControl::ChildMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case kDoAccessibleDefaultAction:
+      for (TGraphicControl* control : graphicControls_)
+        if (AccessibleChildId(*control) == static_cast<long>(wParam)) control->DoAccessibleDefaultAction();
+      return 0;
     case WM_COMMAND:
       if (TWinControl* child = FromHandle(reinterpret_cast<HWND>(lParam))) {
         child->HandleCommand(HIWORD(wParam));
@@ -322,7 +343,7 @@ LRESULT TWinControl::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
       break;
     }
   }
-  return DefaultProc(message, wParam, lParam);
+  return std::nullopt;
 }
 
 void SetTabOrder(std::initializer_list<TWinControl*> controls) {

@@ -108,6 +108,11 @@ class TWinControl : public TControl, public TControlParent {
   bool RouteMouse(UINT message, WPARAM wParam, LPARAM lParam);
   bool SetCursorOfGraphicControl();
   void TakeBoundsFromWindow();
+  // The window procedure's concerns: painting, the pointer, and the child controls' reports;
+  // nothing when the message goes on to the window's defaults.
+  std::optional<LRESULT> PaintMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  std::optional<LRESULT> PointerMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  std::optional<LRESULT> ChildMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
   void FontChanged();
 

@@ -23,16 +23,9 @@ namespace app {
 
 namespace {
 
-// Before the program's folder is deleted: nothing of it is left registered. Shows nothing.
-int Unregister() {
-  try {
-    settings::UnregisterTimedChanges();
-    return 0;
-  } catch (const std::exception& error) {
-    settings::RecordTimerRun(std::string("failed: ") + error.what());
-    return 1;
-  }
-}
+// Before the program's folder is deleted: nothing of it is left registered, but what another
+// copy registered. Shows nothing.
+int Unregister() { return settings::UnregisterThisProgram() ? 0 : 1; }
 
 }  // namespace
 
@@ -43,6 +36,10 @@ int RunVantoria() {
     return pictures::RunDecodeHelper(platform::ParamStr(2), platform::ParamStr(3),
                                      platform::ParamStr(4) == pictures::kSizeOnlySwitch);
   if (mode == kUnregisterSwitch) return Unregister();
+  // A run nobody watches reads the folders without Windows' own boxes, which would wait unseen
+  // ("No disk" for a card reader without its card).
+  if (IsStartupArgument(mode) || mode == schedule::kTimedRunSwitch || mode == schedule::kNextPictureSwitch)
+    ::SetErrorMode(::GetErrorMode() | SEM_FAILCRITICALERRORS);
   settings::FollowMovedProgram();
   // Before the first window: the application object makes one.
   ui::SetWindowClassIdentity({.namePrefix = "Vantoria", .iconResource = "MAINICON"});

@@ -69,13 +69,17 @@ int RunTimedChange(TimedRun run, const NotificationStateQuery& notificationState
   UnshownBoxes boxes;
   try {
     if (run == TimedRun::kTimer) {
+      // A task left behind by a failed removal: it goes now.
+      if (settings::StoredRegistration().changes.minutes == 0) {
+        settings::RemoveUnchosenTask();
+        return 0;
+      }
       if (const std::string reason = SkipReason(notificationState()); !reason.empty())
         return Finish("skipped: " + reason, 0);
     }
-    windows::WallpaperChangeLock lock;
-    if (!lock.Take(windows::kChangeLockWait))
-      return run == TimedRun::kTimer ? Finish("skipped: another change", 0) : Finish("failed: another change", 1);
     auto& form = ui::Application().CreateForm<windows::TFormMain>(windows::TMainFormUse::kNeverShown);
+    if (!form.ChangeLock().Take(windows::kChangeLockWait))
+      return run == TimedRun::kTimer ? Finish("skipped: another change", 0) : Finish("failed: another change", 1);
     windows::RunStartupRotation(form, windows::OnceADay::kIgnored);
     if (!boxes.First().empty()) throw platform::Exception(boxes.First());
     if (!form.WallpaperPending()) throw platform::Exception("No picture was chosen");

@@ -11,12 +11,8 @@ void LoadPicture(ui::TImage& preview, const std::string& path) {
   preview.SetPicture(std::move(picture));
 }
 
-bool HoldsBitmap(const ui::TImage& preview) {
-  return dynamic_cast<const pictures::TBitmap*>(preview.Picture()) != nullptr;
-}
-
-std::vector<std::uint8_t> BitmapFileBytes(const ui::TImage& preview) {
-  return dynamic_cast<const pictures::TBitmap&>(*preview.Picture()).FileBytes();
+std::shared_ptr<const pictures::TBitmap> PreviewBitmap(const ui::TImage& preview) {
+  return std::dynamic_pointer_cast<const pictures::TBitmap>(preview.SharedPicture());
 }
 
 }  // namespace browse

@@ -2,10 +2,10 @@
 // know of the picture held.
 #pragma once
 
-#include <cstdint>
+#include <memory>
 #include <string>
-#include <vector>
 
+#include "pictures/Bitmap.h"
 #include "ui/Image.h"
 
 namespace browse {
@@ -14,9 +14,8 @@ namespace browse {
 // An unknown extension or unreadable content fails as an invalid picture (pictures::EInvalidGraphic).
 void LoadPicture(ui::TImage& preview, const std::string& path);
 
-// Only the bitmap kind can be saved.
-bool HoldsBitmap(const ui::TImage& preview);
-// The preview's bitmap in the bitmap file layout; call only when HoldsBitmap.
-std::vector<std::uint8_t> BitmapFileBytes(const ui::TImage& preview);
+// The preview's picture when it is a bitmap, the only kind that can be saved; none else. It stays
+// as it is while it is held, whatever the preview shows next.
+std::shared_ptr<const pictures::TBitmap> PreviewBitmap(const ui::TImage& preview);
 
 }  // namespace browse

@@ -151,12 +151,13 @@ void TBitmap::MakePalette() {
   palette_.Reset(::CreatePalette(palette));
 }
 
-std::vector<std::uint8_t> TBitmap::FileBytes() const {
-  if (!compressedFile_.empty()) return compressedFile_;
-  if (!rows_) return {};
-  std::vector<std::uint8_t> bytes = EncodeBitmapHeaders(format_);
-  bytes.insert(bytes.end(), rows_, rows_ + format_.PixelBytes());
-  return bytes;
+void TBitmap::WriteFile(const std::function<void(std::span<const std::uint8_t>)>& write) const {
+  if (!compressedFile_.empty()) {
+    write(compressedFile_);
+  } else if (rows_) {
+    write(EncodeBitmapHeaders(format_));
+    write({rows_, static_cast<std::size_t>(format_.PixelBytes())});
+  }
 }
 
 void TBitmap::Draw(ui::TCanvas& canvas, const RECT& target) {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <span>
 #include <vector>
 
@@ -22,9 +23,10 @@ class TBitmap : public ui::TGraphic {
   void LoadFromBytes(std::span<const std::uint8_t> file);
   // Fails with "Cannot open file %s".
   void LoadFromFile(const std::string& path) override;
-  // The bitmap in the layout it saves in: a compressed file as it was read, else the headers
-  // and the rows; no bytes for an empty bitmap.
-  std::vector<std::uint8_t> FileBytes() const;
+  // Hands `write` the bitmap in the layout it saves in, part after part, straight from where it
+  // is held: a compressed file as it was read, else the headers and the rows; nothing for an
+  // empty bitmap.
+  void WriteFile(const std::function<void(std::span<const std::uint8_t>)>& write) const;
   void Draw(ui::TCanvas& canvas, const RECT& target) override;
 
   HBITMAP Handle() const { return handle_.Get(); }

@@ -7,6 +7,7 @@
 #include "pictures/WicDecoder.h"
 #include "platform/Format.h"
 #include "platform/Module.h"
+#include "ui/Application.h"
 
 namespace pictures {
 namespace {
@@ -104,19 +105,17 @@ HelperAnswer RunningHelper::Answer() {
 
 PictureSize RunningHelper::AnswerSize() {
   CheckSucceeded();
-  std::uint8_t header[kDecodedHeaderBytes] = {};
-  OVERLAPPED start = {};
-  DWORD read = 0;
-  const std::optional<PictureSize> size =
-      ::ReadFile(answer_.Get(), header, sizeof header, &read, &start) ? ParseDecodedPictureSize({header, read})
-                                                                     : std::nullopt;
+  const std::optional<PictureSize> size = ParseDecodedPictureSize(MapAnswerForReading(answer_.Get()).bytes);
   if (!size) throw Undecodable(picturePath_);
   return *size;
 }
 
-HelperAnswer DecodeInHelper(const std::string& picturePath) {
+HelperAnswer DecodeInHelper(const std::string& picturePath, HelperWait wait) {
   RunningHelper helper(picturePath);
-  ::WaitForSingleObject(helper.Process(), kHelperTimeoutMs);
+  if (wait == HelperWait::kWindowsAnswer)
+    ui::Application().WaitWhileAnswering(helper.Process(), kBackgroundTimeoutMs);
+  else
+    ::WaitForSingleObject(helper.Process(), kHelperTimeoutMs);
   return helper.Answer();
 }
 

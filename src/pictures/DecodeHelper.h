@@ -40,10 +40,15 @@ class RunningHelper {
   platform::KernelHandle process_;
 };
 
+// How a decode is waited for: with no window to keep answering (a run without one, the log-on run
+// behind its splash), blocking, a few seconds; while the program's windows go on answering, as
+// long as the preview waits for its picture.
+enum class HelperWait { kBlocking, kWindowsAnswer };
+
 // The picture decoded by a helper process, waited for here. A helper that fails, ends abnormally
-// or takes longer than a few seconds, and a picture no decoder can read, fail with
+// or takes longer than the wait allows, and a picture no decoder can read, fail with
 // EInvalidGraphic.
-HelperAnswer DecodeInHelper(const std::string& picturePath);
+HelperAnswer DecodeInHelper(const std::string& picturePath, HelperWait wait = HelperWait::kBlocking);
 // The size of a picture of the imaging component's kinds, as a helper gives it without decoding;
 // nothing when it cannot.
 std::optional<PictureSize> PictureSizeInHelper(const std::string& picturePath);

@@ -23,26 +23,31 @@ platform::FileHandle NewAnswerFile() {
   return {};
 }
 
-platform::MappedView MapAnswerFile(HANDLE file, std::uint64_t bytes, bool writing) {
-  if (writing) {
-    LARGE_INTEGER size;
-    size.QuadPart = static_cast<LONGLONG>(bytes);
-    if (!::SetFilePointerEx(file, size, nullptr, FILE_BEGIN) || !::SetEndOfFile(file)) return {};
-  }
-  const platform::KernelHandle mapping(
-      ::CreateFileMappingW(file, nullptr, writing ? PAGE_READWRITE : PAGE_READONLY, 0, 0, nullptr));
+platform::MappedView MapAnswerForWriting(HANDLE file, std::uint64_t bytes) {
+  LARGE_INTEGER size;
+  size.QuadPart = static_cast<LONGLONG>(bytes);
+  if (!::SetFilePointerEx(file, size, nullptr, FILE_BEGIN) || !::SetEndOfFile(file)) return {};
+  const platform::KernelHandle mapping(::CreateFileMappingW(file, nullptr, PAGE_READWRITE, 0, 0, nullptr));
   if (!mapping) return {};
-  return platform::MappedView(::MapViewOfFile(mapping.Get(), writing ? FILE_MAP_WRITE : FILE_MAP_READ, 0, 0, 0));
+  return platform::MappedView(::MapViewOfFile(mapping.Get(), FILE_MAP_WRITE, 0, 0, 0));
 }
 
-HelperAnswer::HelperAnswer(platform::FileHandle file, const std::string& picturePath) : file_(std::move(file)) {
+MappedAnswer MapAnswerForReading(HANDLE file) {
   LARGE_INTEGER size = {};
-  const bool mapped = ::GetFileSizeEx(file_.Get(), &size) &&
-                      static_cast<std::uint64_t>(size.QuadPart) <= kDecodedHeaderBytes + kMaxDecodedPixels * 4 &&
-                      (view_ = MapAnswerFile(file_.Get(), static_cast<std::uint64_t>(size.QuadPart), false));
-  const std::span<const std::uint8_t> answer(static_cast<const std::uint8_t*>(view_.Get()),
-                                             mapped ? static_cast<std::size_t>(size.QuadPart) : 0);
-  const std::optional<DecodedPicture> picture = mapped ? ParseDecodedPicture(answer) : std::nullopt;
+  if (!::GetFileSizeEx(file, &size) || size.QuadPart <= 0 ||
+      static_cast<std::uint64_t>(size.QuadPart) > kDecodedHeaderBytes + kMaxDecodedPixels * 4)
+    return {};
+  const platform::KernelHandle mapping(::CreateFileMappingW(file, nullptr, PAGE_READONLY, 0, 0, nullptr));
+  MappedAnswer mapped;
+  if (mapping) mapped.view.Reset(::MapViewOfFile(mapping.Get(), FILE_MAP_READ, 0, 0, 0));
+  if (mapped.view)
+    mapped.bytes = {static_cast<const std::uint8_t*>(mapped.view.Get()), static_cast<std::size_t>(size.QuadPart)};
+  return mapped;
+}
+
+HelperAnswer::HelperAnswer(platform::FileHandle file, const std::string& picturePath)
+    : file_(std::move(file)), mapped_(MapAnswerForReading(file_.Get())) {
+  const std::optional<DecodedPicture> picture = ParseDecodedPicture(mapped_.bytes);
   if (!picture) throw EInvalidGraphic(platform::Format("Cannot decode %s", picturePath.c_str()));
   picture_ = *picture;
 }

@@ -6,6 +6,8 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <span>
+#include <string>
 
 #include "pictures/DecodedPicture.h"
 #include "platform/Handles.h"
@@ -16,9 +18,17 @@ namespace pictures {
 // folder takes no file.
 platform::FileHandle NewAnswerFile();
 
-// The whole answer file mapped into memory, `bytes` long (its length is set first when
-// `writing`); none on failure.
-platform::MappedView MapAnswerFile(HANDLE file, std::uint64_t bytes, bool writing);
+// The helper's side: the answer file made `bytes` long and mapped into memory for writing; none
+// on failure.
+platform::MappedView MapAnswerForWriting(HANDLE file, std::uint64_t bytes);
+
+// The program's side: the answer file as the helper left it, mapped into memory for reading;
+// nothing for a file longer than any answer, or one that cannot be mapped.
+struct MappedAnswer {
+  platform::MappedView view;
+  std::span<const std::uint8_t> bytes;
+};
+MappedAnswer MapAnswerForReading(HANDLE file);
 
 // A helper's answer, mapped into memory while it is read; the file goes with it.
 class HelperAnswer {
@@ -30,7 +40,7 @@ class HelperAnswer {
 
  private:
   platform::FileHandle file_;
-  platform::MappedView view_;
+  MappedAnswer mapped_;
   DecodedPicture picture_;
 };
 

@@ -54,7 +54,7 @@ struct JpegDecodeOptions {
   // what lies outside costs little or nothing. Not with eightBit.
   struct Part {
     int left = 0, top = 0, width = 0, height = 0;
-  } part;
+  } part = {};
 };
 
 // Decodes the picture at the scale asked with block smoothing. Fails with EJPEG, or

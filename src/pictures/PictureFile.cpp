@@ -3,11 +3,11 @@
 #include <array>
 
 #include "pictures/BitmapPixels.h"
-#include "pictures/DecodeHelper.h"
 #include "pictures/JpegDecoder.h"
 #include "pictures/JpegScale.h"
+#include "pictures/PictureErrors.h"
 #include "pictures/WicDecoder.h"
-#include "platform/Files.h"
+#include "platform/Format.h"
 
 namespace pictures {
 namespace {
@@ -49,28 +49,30 @@ PicturePart DecodeJpegPart(std::span<const std::uint8_t> file, int scaleEighths,
   return part;
 }
 
-std::optional<PictureSize> HeaderSize(const std::string& path) {
-  const platform::FileReader file(path);
+std::optional<PictureSize> HeaderSize(const platform::FileReader& file) {
   return PictureHeaderSize(
       [&](std::uint64_t offset, std::span<std::uint8_t> bytes) { return file.ReadAt(offset, bytes); });
 }
 
 }  // namespace
 
-std::optional<PictureSize> PictureFileSize(const std::string& path) {
-  const std::optional<PictureSize> size = HeaderSize(path);
-  return size || !IsImagingComponentKind(path) ? size : PictureSizeInHelper(path);
+std::optional<PictureSize> PictureFileSize(const std::string& path, int& helperAsks) {
+  const std::optional<PictureSize> size = HeaderSize(platform::FileReader(path));
+  if (size || helperAsks <= 0 || !IsImagingComponentKind(path)) return size;
+  --helperAsks;
+  return PictureSizeInHelper(path);
 }
 
-PictureFile::PictureFile(const std::string& path, std::uint32_t background) : path_(path), background_(background) {
+PictureFile::PictureFile(const std::string& path, std::uint32_t background, HelperWait wait)
+    : path_(path), background_(background), wait_(wait), file_(path) {
   std::array<std::uint8_t, 2> first{};
-  const std::span<const std::uint8_t> start(first.data(), platform::FileReader(path).ReadAt(0, first));
+  const std::span<const std::uint8_t> start(first.data(), file_.ReadAt(0, first));
   kind_ = IsJpegFile(start) ? Kind::jpeg : IsBitmapFile(start) ? Kind::bitmap : Kind::imagingComponent;
 }
 
 PictureSize PictureFile::Size() {
   if (kind_ == Kind::imagingComponent) return {Decoded().Width(), Decoded().Height()};
-  return HeaderSize(path_).value_or(PictureSize{});
+  return HeaderSize(file_).value_or(PictureSize{});
 }
 
 BgrPixels PictureFile::Pixels() {
@@ -87,21 +89,22 @@ BgrPixels PictureFile::Pixels() {
 
 PicturePart PictureFile::PartShown(const PixelRect& placed, const PixelRect& visible) {
   if (kind_ != Kind::jpeg) return WholePicture(Pixels());
-  const JpegHeader header = ReadJpegHeader(Bytes());
-  const int eighths = JpegScaleEighths(header.width, header.height, placed.width, placed.height);
+  const PictureSize size = Size();
+  if (size.width == 0) throw EJPEG(platform::Format("Cannot decode %s", path_.c_str()));  // no frame header
+  const int eighths = JpegScaleEighths(size.width, size.height, placed.width, placed.height);
   const PixelRect part =
-      ShownPart(JpegScaledSide(header.width, eighths), JpegScaledSide(header.height, eighths), placed, visible);
+      ShownPart(JpegScaledSide(size.width, eighths), JpegScaledSide(size.height, eighths), placed, visible);
   if (part.width == 0 || part.height == 0) return {};
   return DecodeJpegPart(Bytes(), eighths, {part.left, part.top, part.width, part.height});
 }
 
 const std::vector<std::uint8_t>& PictureFile::Bytes() {
-  if (!bytes_) bytes_ = platform::ReadWholeFile(path_);
+  if (!bytes_) bytes_ = file_.ReadAll();
   return *bytes_;
 }
 
 BgrPixels& PictureFile::Decoded() {
-  if (!decoded_) decoded_ = OverColour(DecodeInHelper(path_).Picture(), background_);
+  if (!decoded_) decoded_ = OverColour(DecodeInHelper(path_, wait_).Picture(), background_);
   return *decoded_;
 }
 

@@ -12,6 +12,9 @@ namespace {
 constexpr int kMaxJpegSegments = 256;
 // TIFF directory entries read at most: width and height come among the first.
 constexpr std::uint32_t kMaxTiffEntries = 64;
+// An icon's directory entries read at most; icons hold a few sizes.
+constexpr std::uint32_t kMaxIconEntries = 64;
+constexpr char kPngSignature[] = "\x89PNG\r\n\x1A\n\0\0\0\x0DIHDR";
 
 std::uint32_t Little(const std::uint8_t* bytes, int count) {
   std::uint32_t value = 0;
@@ -99,13 +102,61 @@ std::optional<PictureSize> TiffSize(const ReadFileAt& read, bool little) {
   return Sized(width, height);
 }
 
+// The size of a PNG whose first 24 bytes are `first`: its signature, then IHDR's width and height.
+std::optional<PictureSize> PngSize(std::span<const std::uint8_t> first) {
+  if (first.size() < 24 || std::memcmp(first.data(), kPngSignature, 16) != 0) return std::nullopt;
+  return Sized(Big(&first[16], 4), Big(&first[20], 4));
+}
+
+// The first chunk tells the kind: lossy ("VP8 ", the key frame's 14-bit sides), lossless
+// ("VP8L", sides less one in 14 bits each) or extended ("VP8X", the canvas's sides less one in 24
+// bits each). `first` holds the file's first 30 bytes.
+std::optional<PictureSize> WebpSize(std::span<const std::uint8_t> first) {
+  if (first.size() < 30) return std::nullopt;
+  const std::uint8_t* chunk = &first[12];
+  const std::uint8_t* data = &first[20];
+  if (std::memcmp(chunk, "VP8 ", 4) == 0) {
+    if (data[3] != 0x9D || data[4] != 0x01 || data[5] != 0x2A) return std::nullopt;
+    return Sized(Little(data + 6, 2) & 0x3FFF, Little(data + 8, 2) & 0x3FFF);
+  }
+  if (std::memcmp(chunk, "VP8L", 4) == 0) {
+    if (data[0] != 0x2F) return std::nullopt;
+    const std::uint32_t sides = Little(data + 1, 4);
+    return Sized((sides & 0x3FFF) + 1, (sides >> 14 & 0x3FFF) + 1);
+  }
+  if (std::memcmp(chunk, "VP8X", 4) == 0) return Sized(Little(data + 4, 3) + 1, Little(data + 7, 3) + 1);
+  return std::nullopt;
+}
+
+// The largest picture of the directory (a side of 0 there means 256); one kept as a PNG gives
+// its own size, which may be larger.
+std::optional<PictureSize> IconSize(const ReadFileAt& read, std::uint32_t entries) {
+  if (entries == 0) return std::nullopt;
+  std::int64_t width = 0, height = 0;
+  std::uint64_t offset = 0;
+  for (std::uint32_t entry = 0; entry < std::min(entries, kMaxIconEntries); ++entry) {
+    const auto field = Bytes<16>(read, 6 + 16 * std::uint64_t{entry});
+    if (!field) return std::nullopt;
+    const std::int64_t entryWidth = (*field)[0] ? (*field)[0] : 256, entryHeight = (*field)[1] ? (*field)[1] : 256;
+    if (entryWidth * entryHeight > width * height) {
+      width = entryWidth;
+      height = entryHeight;
+      offset = Little(field->data() + 12, 4);
+    }
+  }
+  if (const auto png = Bytes<24>(read, offset)) {
+    if (const std::optional<PictureSize> size = PngSize(*png)) return size;
+  }
+  return Sized(width, height);
+}
+
 }  // namespace
 
 bool IsJpegFile(std::span<const std::uint8_t> file) { return file.size() >= 2 && file[0] == 0xFF && file[1] == 0xD8; }
 bool IsBitmapFile(std::span<const std::uint8_t> file) { return file.size() >= 2 && file[0] == 'B' && file[1] == 'M'; }
 
 std::optional<PictureSize> PictureHeaderSize(const ReadFileAt& read) {
-  std::array<std::uint8_t, 24> first{};  // a PNG's signature and IHDR's width and height
+  std::array<std::uint8_t, 30> first{};  // the longest beginning that tells a size: a WebP's
   const std::size_t got = read(0, first);
   const std::span<const std::uint8_t> start(first.data(), got);
   const auto startsWith = [&](const char* mark, std::size_t length) {
@@ -113,12 +164,13 @@ std::optional<PictureSize> PictureHeaderSize(const ReadFileAt& read) {
   };
   if (IsJpegFile(start)) return JpegSize(read);
   if (IsBitmapFile(start)) return BitmapSize(read);
-  if (got == first.size() && startsWith("\x89PNG\r\n\x1A\n\0\0\0\x0DIHDR", 16))
-    return Sized(Big(&first[16], 4), Big(&first[20], 4));
+  if (startsWith(kPngSignature, 16)) return PngSize(start);
   if (got >= 10 && (startsWith("GIF87a", 6) || startsWith("GIF89a", 6)))
     return Sized(Little(&first[6], 2), Little(&first[8], 2));
   if (startsWith("II*\0", 4)) return TiffSize(read, true);
   if (startsWith("MM\0*", 4)) return TiffSize(read, false);
+  if (startsWith("RIFF", 4) && got >= 12 && std::memcmp(&first[8], "WEBP", 4) == 0) return WebpSize(start);
+  if (startsWith("\0\0\x01\0", 4) && got >= 6) return IconSize(read, Little(&first[4], 2));
   return std::nullopt;
 }
 

@@ -1,5 +1,5 @@
 // A picture's size from its file's header alone, whatever the file is called: JPEG, bitmap, PNG,
-// GIF and TIFF, told apart by their first bytes. What precedes a JPEG's frame header (EXIF and
+// GIF, TIFF, WebP and icons, told apart by their first bytes. What precedes a JPEG's frame header (EXIF and
 // other segments) is skipped by its length, never read, so that a few kilobytes at most are read
 // of a file on a slow share. Needs no Windows.
 #pragma once

@@ -6,6 +6,8 @@
 
 #include <algorithm>
 #include <cctype>
+#include <climits>
+#include <functional>
 
 #include "pictures/HelperAnswer.h"
 #include "pictures/PictureExtension.h"
@@ -99,14 +101,14 @@ platform::ComPtr<IWICBitmapFrameDecode> ChosenFrame(IWICBitmapDecoder* decoder, 
   return chosen;
 }
 
-// Decodes into the answer file; false when the picture cannot be decoded or is too large.
-bool DecodeWithWic(const std::vector<std::uint8_t>& file, HANDLE answer, bool sizeOnly) {
+// Decodes the picture that the stream `open` prepares reads into the answer file; false when the
+// picture cannot be decoded or is too large.
+bool DecodeWithWic(const std::function<HRESULT(IWICStream*)>& open, HANDLE answer, bool sizeOnly) {
   platform::ComScope com;
   platform::ComPtr<IWICImagingFactory> factory = Factory();
   platform::ComPtr<IWICStream> stream;
   platform::ComPtr<IWICBitmapDecoder> decoder;
-  if (!factory || FAILED(factory->CreateStream(stream.Receive())) ||
-      FAILED(stream->InitializeFromMemory(const_cast<BYTE*>(file.data()), static_cast<DWORD>(file.size()))) ||
+  if (!factory || FAILED(factory->CreateStream(stream.Receive())) || FAILED(open(stream.Get())) ||
       FAILED(factory->CreateDecoderFromStream(stream.Get(), nullptr, WICDecodeMetadataCacheOnDemand,
                                               decoder.Receive())))
     return false;
@@ -124,7 +126,7 @@ bool DecodeWithWic(const std::vector<std::uint8_t>& file, HANDLE answer, bool si
   if (FAILED(::WICConvertBitmapSource(GUID_WICPixelFormat32bppPBGRA, frame.Get(), converted.Receive()))) return false;
   const std::size_t stride = std::size_t{answerWidth} * 4;
   const platform::MappedView view =
-      MapAnswerFile(answer, kDecodedHeaderBytes + (sizeOnly ? 0 : stride * answerHeight), true);
+      MapAnswerForWriting(answer, kDecodedHeaderBytes + (sizeOnly ? 0 : stride * answerHeight));
   if (!view) return false;
   auto* bytes = static_cast<std::uint8_t*>(view.Get());
   const std::vector<std::uint8_t> header =
@@ -161,7 +163,16 @@ int RunDecodeHelper(const std::string& picturePath, const std::string& answerHan
   try {
     const auto answer = reinterpret_cast<HANDLE>(static_cast<std::uintptr_t>(std::stoull(answerHandle)));
     if (::GetFileType(answer) != FILE_TYPE_DISK) return 1;
-    return DecodeWithWic(platform::ReadWholeFile(picturePath), answer, sizeOnly) ? 0 : 1;
+    std::vector<std::uint8_t> file;
+    const auto open = [&](IWICStream* stream) {
+      // For its size, the decoder reads what the header needs from the file itself; for its
+      // pixels, the file is read whole first, denying writers, and decoded as it was then.
+      if (sizeOnly) return stream->InitializeFromFilename(platform::ToWide(picturePath).c_str(), GENERIC_READ);
+      file = platform::ReadWholeFile(picturePath);
+      return file.size() > UINT_MAX ? E_OUTOFMEMORY
+                                    : stream->InitializeFromMemory(file.data(), static_cast<DWORD>(file.size()));
+    };
+    return DecodeWithWic(open, answer, sizeOnly) ? 0 : 1;
   } catch (const std::exception&) {
     return 1;
   }

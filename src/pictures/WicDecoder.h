@@ -23,7 +23,8 @@ bool IsImagingComponentKind(const std::string& path);
 // The helper's work: decodes `picturePath` (read whole, denying writers) from memory, frame 0
 // (an icon's largest; a GIF's first on its logical screen), as 32-bit premultiplied BGRA, into
 // the answer file whose inherited handle `answerHandle` gives in decimal; `sizeOnly`, only the
-// answer's header. Every size it would allocate is checked before. 0 when it did.
+// answer's header, from what the decoder reads of the file for it. Every size it would allocate
+// is checked before. 0 when it did.
 int RunDecodeHelper(const std::string& picturePath, const std::string& answerHandle, bool sizeOnly);
 
 }  // namespace pictures

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <utility>
+
 #include "pictures/BgrPixels.h"
 #include "pictures/DecodeHelper.h"
 #include "ui/Canvas.h"
@@ -17,12 +19,18 @@ void TWicPicture::Assign(HelperAnswer answer, const std::string& path) {
   answer_.emplace(std::move(answer));
   drawn_.clear();
   drawnWidth_ = drawnHeight_ = 0;
+  answerAsked_ = false;
 }
 
 void TWicPicture::Draw(ui::TCanvas& canvas, const RECT& target) {
   const int width = target.right - target.left, height = target.bottom - target.top;
   if (width <= 0 || height <= 0 || width_ == 0) return;
   if (drawnWidth_ != width || drawnHeight_ != height) {
+    if (!answer_ && OnAnswerNeeded) {
+      if (!std::exchange(answerAsked_, true)) OnAnswerNeeded();
+      if (!drawn_.empty()) LayOver(canvas, target, ScaledBgra(drawn_, drawnWidth_, drawnHeight_, width, height));
+      return;
+    }
     if (!answer_) answer_.emplace(DecodeInHelper(path_));
     const DecodedPicture& picture = answer_->Picture();
     drawn_ = ScaledBgra(picture.bgra, picture.width, picture.height, width, height);
@@ -30,15 +38,20 @@ void TWicPicture::Draw(ui::TCanvas& canvas, const RECT& target) {
     drawnHeight_ = height;
     answer_.reset();
   }
-  // What the surface shows there, with the picture laid over it, drawn back.
+  LayOver(canvas, target, drawn_);
+}
+
+// What the surface shows there, with the picture laid over it, drawn back.
+void TWicPicture::LayOver(ui::TCanvas& canvas, const RECT& target, const std::vector<std::uint8_t>& bgra) {
+  const int width = target.right - target.left, height = target.bottom - target.top;
   ui::TBitmapCanvas surface(width, height);
   ::BitBlt(surface.Handle(), 0, 0, width, height, canvas.Handle(), target.left, target.top, SRCCOPY);
   ::GdiFlush();
   DIBSECTION section = {};
   ::GetObjectA(surface.Bitmap(), sizeof section, &section);
   auto* out = static_cast<std::uint8_t*>(section.dsBm.bmBits);
-  for (std::size_t i = 0; i < drawn_.size(); i += 4)
-    for (std::size_t c = 0; c < 3; ++c) out[i + c] = LaidOver(drawn_[i + c], drawn_[i + 3], out[i + c]);
+  for (std::size_t i = 0; i < bgra.size(); i += 4)
+    for (std::size_t c = 0; c < 3; ++c) out[i + c] = LaidOver(bgra[i + c], bgra[i + 3], out[i + c]);
   ::BitBlt(canvas.Handle(), target.left, target.top, width, height, surface.Handle(), 0, 0, SRCCOPY);
 }
 

@@ -1,10 +1,12 @@
 // The picture kind of every file the Windows Imaging Component decodes (PNG, GIF, TIFF...): decoded
 // in a helper process when loaded, drawn by the program's own resampler over what the surface
 // shows where it is drawn (its colour through the transparent parts). Only the size drawn last is
-// kept: a drawing at another size (another screen's scale) decodes the file again.
+// kept: a drawing at another size (another screen's scale) decodes the file again, in the
+// background where a window asks for that.
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -24,7 +26,15 @@ class TWicPicture : public ui::TGraphic {
   void Assign(HelperAnswer answer, const std::string& path);
   void Draw(ui::TCanvas& canvas, const RECT& target) override;
 
+  // Asked, once, for the helper's answer again (handed over with Assign) when the picture is to
+  // be drawn at another size; until it comes, the last drawing is shown stretched. Without it,
+  // such a drawing decodes the file itself, waiting.
+  std::function<void()> OnAnswerNeeded;
+
  private:
+  // The premultiplied pixels laid over what the canvas shows in `target`.
+  static void LayOver(ui::TCanvas& canvas, const RECT& target, const std::vector<std::uint8_t>& bgra);
+
   std::string path_;
   int width_ = 0;
   int height_ = 0;
@@ -34,6 +44,7 @@ class TWicPicture : public ui::TGraphic {
   std::vector<std::uint8_t> drawn_;
   int drawnWidth_ = 0;
   int drawnHeight_ = 0;
+  bool answerAsked_ = false;
 };
 
 }  // namespace pictures

@@ -32,10 +32,16 @@ class FileReader {
   // Up to `bytes.size()` bytes from `offset`: fewer at the file's end. Fails with "Stream read
   // error".
   std::size_t ReadAt(std::uint64_t offset, std::span<std::uint8_t> bytes) const;
+  // The whole file, as long as it is now.
+  std::vector<std::uint8_t> ReadAll() const;
 
  private:
   FileHandle file_;
 };
+
+// Whether a replaced file must survive a power cut: the user's own data must; what the program
+// makes again from it at its next run (the wallpaper's bitmap) need not pay for that.
+enum class Durability { kFlushed, kRemadeWhenLost };
 
 // The new content of a file, written to a file beside it that takes the file's place only on
 // Commit, so a failed or interrupted save leaves the old content. Errors name the file's path:
@@ -43,7 +49,7 @@ class FileReader {
 // holds the file) and "Stream write error".
 class ReplacementFile {
  public:
-  explicit ReplacementFile(const std::string& path);
+  explicit ReplacementFile(const std::string& path, Durability durability = Durability::kFlushed);
   ReplacementFile(const ReplacementFile&) = delete;
   ReplacementFile& operator=(const ReplacementFile&) = delete;
   // Removes the new content unless it was committed.
@@ -53,13 +59,14 @@ class ReplacementFile {
   void Reserve(std::uint64_t size);
   void WriteAt(std::uint64_t offset, std::span<const std::uint8_t> bytes);
   void Write(std::span<const std::uint8_t> bytes);
-  // The new content reaches the disk before it takes the old one's place, so that a power cut
-  // cannot leave a file of zeros where the old content was.
+  // Flushed, the new content reaches the disk before it takes the old one's place, so that a
+  // power cut cannot leave a file of zeros where the old content was.
   void Commit();
 
  private:
   std::string path_;
   std::string replacement_;
+  Durability durability_;
   FileHandle file_;
   bool committed_ = false;
 };

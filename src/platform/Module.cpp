@@ -6,16 +6,28 @@
 #include <vector>
 
 #include "platform/Paths.h"
+#include "platform/WideText.h"
 
 namespace platform {
+namespace {
 
-std::string ExecutablePath() {
-  std::vector<char> path(MAX_PATH);
+// The executable's full path, however long, through the "A" or the "W" call.
+template <typename Char, typename Get>
+std::basic_string<Char> ModuleFileName(Get get) {
+  std::vector<Char> path(MAX_PATH);
   for (;;) {
-    const DWORD length = ::GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
-    if (length < path.size()) return std::string(path.data(), length);
+    const DWORD length = get(nullptr, path.data(), static_cast<DWORD>(path.size()));
+    if (length < path.size()) return std::basic_string<Char>(path.data(), length);
     path.resize(path.size() * 2);
   }
+}
+
+}  // namespace
+
+std::string ExecutablePath() { return ModuleFileName<char>(::GetModuleFileNameA); }
+
+bool ExecutablePathSurvivesCodePage() {
+  return SurvivesCodePage(ModuleFileName<wchar_t>(::GetModuleFileNameW), ::GetACP());
 }
 
 std::string ExecutableDirectory() { return ExtractFileDir(ExecutablePath()); }

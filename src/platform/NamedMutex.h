@@ -1,4 +1,5 @@
-// A mutex other processes open by its name; held by the thread that takes it.
+// A mutex the user's other processes open by its name, elevated or not; held by the thread that
+// takes it.
 #pragma once
 
 #include <chrono>

@@ -1,7 +1,6 @@
 #include "platform/RegistryStore.h"
 
 #include <cstring>
-#include <optional>
 #include <vector>
 
 #include "platform/Exceptions.h"
@@ -72,6 +71,13 @@ void RegistryStore::DeleteValue(const std::string& section, const std::string& n
   if (key_) ::RegDeleteKeyValueA(key_.Get(), section.empty() ? nullptr : section.c_str(), name.c_str());
 }
 
+void RegistryStore::DeleteSection(const std::string& section) {
+  if (!key_) return;
+  const LSTATUS deleted = ::RegDeleteTreeA(key_.Get(), section.c_str());
+  if (deleted != ERROR_SUCCESS && deleted != ERROR_FILE_NOT_FOUND)
+    throw platform::ERegistryException(platform::Format("Failed to delete key %s", section.c_str()));
+}
+
 std::string RegistryStore::ReadString(const std::string& section, const std::string& name,
                                       const std::string& fallback) {
   return QueryText(key_.Get(), section, name).value_or(fallback);
@@ -84,6 +90,14 @@ std::int32_t RegistryStore::ReadInteger(const std::string& section, const std::s
 
 bool RegistryStore::ReadBool(const std::string& section, const std::string& name, bool fallback) {
   return ReadInteger(section, name, fallback ? 1 : 0) != 0;
+}
+
+std::optional<std::string> RegistryStore::ReadText(const std::string& section, const std::string& name) {
+  try {
+    return QueryText(key_.Get(), section, name);
+  } catch (const platform::ERegistryException&) {
+    return std::nullopt;
+  }
 }
 
 }  // namespace platform

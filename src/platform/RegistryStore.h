@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "platform/Handles.h"
@@ -22,12 +23,18 @@ class RegistryStore {
 
   // A missing value is no failure.
   void DeleteValue(const std::string& section, const std::string& name);
+  // The section with its values and every section below it; a missing one is no failure. Fails
+  // with "Failed to delete key %s".
+  void DeleteSection(const std::string& section);
 
   // Reads give `fallback` for a missing section or value, and fail with
   // "Invalid data type for '%s'" for a value that is not REG_SZ or REG_EXPAND_SZ.
   std::string ReadString(const std::string& section, const std::string& name, const std::string& fallback);
   std::int32_t ReadInteger(const std::string& section, const std::string& name, std::int32_t fallback);
   bool ReadBool(const std::string& section, const std::string& name, bool fallback);
+  // A value the program keeps for itself: nothing when it is missing or not text (written by
+  // hand as a number), which the next write puts right.
+  std::optional<std::string> ReadText(const std::string& section, const std::string& name);
 
   // Releases the key; the object's users close it at the end of each operation.
   void Close() { key_.Reset(); }

@@ -13,6 +13,9 @@
 namespace platform {
 namespace {
 
+constexpr HRESULT kServiceNotAvailable = static_cast<HRESULT>(0x80041322L);  // SCHED_E_SERVICE_NOT_AVAILABLE
+constexpr HRESULT kTaskNotFound = static_cast<HRESULT>(0x80070002L);         // ERROR_FILE_NOT_FOUND
+
 // The Task Scheduler's texts for its own codes, which the system's message table does not hold
 // (mingw-w64's headers lack the codes from 0x80041316 on).
 struct SchedulerCode {
@@ -27,8 +30,8 @@ constexpr std::array<SchedulerCode, 6> kSchedulerCodes{{
     {static_cast<HRESULT>(0x0004131CL),  // SCHED_S_BATCH_LOGON_PROBLEM
      "The task is registered, but may fail to start. Batch logon privilege needs to be enabled for the task "
      "principal"},
-    // SCHED_E_SERVICE_NOT_AVAILABLE, SCHED_E_SERVICE_TOO_BUSY
-    {static_cast<HRESULT>(0x80041322L), "The Task Scheduler service is not available"},
+    {kServiceNotAvailable, "The Task Scheduler service is not available"},
+    // SCHED_E_SERVICE_TOO_BUSY
     {static_cast<HRESULT>(0x80041323L), "The Task Scheduler service is too busy"},
 }};
 
@@ -91,11 +94,25 @@ void RegisterTask(const std::string& name, const std::string& xml) {
                            TASK_LOGON_INTERACTIVE_TOKEN, emptyText, task.Receive()));
 }
 
+bool ETaskSchedulerError::ServiceNotRunning() const {
+  return code_ == SCHED_E_SERVICE_NOT_RUNNING || code_ == kServiceNotAvailable;
+}
+
 void DeleteTask(const std::string& name) {
   ComScope com;
   ComPtr<ITaskFolder> root = RootFolder();
   const HRESULT deleted = root->DeleteTask(Text(name).Get(), 0);
-  if (deleted != HRESULT_FROM_WIN32(ERROR_FILE_NOT_FOUND)) Check(deleted);
+  if (deleted != kTaskNotFound) Check(deleted);
+}
+
+bool TaskExists(const std::string& name) {
+  ComScope com;
+  ComPtr<ITaskFolder> root = RootFolder();
+  ComPtr<IRegisteredTask> task;
+  const HRESULT found = root->GetTask(Text(name).Get(), task.Receive());
+  if (found == kTaskNotFound) return false;
+  Check(found);
+  return true;
 }
 
 }  // namespace platform

@@ -15,6 +15,9 @@ class ETaskSchedulerError : public Exception {
  public:
   explicit ETaskSchedulerError(HRESULT code);
   HRESULT Code() const { return code_; }
+  // The service does not run (or is not available): it can neither have changed anything nor
+  // start a task now.
+  bool ServiceNotRunning() const;
 
  private:
   HRESULT code_;
@@ -26,5 +29,7 @@ class ETaskSchedulerError : public Exception {
 void RegisterTask(const std::string& name, const std::string& xml);
 // A missing task is no failure.
 void DeleteTask(const std::string& name);
+// Whether the root folder holds the task.
+bool TaskExists(const std::string& name);
 
 }  // namespace platform

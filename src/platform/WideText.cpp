@@ -20,4 +20,18 @@ std::string FromWide(const std::wstring& text) {
   return narrow;
 }
 
+bool SurvivesCodePage(const std::wstring& text, unsigned codePage) {
+  if (codePage == CP_UTF8) return true;
+  BOOL replaced = FALSE;
+  const int length = ::WideCharToMultiByte(codePage, WC_NO_BEST_FIT_CHARS, text.c_str(), static_cast<int>(text.size()),
+                                           nullptr, 0, nullptr, &replaced);
+  return (length > 0 || text.empty()) && !replaced;
+}
+
+bool SamePathText(const std::string& first, const std::string& second) {
+  const std::wstring a = ToWide(first), b = ToWide(second);
+  return ::CompareStringOrdinal(a.c_str(), static_cast<int>(a.size()), b.c_str(), static_cast<int>(b.size()), TRUE) ==
+         CSTR_EQUAL;
+}
+
 }  // namespace platform

@@ -1,37 +1,33 @@
 #include "schedule/DesktopMenuCommand.h"
 
-#include <windows.h>
-
 #include "platform/Module.h"
 #include "platform/RegistryStore.h"
+#include "schedule/ProgramCommand.h"
 
 namespace schedule {
 namespace {
 
-constexpr char kMenuKey[] = "Software\\Classes\\DesktopBackground\\Shell\\VantoriaNext";
+// The user's own classes: no administrator is needed to add to the desktop's menu.
+constexpr char kClassesKey[] = "Software\\Classes";
+constexpr char kMenuSection[] = "DesktopBackground\\Shell\\VantoriaNext";
+constexpr char kCommandSection[] = "DesktopBackground\\Shell\\VantoriaNext\\command";
 
 }  // namespace
 
-std::string OwnNextPictureCommand() { return "\"" + platform::ExecutablePath() + "\" " + kNextPictureSwitch; }
+std::string OwnNextPictureCommand() { return ProgramCommand(platform::ExecutablePath(), kNextPictureSwitch); }
 
 std::string DesktopMenuCommandLine() {
-  char command[1024] = {};
-  DWORD size = sizeof command;
-  const std::string key = std::string(kMenuKey) + "\\command";
-  if (::RegGetValueA(HKEY_CURRENT_USER, key.c_str(), nullptr, RRF_RT_REG_SZ, nullptr, command, &size) !=
-      ERROR_SUCCESS)
-    return "";
-  return command;
+  return platform::RegistryStore(kClassesKey).ReadText(kCommandSection, "").value_or("");
 }
 
 void AddDesktopMenuCommand() {
-  platform::RegistryStore menu(kMenuKey);
-  menu.WriteString("", "MUIVerb", "Next Vantoria picture");
-  menu.WriteString("", "Icon", "\"" + platform::ExecutablePath() + "\",0");
-  menu.WriteString("", "Position", "Bottom");
-  menu.WriteString("command", "", OwnNextPictureCommand());
+  platform::RegistryStore classes(kClassesKey);
+  classes.WriteString(kMenuSection, "MUIVerb", "Next Vantoria picture");
+  classes.WriteString(kMenuSection, "Icon", ProgramIcon(platform::ExecutablePath()));
+  classes.WriteString(kMenuSection, "Position", "Bottom");
+  classes.WriteString(kCommandSection, "", OwnNextPictureCommand());
 }
 
-void RemoveDesktopMenuCommand() { ::RegDeleteTreeA(HKEY_CURRENT_USER, kMenuKey); }
+void RemoveDesktopMenuCommand() { platform::RegistryStore(kClassesKey).DeleteSection(kMenuSection); }
 
 }  // namespace schedule

@@ -12,7 +12,7 @@ inline constexpr char kNextPictureSwitch[] = "/next";
 std::string OwnNextPictureCommand();
 // What the menu's command runs now; empty when there is none.
 std::string DesktopMenuCommandLine();
-// Fails with platform::ERegistryException.
+// Both fail with platform::ERegistryException.
 void AddDesktopMenuCommand();
 void RemoveDesktopMenuCommand();
 

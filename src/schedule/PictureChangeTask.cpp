@@ -5,6 +5,7 @@
 #include "platform/Module.h"
 #include "platform/TaskScheduler.h"
 #include "platform/UserSid.h"
+#include "schedule/ProgramCommand.h"
 #include "schedule/TaskDefinition.h"
 
 namespace schedule {
@@ -29,18 +30,18 @@ LocalMinute NextWholeMinute() {
 
 }  // namespace
 
-std::string OwnTimedRunCommand() { return TimedRunCommand(platform::ExecutablePath()); }
+std::string OwnTimedRunCommand() { return ProgramCommand(platform::ExecutablePath(), kTimedRunSwitch); }
 
-std::string RegisterPictureChangeTask(int minutes, bool onBattery) {
-  const std::string program = platform::ExecutablePath();
+void RegisterPictureChangeTask(int minutes, bool onBattery) {
   platform::RegisterTask(TaskName(), TaskDefinitionXml({.minutes = minutes,
                                                         .onBattery = onBattery,
-                                                        .program = program,
+                                                        .program = platform::ExecutablePath(),
                                                         .userSid = platform::CurrentUserSid(),
                                                         .start = NextWholeMinute()}));
-  return TimedRunCommand(program);
 }
 
 void DeletePictureChangeTask() { platform::DeleteTask(TaskName()); }
+
+bool PictureChangeTaskExists() { return platform::TaskExists(TaskName()); }
 
 }  // namespace schedule

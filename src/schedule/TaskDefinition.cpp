@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "schedule/ProgramCommand.h"
+
 namespace schedule {
 namespace {
 
@@ -36,8 +38,6 @@ std::string RepetitionInterval(int minutes) {
   return "PT" + std::to_string(minutes) + "M";
 }
 
-std::string TimedRunCommand(const std::string& program) { return "\"" + program + "\" " + kTimedRunSwitch; }
-
 // No Duration in the repetition: it repeats indefinitely. Both battery settings are explicit, as
 // the defaults stop a laptop's task on battery without a word.
 std::string TaskDefinitionXml(const PictureChangeTaskRequest& request) {
@@ -60,7 +60,7 @@ std::string TaskDefinitionXml(const PictureChangeTaskRequest& request) {
          "<WakeToRun>false</WakeToRun>"
          "<ExecutionTimeLimit>PT5M</ExecutionTimeLimit>"
          "</Settings>"
-         "<Actions Context=\"User\"><Exec><Command>" + Escaped("\"" + request.program + "\"") + "</Command>"
+         "<Actions Context=\"User\"><Exec><Command>" + Escaped(QuotedProgram(request.program)) + "</Command>"
          "<Arguments>" + kTimedRunSwitch + "</Arguments></Exec></Actions>"
          "</Task>";
 }

@@ -22,8 +22,6 @@ struct PictureChangeTaskRequest {
 
 // "PT<n>M" under an hour, "PT<n>H" in whole hours under a day, "P1D" for a day.
 std::string RepetitionInterval(int minutes);
-// The command line the task runs: the quoted path and the switch.
-std::string TimedRunCommand(const std::string& program);
 // The task's XML, repeating indefinitely from the start; every text escaped.
 std::string TaskDefinitionXml(const PictureChangeTaskRequest& request);
 

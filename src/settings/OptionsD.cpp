@@ -1,6 +1,8 @@
 #include "settings/OptionsD.h"
 
-#include "platform/TaskScheduler.h"
+#include <optional>
+
+#include "platform/Exceptions.h"
 #include "schedule/ChangeIntervals.h"
 #include "settings/SettingsStore.h"
 #include "settings/StoredOptions.h"
@@ -71,8 +73,10 @@ void TODialog::FormActivate() {
   if (unreadable) throw *unreadable;
 }
 
+// The values, the task and the menu command are applied each on its own; one box names every
+// part that failed. Values that cannot be stored keep the dialog open, as any error of the
+// settings store does.
 void TODialog::OKBClick() {
-  platform::RegistryStore store = OpenSettingsStore();
   const TDialogOptions options{.rndFile = RndChkB.Checked(),
                                .display = DisplayCB.ItemIndex(),
                                .changeWP = ChangeWPCB.Checked(),
@@ -81,14 +85,22 @@ void TODialog::OKBClick() {
                                .changeEvery = TimerCB.ItemIndex(),
                                .onBattery = BatteryCB.Checked(),
                                .desktopMenu = DesktopMenuCB.Checked()};
-  options.Save(store);
-  store.Close();
+  const Registration registered = StoredRegistration();
+  std::optional<platform::ERegistryException> notStored;
   try {
-    ApplyTimerOptions(options.changeEvery, options.onBattery, options.desktopMenu);
-  } catch (const platform::ETaskSchedulerError& error) {
-    ui::MessageDlg("The picture cannot be changed on a timer: " + error.Message() + ".", ui::TMsgDlgType::mtError,
-                   ui::TMsgDlgButtons::mbOK);
+    platform::RegistryStore store = OpenSettingsStore();
+    options.Save(store);
+  } catch (const platform::ERegistryException& error) {
+    notStored = error;
   }
+  std::string failures;
+  for (const std::string& failure :
+       MatchRegistration({schedule::MinutesOfInterval(options.changeEvery), options.onBattery, options.desktopMenu},
+                         registered))
+    failures += "\n" + failure;
+  if (notStored) throw platform::ERegistryException(notStored->Message() + failures);
+  if (!failures.empty())
+    ui::MessageDlg(failures.substr(1), ui::TMsgDlgType::mtError, ui::TMsgDlgButtons::mbOK);
   Close();
 }
 

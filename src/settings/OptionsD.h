@@ -32,7 +32,7 @@ class TODialog : public ui::TForm {
   // Loads the controls from the settings store.
   void FormActivate();
   // Stores the controls' values, registers the timed changes and the menu command as they say,
-  // and closes; a task that cannot be registered is reported and leaves changes at log-on only.
+  // and closes; what cannot be registered is reported, and the values then say what is.
   void OKBClick();
   void CancelBClick();
 

@@ -1,6 +1,7 @@
 #include "settings/SettingsStore.h"
 
 #include "platform/Exceptions.h"
+#include "platform/ValueText.h"
 #include "settings/StoredOptions.h"
 
 namespace settings {
@@ -20,12 +21,12 @@ Value ReadOr(Read read, Value unreadable) {
   }
 }
 
-bool StoredSwitch(const char* name) {
-  return ReadOr([name](platform::RegistryStore& store) { return store.ReadBool(stored::kSection, name, false); },
-                false);
-}
-
 }  // namespace
+
+bool StoredSwitch(platform::RegistryStore& store, const char* name, bool fallback) {
+  const std::optional<std::string> text = store.ReadText(stored::kSection, name);
+  return text ? platform::IntegerOrDefault(*text, fallback ? 1 : 0) != 0 : fallback;
+}
 
 platform::TWallpaperStyle StoredWallpaperStyle() {
   return ReadOr(
@@ -36,14 +37,18 @@ platform::TWallpaperStyle StoredWallpaperStyle() {
       platform::TWallpaperStyle::wsNone);
 }
 
-bool StoredPerMonitor() { return StoredSwitch(stored::kPerMonitor); }
+bool StoredPerMonitor() {
+  platform::RegistryStore store = OpenSettingsStore();
+  return StoredSwitch(store, stored::kPerMonitor, false);
+}
 
-bool StoredAllPictures() { return StoredSwitch(stored::kAllPictures); }
+bool StoredAllPictures() {
+  platform::RegistryStore store = OpenSettingsStore();
+  return StoredSwitch(store, stored::kAllPictures, false);
+}
 
 std::string StoredMonitorPicture(const std::string& device) {
-  return ReadOr(
-      [&device](platform::RegistryStore& store) { return store.ReadString(stored::kMonitorsSection, device, ""); },
-      std::string());
+  return OpenSettingsStore().ReadText(stored::kMonitorsSection, device).value_or("");
 }
 
 void StoreMonitorPicture(const std::string& device, const std::string& picturePath) {

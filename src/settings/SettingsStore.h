@@ -11,6 +11,9 @@ namespace settings {
 
 platform::RegistryStore OpenSettingsStore();
 
+// A stored "1"/"0" value of section Settings; `fallback` when it is missing or not text.
+bool StoredSwitch(platform::RegistryStore& store, const char* name, bool fallback);
+
 // The stored Display as the wallpaper takes it: Tile when missing, none when out of range or not
 // readable (a REG_DWORD written by hand must not stop the wallpaper).
 platform::TWallpaperStyle StoredWallpaperStyle();

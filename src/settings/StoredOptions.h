@@ -75,7 +75,7 @@ struct TDialogOptions {
     desktopMenu = readOr([&] { return store.ReadBool(stored::kSection, stored::kDesktopMenu, desktopMenu); }, false);
     return unreadable;
   }
-  // ChangeEvery goes with the task it registers (settings/TimerRegistration.h).
+  // ChangeEvery and OnBattery go with the task they register (settings/TimerRegistration.h).
   template <typename Store>
   void Save(Store& store) const {
     store.WriteBool(stored::kSection, stored::kRndFile, rndFile);
@@ -83,7 +83,6 @@ struct TDialogOptions {
     store.WriteBool(stored::kSection, stored::kChangeWP, changeWP);
     store.WriteBool(stored::kSection, stored::kPerMonitor, perMonitor);
     store.WriteBool(stored::kSection, stored::kAllPictures, allPictures);
-    store.WriteBool(stored::kSection, stored::kOnBattery, onBattery);
     store.WriteBool(stored::kSection, stored::kDesktopMenu, desktopMenu);
   }
 };

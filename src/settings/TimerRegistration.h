@@ -1,25 +1,54 @@
-// The timed changes and the desktop's "Next picture" command as Windows holds them (a scheduled
-// task, a menu key), kept in step with the settings: ChangeEvery and TimerCommand say what is
-// registered, DesktopMenu whether the menu has the command, LastTimerRun what last went wrong or
-// how the last timed run ended.
+// The timed changes and the desktop's "Next picture" command as Windows holds them for a copy of
+// the program (a scheduled task, a menu key), kept in step with the settings: ChangeEvery,
+// OnBattery and TimerCommand say which task is registered (TimerCommand names the copy that owns
+// it, as Wine keeps no action of a task), DesktopMenu whether the menu has the command,
+// LastTimerRun what last went wrong or how the last timed run ended.
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace settings {
 
-// OK in the options: registers or deletes the task (interval `changeEvery`, an index of the
-// list) and adds or removes the menu command. A task that cannot be registered leaves none and
-// ChangeEvery "0", and fails with platform::ETaskSchedulerError; one that cannot be deleted fails
-// so too and stays as stored.
-void ApplyTimerOptions(int changeEvery, bool onBattery, bool desktopMenu);
+// What the user chose.
+struct TimedChanges {
+  int minutes = 0;  // 0: at log-on only
+  bool onBattery = true;
+  bool desktopMenu = false;
+};
+
+// What the stored values say Windows holds. A value of the wrong type (a REG_DWORD written by
+// hand) reads as missing.
+struct Registration {
+  TimedChanges changes;
+  std::string taskCommand;  // empty: no task registered
+  std::string menuCommand;  // as the menu's key holds it; empty: none
+};
+Registration StoredRegistration();
+
+// Makes Windows hold `wanted` for this program, where `registered` says it holds something else
+// (or the task is gone): the task is registered again only for another interval, battery choice
+// or program, from the next whole minute. Each part is applied on its own; the texts of those
+// that failed come back, and the stored values say what Windows holds: a task that cannot be
+// registered leaves none when the old one can be deleted (ChangeEvery "0"), and TimerCommand goes
+// only with a task that is gone.
+std::vector<std::string> MatchRegistration(const TimedChanges& wanted, const Registration& registered);
+
 // At every start: a task or a menu command that names another copy of the program (the folder
 // was moved, or copied to another PC) is registered again for this one. What fails is recorded,
 // never shown.
 void FollowMovedProgram();
-// "/unregister": the task, the menu command and TimerCommand go; ChangeEvery and DesktopMenu
-// become "0". Fails with the first error, after trying every part.
-void UnregisterTimedChanges();
+
+// A timed run while no interval is chosen: its task, left behind, goes; LastTimerRun says
+// "skipped: no interval chosen".
+void RemoveUnchosenTask();
+
+// "/unregister": the task and the menu command go when they name this program or one that no
+// longer exists, with TimerCommand, and ChangeEvery and DesktopMenu become "0"; another copy's
+// stay, and LastTimerRun says `left: registered by "<its path>"`. False, with what failed in
+// LastTimerRun, when a part could not be removed.
+bool UnregisterThisProgram();
+
 // LastTimerRun: the local time and `outcome`, "2026-12-08 14:05:00 changed". Never fails: it
 // records failures, and a run's exit code tells the Task Scheduler even when it cannot.
 void RecordTimerRun(const std::string& outcome) noexcept;

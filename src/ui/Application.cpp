@@ -131,6 +131,18 @@ void TApplication::ProcessMessages() {
   }
 }
 
+bool TApplication::WaitWhileAnswering(HANDLE object, DWORD timeoutMs) {
+  const ULONGLONG deadline = ::GetTickCount64() + timeoutMs;
+  for (;;) {
+    const ULONGLONG now = ::GetTickCount64();
+    const DWORD left = now < deadline ? static_cast<DWORD>(deadline - now) : 0;
+    if (terminated_) return ::WaitForSingleObject(object, left) == WAIT_OBJECT_0;
+    const DWORD waited = ::MsgWaitForMultipleObjectsEx(1, &object, left, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+    if (waited != WAIT_OBJECT_0 + 1) return waited == WAIT_OBJECT_0;
+    ProcessMessages();
+  }
+}
+
 void TApplication::DoIdle() {
   Guarded([this] {
     if (!pointerTracker_) pointerTracker_ = std::make_unique<TPointerTracker>();

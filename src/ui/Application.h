@@ -53,6 +53,9 @@ class TApplication : public TFormHost {
   void HandleMessage() override;
   // Dispatches every waiting message and returns.
   void ProcessMessages();
+  // Waits up to `timeout` for `object` (a process to end) while the windows go on answering, as
+  // in a modal loop; once the program is to end, without dispatching. True when it came.
+  bool WaitWhileAnswering(HANDLE object, DWORD timeoutMs);
   void Terminate() override;
   bool Terminated() const override { return terminated_; }
 

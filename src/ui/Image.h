@@ -15,6 +15,8 @@ class TImage : public TWinControl {
          bool incrementalDisplay);
 
   TGraphic* Picture() const { return picture_.get(); }
+  // The picture, for one that must outlive its showing here (a wallpaper written from it later).
+  std::shared_ptr<const TGraphic> SharedPicture() const { return picture_; }
   // A picture of the program's own, made for 96 dpi: its size counts as scaled to the screen,
   // and it is resampled smoothly when the screen is another.
   void SetPictureScalesWithDpi() { pictureScalesWithDpi_ = true; }
@@ -39,7 +41,7 @@ class TImage : public TWinControl {
   ImageSizing sizing_;
   bool incrementalDisplay_;
   bool pictureScalesWithDpi_ = false;
-  std::unique_ptr<TGraphic> picture_;
+  std::shared_ptr<TGraphic> picture_;
 };
 
 }  // namespace ui

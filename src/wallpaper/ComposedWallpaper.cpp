@@ -19,8 +19,8 @@ PixelRect Offset(PixelRect rect, int dx, int dy) {
 
 // The monitor's picture drawn into its rectangle of the canvas.
 void DrawMonitorPicture(const MonitorPicture& picture, TWallpaperStyle style, const PixelRect& onCanvas,
-                        std::uint32_t background, BgrPixels& canvas) {
-  pictures::PictureFile file(picture.picturePath, background);
+                        std::uint32_t background, pictures::HelperWait wait, BgrPixels& canvas) {
+  pictures::PictureFile file(picture.picturePath, background, wait);
   if (style == TWallpaperStyle::wsTile) {
     DrawTiled(file.Pixels(), onCanvas, canvas);
     return;
@@ -34,11 +34,12 @@ void DrawMonitorPicture(const MonitorPicture& picture, TWallpaperStyle style, co
 }  // namespace
 
 BgrPixels ComposeWallpaper(const std::vector<MonitorPicture>& pictures, TWallpaperStyle style,
-                           const PixelRect& virtualScreen, std::uint32_t background, bool spanned) {
+                           const PixelRect& virtualScreen, std::uint32_t background, bool spanned,
+                           pictures::HelperWait wait) {
   BgrPixels canvas(virtualScreen.width, virtualScreen.height, background);
   for (const MonitorPicture& picture : pictures)
     DrawMonitorPicture(picture, style, Offset(picture.monitor.area, -virtualScreen.left, -virtualScreen.top),
-                       background, canvas);
+                       background, wait, canvas);
   if (!spanned)
     canvas.Turn(TileShift(virtualScreen.left, virtualScreen.width), TileShift(virtualScreen.top, virtualScreen.height));
   return canvas;

@@ -10,6 +10,7 @@
 
 #include "platform/WallpaperStyle.h"
 #include "pictures/BgrPixels.h"
+#include "pictures/DecodeHelper.h"
 #include "wallpaper/MonitorPlacement.h"
 
 namespace wallpaper {
@@ -21,10 +22,11 @@ struct MonitorPicture {
 
 // `spanned`: laid out from the virtual screen's corner, as Windows 8 and later span a wallpaper
 // across the monitors; else turned so that the primary monitor's corner is the first pixel, where
-// older Windows start tiling. No style places as Center. Fails as reading or decoding a picture
-// does.
+// older Windows start tiling. No style places as Center. A picture a helper decodes is waited for
+// as `wait` says. Fails as reading or decoding a picture does.
 BgrPixels ComposeWallpaper(const std::vector<MonitorPicture>& pictures, platform::TWallpaperStyle style,
-                           const PixelRect& virtualScreen, std::uint32_t background, bool spanned);
+                           const PixelRect& virtualScreen, std::uint32_t background, bool spanned,
+                           pictures::HelperWait wait);
 
 // Whether this Windows spans one wallpaper across the monitors (8 and later).
 bool SystemSpansWallpapers();

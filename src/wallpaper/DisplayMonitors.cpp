@@ -1,5 +1,6 @@
 #include "wallpaper/DisplayMonitors.h"
 
+#include "platform/RegistryStore.h"
 #include "platform/ValueText.h"
 
 namespace wallpaper {
@@ -43,12 +44,8 @@ std::string MonitorOfWindow(HWND window) {
 }
 
 std::uint32_t DesktopBackgroundColour() {
-  char text[64] = {};
-  DWORD size = sizeof text;
-  if (::RegGetValueA(HKEY_CURRENT_USER, "Control Panel\\Colors", "Background", RRF_RT_REG_SZ, nullptr, text,
-                     &size) != ERROR_SUCCESS)
-    return 0;
-  return platform::ParseRgbText(text).value_or(0);
+  const std::optional<std::string> text = platform::RegistryStore("Control Panel\\Colors").ReadText("", "Background");
+  return text ? platform::ParseRgbText(*text).value_or(0) : 0;
 }
 
 }  // namespace wallpaper

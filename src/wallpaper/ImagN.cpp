@@ -1,7 +1,6 @@
 #include "wallpaper/ImagN.h"
 
 #include "pictures/BitmapPixels.h"
-#include "pictures/DecodeHelper.h"
 #include "pictures/PictureErrors.h"
 #include "pictures/PictureHeader.h"
 #include "pictures/WicDecoder.h"
@@ -28,10 +27,12 @@ std::int32_t TImagN::SaveBuffer(std::int32_t id, const std::wstring& path, std::
   if (otherKind && !pictures::IsImagingComponentKind(picturePath_))
     throw pictures::EInvalidGraphic(platform::Format(
         "The imaging component cannot read %s: it is no JPEG or bitmap picture", picturePath_.c_str()));
-  platform::ReplacementFile target(platform::FromWide(path));
+  platform::ReplacementFile target(platform::FromWide(path), platform::Durability::kRemadeWhenLost);
   if (otherKind) {
+    const std::string picturePath = picturePath_;  // a window that answers meanwhile may take another
     pictures::WriteBitmapFile(
-        pictures::OverColour(pictures::DecodeInHelper(picturePath_).Picture(), DesktopBackgroundColour()), target);
+        pictures::OverColour(pictures::DecodeInHelper(picturePath, helperWait_).Picture(), DesktopBackgroundColour()),
+        target);
   } else if (pictures::IsJpegFile(picture_)) {
     WriteJpegAsBitmapFile(picture_, {[&](std::uint64_t size) { target.Reserve(size); },
                                      [&](std::uint64_t offset, std::span<const std::uint8_t> bytes) {

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "pictures/DecodeHelper.h"
+
 namespace wallpaper {
 
 class TImagN {
@@ -16,15 +18,19 @@ class TImagN {
   // Names the picture it holds; 0 before the first one.
   std::int32_t ViewBufferId() const { return bufferId_; }
   // Writes picture `id` as a 24-bit bitmap file at the path, replacing any file there only once
-  // the whole file was written; a picture of another kind this PC decodes over the desktop's
-  // colour. Fails for another id, a file that is no picture of those kinds, or a target that
-  // cannot be written. The last two arguments are unused. Returns 0.
+  // the whole file was written (not flushed: it is made again at the next change); a picture of
+  // another kind this PC decodes over the desktop's colour. Fails for another id, a file that is
+  // no picture of those kinds, or a target that cannot be written. The last two arguments are
+  // unused. Returns 0.
   std::int32_t SaveBuffer(std::int32_t id, const std::wstring& path, std::int32_t, bool);
+  // How SaveBuffer waits for a picture decoded by a helper.
+  void SetHelperWait(pictures::HelperWait wait) { helperWait_ = wait; }
 
  private:
   std::vector<std::uint8_t> picture_;
   std::string picturePath_;
   std::int32_t bufferId_ = 0;
+  pictures::HelperWait helperWait_ = pictures::HelperWait::kBlocking;
 };
 
 }  // namespace wallpaper

@@ -13,38 +13,46 @@
 namespace wallpaper {
 
 void TWallpaperChange::Prepare(const std::string& picturePath,
-                               std::optional<std::vector<std::uint8_t>> previewBitmapFile) {
+                               std::shared_ptr<const pictures::TBitmap> previewBitmap) {
   imaging_.SetFilename(platform::ToWide(picturePath));
-  viewBufferId_ = imaging_.ViewBufferId();
-  targetPath_ = WallpaperFilePath();
-  previewBitmapFile_ = std::move(previewBitmapFile);
-  composed_.clear();
+  prepared_ = {.viewBufferId = imaging_.ViewBufferId(),
+               .targetPath = WallpaperFilePath(),
+               .previewBitmap = std::move(previewBitmap),
+               .composed = {}};
 }
 
-void TWallpaperChange::Apply(platform::TWallpaperStyle style) {
+void TWallpaperChange::Apply(platform::TWallpaperStyle style, pictures::HelperWait wait) {
+  const Prepared change = prepared_;
   const bool spanned = SystemSpansWallpapers();
   const std::string usersFile = userFolder_.empty() ? std::string() : userFolder_ + "\\" + kWallpaperFileName;
-  const std::string written = WriteWhereTheFileCanBeCreated(targetPath_, usersFile, [&](const std::string& path) {
-    if (path == usersFile) platform::MakeFolder(userFolder_);
-    WriteWallpaperFile(path, style, spanned);
-  });
-  if (composed_.empty())
+  const std::string written =
+      WriteWhereTheFileCanBeCreated(change.targetPath, usersFile, [&](const std::string& path) {
+        if (path == usersFile) platform::MakeFolder(userFolder_);
+        WriteWallpaperFile(change, path, style, spanned, wait);
+      });
+  if (change.composed.empty())
     ApplyWallpaper(written, style);
   else
     ApplyWallpaperValues(written, ComposedDesktopValues(written, spanned));
+  written_ = change.composed;
 }
 
-void TWallpaperChange::WriteWallpaperFile(const std::string& path, platform::TWallpaperStyle style, bool spanned) {
-  if (!composed_.empty()) {
-    // Created first: a folder that refuses the file is known before the pictures are decoded.
-    platform::ReplacementFile file(path);
-    pictures::WriteBitmapFile(
-        ComposeWallpaper(composed_, style, VirtualScreen(), DesktopBackgroundColour(), spanned), file);
-    file.Commit();
-  } else if (previewBitmapFile_)
-    platform::ReplaceFileContent(path, *previewBitmapFile_);
+// The wallpaper is made again from its pictures at the next change: it is not flushed.
+void TWallpaperChange::WriteWallpaperFile(const Prepared& change, const std::string& path,
+                                          platform::TWallpaperStyle style, bool spanned, pictures::HelperWait wait) {
+  if (change.composed.empty() && !change.previewBitmap) {
+    imaging_.SetHelperWait(wait);
+    imaging_.SaveBuffer(change.viewBufferId, platform::ToWide(path), 0, false);
+    return;
+  }
+  // Created first: a folder that refuses the file is known before the pictures are decoded.
+  platform::ReplacementFile file(path, platform::Durability::kRemadeWhenLost);
+  if (change.composed.empty())
+    change.previewBitmap->WriteFile([&](std::span<const std::uint8_t> bytes) { file.Write(bytes); });
   else
-    imaging_.SaveBuffer(viewBufferId_, platform::ToWide(path), 0, false);
+    pictures::WriteBitmapFile(
+        ComposeWallpaper(change.composed, style, VirtualScreen(), DesktopBackgroundColour(), spanned, wait), file);
+  file.Commit();
 }
 
 }  // namespace wallpaper

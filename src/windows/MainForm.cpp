@@ -1,7 +1,5 @@
 #include "windows/MainForm.h"
 
-#include <cstdint>
-#include <optional>
 #include <vector>
 
 #include "browse/PicturePreview.h"
@@ -187,12 +185,13 @@ void TFormMain::ShellTVChange() {
 
 void TFormMain::FileLBClick() {
   picturePath_ = FileLB.FileName();
-  pendingDecode_.reset();
+  GiveUpPreviewDecode();
   try {
     if (!picturePath_.empty() && pictures::IsImagingComponentKind(picturePath_)) {
       Slika.SetPicture(nullptr);
-      pendingDecode_ = std::make_unique<pictures::BackgroundDecode>(picturePath_, Handle(), kPictureDecoded,
-                                                                    ++pictureClicks_);
+      // A window that is not shown (a log-on run's) decodes nothing for a preview nobody sees:
+      // the wallpaper's decode is then the change's only one.
+      if (::IsWindowVisible(Handle())) DecodePreview();
     } else {
       browse::LoadPicture(Slika, picturePath_);
     }
@@ -204,16 +203,40 @@ void TFormMain::FileLBClick() {
   ui::Application().Window().LookChanged();
 }
 
-void TFormMain::PictureDecoded(WPARAM click) {
-  if (!pendingDecode_ || click != pictureClicks_) return;  // given up meanwhile
+void TFormMain::GiveUpPreviewDecode() {
+  pendingDecode_.reset();
+  ++pictureClicks_;  // a message its helper posted meanwhile is then ignored
+}
+
+void TFormMain::DecodePreview() {
+  pendingDecode_ =
+      std::make_unique<pictures::BackgroundDecode>(picturePath_, Handle(), kPictureDecoded, pictureClicks_);
+}
+
+// Asked while the preview paints: its helper's end comes as any other decode's, and one that
+// cannot start shows as a failed decode then.
+void TFormMain::RedecodePreview() {
   try {
-    auto picture = std::make_unique<pictures::TWicPicture>();
-    picture->Assign(pendingDecode_->Answer(), picturePath_);
-    Slika.SetPicture(std::move(picture));
+    DecodePreview();
   } catch (const pictures::EInvalidGraphic&) {
-    Slika.SetPicture(nullptr);
+    ::PostMessageA(Handle(), kPictureDecoded, pictureClicks_, 0);
+  }
+}
+
+void TFormMain::PictureDecoded(WPARAM click) {
+  if (click != pictureClicks_) return;  // given up meanwhile
+  std::unique_ptr<pictures::TWicPicture> picture;
+  try {
+    if (pendingDecode_) {
+      picture = std::make_unique<pictures::TWicPicture>();
+      picture->Assign(pendingDecode_->Answer(), picturePath_);
+      picture->OnAnswerNeeded = [this] { RedecodePreview(); };
+    }
+  } catch (const pictures::EInvalidGraphic&) {
+    picture.reset();
   }
   pendingDecode_.reset();
+  Slika.SetPicture(std::move(picture));
   ShowPreviewSize();
   ui::Application().Window().LookChanged();
 }
@@ -232,7 +255,7 @@ LRESULT TFormMain::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
 
 // Another folder is shown: the pictures of the program's button are asked for again.
 void TFormMain::ClearPreview() {
-  pendingDecode_.reset();
+  GiveUpPreviewDecode();
   Slika.SetPicture(nullptr);
   ui::Application().Window().LookChanged();
 }
@@ -284,19 +307,21 @@ void TFormMain::SetBClick() {
   }
   changeLock_.TakeForChange();
   try {
-    std::optional<std::vector<std::uint8_t>> previewBitmapFile;
-    if (browse::HoldsBitmap(Slika)) previewBitmapFile = browse::BitmapFileBytes(Slika);
-    wallpaperChange_.Prepare(picturePath_, std::move(previewBitmapFile));
+    wallpaperChange_.Prepare(picturePath_, browse::PreviewBitmap(Slika));
     if (settings::StoredPerMonitor()) {
       if (std::vector<wallpaper::Monitor> monitors = wallpaper::DisplayMonitors(); monitors.size() >= 2)
         wallpaperChange_.PrepareComposed(PicturesForMonitors(std::move(monitors)));
     }
   } catch (...) {
-    changeLock_.Release();
+    ReleaseChangeLockWhenDone();
     throw;
   }
   monitorPictures_.clear();
   Timer.SetEnabled(true);
+}
+
+void TFormMain::ReleaseChangeLockWhenDone() {
+  if (!WallpaperPending() && !writingWallpaper_) changeLock_.Release();
 }
 
 std::vector<wallpaper::MonitorPicture> TFormMain::PicturesForMonitors(std::vector<wallpaper::Monitor> monitors) const {
@@ -314,11 +339,24 @@ std::vector<wallpaper::MonitorPicture> TFormMain::PicturesForMonitors(std::vecto
 
 void TFormMain::TimerTimer() {
   Timer.SetEnabled(false);
-  struct ReleasedAtEnd {
-    WallpaperChangeLock& lock;
-    ~ReleasedAtEnd() { lock.Release(); }
-  } released{changeLock_};
-  wallpaperChange_.Apply(options_ ? options_->WallpaperStyle() : settings::StoredWallpaperStyle());
+  // The window answers while a picture is decoded for the wallpaper: a change asked for meanwhile
+  // is written after this one.
+  if (writingWallpaper_) {
+    Timer.SetEnabled(true);
+    return;
+  }
+  writingWallpaper_ = true;
+  struct Written {
+    TFormMain& form;
+    ~Written() {
+      form.writingWallpaper_ = false;
+      form.ReleaseChangeLockWhenDone();
+    }
+  } written{*this};
+  // A shown window waits for a decode as its preview does, answering meanwhile.
+  const pictures::HelperWait wait =
+      ::IsWindowVisible(Handle()) ? pictures::HelperWait::kWindowsAnswer : pictures::HelperWait::kBlocking;
+  wallpaperChange_.Apply(options_ ? options_->WallpaperStyle() : settings::StoredWallpaperStyle(), wait);
   // What each monitor shows now, to compose again when one of them changes.
   for (const wallpaper::MonitorPicture& shown : wallpaperChange_.ComposedPictures())
     settings::StoreMonitorPicture(shown.monitor.device, shown.picturePath);

@@ -92,6 +92,11 @@ class TFormMain : public ui::TForm {
 
   // A wallpaper's second phase has yet to run.
   bool WallpaperPending() const { return Timer.Enabled(); }
+  // The session's change lock, which this window holds from "Set as wallpaper" to the end of the
+  // second phase, and a run that changes through it from the start of its change.
+  WallpaperChangeLock& ChangeLock() { return changeLock_; }
+  // Gives the lock up unless a second phase is still to come or under way.
+  void ReleaseChangeLockWhenDone();
 
  protected:
   LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -99,6 +104,12 @@ class TFormMain : public ui::TForm {
  private:
   // The decoding helper of picture-click `click` ended: the preview shows what it gave.
   void PictureDecoded(WPARAM click);
+  // The picture clicked last decoded in the background for the preview.
+  void DecodePreview();
+  // The preview's picture must be drawn at another size: decoded again, in the background.
+  void RedecodePreview();
+  // A decode under way for the preview is given up; an end it posted is ignored.
+  void GiveUpPreviewDecode();
   void ShowPreviewSize();
   // With a picture for each of several monitors: the previewed one on the monitor that holds
   // most of this window, and on every monitor that shows none of its own yet.
@@ -113,6 +124,7 @@ class TFormMain : public ui::TForm {
   std::vector<std::string> monitorPictures_;
   wallpaper::TWallpaperChange wallpaperChange_;
   WallpaperChangeLock changeLock_;
+  bool writingWallpaper_ = false;
   settings::TODialog* options_ = nullptr;
   ui::TForm* about_ = nullptr;
 };

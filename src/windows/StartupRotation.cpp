@@ -14,7 +14,6 @@
 #include "wallpaper/RotationChoice.h"
 #include "wallpaper/RotationRandom.h"
 #include "windows/MainForm.h"
-#include "windows/WallpaperChangeLock.h"
 
 namespace windows {
 namespace {
@@ -26,10 +25,16 @@ wallpaper::RotationRandom RandomFromClock() {
       wallpaper::RotationRandom::SeedFromTimeOfDay(now.wHour, now.wMinute, now.wSecond, now.wMilliseconds));
 }
 
+// A kind whose header the program does not read (HEIC, camera RAW) is asked of a helper process,
+// which costs a start each: only so often for one monitor.
+constexpr int kHelperAsksPerMonitor = 2;
+
 // Whether picture `index` of the list suits the monitor's shape, from its header alone.
-bool PictureSuitsMonitor(const browse::TFileListBox& pictures, int index, const wallpaper::Monitor& monitor) {
+bool PictureSuitsMonitor(const browse::TFileListBox& pictures, int index, const wallpaper::Monitor& monitor,
+                         int& helperAsks) {
   try {
-    const auto size = pictures::PictureFileSize(browse::JoinPath(pictures.Directory(), pictures.Item(index)));
+    const auto size =
+        pictures::PictureFileSize(browse::JoinPath(pictures.Directory(), pictures.Item(index)), helperAsks);
     return size && wallpaper::SuitsMonitor(size->width, size->height, monitor.area.width, monitor.area.height);
   } catch (const platform::Exception&) {
     return false;  // unreadable: no better than any other
@@ -42,8 +47,12 @@ bool PictureSuitsMonitor(const browse::TFileListBox& pictures, int index, const 
 // one run would: the counters go on from one to the next.
 void RunStartupRotation(TFormMain& form, OnceADay onceADay) {
   using settings::TRotationSettings;
-  WallpaperChangeLock lock;
-  lock.TakeForChange();
+  form.ChangeLock().TakeForChange();
+  // Held on by the wallpaper's second phase, when the rotation armed it.
+  struct Done {
+    TFormMain& form;
+    ~Done() { form.ReleaseChangeLockWhenDone(); }
+  } done{form};
   platform::RegistryStore store = settings::OpenSettingsStore();
   TRotationSettings stored;
   stored.Load(store);
@@ -69,7 +78,10 @@ void RunStartupRotation(TFormMain& form, OnceADay onceADay) {
       const auto shown = [&](int index) {
         return std::ranges::count(chosen, browse::JoinPath(form.FileLB.Directory(), form.FileLB.Item(index))) > 0;
       };
-      const auto suits = [&](int index) { return PictureSuitsMonitor(form.FileLB, index, monitors[turn]); };
+      int helperAsks = kHelperAsksPerMonitor;
+      const auto suits = [&](int index) {
+        return PictureSuitsMonitor(form.FileLB, index, monitors[turn], helperAsks);
+      };
       choice.picture = wallpaper::PreferredPicture(choice.picture, form.FileLB.Count(), suits, shown);
     }
     form.FileLB.SetItemIndex(choice.picture);

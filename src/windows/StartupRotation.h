@@ -12,7 +12,7 @@ class TFormMain;
 enum class OnceADay { kApplies, kIgnored };
 
 // Picks the next (or a random) picture of the selected folders, keeps the counters and starts
-// "Set as wallpaper", holding the session's change lock.
+// "Set as wallpaper", holding the window's change lock.
 void RunStartupRotation(TFormMain& form, OnceADay onceADay);
 
 }  // namespace windows

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <utility>
 #include <vector>
 
 namespace bench {
@@ -19,12 +20,31 @@ double Median(int rounds, Measure measure) {
 }
 
 template <typename Work>
+double Seconds(Work work) {
+  const auto start = std::chrono::steady_clock::now();
+  work();
+  return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+template <typename Work>
 double MedianSeconds(int rounds, Work work) {
-  return Median(rounds, [&] {
-    const auto start = std::chrono::steady_clock::now();
-    work();
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-  });
+  return Median(rounds, [&] { return Seconds(work); });
+}
+
+// The medians of two works timed in turn, round after round, so that both meet the disk and its
+// caches in the same state (a file written without a flush is still being written out meanwhile);
+// `afterRound` runs untimed after each round.
+template <typename First, typename Second, typename AfterRound>
+std::pair<double, double> MedianSecondsInTurn(int rounds, First first, Second second, AfterRound afterRound) {
+  std::vector<double> firsts, seconds;
+  for (int round = 0; round < rounds; ++round) {
+    firsts.push_back(Seconds(first));
+    seconds.push_back(Seconds(second));
+    afterRound();
+  }
+  std::sort(firsts.begin(), firsts.end());
+  std::sort(seconds.begin(), seconds.end());
+  return {firsts[firsts.size() / 2], seconds[seconds.size() / 2]};
 }
 
 inline void PrintRow(const char* what, const char* reference, double referenceSeconds, double seconds) {

@@ -62,12 +62,14 @@ double LastSplashTickToExit(const testing_support::ScratchFolder& folder) {
   return SecondsSince(start);
 }
 
-// A timed run whose list holds one folder with `photo` alone.
+// A timed run whose list holds one folder with `photo` alone, its task registered by this copy.
 double WholeTimedRun(const std::string& photo) {
   const testing_support::ScratchFolder program, pictures;
   ::CopyFileA(photo.c_str(), (pictures / "photo.jpg").c_str(), FALSE);
   testing_support::WriteFileBytes(program / "Directory.drl", pictures.Path() + "\r\n");
   const testing_support::ScratchSettings settings;
+  testing_support::ScratchSettings::SetValue("ChangeEvery", "10");
+  testing_support::ScratchSettings::SetValue("TimerCommand", "\"" + (program / "Vantoria.exe") + "\" /timer");
   e2e::VantoriaProcess vantoria(program, "/timer");
   vantoria.WaitForExit(60s);
   return vantoria.Elapsed() / 1000.0;

@@ -17,7 +17,8 @@ int main() {
        bench::CorpusPath("jpeg/imagemagick/photo_6000x4000_q90_baseline.jpg")}};
   const SIZE_T before = bench::PeakWorkingSet();
   const double seconds = bench::MedianSeconds(5, [&] {
-    wallpaper::ComposeWallpaper(pictures, platform::TWallpaperStyle::wsFill, {0, 0, 6000, 3840}, 0, true);
+    wallpaper::ComposeWallpaper(pictures, platform::TWallpaperStyle::wsFill, {0, 0, 6000, 3840}, 0, true,
+                                ::pictures::HelperWait::kBlocking);
   });
   const SIZE_T grown = bench::PeakWorkingSet() - before;
   std::printf("compose %.3f s %llu KiB\n", seconds, static_cast<unsigned long long>(grown / 1024));

@@ -5,9 +5,11 @@
 #include <set>
 
 #include "e2e/DesktopState.h"
+#include "e2e/HostCommand.h"
 #include "e2e/VantoriaProcess.h"
 #include "pictures/BitmapFileBuilder.h"
 #include "support/PictureChangeTask.h"
+#include "support/XmlElement.h"
 
 namespace e2e {
 namespace {
@@ -65,10 +67,11 @@ class StartupRunTest : public ::testing::Test {
     return box ? box->text : "<no box>";
   }
 
-  // Runs Vantoria.exe with `arguments` to its end, watching that it shows no window; gives the
-  // exit code.
-  DWORD RunWithoutAWindow(const std::string& arguments) {
-    VantoriaProcess vantoria(program_, arguments);
+  // Runs Vantoria.exe with `arguments` to its end (the test's copy, or the one in `program`),
+  // watching that it shows no window; gives the exit code.
+  DWORD RunWithoutAWindow(const std::string& arguments) { return RunWithoutAWindow(arguments, program_); }
+  DWORD RunWithoutAWindow(const std::string& arguments, const ScratchFolder& program) {
+    VantoriaProcess vantoria(program, arguments);
     HWND shown = nullptr;
     std::optional<DWORD> exitCode;
     testing_support::WaitUntil([&] {
@@ -89,6 +92,12 @@ class StartupRunTest : public ::testing::Test {
     EXPECT_EQ(DesktopValue("Wallpaper"), WallpaperFile());
     EXPECT_EQ(DesktopValue("TileWallpaper"), tile);
     EXPECT_EQ(DesktopValue("WallpaperStyle"), style);
+  }
+
+  // Changes every ten minutes, as registered by the test's copy: its runs register nothing.
+  void ChooseTimedChanges() {
+    ScratchSettings::SetValue("ChangeEvery", "10");
+    ScratchSettings::SetValue("TimerCommand", "\"" + (program_ / "Vantoria.exe") + "\" /timer");
   }
 
   void ExpectCounters(const char* file, const char* folder) {
@@ -235,6 +244,7 @@ TEST_F(StartupRunTest, PictureThatCannotBeOpenedWritesNothingSoTheNextRunTriesIt
 }
 
 TEST_F(StartupRunTest, ATimedRunWithoutItsListFailsSilentlyAndWritesNothing) {
+  ChooseTimedChanges();
   EXPECT_EQ(RunWithoutAWindow("/timer"), 1u);
   EXPECT_EQ(ScratchSettings::TimedRunOutcome(),
             "failed: File \"Directory.drl\" not found. Cannot load Selected direcotories list!");
@@ -250,15 +260,33 @@ TEST_F(StartupRunTest, ATimedRunWithoutItsListFailsSilentlyAndWritesNothing) {
   EXPECT_FALSE(testing_support::FileExists(WallpaperFile()));
 }
 
+// The timed run's picture is decoded once: the window it never shows decodes nothing for a preview.
+TEST_F(StartupRunTest, ATimedRunDecodesAPictureOfTheImagingComponentOnce) {
+  ScratchFolder pictures;
+  ASSERT_EQ(RunHostProgram("convert", "-size 3000x2000 xc:gray +noise Random PNG24:'" +
+                                          HostPath(pictures / "large.png") + "'"),
+            0);
+  ListFolders({pictures.Path()});
+  ScratchSettings::SetValue("AllPictures", "1");
+  ChooseTimedChanges();
+  VantoriaProcess vantoria(program_, "/timer");
+  EXPECT_EQ(vantoria.HelpersUntilExit(kRunDeadline).size(), 1u);
+  EXPECT_EQ(ScratchSettings::TimedRunOutcome(), "changed");
+}
+
 // Timed runs change as log-on runs do, but every time: the daily rule and its date are the log-on
 // run's. The task and the menu command name the program's folder: a copy started elsewhere takes
-// them over. Wine keeps no task's action: TimerCommand says what was registered.
+// them over (with battery runs on when OnBattery is no text), and another copy's /unregister
+// leaves them. Wine keeps no task's action: TimerCommand says what was registered.
 TEST_F(StartupRunTest, ACopyTakesOverTheTaskAndTheMenuWhoseTimedRunsChangeUntilUnregistered) {
   PictureFolder first(10), second(20);
   ListFolders({first.Path(), second.Path()});
   for (const auto& [name, text] : {std::pair{"ChangeWP", "1"}, {"Date", Today().c_str()}, {"ChangeEvery", "10"},
                                    {"TimerCommand", "\"C:\\Elsewhere\\Vantoria.exe\" /timer"}, {"DesktopMenu", "1"}})
     ScratchSettings::SetValue(name, text);
+  const DWORD offBattery = 0;
+  ::RegSetKeyValueA(HKEY_CURRENT_USER, "Software\\Vantoria\\Settings", "OnBattery", REG_DWORD, &offBattery,
+                    sizeof offBattery);
   struct Unregistered {
     const ScratchFolder& program;
     ~Unregistered() { VantoriaProcess(program, "/unregister").WaitForExit(kRunDeadline); }
@@ -269,13 +297,28 @@ TEST_F(StartupRunTest, ACopyTakesOverTheTaskAndTheMenuWhoseTimedRunsChangeUntilU
   EXPECT_EQ(ScratchSettings::TimedRunOutcome(), "changed");
   const std::string exe = "\"" + (program_ / "Vantoria.exe") + "\"";
   EXPECT_EQ(ScratchSettings::Value("TimerCommand"), exe + " /timer");
-  EXPECT_TRUE(testing_support::PictureChangeTaskXml().has_value());
+  EXPECT_EQ(testing_support::XmlElement(testing_support::PictureChangeTaskXml().value_or(""),
+                                        "DisallowStartIfOnBatteries"),
+            "false");
   ScratchSettings::SetValue("Date", "00");
   const std::string menuCommand = testing_support::RegistryText(kMenuCommandKey, "");
   ASSERT_EQ(menuCommand.rfind(exe + " ", 0), 0u) << menuCommand;
   EXPECT_EQ(RunWithoutAWindow(menuCommand.substr(exe.size() + 1)), 0u);
   ExpectWallpaper(first.File(1));
   EXPECT_EQ(ScratchSettings::Value("Date"), "00");
+
+  ScratchFolder otherCopy;
+  EXPECT_EQ(RunWithoutAWindow("/unregister", otherCopy), 0u);
+  EXPECT_TRUE(testing_support::PictureChangeTaskXml().has_value());
+  EXPECT_EQ(testing_support::RegistryText(kMenuCommandKey, ""), menuCommand);
+  EXPECT_EQ(ScratchSettings::TimedRunOutcome(), "left: registered by " + exe);
+
+  // No interval chosen (the removal failed once): the next timed run removes its task.
+  ScratchSettings::SetValue("ChangeEvery", "0");
+  EXPECT_EQ(RunWithoutAWindow("/timer"), 0u);
+  EXPECT_EQ(ScratchSettings::TimedRunOutcome(), "skipped: no interval chosen");
+  EXPECT_FALSE(testing_support::PictureChangeTaskXml().has_value());
+  ExpectWallpaper(first.File(1));
 
   EXPECT_EQ(RunWithoutAWindow("/unregister"), 0u);
   EXPECT_FALSE(testing_support::PictureChangeTaskXml().has_value());

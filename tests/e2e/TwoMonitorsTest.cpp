@@ -194,6 +194,20 @@ TEST_F(PortraitRightTest, AtRandomEachMonitorTakesAPictureOfItsShape) {
   }
 }
 
+// Icons' sizes come from their headers, and each monitor's picture is decoded once: no helper
+// asked of every picture that might suit the portrait monitor.
+TEST_F(PortraitRightTest, AtRandomPicturesAHelperDecodesCostAtMostTwoHelpersAMonitor) {
+  for (int i = 0; i < 6; ++i) {
+    const std::string icon = HostPath(pictures_ / (std::to_string(i) + ".ico"));
+    ASSERT_EQ(RunHostProgram("convert", "-size 48x32 xc:red ICO:'" + icon + "'"), 0);
+  }
+  ScratchSettings::SetValue("AllPictures", "1");
+  ScratchSettings::SetValue("RndFile", "1");
+  VantoriaProcess vantoria(program_, "/s");
+  EXPECT_LE(vantoria.HelpersUntilExit(60s).size(), 4u);
+  EXPECT_EQ(GetRValue(ComposedFile().At(640, 512)), 255);
+}
+
 TEST_F(PortraitRightTest, WithTheOptionOffThePictureIsSetAsItAlwaysWas) {
   ScratchSettings::SetValue("PerMonitor", "0");
   AddLandscapeAndPortrait();

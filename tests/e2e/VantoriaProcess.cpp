@@ -83,6 +83,18 @@ std::optional<DWORD> VantoriaProcess::WaitForExit(Milliseconds timeout) {
   return code;
 }
 
+std::set<DWORD> VantoriaProcess::HelpersUntilExit(Milliseconds timeout) {
+  std::set<DWORD> helpers;
+  testing_support::WaitUntil(
+      [&] {
+        for (DWORD process : testing_support::RunningProcesses("Vantoria.exe"))
+          if (process != processId_) helpers.insert(process);
+        return ::WaitForSingleObject(process_, 0) == WAIT_OBJECT_0;
+      },
+      timeout);
+  return helpers;
+}
+
 bool VantoriaProcess::EndSession() {
   struct Windows {
     DWORD process;

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <optional>
+#include <set>
 #include <string>
 
 #include "support/ScratchFolder.h"
@@ -43,6 +44,9 @@ class VantoriaProcess {
                                                                      Milliseconds timeout);
   // The exit code, or nothing when the process still runs after the deadline.
   std::optional<DWORD> WaitForExit(Milliseconds timeout);
+  // Waits for the process's end, and gives every other Vantoria.exe seen meanwhile: the decoding
+  // helpers it started.
+  std::set<DWORD> HelpersUntilExit(Milliseconds timeout);
   // Ends the process as Windows ends a session (and as wineboot --end-session does): asks each of
   // its top-level windows (WM_QUERYENDSESSION), tells each that the session ends (WM_ENDSESSION),
   // then ends the process. False when a window refused or did not answer.

@@ -9,6 +9,7 @@
 
 #include "pictures/PictureErrors.h"
 #include "platform/Exceptions.h"
+#include "support/BitmapBytes.h"
 #include "support/ScratchFolder.h"
 #include "support/TestData.h"
 #include "ui/Canvas.h"
@@ -155,7 +156,7 @@ TEST(BitmapTest, SavesTrueColourFilesAndCompressedFilesByteForByte) {
                            "libjpeg-turbo/vgl_6434_0018a.bmp", "libjpeg-turbo/vgl_6548_0026a.bmp",
                            "bmpsuite/g/pal4rle.bmp", "bmpsuite/g/pal8rle.bmp"}) {
     SCOPED_TRACE(name);
-    EXPECT_EQ(Load(name)->FileBytes(), testing_support::ReadTestData(name));
+    EXPECT_EQ(testing_support::SavedBytes(*Load(name)), testing_support::ReadTestData(name));
   }
 }
 
@@ -167,7 +168,7 @@ TEST(BitmapTest, EmptyFileLoadsAsNothingAndSavesAsNoBytes) {
   EXPECT_TRUE(bitmap.Empty());
   EXPECT_EQ(bitmap.Width(), 0);
   EXPECT_EQ(bitmap.Height(), 0);
-  EXPECT_TRUE(bitmap.FileBytes().empty());
+  EXPECT_TRUE(testing_support::SavedBytes(bitmap).empty());
 }
 
 TEST(BitmapTest, AFileThatCannotBeOpenedFailsWithItsPath) {
@@ -185,7 +186,7 @@ TEST(BitmapTest, AFileThatCannotBeOpenedFailsWithItsPath) {
 TEST(BitmapTest, PalettedBitmapsSaveWithTheirOwnTableAndRows) {
   const auto original = Load("bmpsuite/g/pal8.bmp");
   TBitmap reloaded;
-  reloaded.LoadFromBytes(original->FileBytes());
+  reloaded.LoadFromBytes(testing_support::SavedBytes(*original));
   EXPECT_EQ(reloaded.Format().colorTable, original->Format().colorTable);
   EXPECT_EQ(DifferingPixels(reloaded, ReadReference("pal8"), 0), 0);
 }

@@ -32,6 +32,8 @@ TEST(DecodedPictureTest, AWholeAnswerReadsBackAndAnythingElseIsRefused) {
   bad[0] = 'X';
   EXPECT_FALSE(ParseDecodedPicture(bad)) << "no mark";
   EXPECT_FALSE(ParseDecodedPicture(Answer(0, 1, {}))) << "no width";
+  const auto sizeOnly = ParseDecodedPictureSize(DecodedPictureHeader(2, 1));  // the header alone
+  EXPECT_TRUE(sizeOnly && sizeOnly->width == 2 && sizeOnly->height == 1);
   // 20000 x 20000 claims 1.6 GB: refused before anything is allocated, whatever follows.
   EXPECT_FALSE(ParseDecodedPicture(Answer(20000, 20000, kRows)));
   EXPECT_FALSE(ParseDecodedPicture(Answer(-1, -1, kRows))) << "sizes beyond 31 bits";

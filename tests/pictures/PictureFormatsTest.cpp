@@ -13,6 +13,7 @@
 #include "pictures/EmptyPicture.h"
 #include "pictures/JpegPicture.h"
 #include "pictures/OlePicture.h"
+#include "pictures/PictureFile.h"
 #include "pictures/PictureErrors.h"
 #include "pictures/WicDecoder.h"
 #include "pictures/WicPicture.h"
@@ -84,9 +85,17 @@ TEST(PictureFormatsTest, GifPicturesLoadThroughTheDecodingHelperWhichRefusesADec
   picture->LoadFromFile(path);
   EXPECT_EQ(picture->Width(), 20);
   EXPECT_EQ(picture->Height(), 10);
-  ui::TBitmapCanvas canvas(20, 10);
+  ui::TBitmapCanvas canvas(40, 20);
   picture->Draw(canvas, RECT{0, 0, 20, 10});  // from its answer, which then goes
   EXPECT_EQ(::GetPixel(canvas.Handle(), 19, 9), RGB(255, 0, 0));
+  // At another size, a window that asks for the answer again gets the last drawing stretched
+  // meanwhile: nothing is decoded while it paints.
+  auto& shown = dynamic_cast<TWicPicture&>(*picture);
+  int asked = 0;
+  shown.OnAnswerNeeded = [&] { ++asked; };
+  for (int drawing = 0; drawing < 2; ++drawing) shown.Draw(canvas, RECT{0, 0, 40, 20});
+  EXPECT_EQ(asked, 1);
+  EXPECT_EQ(::GetPixel(canvas.Handle(), 39, 19), RGB(255, 0, 0));
   const std::optional<PictureSize> size = PictureSizeInHelper(path);  // as a kind without a header reader
   EXPECT_TRUE(size && size->width == 20 && size->height == 10);
 
@@ -97,6 +106,14 @@ TEST(PictureFormatsTest, GifPicturesLoadThroughTheDecodingHelperWhichRefusesADec
   EXPECT_THROW(picture->LoadFromFile(folder / "bomb.gif"), EInvalidGraphic);
   EXPECT_LT(::GetTickCount64() - start, 3000u) << "a gigabyte was made before the refusal";
   EXPECT_EQ(AnswerFiles(), before);
+
+  // A kind without a header the program reads (a 3 x 2 TGA) asks a helper while asks are left.
+  const std::string tgaHeader("\0\0\x02\0\0\0\0\0\0\0\0\0\x03\0\x02\0\x18\x20", 18);
+  testing_support::WriteFileBytes(folder / "red.tga", tgaHeader + std::string(18, '\0'));
+  int helperAsks = 1;
+  const std::optional<PictureSize> tga = PictureFileSize(folder / "red.tga", helperAsks);
+  EXPECT_TRUE(tga && tga->width == 3 && tga->height == 2);
+  EXPECT_FALSE(PictureFileSize(folder / "red.tga", helperAsks)) << "no ask left";
 }
 
 // A helper given up as it starts, while it writes its answer, or ended at the time limit, leaves

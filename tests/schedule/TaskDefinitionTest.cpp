@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "schedule/ProgramCommand.h"
 #include "support/XmlElement.h"
 
 namespace schedule {
@@ -27,10 +28,11 @@ TEST(TaskDefinitionTest, RepeatsIndefinitelyFromItsStartForTheUserOnBatteryAsCho
         {"DisallowStartIfOnBatteries", "false"}, {"Arguments", "/timer"}})
     EXPECT_EQ(XmlElement(Xml(10), name), text) << name;
   EXPECT_EQ(XmlElement(Xml(5, false), "DisallowStartIfOnBatteries"), "true");
-  const std::string path = "C:\\Pictures & Tools\\<new> \xC5\xA1kola\\Vantoria.exe";  // "škola" in UTF-8
+  const std::string path = "C:\\Pictures & Tools\\<new> \xC5\xA1kola\\Ann's\\Vantoria.exe";  // "škola" in UTF-8
   EXPECT_EQ(XmlElement(Xml(5, true, path), "Command"),
-            "&quot;C:\\Pictures &amp; Tools\\&lt;new&gt; \xC5\xA1kola\\Vantoria.exe&quot;");
-  EXPECT_EQ(TimedRunCommand(path), "\"" + path + "\" /timer");
+            "&quot;C:\\Pictures &amp; Tools\\&lt;new&gt; \xC5\xA1kola\\Ann&apos;s\\Vantoria.exe&quot;");
+  EXPECT_EQ(ProgramOfCommand(ProgramCommand(path, kTimedRunSwitch)), path) << "the command's program, back unchanged";
+  EXPECT_EQ(ProgramCommand(path, kTimedRunSwitch), "\"" + path + "\" /timer");
 }
 
 }  // namespace

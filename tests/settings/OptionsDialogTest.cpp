@@ -146,15 +146,25 @@ TEST_F(OptionsDialogTest, EscCancelsAndEnterPressesOkOnlyWhileOkHasTheFocus) {
   EXPECT_EQ(Stored("RndFile"), "1");
 }
 
-// Wine's Task Scheduler keeps a task's settings only: the triggers and the action are the XML's.
-// A folder of the task's name in the tasks folder makes it refuse the task.
+// Wine's Task Scheduler keeps a task's settings only: the triggers and the action are the XML's;
+// the task's file is written again only when the task is registered again. A folder of the
+// task's name in the tasks folder makes it refuse the task.
 TEST_F(OptionsDialogTest, AnIntervalRegistersTheTaskAndTheMenuCommandAtLogOnOnlyRemovesThemARefusalIsReported) {
   const std::string exe = platform::ExecutablePath();
+  testing_support::ScriptedMessageBoxes boxes;
   const auto choose = [&](int interval, std::vector<const ui::TWinControl*> clicks) {
     ShowAndDo({[&] {
       dialog_.TimerCB.SetItemIndex(interval);
       for (const ui::TWinControl* control : clicks) Click(*control);
     }});
+  };
+  char windows[MAX_PATH] = {};
+  ::GetWindowsDirectoryA(windows, MAX_PATH);
+  const std::string taskFile = std::string(windows) + "\\System32\\Tasks\\" + testing_support::PictureChangeTaskName();
+  const auto taskWritten = [&] {
+    WIN32_FILE_ATTRIBUTE_DATA file = {};
+    ::GetFileAttributesExA(taskFile.c_str(), GetFileExInfoStandard, &file);
+    return std::pair(file.ftLastWriteTime.dwLowDateTime, file.ftLastWriteTime.dwHighDateTime);
   };
   choose(3, {&dialog_.BatteryCB, &dialog_.DesktopMenuCB, &dialog_.OKB});
   EXPECT_EQ(Stored("ChangeEvery"), "10");
@@ -166,15 +176,29 @@ TEST_F(OptionsDialogTest, AnIntervalRegistersTheTaskAndTheMenuCommandAtLogOnOnly
     EXPECT_EQ(testing_support::XmlElement(task, name), text) << name;
   EXPECT_EQ(schedule::DesktopMenuCommandLine(), "\"" + exe + "\" /next");
 
+  // An OK that leaves the task as it was keeps its schedule; another battery choice registers it
+  // again, and so does a TimerCommand written by hand as a number, which is then written right.
+  const auto registered = taskWritten();
+  choose(3, {&dialog_.ChangeWPCB, &dialog_.OKB});
+  EXPECT_EQ(taskWritten(), registered) << "registered again";
+  ::Sleep(20);
+  choose(3, {&dialog_.BatteryCB, &dialog_.OKB});
+  EXPECT_NE(taskWritten(), registered);
+  const DWORD number = 1;
+  ::RegSetKeyValueA(HKEY_CURRENT_USER, "Software\\Vantoria\\Settings", "TimerCommand", REG_DWORD, &number,
+                    sizeof number);
+  choose(3, {&dialog_.OKB});
+  EXPECT_EQ(Stored("TimerCommand"), "\"" + exe + "\" /timer");
+  EXPECT_TRUE(boxes.shown.empty());
+
+  // TimerCommand lost: at log-on only still finds the task and removes it.
+  ::RegDeleteKeyValueA(HKEY_CURRENT_USER, "Software\\Vantoria\\Settings", "TimerCommand");
   choose(0, {&dialog_.DesktopMenuCB, &dialog_.OKB});
   EXPECT_FALSE(testing_support::PictureChangeTaskXml().has_value());
   EXPECT_EQ(Stored("TimerCommand") + Stored("ChangeEvery") + schedule::DesktopMenuCommandLine(), "<none>0");
 
-  char windows[MAX_PATH] = {};
-  ::GetWindowsDirectoryA(windows, MAX_PATH);
-  const std::string blocker = std::string(windows) + "\\System32\\Tasks\\" + testing_support::PictureChangeTaskName();
+  const std::string& blocker = taskFile;
   ASSERT_TRUE(::CreateDirectoryA(blocker.c_str(), nullptr));
-  testing_support::ScriptedMessageBoxes boxes;
   choose(1, {&dialog_.RndChkB, &dialog_.OKB});
   ::RemoveDirectoryA(blocker.c_str());
   ASSERT_EQ(boxes.shown.size(), 1u);

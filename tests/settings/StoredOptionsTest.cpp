@@ -86,7 +86,7 @@ TEST(StoredOptionsTest, SavesWriteInTheirOrderAndTheDateOnlyWhenItIsAnotherDay) 
   TRotationSettings::SaveCounters(store, 4, 1);
   EXPECT_EQ(store.done, (Steps{"write Settings\\RndFile=0", "write Settings\\Display=-1", "write Settings\\ChangeWP=1",
                                "write Settings\\PerMonitor=0", "write Settings\\AllPictures=1",
-                               "write Settings\\OnBattery=1", "write Settings\\DesktopMenu=0", "write Settings\\File=4", "write Settings\\Folder=1"}));
+                               "write Settings\\DesktopMenu=0", "write Settings\\File=4", "write Settings\\Folder=1"}));
 
   store.done.clear();
   EXPECT_FALSE(TRotationSettings::ChangedAlready(store, "7.12.2026")) << "no date kept yet";
@@ -105,7 +105,9 @@ TEST(StoredOptionsTest, TheIntervalIsStoredAsMinutesAndAnyOtherTextIsAtLogOnOnly
     TDialogOptions dialog;
     dialog.Load(store);
     EXPECT_EQ(dialog.changeEvery, index) << '"' << text << '"';
-    if (index > 0) EXPECT_EQ(std::to_string(schedule::MinutesOfInterval(index)), text);
+    if (index > 0) {
+      EXPECT_EQ(std::to_string(schedule::MinutesOfInterval(index)), text);
+    }
   }
   EXPECT_EQ(schedule::MinutesOfInterval(11), 0);
 }

@@ -128,6 +128,23 @@ TEST(MonitorPlacementTest, ShrinkingAveragesEnlargingBlendsAndDrawingStaysInTheC
   column.Fill({479, 0, 1, 1}, 0xFFFFFF);
   DrawScaled(WholePicture(std::move(column)), {0, 0, 156, 1}, {0, 0, 156, 1}, shrunk);
   EXPECT_LT(shrunk.Row(0)[117 * 3], 8) << "a bright neighbour wrapped to white";
+
+  // A flat colour shrunk by large uneven factors keeps exactly its colour; a height the bands do
+  // not divide still gets its last row.
+  for (const auto& [from, to] : {std::pair{6000, 150}, {3000, 7}, {67, 67}}) {
+    BgrPixels flat(from, 67, 0x123456), drawn(to, 67, 0xFFFFFF);
+    DrawScaled(WholePicture(std::move(flat)), {0, 0, to, 67}, {0, 0, to, 67}, drawn);
+    for (int y = 0; y < 67; ++y)
+      for (int x = 0; x < to * 3; x += 3)
+        ASSERT_EQ(drawn.Row(y)[x] << 16 | drawn.Row(y)[x + 1] << 8 | drawn.Row(y)[x + 2], 0x123456) << x << ", " << y;
+  }
+  // The previews' 32-bit rows: a black and a white pixel halved into their mean, doubled into a blend.
+  const std::vector<std::uint8_t> blackWhite = {0, 0, 0, 255, 255, 255, 255, 255};
+  EXPECT_EQ(pictures::ScaledBgra(blackWhite, 2, 1, 1, 1), (std::vector<std::uint8_t>{128, 128, 128, 255}));
+  const std::vector<std::uint8_t> doubled = pictures::ScaledBgra(blackWhite, 2, 1, 4, 2);
+  for (int row = 0; row < 2; ++row)
+    for (const auto& [x, level] : {std::pair{0, 0}, {1, 64}, {2, 191}, {3, 255}})
+      EXPECT_EQ(doubled[(row * 4 + x) * 4 + 1], level) << x;
 }
 
 }  // namespace

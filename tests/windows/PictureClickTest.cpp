@@ -4,8 +4,10 @@
 #include "pictures/PictureErrors.h"
 #include "platform/Exceptions.h"
 #include "support/DecodeHelper.h"
+#include "support/Design.h"
 #include "support/ScratchFolder.h"
 #include "support/TestData.h"
+#include "support/Waiting.h"
 #include "ui/Canvas.h"
 #include "windows/MainForm.h"
 #include "windows/PictureClick.h"
@@ -13,6 +15,7 @@
 namespace windows {
 namespace {
 
+using namespace std::chrono_literals;
 using testing_support::ScratchFolder;
 using testing_support::TestDataPath;
 
@@ -39,7 +42,7 @@ TEST_F(PictureClickTest, BitmapPicturesPreviewWithTheirSizeAndPath) {
   EXPECT_EQ(form_.PicturePath(), folder_ / "colours.bmp");
   EXPECT_EQ(Labels(), "Height: 64|Width:  127");
   EXPECT_EQ(form_.Slika.Hint(), "Picture: " + (folder_ / "colours.bmp"));
-  EXPECT_TRUE(browse::HoldsBitmap(form_.Slika));
+  EXPECT_NE(browse::PreviewBitmap(form_.Slika), nullptr);
   const RECT drawn = form_.Slika.PictureRect();
   EXPECT_EQ(drawn.left, (217 - 127) / 2);
   EXPECT_EQ(drawn.top, (145 - 64) / 2);
@@ -49,7 +52,7 @@ TEST_F(PictureClickTest, UpperCaseJpegExtensionsLoadAsJpeg) {
   Put("jpeg/testorig.jpg", "PHOTO.JPG");
   Click("PHOTO.JPG");
   EXPECT_EQ(Labels(), "Height: 149|Width:  227");
-  EXPECT_FALSE(browse::HoldsBitmap(form_.Slika));
+  EXPECT_EQ(browse::PreviewBitmap(form_.Slika), nullptr);
   EXPECT_EQ(form_.Slika.PictureRect().right - form_.Slika.PictureRect().left, 217);
 }
 
@@ -74,7 +77,7 @@ TEST_F(PictureClickTest, NoSelectedEntryGivesTheEmptyPictureAndSizesZero) {
   Click("");
   EXPECT_EQ(form_.PicturePath(), "");
   ASSERT_NE(form_.Slika.Picture(), nullptr);
-  EXPECT_FALSE(browse::HoldsBitmap(form_.Slika));
+  EXPECT_EQ(browse::PreviewBitmap(form_.Slika), nullptr);
   EXPECT_EQ(Labels(), "Height: 0|Width:  0");
   EXPECT_EQ(form_.Slika.Hint(), "Picture: ");
 }
@@ -92,7 +95,7 @@ TEST_F(PictureClickTest, UnreadableFileFailsAndLeavesThePreviewAsItWas) {
     EXPECT_EQ(std::string(error.what()), "Cannot open file " + (folder_ / "gone.jpg"));
   }
   EXPECT_EQ(form_.PicturePath(), folder_ / "gone.jpg");
-  EXPECT_TRUE(browse::HoldsBitmap(form_.Slika));
+  EXPECT_NE(browse::PreviewBitmap(form_.Slika), nullptr);
   EXPECT_EQ(Labels(), "Height: 64|Width:  127");
   EXPECT_EQ(form_.Slika.Hint(), "Picture: " + (folder_ / "colours.bmp"));
 }
@@ -113,6 +116,28 @@ TEST_F(PictureClickTest, HugeJpegLoadsItsHeaderAndFailsToDrawWithAnErrorNotACras
   EXPECT_EQ(Labels(), "Height: 65500|Width:  65500");
   ui::TBitmapCanvas canvas(217, 145);
   EXPECT_THROW(form_.Slika.DrawPicture(canvas), platform::EOutOfResources);
+}
+
+// A picture a helper decodes is shown once the helper ends; drawn at another size (a screen of
+// another scale), it is decoded again in the background, the window answering meanwhile.
+TEST_F(PictureClickTest, APictureOfTheImagingComponentIsDecodedInTheBackgroundForEachSizeItShowsAt) {
+  std::string tga("\0\0\x02\0\0\0\0\0\0\0\0\0\x90\x01\x2C\x01\x18\x20", 18);  // 400 x 300, red
+  for (int pixel = 0; pixel < 400 * 300; ++pixel) tga += std::string("\0\0\xFF", 3);
+  testing_support::WriteFileBytes(folder_ / "red.tga", tga);
+  form_.FileLB.ApplyFilePath(folder_ / "*.tga");
+  form_.Show();
+  ClickPicture(form_, "red.tga");
+  ASSERT_TRUE(testing_support::WaitUntil([&] { return !form_.PreviewPending(); }, 10s));
+  EXPECT_EQ(Labels(), "Height: 300|Width:  400");
+  testing_support::MoveToScreenOf(form_, 192);
+  ::UpdateWindow(form_.Slika.Handle());
+  EXPECT_TRUE(form_.PreviewPending()) << "decoded again while painting";
+  ASSERT_TRUE(testing_support::WaitUntil([&] { return !form_.PreviewPending(); }, 10s));
+  ui::TBitmapCanvas canvas(434, 290);
+  form_.Slika.DrawPicture(canvas);
+  EXPECT_EQ(canvas.Pixel(200, 145), RGB(255, 0, 0));
+  EXPECT_FALSE(form_.PreviewPending());
+  testing_support::MoveToScreenOf(form_, 96);
 }
 
 TEST_F(PictureClickTest, JpegDrawsTheDecodedPixels) {

@@ -5,6 +5,7 @@
 #include "pictures/PictureErrors.h"
 #include "platform/Exceptions.h"
 #include "platform/RegistryStore.h"
+#include "support/BitmapBytes.h"
 #include "support/ScratchFolder.h"
 #include "support/ScratchSettings.h"
 #include "support/ScriptedMessageBoxes.h"
@@ -77,7 +78,7 @@ TEST_F(SetWallpaperTest, WithoutASelectedPictureNothingHappensButTheBox) {
 TEST_F(SetWallpaperTest, BitmapIsSavedFromThePreviewInTheStoredStyleWhileOptionsWereNeverShown) {
   testing_support::ScratchSettings::SetValue("Display", "2");
   Click("pal8.bmp");
-  const std::vector<std::uint8_t> expected = browse::BitmapFileBytes(form_.Slika);
+  const std::vector<std::uint8_t> expected = testing_support::SavedBytes(*browse::PreviewBitmap(form_.Slika));
   form_.SetBClick();
   EXPECT_TRUE(form_.Timer.Enabled());
   EXPECT_EQ(form_.Timer.Interval(), 2000u);

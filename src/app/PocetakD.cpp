@@ -45,7 +45,7 @@ void TPocetakDialog::TimerTimer() {
   // Re-armed before the rotation, so that the second tick comes even when the rotation fails.
   Timer.SetInterval(kSecondInterval);
   Timer.SetEnabled(true);
-  windows::RunStartupRotation(mainForm_, windows::OnceADay::kApplies);
+  windows::RunStartupRotation(mainForm_);
   // A box of the rotation's was up at the second tick, which asked to close; the wallpaper the
   // rotation went on to arm must still be written before the run ends.
   if (ModalResult() != ui::mrNone && mainForm_.WallpaperPending()) {

@@ -6,12 +6,16 @@
 
 #include <string>
 
+#include "pictures/DecodeHelper.h"
 #include "platform/Exceptions.h"
+#include "rotation/NextPictures.h"
+#include "rotation/PictureChange.h"
+#include "settings/SettingsStore.h"
 #include "settings/TimerRegistration.h"
-#include "ui/Application.h"
+#include "settings/UserDataFolder.h"
 #include "ui/MessageBoxes.h"
-#include "windows/MainForm.h"
-#include "windows/StartupRotation.h"
+#include "wallpaper/ImagN.h"
+#include "wallpaper/WallpaperChange.h"
 #include "windows/WallpaperChangeLock.h"
 
 namespace app {
@@ -65,8 +69,14 @@ int UserNotificationState() {
   return SUCCEEDED(::SHQueryUserNotificationState(&state)) ? state : QUNS_ACCEPTS_NOTIFICATIONS;
 }
 
+// The change without the window: the rotation's pictures written at once, as "Set as wallpaper"
+// writes them.
 int RunTimedChange(TimedRun run, const NotificationStateQuery& notificationState) {
   UnshownBoxes boxes;
+  std::string missingList;
+  const auto firstProblem = [&](const std::string& error) {
+    return !missingList.empty() ? missingList : !boxes.First().empty() ? boxes.First() : Trimmed(error);
+  };
   try {
     if (run == TimedRun::kTimer) {
       // A task left behind by a failed removal: it goes now.
@@ -77,17 +87,23 @@ int RunTimedChange(TimedRun run, const NotificationStateQuery& notificationState
       if (const std::string reason = SkipReason(notificationState()); !reason.empty())
         return Finish("skipped: " + reason, 0);
     }
-    auto& form = ui::Application().CreateForm<windows::TFormMain>(windows::TMainFormUse::kNeverShown);
-    if (!form.ChangeLock().Take(windows::kChangeLockWait))
+    windows::WallpaperChangeLock lock;
+    if (!lock.Take(windows::kChangeLockWait))
       return run == TimedRun::kTimer ? Finish("skipped: another change", 0) : Finish("failed: another change", 1);
-    windows::RunStartupRotation(form, windows::OnceADay::kIgnored);
+    const rotation::NextPictures next =
+        rotation::ChooseNextPictures(rotation::OnceADay::kIgnored, [&](const std::string& message) {
+          missingList = message;
+          return std::vector<std::string>();
+        });
+    if (next.pictures.empty()) throw platform::Exception("No file selected!");
+    wallpaper::TImagN imaging;
+    wallpaper::TWallpaperChange change(imaging, settings::UserDataFolder());
+    rotation::PrepareChange(change, next);
+    rotation::ApplyChange(change, settings::StoredWallpaperStyle(), pictures::HelperWait::kBlocking);
     if (!boxes.First().empty()) throw platform::Exception(boxes.First());
-    if (!form.WallpaperPending()) throw platform::Exception("No picture was chosen");
-    form.TimerTimer();  // now: nobody waits for the window's second phase
-    if (!boxes.First().empty()) throw platform::Exception(boxes.First());
-    return Finish("changed", 0);
+    return Finish(next.stateNotKept.empty() ? "changed" : "changed; the rotation's state was not kept: " + next.stateNotKept, 0);
   } catch (const std::exception& error) {
-    return Finish("failed: " + (boxes.First().empty() ? Trimmed(error.what()) : boxes.First()), 1);
+    return Finish("failed: " + firstProblem(error.what()), 1);
   }
 }
 

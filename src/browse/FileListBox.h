@@ -1,22 +1,21 @@
 // The picture file list: the names of the files of one folder that match its mask, sorted by
-// name ignoring case, as the start-up rotation counts them.
+// name ignoring case, as the rotation counts them (browse/PictureListing.h lists them).
 #pragma once
 
 #include <string>
 #include <vector>
 
+#include "browse/PictureListing.h"
 #include "ui/ListBox.h"
 
 namespace browse {
-
-inline constexpr char kPictureMask[] = "*.jpg;*.jpeg;*.bmp;";
 
 class TFileListBox : public ui::TListBox {
  public:
   TFileListBox(std::string name, ui::TWinControl& parent, const ui::DesignRect& bounds);
 
-  const std::string& Directory() const { return directory_; }
-  const std::string& Mask() const { return mask_; }
+  const std::string& Directory() const { return listing_.Directory(); }
+  const std::string& Mask() const { return listing_.Mask(); }
   // The folder and the selected name; empty when nothing is selected.
   std::string FileName() const;
 
@@ -28,12 +27,10 @@ class TFileListBox : public ui::TListBox {
   void SetMorePictureKinds(const std::vector<std::string>& extensions);
 
  private:
-  void Refill();
-  int IndexOfName(const std::string& name) const;
+  // Shows the listing's names, in its order.
+  void ShowNames();
 
-  std::string directory_;
-  std::string mask_ = kPictureMask;
-  std::string morePatterns_;  // "*.png;*.gif;"...
+  TPictureListing listing_;
 };
 
 }  // namespace browse

@@ -40,6 +40,42 @@ std::vector<std::string> SplitMask(std::string_view mask) {
 
 bool HasWildcard(std::string_view text) { return text.find_first_of("*?") != std::string_view::npos; }
 
+namespace {
+
+char Folded(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
+// The length of the UTF-8 character that starts with `lead`; one for a byte that starts none.
+std::size_t CharacterLength(unsigned char lead) { return lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1; }
+
+}  // namespace
+
+// Matched left to right; a "*" is taken back and tried one character further when the rest fails.
+bool MatchesPattern(std::string_view name, std::string_view pattern) {
+  if (pattern.ends_with(".*") && name.find('.') == std::string_view::npos &&
+      MatchesPattern(name, pattern.substr(0, pattern.size() - 2)))
+    return true;
+  std::size_t n = 0, p = 0, starAt = std::string_view::npos, resumeAt = 0;
+  while (n < name.size()) {
+    if (p < pattern.size() && pattern[p] == '*') {
+      starAt = p++;
+      resumeAt = n;
+    } else if (p < pattern.size() && pattern[p] == '?') {
+      ++p;
+      n += CharacterLength(static_cast<unsigned char>(name[n]));
+    } else if (p < pattern.size() && Folded(pattern[p]) == Folded(name[n])) {
+      ++p;
+      ++n;
+    } else if (starAt != std::string_view::npos) {
+      p = starAt + 1;
+      n = resumeAt += CharacterLength(static_cast<unsigned char>(name[resumeAt]));
+    } else {
+      return false;
+    }
+  }
+  while (p < pattern.size() && pattern[p] == '*') ++p;
+  return p == pattern.size() && n == name.size();
+}
+
 std::string JoinPath(std::string_view folder, std::string_view name) {
   std::string path(folder);
   if (path.empty() || path.back() != '\\') path += '\\';

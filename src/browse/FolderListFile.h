@@ -12,6 +12,9 @@
 namespace browse {
 
 inline constexpr char kFolderListFileName[] = "Directory.drl";
+// What the program says when it finds no list file.
+inline constexpr char kFolderListMissing[] =
+    "File \"Directory.drl\" not found. Cannot load Selected direcotories list!";
 
 class TFolderListFile {
  public:

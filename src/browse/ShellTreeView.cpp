@@ -151,9 +151,7 @@ void TShellTreeView::FetchChildren(HTREEITEM item) {
   std::vector<ItemIdList> children;
   ITEMIDLIST* child = nullptr;
   while (items->Next(1, &child, nullptr) == S_OK) children.emplace_back(child);
-  std::stable_sort(children.begin(), children.end(), [&](const ItemIdList& a, const ItemIdList& b) {
-    return static_cast<short>(HRESULT_CODE(folder->CompareIDs(0, a.get(), b.get()))) < 0;
-  });
+  SortAsTheTreeSorts(*folder.Get(), children);
   for (ItemIdList& relative : children) {
     LPCITEMIDLIST relativeList = relative.get();
     SFGAOF attributes = SFGAO_HASSUBFOLDER | SFGAO_SHARE | SFGAO_STREAM;

@@ -10,15 +10,11 @@
 #include <memory>
 #include <string>
 
+#include "browse/TreeOrder.h"
 #include "platform/ComPtr.h"
 #include "ui/WinControl.h"
 
 namespace browse {
-
-struct ItemIdListDeleter {
-  void operator()(ITEMIDLIST* list) const { ::CoTaskMemFree(list); }
-};
-using ItemIdList = std::unique_ptr<ITEMIDLIST, ItemIdListDeleter>;
 
 class TShellTreeView : public ui::TWinControl {
  public:

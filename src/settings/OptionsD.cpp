@@ -26,23 +26,25 @@ TODialog::TODialog()
     : TForm({.name = "ODialog",
              .caption = "Options",
              .borderStyle = ui::TBorderStyle::bsToolWindow,
-             .bounds = ui::Design(230, 174, 258, 291),
+             .bounds = ui::Design(230, 174, 258, 339),
              .clientSize = true,
              .font = ui::ComicSansFont(8)}),
       DisplayL("DisplayL", *this, 8, 8, "&Display:"),
       DisplayCB("DisplayCB", *this, ui::Design(8, 24, 89, 23), {"Tile", "Center", "Strech", "Fill", "Fit"},
                 ui::DesignLength{15}),
       RndChkB("RndChkB", *this, ui::Design(8, 56, 129, 17), "Randomize &file list"),
-      OKB("OKB", *this, ui::Design(40, 256, 75, 25), "&OK", kOkButtonId),
-      CancelB("CancelB", *this, ui::Design(144, 256, 75, 25), "&Cancel", IDCANCEL),
-      ChangeWPCB("ChangeWPCB", *this, ui::Design(8, 80, 249, 17), "Change &wallpaper every time Windows start"),
-      PerMonitorCB("PerMonitorCB", *this, ui::Design(8, 104, 249, 17), "A different picture on each &monitor"),
-      AllPicturesCB("AllPicturesCB", *this, ui::Design(8, 128, 249, 17), "Show all &picture types"),
-      TimerL("TimerL", *this, 8, 152, "C&hange the picture:"),
-      TimerCB("TimerCB", *this, ui::Design(8, 168, 145, 23), IntervalCaptions(), ui::DesignLength{15},
+      OKB("OKB", *this, ui::Design(40, 304, 75, 25), "&OK", kOkButtonId),
+      CancelB("CancelB", *this, ui::Design(144, 304, 75, 25), "&Cancel", IDCANCEL),
+      ChangeWPCB("ChangeWPCB", *this, ui::Design(8, 128, 249, 17), "Change &wallpaper every time Windows start"),
+      PerMonitorCB("PerMonitorCB", *this, ui::Design(8, 152, 249, 17), "A different picture on each &monitor"),
+      AllPicturesCB("AllPicturesCB", *this, ui::Design(8, 176, 249, 17), "Show all &picture types"),
+      TimerL("TimerL", *this, 8, 200, "C&hange the picture:"),
+      TimerCB("TimerCB", *this, ui::Design(8, 216, 145, 23), IntervalCaptions(), ui::DesignLength{15},
               ui::TComboBoxStyle::csDropDownList),
-      BatteryCB("BatteryCB", *this, ui::Design(8, 200, 249, 17), "Also on &battery power"),
-      DesktopMenuCB("DesktopMenuCB", *this, ui::Design(8, 224, 249, 17), "&Next picture on the desktop's menu") {
+      BatteryCB("BatteryCB", *this, ui::Design(8, 248, 249, 17), "Also on &battery power"),
+      DesktopMenuCB("DesktopMenuCB", *this, ui::Design(8, 272, 249, 17), "&Next picture on the desktop's menu"),
+      ShuffleCB("ShuffleCB", *this, ui::Design(8, 80, 249, 17), "&Every picture once before any repeats"),
+      SubfoldersCB("SubfoldersCB", *this, ui::Design(8, 104, 249, 17), "Include &subfolders") {
   DisplayCB.SetText("Center");
   DisplayCB.SetAccessibleName("Display");
   DisplayL.SetFocusControl(DisplayCB);
@@ -51,6 +53,7 @@ TODialog::TODialog()
   SetActiveControl(DisplayCB);
   OnActivate = [this] { FormActivate(); };
   OKB.OnClick = [this] { OKBClick(); };
+  RndChkB.OnClick = [this] { ShuffleCB.SetEnabled(RndChkB.Checked()); };
   CancelB.OnClick = [this] { CancelBClick(); };
 }
 
@@ -70,6 +73,9 @@ void TODialog::FormActivate() {
   TimerCB.SetItemIndex(options.changeEvery);
   BatteryCB.SetChecked(options.onBattery);
   DesktopMenuCB.SetChecked(options.desktopMenu);
+  ShuffleCB.SetChecked(options.shuffle);
+  ShuffleCB.SetEnabled(options.rndFile);
+  SubfoldersCB.SetChecked(options.subfolders);
   if (unreadable) throw *unreadable;
 }
 
@@ -84,7 +90,9 @@ void TODialog::OKBClick() {
                                .allPictures = AllPicturesCB.Checked(),
                                .changeEvery = TimerCB.ItemIndex(),
                                .onBattery = BatteryCB.Checked(),
-                               .desktopMenu = DesktopMenuCB.Checked()};
+                               .desktopMenu = DesktopMenuCB.Checked(),
+                               .subfolders = SubfoldersCB.Checked(),
+                               .shuffle = ShuffleCB.Checked()};
   const Registration registered = StoredRegistration();
   std::optional<platform::ERegistryException> notStored;
   try {

@@ -1,6 +1,6 @@
-// The options dialog: display style, random order, the once-a-day start-up change, a picture for
-// each monitor, every kind of picture, and timed changes with "Next picture" on the desktop's
-// menu. What its Display box shows is the style the wallpaper takes, confirmed or not.
+// The options dialog: display style, random order (every picture once before any repeats, if
+// asked), subfolders, the once-a-day start-up change, a picture for each monitor, every kind of
+// picture, and timed changes with "Next picture" on the desktop's menu. What its Display box shows is the style the wallpaper takes, confirmed or not.
 #pragma once
 
 #include "platform/WallpaperStyle.h"
@@ -28,6 +28,9 @@ class TODialog : public ui::TForm {
   ui::TComboBox TimerCB;
   ui::TCheckBox BatteryCB;
   ui::TCheckBox DesktopMenuCB;
+  // Used only while RndChkB is checked, and enabled only then; its check is kept meanwhile.
+  ui::TCheckBox ShuffleCB;
+  ui::TCheckBox SubfoldersCB;
 
   // Loads the controls from the settings store.
   void FormActivate();

@@ -32,6 +32,8 @@ inline constexpr char kOnBattery[] = "OnBattery";
 inline constexpr char kDesktopMenu[] = "DesktopMenu";
 inline constexpr char kTimerCommand[] = "TimerCommand";
 inline constexpr char kLastTimerRun[] = "LastTimerRun";
+inline constexpr char kSubfolders[] = "Subfolders";
+inline constexpr char kShuffle[] = "Shuffle";
 // The picture each monitor shows, a value per monitor named by its device.
 inline constexpr char kMonitorsSection[] = "Settings\\Monitors";
 }  // namespace stored
@@ -46,9 +48,11 @@ struct TDialogOptions {
   int changeEvery = 0;       // the index of schedule::ChangeIntervals(): at log-on only
   bool onBattery = true;     // timed changes on battery power too
   bool desktopMenu = false;  // "Next picture" on the desktop's menu
+  bool subfolders = false;   // a selected folder's pictures are those of the folders below it too
+  bool shuffle = false;      // at random, every picture once before any repeats
 
-  // Reads RndFile, Display, ChangeWP, PerMonitor, AllPictures, ChangeEvery, OnBattery and
-  // DesktopMenu, in this order; a missing value
+  // Reads RndFile, Display, ChangeWP, PerMonitor, AllPictures, ChangeEvery, OnBattery,
+  // DesktopMenu, Subfolders and Shuffle, in this order; a missing value
   // keeps the default above. A value that is not text (a REG_DWORD a script wrote) keeps it too,
   // Display gives none, and the first such error is handed back once every value is read, for the
   // caller to report.
@@ -73,6 +77,8 @@ struct TDialogOptions {
         0);
     onBattery = readOr([&] { return store.ReadBool(stored::kSection, stored::kOnBattery, onBattery); }, onBattery);
     desktopMenu = readOr([&] { return store.ReadBool(stored::kSection, stored::kDesktopMenu, desktopMenu); }, false);
+    subfolders = readOr([&] { return store.ReadBool(stored::kSection, stored::kSubfolders, subfolders); }, false);
+    shuffle = readOr([&] { return store.ReadBool(stored::kSection, stored::kShuffle, shuffle); }, false);
     return unreadable;
   }
   // ChangeEvery and OnBattery go with the task they register (settings/TimerRegistration.h).
@@ -84,24 +90,37 @@ struct TDialogOptions {
     store.WriteBool(stored::kSection, stored::kPerMonitor, perMonitor);
     store.WriteBool(stored::kSection, stored::kAllPictures, allPictures);
     store.WriteBool(stored::kSection, stored::kDesktopMenu, desktopMenu);
+    store.WriteBool(stored::kSection, stored::kSubfolders, subfolders);
+    store.WriteBool(stored::kSection, stored::kShuffle, shuffle);
   }
 };
 
-// What the start-up rotation reads and keeps.
+// What the rotation reads and keeps.
 struct TRotationSettings {
-  // In order, from the first picture of the first folder, at every log-on.
+  // In order, from the first picture of the first folder, at every log-on, each folder's own
+  // pictures.
   int file = 0;
   int folder = 0;
   bool rndFile = false;
   bool changeWP = false;
+  bool subfolders = false;
+  bool shuffle = false;
 
-  // Reads File, Folder, RndFile and ChangeWP, in this order; a missing value keeps its default.
+  // At random from one deck of every picture: the counters are not used.
+  bool Deals() const { return rndFile && shuffle; }
+
+  // Reads RndFile and Shuffle, then File and Folder unless the rotation deals, then ChangeWP and
+  // Subfolders; a missing value keeps its default.
   template <typename Store>
   void Load(Store& store) {
-    file = store.ReadInteger(stored::kSection, stored::kFile, file);
-    folder = store.ReadInteger(stored::kSection, stored::kFolder, folder);
     rndFile = store.ReadBool(stored::kSection, stored::kRndFile, rndFile);
+    shuffle = store.ReadBool(stored::kSection, stored::kShuffle, shuffle);
+    if (!Deals()) {
+      file = store.ReadInteger(stored::kSection, stored::kFile, file);
+      folder = store.ReadInteger(stored::kSection, stored::kFolder, folder);
+    }
     changeWP = store.ReadBool(stored::kSection, stored::kChangeWP, changeWP);
+    subfolders = store.ReadBool(stored::kSection, stored::kSubfolders, subfolders);
   }
   // Whether the wallpaper was changed on `today` already (Date holds it); when not, Date becomes
   // `today`. A missing Date reads as "00", which no date format gives.

@@ -1,6 +1,7 @@
 // The standard check box, checked and unchecked by the user.
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "ui/WinControl.h"
@@ -13,6 +14,15 @@ class TCheckBox : public TWinControl {
 
   bool Checked() const;
   void SetChecked(bool checked);
+  // A check box that is not enabled shows grey and takes no input; it keeps its check.
+  bool Enabled() const;
+  void SetEnabled(bool enabled);
+
+  // The user checked or unchecked it (never raised by SetChecked).
+  std::function<void()> OnClick;
+
+ protected:
+  void HandleCommand(WORD code) override;
 };
 
 }  // namespace ui

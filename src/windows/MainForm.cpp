@@ -6,6 +6,7 @@
 #include "pictures/PictureErrors.h"
 #include "pictures/WicDecoder.h"
 #include "pictures/WicPicture.h"
+#include "rotation/PictureChange.h"
 #include "platform/Files.h"
 #include "platform/Module.h"
 #include "platform/SystemError.h"
@@ -16,12 +17,13 @@
 #include "ui/MessageBoxes.h"
 #include "ui/ShellOpen.h"
 #include "wallpaper/DisplayMonitors.h"
-#include "windows/UserDataFolder.h"
+#include "settings/UserDataFolder.h"
 
 namespace windows {
 namespace {
 
 constexpr char kHelpFileName[] = "Vantoria.HLP";
+constexpr char kNoFileSelected[] = " No file selected! ";
 // Posted when a preview's decoding helper ends; wParam: the picture click it was started for.
 constexpr UINT kPictureDecoded = WM_APP + 1;
 
@@ -52,7 +54,7 @@ void PlaceFlatButton(controls::TSelButton& button, ui::TWinControl& parent, cons
 
 }  // namespace
 
-TFormMain::TFormMain(TMainFormUse use)
+TFormMain::TFormMain()
     : TForm({.name = "FormMain",
              .caption = "Vantoria v1.0",
              .borderStyle = ui::TBorderStyle::bsSizeToolWin,
@@ -82,8 +84,8 @@ TFormMain::TFormMain(TMainFormUse use)
              {{"M_H_Contents", "&Contents", [this] { M_H_ContentsClick(); }, {}},
               {"M_B3", "-", {}, {}},
               {"M_H_About", "&About", [this] { M_H_AboutClick(); }, {}}}}}),
-      listFile_(platform::ExecutableDirectory(), UserDataFolder()),
-      wallpaperChange_(ImagN, UserDataFolder()) {
+      listFile_(platform::ExecutableDirectory(), settings::UserDataFolder()),
+      wallpaperChange_(ImagN, settings::UserDataFolder()) {
   SetMainMenu(Menu);
   const ui::TFont comicBold = ui::ComicSansFont(8, ui::clGray, ui::fsBold);
   const ui::TFont arial("Arial", 8, ui::clGray);
@@ -121,7 +123,7 @@ TFormMain::TFormMain(TMainFormUse use)
   Timer.OnTimer = [this] { TimerTimer(); };
   ShellTV.OnChange = [this] { ShellTVChange(); };
   FileLB.OnClick = [this] { FileLBClick(); };
-  if (use == TMainFormUse::kShown) ShellTV.Build();
+  ShellTV.Build();
   ui::SetTabOrder({&ShellTV, &SelDirLB, &FileLB});
   SetActiveControl(ShellTV);
 }
@@ -133,8 +135,7 @@ void TFormMain::FormCreate() {
     SelDirLB.Clear();
     for (const std::string& entry : *entries) SelDirLB.Add(entry);
   } else {
-    ui::MessageDlg("File \"Directory.drl\" not found. Cannot load Selected direcotories list!",
-                   ui::TMsgDlgType::mtError, ui::TMsgDlgButtons::mbOK);
+    ui::MessageDlg(browse::kFolderListMissing, ui::TMsgDlgType::mtError, ui::TMsgDlgButtons::mbOK);
   }
   ui::Application().SetHelpFile(platform::ExecutableDirectory() + "\\" + kHelpFileName);
 }
@@ -189,9 +190,7 @@ void TFormMain::FileLBClick() {
   try {
     if (!picturePath_.empty() && pictures::IsImagingComponentKind(picturePath_)) {
       Slika.SetPicture(nullptr);
-      // A window that is not shown (a log-on run's) decodes nothing for a preview nobody sees:
-      // the wallpaper's decode is then the change's only one.
-      if (::IsWindowVisible(Handle())) DecodePreview();
+      DecodePreview();
     } else {
       browse::LoadPicture(Slika, picturePath_);
     }
@@ -302,21 +301,34 @@ void TFormMain::M_H_ContentsClick() {
 
 void TFormMain::SetBClick() {
   if (FileLB.ItemIndex() < 0) {
-    ui::MessageDlg(" No file selected! ", ui::TMsgDlgType::mtError, ui::TMsgDlgButtons::mbOK);
+    ui::MessageDlg(kNoFileSelected, ui::TMsgDlgType::mtError, ui::TMsgDlgButtons::mbOK);
     return;
   }
-  changeLock_.TakeForChange();
-  try {
+  PrepareWallpaper([this] {
     wallpaperChange_.Prepare(picturePath_, browse::PreviewBitmap(Slika));
     if (settings::StoredPerMonitor()) {
       if (std::vector<wallpaper::Monitor> monitors = wallpaper::DisplayMonitors(); monitors.size() >= 2)
         wallpaperChange_.PrepareComposed(PicturesForMonitors(std::move(monitors)));
     }
+  });
+}
+
+void TFormMain::SetRotationPictures(const rotation::NextPictures& next) {
+  if (next.pictures.empty()) {
+    ui::MessageDlg(kNoFileSelected, ui::TMsgDlgType::mtError, ui::TMsgDlgButtons::mbOK);
+    return;
+  }
+  PrepareWallpaper([&] { rotation::PrepareChange(wallpaperChange_, next); });
+}
+
+void TFormMain::PrepareWallpaper(const std::function<void()>& prepare) {
+  changeLock_.TakeForChange();
+  try {
+    prepare();
   } catch (...) {
     ReleaseChangeLockWhenDone();
     throw;
   }
-  monitorPictures_.clear();
   Timer.SetEnabled(true);
 }
 
@@ -328,9 +340,8 @@ std::vector<wallpaper::MonitorPicture> TFormMain::PicturesForMonitors(std::vecto
   const std::string underThisWindow = wallpaper::MonitorOfWindow(Handle());
   std::vector<wallpaper::MonitorPicture> pictures;
   for (std::size_t i = 0; i < monitors.size(); ++i) {
-    std::string picture = i < monitorPictures_.size() ? monitorPictures_[i] : std::string();
-    if (monitorPictures_.empty() && monitors[i].device != underThisWindow)
-      picture = settings::StoredMonitorPicture(monitors[i].device);
+    std::string picture;
+    if (monitors[i].device != underThisWindow) picture = settings::StoredMonitorPicture(monitors[i].device);
     if (picture.empty() || !platform::FileExists(picture)) picture = picturePath_;
     pictures.push_back({std::move(monitors[i]), std::move(picture)});
   }
@@ -356,10 +367,8 @@ void TFormMain::TimerTimer() {
   // A shown window waits for a decode as its preview does, answering meanwhile.
   const pictures::HelperWait wait =
       ::IsWindowVisible(Handle()) ? pictures::HelperWait::kWindowsAnswer : pictures::HelperWait::kBlocking;
-  wallpaperChange_.Apply(options_ ? options_->WallpaperStyle() : settings::StoredWallpaperStyle(), wait);
-  // What each monitor shows now, to compose again when one of them changes.
-  for (const wallpaper::MonitorPicture& shown : wallpaperChange_.ComposedPictures())
-    settings::StoreMonitorPicture(shown.monitor.device, shown.picturePath);
+  rotation::ApplyChange(wallpaperChange_, options_ ? options_->WallpaperStyle() : settings::StoredWallpaperStyle(),
+                        wait);
 }
 
 }  // namespace windows

@@ -10,6 +10,7 @@
 #include "browse/ShellTreeView.h"
 #include "controls/ButtonComps.h"
 #include "pictures/DecodeHelper.h"
+#include "rotation/NextPictures.h"
 #include "settings/OptionsD.h"
 #include "ui/Bevel.h"
 #include "ui/Form.h"
@@ -22,12 +23,9 @@
 
 namespace windows {
 
-// A window that is never shown (a timed run's) fills no folder tree: the change needs none.
-enum class TMainFormUse { kShown, kNeverShown };
-
 class TFormMain : public ui::TForm {
  public:
-  explicit TFormMain(TMainFormUse use = TMainFormUse::kShown);
+  TFormMain();
 
   ui::TLabel Uputa1;
   ui::TBevel Bevel1;
@@ -80,15 +78,15 @@ class TFormMain : public ui::TForm {
   // "Set as wallpaper", first phase: hands the picture over and arms the timer. The change holds
   // the session's change lock until the second phase ends.
   void SetBClick();
+  // The first phase for the rotation's pictures, as if the user had clicked the picture and
+  // "Set as wallpaper": " No file selected! " when there is none.
+  void SetRotationPictures(const rotation::NextPictures& next);
   // Second phase: writes the wallpaper file and the desktop values, and tells the system.
   void TimerTimer();
 
   const std::string& PicturePath() const { return picturePath_; }
   // A picture is being decoded for the preview.
   bool PreviewPending() const { return pendingDecode_ != nullptr; }
-  // The pictures the next "Set as wallpaper" gives the monitors, in their order, in place of the
-  // previewed one: the start-up rotation's choice for each.
-  void SetMonitorPictures(std::vector<std::string> pictures) { monitorPictures_ = std::move(pictures); }
 
   // A wallpaper's second phase has yet to run.
   bool WallpaperPending() const { return Timer.Enabled(); }
@@ -111,6 +109,8 @@ class TFormMain : public ui::TForm {
   // A decode under way for the preview is given up; an end it posted is ignored.
   void GiveUpPreviewDecode();
   void ShowPreviewSize();
+  // Runs a first phase: takes the change lock, `prepare`s the change and arms the timer.
+  void PrepareWallpaper(const std::function<void()>& prepare);
   // With a picture for each of several monitors: the previewed one on the monitor that holds
   // most of this window, and on every monitor that shows none of its own yet.
   std::vector<wallpaper::MonitorPicture> PicturesForMonitors(std::vector<wallpaper::Monitor> monitors) const;
@@ -121,7 +121,6 @@ class TFormMain : public ui::TForm {
   std::string picturePath_;
   std::unique_ptr<pictures::BackgroundDecode> pendingDecode_;
   WPARAM pictureClicks_ = 0;
-  std::vector<std::string> monitorPictures_;
   wallpaper::TWallpaperChange wallpaperChange_;
   WallpaperChangeLock changeLock_;
   bool writingWallpaper_ = false;

@@ -1,18 +1,14 @@
-// The one-shot wallpaper change of a start-up run, done through the main window's own lists and
-// handlers, so that the window ends as if a user had clicked the folder, the picture and
-// "Set as wallpaper".
+// The one-shot wallpaper change of a log-on run: the rotation's next pictures, set through the
+// main window's "Set as wallpaper", whose second phase comes on its timer.
 #pragma once
 
 namespace windows {
 
 class TFormMain;
 
-// The log-on run changes the wallpaper at most once a day when the options ask; a timed run
-// changes it every time, and leaves the day's date to the log-on run.
-enum class OnceADay { kApplies, kIgnored };
-
-// Picks the next (or a random) picture of the selected folders, keeps the counters and starts
-// "Set as wallpaper", holding the window's change lock.
-void RunStartupRotation(TFormMain& form, OnceADay onceADay);
+// Chooses the next (or a random) picture of the selected folders, at most once a day when the
+// options ask, and starts "Set as wallpaper" for it, holding the window's change lock. What the
+// log-on run reports shows in boxes.
+void RunStartupRotation(TFormMain& form);
 
 }  // namespace windows

@@ -6,12 +6,11 @@
 #include <windows.h>
 
 #include <chrono>
-#include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <string>
 
 #include "bench/BenchTiming.h"
+#include "bench/TrivialRun.h"
 #include "e2e/VantoriaProcess.h"
 #include "support/ScratchSettings.h"
 
@@ -21,26 +20,8 @@ using namespace std::chrono_literals;
 using Clock = std::chrono::steady_clock;
 
 constexpr int kRounds = 5;
-constexpr char kTrivialArgument[] = "--trivial";
 
 double SecondsSince(Clock::time_point start) { return std::chrono::duration<double>(Clock::now() - start).count(); }
-
-// This program run again with an argument that makes it end at once.
-double TrivialRun() {
-  char self[MAX_PATH] = {};
-  ::GetModuleFileNameA(nullptr, self, MAX_PATH);
-  char commandLine[MAX_PATH + 16] = {};
-  std::snprintf(commandLine, sizeof commandLine, "\"%s\" %s", self, kTrivialArgument);
-  STARTUPINFOA startup = {sizeof startup};
-  PROCESS_INFORMATION process = {};
-  const auto start = Clock::now();
-  ::CreateProcessA(self, commandLine, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process);
-  ::WaitForSingleObject(process.hProcess, INFINITE);
-  const double seconds = SecondsSince(start);
-  ::CloseHandle(process.hThread);
-  ::CloseHandle(process.hProcess);
-  return seconds;
-}
 
 double CloseToExit(const testing_support::ScratchFolder& folder) {
   e2e::VantoriaProcess vantoria(folder, "");
@@ -78,7 +59,7 @@ double WholeTimedRun(const std::string& photo) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc > 1 && std::strcmp(argv[1], kTrivialArgument) == 0) return 0;
+  if (bench::IsTrivialRun(argc, argv)) return 0;
   testing_support::ScratchFolder folder;
   testing_support::WriteFileBytes(folder / "Directory.drl", "");
   char today[80] = {};
@@ -87,7 +68,7 @@ int main(int argc, char** argv) {
   testing_support::ScratchSettings::SetValue("ChangeWP", "1");
   testing_support::ScratchSettings::SetValue("Date", today);
 
-  const double trivial = bench::Median(kRounds, TrivialRun);
+  const double trivial = bench::Median(kRounds, bench::TrivialRun);
   const double close = bench::Median(kRounds, [&] { return CloseToExit(folder); });
   const double splash = bench::Median(kRounds, [&] { return LastSplashTickToExit(folder); });
 

@@ -14,6 +14,21 @@ TEST(FileListPathsTest, MaskSplitsAtEverySemicolonWithAFinalEmptyPattern) {
   EXPECT_FALSE(HasWildcard("C:\\Pictures"));
 }
 
+// As the file system matches a name (its long one; the short alias is tried by the caller).
+TEST(FileListPathsTest, NamesMatchAPatternAsTheFileSystemMatchesThem) {
+  const struct {
+    const char* name;
+    const char* pattern;
+    bool matches;
+  } cases[] = {
+      {"a.jpg", "*.jpg", true},         {"A.JPG", "*.jpg", true},          {"a.jpeg", "*.jpg", false},
+      {"a.jpg.bak", "*.jpg", false},    {"x.jpg.jpg", "*.jpg", true},      {"noext", "*.*", true},
+      {"photo1.jpg", "photo?.jpg", true}, {"photoé.jpg", "photo?.jpg", true}, {"photo.jpg", "photo?.jpg", false},
+      {"a.jpg", "a.jpg**", true},       {"éé", "*é", true},                {"a.jpg", "", false},
+  };
+  for (const auto& c : cases) EXPECT_EQ(MatchesPattern(c.name, c.pattern), c.matches) << c.name << " " << c.pattern;
+}
+
 TEST(FileListPathsTest, JoinsWithExactlyOneBackslash) {
   EXPECT_EQ(JoinPath("C:\\Pictures", "a.jpg"), "C:\\Pictures\\a.jpg");
   EXPECT_EQ(JoinPath("C:\\", "a.jpg"), "C:\\a.jpg");

@@ -318,7 +318,7 @@ TEST_F(MainWindowTest, DeleteRemovesTheChosenFolderAndAltDFocusesTheDisplayBox) 
     return thread.hwndFocus;
   };
   EXPECT_TRUE(testing_support::WaitUntil([&] { return focus() == display || ::IsChild(display, focus()); }, 5s));
-  EXPECT_EQ(::SendMessageA(ChildAt(options, "Button", 8, 80), BM_GETCHECK, 0, 0), BST_CHECKED) << "Alt+W";
+  EXPECT_EQ(::SendMessageA(ChildAt(options, "Button", 8, 128), BM_GETCHECK, 0, 0), BST_CHECKED) << "Alt+W";
   PressKeys("alt+c");
   EXPECT_TRUE(testing_support::WaitUntil([&] { return !::IsWindowVisible(options); }, 5s)) << "Alt+C";
 }
@@ -337,7 +337,7 @@ TEST_F(MainWindowTest, AnUnreadableStoredDisplayIsReportedOnceAndOkRepairsIt) {
   ASSERT_NE(options, nullptr);
   EXPECT_FALSE(vantoria_->WaitForMessageBox(1500ms).has_value()) << "the box came back";
   EXPECT_EQ(::SendMessageA(ChildAt(options, "ComboBox", 8, 24), CB_GETCURSEL, 0, 0), CB_ERR);
-  EXPECT_EQ(::SendMessageA(ChildAt(options, "Button", 8, 80), BM_GETCHECK, 0, 0), BST_CHECKED) << "the rest is read";
+  EXPECT_EQ(::SendMessageA(ChildAt(options, "Button", 8, 128), BM_GETCHECK, 0, 0), BST_CHECKED) << "the rest is read";
   PressKeys("alt+o");
   EXPECT_TRUE(testing_support::WaitUntil([&] { return !::IsWindowVisible(options); }, 5s));
   EXPECT_EQ(testing_support::ScratchSettings::Value("Display"), "-1");

@@ -8,6 +8,7 @@
 #include "e2e/HostCommand.h"
 #include "e2e/VantoriaProcess.h"
 #include "pictures/BitmapFileBuilder.h"
+#include "platform/KnownFolders.h"
 #include "support/PictureChangeTask.h"
 #include "support/XmlElement.h"
 
@@ -68,7 +69,8 @@ class StartupRunTest : public ::testing::Test {
   }
 
   // Runs Vantoria.exe with `arguments` to its end (the test's copy, or the one in `program`),
-  // watching that it shows no window; gives the exit code.
+  // watching that it shows no window and makes no main window, not even a hidden one; gives the
+  // exit code.
   DWORD RunWithoutAWindow(const std::string& arguments) { return RunWithoutAWindow(arguments, program_); }
   DWORD RunWithoutAWindow(const std::string& arguments, const ScratchFolder& program) {
     VantoriaProcess vantoria(program, arguments);
@@ -76,6 +78,7 @@ class StartupRunTest : public ::testing::Test {
     std::optional<DWORD> exitCode;
     testing_support::WaitUntil([&] {
       shown = shown ? shown : testing_support::FindAnyVisibleWindow(vantoria.Id());
+      shown = shown ? shown : testing_support::FindWindowOf(vantoria.Id(), "Vantoria v1.0");
       return (exitCode = vantoria.WaitForExit(0ms)).has_value();
     }, kRunDeadline);
     EXPECT_EQ(shown, nullptr) << arguments << " showed " << testing_support::WindowText(shown);
@@ -111,7 +114,15 @@ class StartupRunTest : public ::testing::Test {
     return text;
   }
 
+  // The rotation's state file, kept per user: none before the test and none after it.
+  struct NoRotationState {
+    static std::string Path() { return platform::LocalAppDataFolder() + "\\Vantoria\\Rotation.state"; }
+    NoRotationState() { ::DeleteFileA(Path().c_str()); }
+    ~NoRotationState() { ::DeleteFileA(Path().c_str()); }
+  };
+
   CleanWallpaperState clean_;
+  NoRotationState noRotationState_;
   ScratchFolder program_;
 };
 
@@ -271,6 +282,40 @@ TEST_F(StartupRunTest, ATimedRunDecodesAPictureOfTheImagingComponentOnce) {
   ChooseTimedChanges();
   VantoriaProcess vantoria(program_, "/timer");
   EXPECT_EQ(vantoria.HelpersUntilExit(kRunDeadline).size(), 1u);
+  EXPECT_EQ(ScratchSettings::TimedRunOutcome(), "changed");
+}
+
+// Dealing, with subfolders: every picture of three folders (one with a folder below it, and a link
+// back to itself that is not followed) once before any repeats, told apart by their widths; a
+// picture deleted meanwhile and a state file of junk cost no run.
+TEST_F(StartupRunTest, NextDealsEveryPictureOfTheFoldersAndTheirSubfoldersOnceBeforeAnyRepeats) {
+  ScratchFolder library;
+  int width = 10;
+  for (const char* folder : {"a", "a\\nested", "b", "c"}) {
+    ::CreateDirectoryA((library / folder).c_str(), nullptr);
+    for (int i = 0; i < (std::string(folder) == "b" ? 3 : 2); ++i, ++width) {
+      const std::vector<std::uint8_t> file = testing_support::BuildBitmapFile({.width = width, .height = 2});
+      testing_support::WriteFileBytes(library / (std::string(folder) + "\\" + std::to_string(width) + ".bmp"),
+                                      {file.begin(), file.end()});
+    }
+  }
+  ASSERT_EQ(RunHostProgram("ln", "-s '" + HostPath(library / "a") + "' '" + HostPath(library / "a\\loop") + "'"), 0);
+  ListFolders({library / "a", library / "b", library / "c"});
+  for (const char* name : {"RndFile", "Shuffle", "Subfolders"}) ScratchSettings::SetValue(name, "1");
+  const auto shownWidth = [] { return static_cast<unsigned char>(testing_support::ReadFileBytes(WallpaperFile())[18]); };
+  std::vector<int> shown;
+  for (int run = 0; run < 10; ++run) {
+    ASSERT_EQ(RunWithoutAWindow("/next"), 0u) << ScratchSettings::TimedRunOutcome();
+    shown.push_back(shownWidth());
+  }
+  EXPECT_EQ(std::set(shown.begin(), shown.begin() + 9).size(), 9u);
+  EXPECT_NE(shown[9], shown[8]);
+  EXPECT_EQ(testing_support::ReadFileBytes(NoRotationState::Path()).find("loop"), std::string::npos) << "followed";
+
+  ::DeleteFileA((library / ("b\\" + std::to_string(shown[9] == 14 ? 15 : 14) + ".bmp")).c_str());
+  EXPECT_EQ(RunWithoutAWindow("/next"), 0u);
+  testing_support::WriteFileBytes(NoRotationState::Path(), "junk");
+  EXPECT_EQ(RunWithoutAWindow("/next"), 0u);
   EXPECT_EQ(ScratchSettings::TimedRunOutcome(), "changed");
 }
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/Module.h"
+#include "platform/WideText.h"
 #include "schedule/DesktopMenuCommand.h"
 #include "support/Design.h"
 #include "support/Later.h"
@@ -51,18 +52,41 @@ class OptionsDialogTest : public ::testing::Test {
     const RECT display = dialog_.DisplayCB.BoundsRect();  // the closed box's own height is the system's
     EXPECT_TRUE(
         IsScaledFrom(RECT{display.left, display.top, display.right, display.top}, ui::Design(8, 24, 89, 0), dpi));
-    EXPECT_TRUE(IsScaledFrom(dialog_.RndChkB.BoundsRect(), ui::Design(8, 56, 129, 17), dpi));
-    EXPECT_TRUE(IsScaledFrom(dialog_.OKB.BoundsRect(), ui::Design(40, 256, 75, 25), dpi));
-    EXPECT_TRUE(IsScaledFrom(dialog_.CancelB.BoundsRect(), ui::Design(144, 256, 75, 25), dpi));
-    EXPECT_TRUE(IsScaledFrom(dialog_.ChangeWPCB.BoundsRect(), ui::Design(8, 80, 249, 17), dpi));
-    EXPECT_TRUE(IsScaledFrom(dialog_.PerMonitorCB.BoundsRect(), ui::Design(8, 104, 249, 17), dpi));
-    EXPECT_TRUE(IsScaledFrom(dialog_.AllPicturesCB.BoundsRect(), ui::Design(8, 128, 249, 17), dpi));
-    EXPECT_TRUE(IsScaledFrom(dialog_.TimerL.Top(), 152, dpi));
+    EXPECT_TRUE(IsScaledFrom(dialog_.OKB.BoundsRect(), ui::Design(40, 304, 75, 25), dpi));
+    EXPECT_TRUE(IsScaledFrom(dialog_.CancelB.BoundsRect(), ui::Design(144, 304, 75, 25), dpi));
+    EXPECT_TRUE(IsScaledFrom(dialog_.TimerL.Top(), 200, dpi));
     const RECT timer = dialog_.TimerCB.BoundsRect();
-    EXPECT_TRUE(IsScaledFrom(RECT{timer.left, timer.top, timer.right, timer.top}, ui::Design(8, 168, 145, 0), dpi));
-    EXPECT_TRUE(IsScaledFrom(dialog_.BatteryCB.BoundsRect(), ui::Design(8, 200, 249, 17), dpi));
-    EXPECT_TRUE(IsScaledFrom(dialog_.DesktopMenuCB.BoundsRect(), ui::Design(8, 224, 249, 17), dpi));
+    EXPECT_TRUE(IsScaledFrom(RECT{timer.left, timer.top, timer.right, timer.top}, ui::Design(8, 216, 145, 0), dpi));
+    // Each check box at its place; the captions added to the first three within their boxes even
+    // in the font Wine puts for Comic Sans MS (DejaVu Sans, wider: "Change wallpaper every time
+    // Windows start" outgrows its box in it).
+    for (const auto& [box, place, added] : {std::tuple{&dialog_.RndChkB, ui::Design(8, 56, 129, 17), false},
+                                            {&dialog_.ShuffleCB, ui::Design(8, 80, 249, 17), true},
+                                            {&dialog_.SubfoldersCB, ui::Design(8, 104, 249, 17), true},
+                                            {&dialog_.ChangeWPCB, ui::Design(8, 128, 249, 17), false},
+                                            {&dialog_.PerMonitorCB, ui::Design(8, 152, 249, 17), true},
+                                            {&dialog_.AllPicturesCB, ui::Design(8, 176, 249, 17), true},
+                                            {&dialog_.BatteryCB, ui::Design(8, 248, 249, 17), true},
+                                            {&dialog_.DesktopMenuCB, ui::Design(8, 272, 249, 17), true}}) {
+      EXPECT_TRUE(IsScaledFrom(box->BoundsRect(), place, dpi)) << box->Name();
+      if (added) {
+        EXPECT_LE(CaptionWidth(*box, dpi), box->Width()) << box->Name();
+      }
+    }
     EXPECT_EQ(dialog_.OKB.Font().Height(), -::MulDiv(8, dpi, 72));
+  }
+  // The width a check box's caption takes in its font, with the box and the gap before it.
+  static int CaptionWidth(const ui::TCheckBox& box, int dpi) {
+    std::wstring caption = platform::ToWide(box.Text());
+    std::erase(caption, L'&');
+    const HDC dc = ::GetDC(box.Handle());
+    const HGDIOBJ previous =
+        ::SelectObject(dc, reinterpret_cast<HFONT>(::SendMessageA(box.Handle(), WM_GETFONT, 0, 0)));
+    SIZE text = {};
+    ::GetTextExtentPoint32W(dc, caption.c_str(), static_cast<int>(caption.size()), &text);
+    ::SelectObject(dc, previous);
+    ::ReleaseDC(box.Handle(), dc);
+    return text.cx + ::MulDiv(13 + 4, dpi, 96);
   }
 
   TODialog dialog_;
@@ -90,10 +114,14 @@ TEST_F(OptionsDialogTest, WithoutStoredValuesShowsTheDefaultsAndOkStoresThem) {
     EXPECT_FALSE(dialog_.PerMonitorCB.Checked());
     EXPECT_EQ(dialog_.TimerCB.Text(), "At log-on only");
     EXPECT_EQ(dialog_.TimerCB.Count(), 11);
+    EXPECT_TRUE(dialog_.ShuffleCB.Enabled() && !dialog_.ShuffleCB.Checked() && !dialog_.SubfoldersCB.Checked());
     Click(dialog_.PerMonitorCB);
     Click(dialog_.AllPicturesCB);
+    Click(dialog_.ShuffleCB);
+    Click(dialog_.SubfoldersCB);
     Click(dialog_.OKB);
   }});
+  EXPECT_EQ(Stored("Shuffle") + Stored("Subfolders"), "11");
   EXPECT_EQ(Stored("RndFile"), "1");
   EXPECT_EQ(Stored("Display"), "0");
   EXPECT_EQ(Stored("ChangeWP"), "0");
@@ -107,9 +135,14 @@ TEST_F(OptionsDialogTest, StoredValuesOutsideTheListsSelectTheirFallbackAndOkSto
   Store("ChangeEvery", "7");
   Store("RndFile", "0");
   Store("ChangeWP", "1");
+  Store("Shuffle", "1");
   ShowAndDo({[&] {
     EXPECT_EQ(dialog_.DisplayCB.ItemIndex(), -1);
     EXPECT_FALSE(dialog_.RndChkB.Checked());
+    EXPECT_TRUE(!dialog_.ShuffleCB.Enabled() && dialog_.ShuffleCB.Checked()) << "kept while random order is off";
+    Click(dialog_.RndChkB);
+    EXPECT_TRUE(dialog_.ShuffleCB.Enabled());
+    Click(dialog_.RndChkB);
     EXPECT_TRUE(dialog_.ChangeWPCB.Checked());
     EXPECT_EQ(dialog_.TimerCB.ItemIndex(), 0);
     Click(dialog_.OKB);
@@ -230,7 +263,7 @@ TEST_F(OptionsDialogTest, OpensAtItsPlaceFirstAndWhereItWasClosedLaterWithTheFoc
     EXPECT_TRUE(IsScaledFrom(dialog_.Top(), 174));
     const RECT client = dialog_.ClientRect();
     EXPECT_TRUE(IsScaledFrom(client.right, 258));
-    EXPECT_TRUE(IsScaledFrom(client.bottom, 291));
+    EXPECT_TRUE(IsScaledFrom(client.bottom, 339));
     ExpectLaidOutAt(ui::SystemDpi());
     EXPECT_TRUE(focusInDisplay());
     ::SetFocus(dialog_.ChangeWPCB.Handle());

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdlib>
 #include <map>
 #include <string>
 #include <vector>
@@ -9,8 +11,8 @@
 namespace settings {
 namespace {
 
-// The store's operations, each one written down in order; texts are kept, numbers and flags
-// read as missing (their conversions are the registry store's).
+// The store's operations, each one written down in order; texts are kept, numbers and flags read
+// as the digits their texts begin with (the registry store's conversions are its own).
 class FakeStore {
  public:
   std::map<std::string, std::string> texts;
@@ -23,8 +25,8 @@ class FakeStore {
     return texts.contains(name) ? texts[name] : fallback;
   }
   int ReadInteger(const std::string& section, const std::string& name, int fallback) {
-    ReadString(section, name, "");
-    return fallback;
+    const std::string text = ReadString(section, name, "");
+    return text.empty() ? fallback : std::atoi(text.c_str());
   }
   bool ReadBool(const std::string& section, const std::string& name, bool fallback) {
     return ReadInteger(section, name, fallback) != 0;
@@ -63,9 +65,16 @@ TEST(StoredOptionsTest, EachReaderHasItsOwnDefaultsAndItsOwnOrder) {
   EXPECT_FALSE(rotation.changeWP);
   EXPECT_EQ(store.done, (Steps{"read Settings\\RndFile", "read Settings\\Display", "read Settings\\ChangeWP",
                                "read Settings\\PerMonitor", "read Settings\\AllPictures", "read Settings\\ChangeEvery",
-                               "read Settings\\OnBattery", "read Settings\\DesktopMenu", "read Settings\\File",
-                               "read Settings\\Folder",
-                               "read Settings\\RndFile", "read Settings\\ChangeWP"}));
+                               "read Settings\\OnBattery", "read Settings\\DesktopMenu", "read Settings\\Subfolders",
+                               "read Settings\\Shuffle", "read Settings\\RndFile", "read Settings\\Shuffle",
+                               "read Settings\\File", "read Settings\\Folder", "read Settings\\ChangeWP",
+                               "read Settings\\Subfolders"}));
+  // Dealing from a deck, the rotation neither reads nor writes its counters.
+  store.done.clear();
+  store.texts = {{"RndFile", "1"}, {"Shuffle", "1"}};
+  rotation.Load(store);
+  EXPECT_TRUE(rotation.Deals());
+  EXPECT_EQ(std::ranges::count(store.done, "read Settings\\File"), 0);
 }
 
 // A value that is not text gives no style, the rest is read, and the error comes back once.
@@ -77,7 +86,7 @@ TEST(StoredOptionsTest, TheDialogReadsPastAValueThatIsNotTextAndHandsItsErrorBac
   ASSERT_TRUE(unreadable.has_value());
   EXPECT_EQ(unreadable->Message(), "Invalid data type for 'Display'");
   EXPECT_EQ(dialog.display, -1);
-  EXPECT_EQ(store.done.size(), 8u);
+  EXPECT_EQ(store.done.size(), 10u);
 }
 
 TEST(StoredOptionsTest, SavesWriteInTheirOrderAndTheDateOnlyWhenItIsAnotherDay) {
@@ -86,7 +95,8 @@ TEST(StoredOptionsTest, SavesWriteInTheirOrderAndTheDateOnlyWhenItIsAnotherDay) 
   TRotationSettings::SaveCounters(store, 4, 1);
   EXPECT_EQ(store.done, (Steps{"write Settings\\RndFile=0", "write Settings\\Display=-1", "write Settings\\ChangeWP=1",
                                "write Settings\\PerMonitor=0", "write Settings\\AllPictures=1",
-                               "write Settings\\DesktopMenu=0", "write Settings\\File=4", "write Settings\\Folder=1"}));
+                               "write Settings\\DesktopMenu=0", "write Settings\\Subfolders=0", "write Settings\\Shuffle=0",
+                               "write Settings\\File=4", "write Settings\\Folder=1"}));
 
   store.done.clear();
   EXPECT_FALSE(TRotationSettings::ChangedAlready(store, "7.12.2026")) << "no date kept yet";

@@ -16,7 +16,7 @@
 #include "windows/AboutD.h"
 #include "windows/MainForm.h"
 #include "windows/PictureClick.h"
-#include "windows/UserDataFolder.h"
+#include "settings/UserDataFolder.h"
 
 namespace windows {
 namespace {
@@ -59,7 +59,7 @@ class SetWallpaperTest : public ::testing::Test {
   }
 
   const std::string target_ = wallpaper::WallpaperFilePath();
-  const std::string userTarget_ = UserDataFolder() + "\\" + wallpaper::kWallpaperFileName;
+  const std::string userTarget_ = settings::UserDataFolder() + "\\" + wallpaper::kWallpaperFileName;
   testing_support::ScratchSettings settings_;
   testing_support::ScriptedMessageBoxes boxes_;
   ScratchFolder folder_;

@@ -6,10 +6,10 @@
 
 #include <string>
 
-namespace windows {
+namespace settings {
 
 // Not made here: whoever writes there first makes it. Empty when the system gives the user no
 // local application data folder.
 std::string UserDataFolder();
 
-}  // namespace windows
+}  // namespace settings

@@ -7,7 +7,7 @@
 
 #include <functional>
 
-namespace wallpaper {
+namespace rotation {
 
 // The folder to use: the stored one, or the first when it is past the end of the list or was
 // stored negative (a value edited by hand would otherwise stop every later run).
@@ -29,4 +29,4 @@ RotationChoice ChooseRotationPicture(int picture, int folder, int pictureCount);
 int PreferredPicture(int chosen, int pictureCount, const std::function<bool(int)>& suits,
                      const std::function<bool(int)>& shown);
 
-}  // namespace wallpaper
+}  // namespace rotation

@@ -1,6 +1,6 @@
-#include "wallpaper/RotationRandom.h"
+#include "rotation/RotationRandom.h"
 
-namespace wallpaper {
+namespace rotation {
 
 std::uint32_t RotationRandom::SeedFromTimeOfDay(int hour, int minute, int second, int millisecond) {
   return static_cast<std::uint32_t>(((hour * 60 + minute) * 60 + second) * 1000 + millisecond);
@@ -11,4 +11,4 @@ std::uint32_t RotationRandom::Draw(std::uint32_t range) {
   return static_cast<std::uint32_t>((static_cast<std::uint64_t>(seed_) * range) >> 32);
 }
 
-}  // namespace wallpaper
+}  // namespace rotation

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-namespace wallpaper {
+namespace rotation {
 
 class RotationRandom {
  public:
@@ -20,4 +20,4 @@ class RotationRandom {
   std::uint32_t seed_;
 };
 
-}  // namespace wallpaper
+}  // namespace rotation

@@ -1,8 +1,8 @@
-#include "wallpaper/RotationChoice.h"
+#include "rotation/RotationChoice.h"
 
 #include <algorithm>
 
-namespace wallpaper {
+namespace rotation {
 
 int RotationFolder(int storedFolder, int folderCount) {
   return storedFolder < 0 || storedFolder >= folderCount ? 0 : storedFolder;
@@ -27,4 +27,4 @@ int PreferredPicture(int chosen, int pictureCount, const std::function<bool(int)
   return chosen;
 }
 
-}  // namespace wallpaper
+}  // namespace rotation

@@ -1,12 +1,12 @@
-#include "windows/UserDataFolder.h"
+#include "settings/UserDataFolder.h"
 
 #include "platform/KnownFolders.h"
 
-namespace windows {
+namespace settings {
 
 std::string UserDataFolder() {
   const std::string localAppData = platform::LocalAppDataFolder();
   return localAppData.empty() ? std::string() : localAppData + "\\Vantoria";
 }
 
-}  // namespace windows
+}  // namespace settings

@@ -1,0 +1,84 @@
+#include "rotation/Deck.h"
+
+#include <algorithm>
+#include <numeric>
+#include <utility>
+
+namespace rotation {
+namespace {
+
+void Shuffle(std::vector<std::uint32_t>& order, std::size_t from, const Draw& draw) {
+  for (std::size_t i = order.size(); i > from + 1; --i) {
+    const std::size_t j = from + draw(static_cast<std::uint32_t>(i - from));
+    std::swap(order[i - 1], order[j]);
+  }
+}
+
+}  // namespace
+
+TDeck::TDeck(std::vector<std::uint32_t> order, std::size_t shown)
+    : order_(std::move(order)), shown_(std::min(shown, order_.size())) {}
+
+TDeck TDeck::Dealt(std::uint32_t count, std::optional<std::uint32_t> notFirst, const Draw& draw) {
+  std::vector<std::uint32_t> order(count);
+  std::iota(order.begin(), order.end(), 0u);
+  Shuffle(order, 0, draw);
+  if (count > 1 && notFirst && order.front() == *notFirst)
+    std::swap(order.front(), order[1 + draw(count - 1)]);
+  return TDeck(std::move(order), 0);
+}
+
+// The pictures set out by their old places, in one array (the old deck may have held more; a
+// place given twice, or far beyond any deck of the library's size, counts as added).
+TDeck TDeck::Kept(const std::vector<std::uint32_t>& placeOf, std::size_t shown, const Draw& draw) {
+  const std::size_t count = placeOf.size(), places = 16 * count + 16;
+  std::uint32_t highest = 0;
+  for (const std::uint32_t place : placeOf)
+    if (place < places) highest = std::max(highest, place);
+  std::vector<std::uint32_t> byPlace(count == 0 ? 0 : highest + std::size_t{1}, kNoPlace);
+  std::vector<std::uint32_t> added;
+  for (std::uint32_t picture = 0; picture < count; ++picture) {
+    const std::uint32_t place = placeOf[picture];
+    if (place < byPlace.size() && byPlace[place] == kNoPlace)
+      byPlace[place] = picture;
+    else
+      added.push_back(picture);
+  }
+  std::vector<std::uint32_t> order;
+  order.reserve(count);
+  std::size_t shownNow = 0;
+  for (std::size_t place = 0; place < byPlace.size(); ++place) {
+    if (byPlace[place] == kNoPlace) continue;
+    if (place < shown) ++shownNow;
+    order.push_back(byPlace[place]);
+  }
+  byPlace = {};
+  order.insert(order.end(), added.begin(), added.end());
+  if (!added.empty()) Shuffle(order, shownNow, draw);
+  return TDeck(std::move(order), shownNow);
+}
+
+std::optional<std::size_t> TDeck::PlaceToTake(const std::function<bool(std::uint32_t)>& suits,
+                                              const std::function<bool(std::uint32_t)>& available) const {
+  const std::size_t lookAheadEnd = std::min(order_.size(), shown_ + kShapeLookAhead);
+  for (std::size_t place = shown_; place < lookAheadEnd; ++place)
+    if (available(order_[place]) && suits(order_[place])) return place;
+  for (std::size_t place = shown_; place < order_.size(); ++place)
+    if (available(order_[place])) return place;
+  return std::nullopt;
+}
+
+std::optional<std::uint32_t> TDeck::Take(const std::function<bool(std::uint32_t)>& suits,
+                                         const std::function<bool(std::uint32_t)>& available,
+                                         std::optional<std::uint32_t> lastShown, const Draw& draw) {
+  std::optional<std::size_t> place = PlaceToTake(suits, available);
+  if (!place) {
+    *this = Dealt(static_cast<std::uint32_t>(order_.size()), lastShown, draw);
+    place = PlaceToTake(suits, available);
+    if (!place) return std::nullopt;
+  }
+  std::swap(order_[*place], order_[shown_]);
+  return order_[shown_++];
+}
+
+}  // namespace rotation

@@ -1,0 +1,42 @@
+// The rotation's choice of the next picture, made from the folder list's file, the folders and the
+// stored values, without the main window: for the log-on run, a timed run and "Next picture".
+// In order or at random as the counters say, each picture of the folder list's entry counted as
+// the picture list counts them (with subfolders, those below it after them); or, dealing, from one
+// shuffled deck of every picture of every entry, every picture once before any repeats. With a
+// picture for each of several monitors, one each, at random one of the monitor's shape where
+// there is one.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "wallpaper/MonitorPlacement.h"
+
+namespace rotation {
+
+// The log-on run changes the wallpaper at most once a day when the options ask; a timed run
+// changes it every time, and leaves the day's date to the log-on run.
+enum class OnceADay { kApplies, kIgnored };
+
+struct NextPictures {
+  bool changedToday = false;  // once a day, and changed today already: nothing was done
+  // The monitors the pictures are for, in their order; none when one picture covers the desktop.
+  std::vector<wallpaper::Monitor> monitors;
+  // A picture for each monitor, or the one for the desktop; none when the folder has none.
+  std::vector<std::string> pictures;
+  // Why the rotation's state file could not be written; the change is made all the same.
+  std::string stateNotKept;
+};
+
+// What a run tells of a missing folder list (the log-on run: a box; a timed run: its error), and
+// the list the rotation goes on with (the log-on run: the one its window shows).
+using ReportMissingList = std::function<std::vector<std::string>(const std::string& message)>;
+
+// Chooses and keeps where it stopped (the counters, or the deck in the user's data folder). Fails
+// as the log-on run fails: with "List index out of bounds (-1)" for an empty list, the list
+// file's error, or "Cannot open file %s" for a picture that cannot be opened, before any counter
+// is written.
+NextPictures ChooseNextPictures(OnceADay onceADay, const ReportMissingList& reportMissingList);
+
+}  // namespace rotation

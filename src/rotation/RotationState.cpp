@@ -1,0 +1,162 @@
+#include "rotation/RotationState.h"
+
+#include <charconv>
+
+namespace rotation {
+namespace {
+
+constexpr std::string_view kHeader = "Vantoria rotation 1";
+constexpr std::string_view kProgressHeader = "Vantoria rotation progress 1";
+
+bool Holds(std::string_view text, std::string_view prefix, std::string_view& rest) {
+  if (!text.starts_with(prefix)) return false;
+  rest = text.substr(prefix.size());
+  return true;
+}
+
+template <typename Number>
+bool ParseNumber(std::string_view text, Number& number, int base = 10) {
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number, base);
+  return error == std::errc() && end == text.data() + text.size() && !text.empty();
+}
+
+bool HasLineEnd(std::string_view text) { return text.find_first_of("\r\n") != std::string_view::npos; }
+
+std::string Hexadecimal(std::uint64_t number) {
+  char digits[17];
+  char* end = std::to_chars(digits, digits + 16, number, 16).ptr;
+  return std::string(16 - (end - digits), '0') + std::string(digits, end);
+}
+
+// "5F3A9C0E12D4B877 17"
+bool ParseDeck(std::string_view text, DeckProgress& progress) {
+  return text.size() > 17 && text[16] == ' ' && ParseNumber(text.substr(0, 16), progress.generation, 16) &&
+         ParseNumber(text.substr(17), progress.shown);
+}
+
+// The lines of a text, each with its number; false when `read` refuses a line or the text does
+// not end with "end" and the number of lines before it.
+template <typename Read>
+bool ReadLines(std::string_view text, Read read) {
+  std::size_t lines = 0;
+  while (!text.empty()) {
+    const std::size_t end = text.find('\n');
+    if (end == std::string_view::npos) return false;  // cut short
+    const std::string_view line = text.substr(0, end);
+    text.remove_prefix(end + 1);
+    if (line.find('\r') != std::string_view::npos) return false;
+    std::string_view rest;
+    if (Holds(line, "end ", rest)) {
+      std::size_t counted = 0;
+      return text.empty() && ParseNumber(rest, counted) && counted == lines;
+    }
+    if (!read(lines++, line)) return false;
+  }
+  return false;
+}
+
+// A folder line's fields: "01DB5A8C3F1E2D00 *.jpg;|C:\Pictures".
+bool ParseFolder(std::string_view text, ListedFolder& folder) {
+  const std::size_t space = text.find(' '), bar = text.find('|');
+  if (space != 16 || bar == std::string_view::npos || bar < space || bar + 1 == text.size()) return false;
+  folder.mask = text.substr(space + 1, bar - space - 1);
+  folder.path = text.substr(bar + 1);
+  return ParseNumber(text.substr(0, space), folder.written, 16);
+}
+
+// A picture line's fields: "3 cat.jpg" or "- new.jpg".
+bool ParsePicture(std::string_view text, ListedFolder& folder) {
+  const std::size_t space = text.find(' ');
+  if (space == std::string_view::npos || space + 1 == text.size()) return false;
+  std::uint32_t place = kNoPlace;
+  if (text.substr(0, space) != "-" && (!ParseNumber(text.substr(0, space), place) || place == kNoPlace))
+    return false;
+  folder.pictures.Add(text.substr(space + 1));
+  folder.places.push_back(place);
+  return true;
+}
+
+}  // namespace
+
+void NameList::Add(std::string_view name) {
+  text_ += name;
+  ends_.push_back(static_cast<std::uint32_t>(text_.size()));
+}
+
+std::string_view NameList::operator[](std::size_t index) const {
+  const std::uint32_t start = index == 0 ? 0 : ends_[index - 1];
+  return std::string_view(text_).substr(start, ends_[index] - start);
+}
+
+void WriteRotationState(const RotationState& state, const std::function<void(std::string_view line)>& write) {
+  std::size_t lines = 0;
+  std::string text;
+  const auto line = [&](std::string_view first, std::string_view second = {}) {
+    text.assign(first);
+    text += second;
+    text += '\n';
+    write(text);
+    ++lines;
+  };
+  line(kHeader);
+  line("deck ", Hexadecimal(state.progress.generation) + " " + std::to_string(state.progress.shown));
+  line("last ", HasLineEnd(state.progress.lastShown) ? std::string_view() : std::string_view(state.progress.lastShown));
+  for (const ListedFolder& folder : state.folders) {
+    if (HasLineEnd(folder.path) || HasLineEnd(folder.mask) || folder.mask.find('|') != std::string::npos) continue;
+    line("folder ", Hexadecimal(folder.written) + " " + folder.mask + "|" + folder.path);
+    for (std::size_t i = 0; i < folder.subfolders.Size(); ++i)
+      if (!HasLineEnd(folder.subfolders[i])) line("sub ", folder.subfolders[i]);
+    for (std::size_t i = 0; i < folder.pictures.Size(); ++i) {
+      if (HasLineEnd(folder.pictures[i])) continue;
+      const std::uint32_t place = i < folder.places.size() ? folder.places[i] : kNoPlace;
+      line(place == kNoPlace ? "pic - " : "pic " + std::to_string(place) + " ", folder.pictures[i]);
+    }
+  }
+  write("end " + std::to_string(lines) + "\n");
+}
+
+std::string RotationStateText(const RotationState& state) {
+  std::string text;
+  WriteRotationState(state, [&text](std::string_view line) { text += line; });
+  return text;
+}
+
+std::optional<RotationState> ParseRotationState(std::string_view text) {
+  RotationState state;
+  const bool whole = ReadLines(text, [&](std::size_t number, std::string_view line) {
+    std::string_view rest;
+    switch (number) {
+      case 0: return line == kHeader;
+      case 1: return Holds(line, "deck ", rest) && ParseDeck(rest, state.progress);
+      case 2: return Holds(line, "last ", rest) && (state.progress.lastShown = rest, true);
+    }
+    // Pictures first: nearly every line is one.
+    if (Holds(line, "pic ", rest)) return !state.folders.empty() && ParsePicture(rest, state.folders.back());
+    if (Holds(line, "folder ", rest)) return ParseFolder(rest, state.folders.emplace_back());
+    return Holds(line, "sub ", rest) && !state.folders.empty() && !rest.empty() &&
+           (state.folders.back().subfolders.Add(rest), true);
+  });
+  return whole ? std::optional(std::move(state)) : std::nullopt;
+}
+
+std::string DeckProgressText(const DeckProgress& progress) {
+  return std::string(kProgressHeader) + "\ndeck " + Hexadecimal(progress.generation) + " " +
+         std::to_string(progress.shown) + "\nlast " + (HasLineEnd(progress.lastShown) ? "" : progress.lastShown) +
+         "\nend 3\n";
+}
+
+std::optional<DeckProgress> ParseDeckProgress(std::string_view text) {
+  DeckProgress progress;
+  const bool whole = ReadLines(text, [&](std::size_t number, std::string_view line) {
+    std::string_view rest;
+    switch (number) {
+      case 0: return line == kProgressHeader;
+      case 1: return Holds(line, "deck ", rest) && ParseDeck(rest, progress);
+      case 2: return Holds(line, "last ", rest) && (progress.lastShown = rest, true);
+    }
+    return false;
+  });
+  return whole ? std::optional(std::move(progress)) : std::nullopt;
+}
+
+}  // namespace rotation

@@ -1,0 +1,82 @@
+// What the rotation keeps between runs, in the user's data folder, in two text files of lines,
+// UTF-8. The larger one keeps each folder it listed (when it was last written, its pictures and
+// its subfolders), each picture's place in the deck, and the deck's progress when it was written:
+//
+//   Vantoria rotation 1
+//   deck 5F3A9C0E12D4B877 17
+//   last C:\Pictures\Holiday\beach.jpg
+//   folder 01DB5A8C3F1E2D00 *.jpg;*.jpeg;*.bmp;|C:\Pictures
+//   sub Holiday
+//   pic 3 cat.jpg
+//   pic - new.jpg
+//   end 7
+//
+// "deck" gives the deck's generation (a number that changes with every deck written) and how many
+// of its places have been shown; "last" the picture the last change showed; "folder" the folder's
+// last-write time (hexadecimal), the mask it was listed with and its path; "sub" a subfolder's
+// name, in the order the folder tree sorts them; "pic" a picture's name, in the picture list's
+// order, with its place in the deck ("-": not in it); "end" the number of lines before it, so
+// that a file cut short is known. The smaller one keeps the progress alone ("Vantoria rotation
+// progress 1", "deck", "last", "end"), so that a change that only shows the next picture writes a
+// few bytes; it counts when its generation is the larger one's. Names cannot hold a line end
+// (Windows refuses control characters in them). Needs no Windows.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "rotation/Deck.h"
+
+namespace rotation {
+
+// Names kept one after another in one text: a library of 100,000 pictures costs little more than
+// their names.
+class NameList {
+ public:
+  void Add(std::string_view name);
+  std::size_t Size() const { return ends_.size(); }
+  std::string_view operator[](std::size_t index) const;
+  bool operator==(const NameList& other) const = default;
+
+ private:
+  std::string text_;
+  std::vector<std::uint32_t> ends_;
+};
+
+struct ListedFolder {
+  std::uint64_t written = 0;  // the folder's last-write time when it was listed
+  std::string mask;
+  std::string path;
+  NameList subfolders;
+  NameList pictures;
+  std::vector<std::uint32_t> places;  // each picture's place in the deck, or kNoPlace
+  bool operator==(const ListedFolder& other) const = default;
+};
+
+struct DeckProgress {
+  std::uint64_t generation = 0;
+  std::uint64_t shown = 0;  // the deck's places below it have been shown
+  std::string lastShown;    // the full path of the picture the last change showed
+  bool operator==(const DeckProgress& other) const = default;
+};
+
+struct RotationState {
+  DeckProgress progress;
+  std::vector<ListedFolder> folders;
+  bool operator==(const RotationState& other) const = default;
+};
+
+// The file's text, handed to `write` a line at a time, so that a large one is never held whole.
+void WriteRotationState(const RotationState& state, const std::function<void(std::string_view line)>& write);
+std::string RotationStateText(const RotationState& state);
+// Nothing for a text that is not a whole state file of this kind.
+std::optional<RotationState> ParseRotationState(std::string_view text);
+
+std::string DeckProgressText(const DeckProgress& progress);
+std::optional<DeckProgress> ParseDeckProgress(std::string_view text);
+
+}  // namespace rotation

@@ -1,0 +1,117 @@
+// A library of 100,000 pictures in 2,000 folders (hard links to one small JPEG, which scripts/bench
+// makes; argument 1 its root as a Windows path, argument 2 the JPEG) dealt from by Vantoria.exe
+// /next with subfolders: its first run against a bare recursive walk of the tree plus a trivial
+// program's whole run, a warm run (nothing changed) against that trivial run plus a bare decode of
+// the JPEG, and the deck's peak memory, read, reconciled and written as a warm run does, against
+// the bytes of the pictures' paths. Prints a row each, medians of 5.
+#include <windows.h>
+
+#include <string>
+
+#include "bench/BenchTiming.h"
+#include "bench/PeakMemory.h"
+#include "bench/TrivialRun.h"
+#include "e2e/VantoriaProcess.h"
+#include "pictures/JpegDecoder.h"
+#include "platform/Files.h"
+#include "platform/KnownFolders.h"
+#include "rotation/Deck.h"
+#include "rotation/FolderScan.h"
+#include "rotation/Library.h"
+#include "support/ScratchSettings.h"
+
+namespace {
+
+using namespace std::chrono_literals;
+
+constexpr int kRounds = 5;
+
+std::size_t Walk(const std::wstring& folder) {
+  WIN32_FIND_DATAW entry;
+  const HANDLE search = ::FindFirstFileExW((folder + L"\\*").c_str(), FindExInfoBasic, &entry, FindExSearchNameMatch,
+                                           nullptr, FIND_FIRST_EX_LARGE_FETCH);
+  if (search == INVALID_HANDLE_VALUE) return 0;
+  std::size_t files = 0;
+  do {
+    const std::wstring_view name = entry.cFileName;
+    if (!(entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+      ++files;
+    else if (name != L"." && name != L"..")
+      files += Walk(folder + L"\\" + entry.cFileName);
+  } while (::FindNextFileW(search, &entry));
+  ::FindClose(search);
+  return files;
+}
+
+rotation::RotationState ReadState(const std::string& path) {
+  const std::vector<std::uint8_t> bytes = platform::ReadWholeFile(path);
+  return rotation::ParseRotationState({reinterpret_cast<const char*>(bytes.data()), bytes.size()}).value();
+}
+
+double WholeRun(const testing_support::ScratchFolder& program) {
+  e2e::VantoriaProcess vantoria(program, "/next");
+  vantoria.WaitForExit(300s);
+  return vantoria.Elapsed() / 1000.0;
+}
+
+class NoRows : public pictures::JpegTarget {
+ public:
+  void Begin(int width, int, int, const std::vector<pictures::RgbQuad>&) override { row_.resize(width * 3); }
+  std::uint8_t* Row(int) override { return row_.data(); }
+  void Progress(int, int, int, bool) noexcept override {}
+
+ private:
+  std::vector<std::uint8_t> row_;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (bench::IsTrivialRun(argc, argv) || argc < 3) return 0;
+  const std::string root = argv[1];
+  const std::string statePath = platform::LocalAppDataFolder() + "\\Vantoria\\Rotation.state";
+  const testing_support::ScratchSettings settings;
+  for (const char* name : {"RndFile", "Shuffle", "Subfolders"}) testing_support::ScratchSettings::SetValue(name, "1");
+  const testing_support::ScratchFolder program;
+  testing_support::WriteFileBytes(program / "Directory.drl", root + "\r\n");
+
+  const double trivial = bench::Median(kRounds, bench::TrivialRun);
+  const std::wstring wideRoot(root.begin(), root.end());
+  const double walk = bench::MedianSeconds(kRounds, [&] { Walk(wideRoot); });
+  const double first = bench::Median(kRounds, [&] {
+    ::DeleteFileA(statePath.c_str());
+    return WholeRun(program);
+  });
+  const double warm = bench::Median(kRounds, [&] { return WholeRun(program); });
+  const std::vector<std::uint8_t> jpeg = platform::ReadWholeFile(argv[2]);
+  const double decode = bench::MedianSeconds(kRounds, [&] {
+    NoRows rows;
+    pictures::DecodeJpeg(jpeg, {}, rows);
+  });
+
+  // The warm run's deck: its state read, its folders looked at, its deck kept and written again
+  // (into nothing: the disk is not what is measured).
+  const SIZE_T before = bench::PeakWorkingSet();
+  std::size_t pathBytes = 0;
+  {
+    rotation::RotationState state = ReadState(statePath);
+    rotation::TLibrary library(std::move(state.folders), rotation::FoldersOnDisk());
+    library.Add(root, "*.jpg;*.jpeg;*.bmp;", true);
+    std::vector<std::uint32_t> placeOf(library.Pictures().size());
+    for (std::size_t i = 0; i < placeOf.size(); ++i) placeOf[i] = library.PlaceOf(library.Pictures()[i]);
+    const rotation::TDeck deck = rotation::TDeck::Kept(placeOf, state.progress.shown, [](std::uint32_t) { return 0u; });
+    for (const rotation::TLibrary::Picture& picture : library.Pictures()) pathBytes += library.PathOf(picture).size();
+    state.folders = std::move(library.Folders());
+    std::size_t written = 0;
+    rotation::WriteRotationState(state, [&](std::string_view line) { written += line.size(); });
+  }
+  const SIZE_T grown = bench::PeakWorkingSet() - before;
+  ::DeleteFileA(statePath.c_str());
+
+  bench::PrintRow("first /next over 100,000 pictures in 2,000 folders", "a bare recursive walk + a trivial run",
+                  walk + trivial, first);
+  bench::PrintRow("a warm /next over them", "a trivial run + a bare decode of the picture", trivial + decode, warm);
+  std::printf("the deck's peak memory for 100,000 paths|the paths' bytes|%zu KiB|%zu KiB|%.2f\n", pathBytes / 1024,
+              static_cast<std::size_t>(grown / 1024), static_cast<double>(grown) / static_cast<double>(pathBytes));
+  return 0;
+}

@@ -1,0 +1,239 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+
+#include <map>
+#include <set>
+
+#include "rotation/Deck.h"
+#include "rotation/Library.h"
+#include "rotation/RotationChoice.h"
+#include "rotation/RotationRandom.h"
+#include "rotation/RotationState.h"
+
+namespace rotation {
+namespace {
+
+// One run: the stored counters in, the picture used and the counters written out.
+struct RunResult {
+  int picture;
+  int nextFile;
+  int nextFolder;
+};
+
+RunResult InOrder(int file, int folder, int folderCount, int pictureCount) {
+  const RotationChoice choice = ChooseRotationPicture(file, RotationFolder(folder, folderCount), pictureCount);
+  return {choice.picture, choice.picture + 1, choice.folder};
+}
+
+TEST(RotationChoiceTest, ThreePicturesInOrderUseTheFirstTwoThenTheFirstAgainAndMoveOn) {
+  RunResult run = InOrder(0, 0, 1, 3);
+  EXPECT_EQ(run.picture, 0);
+  EXPECT_EQ(run.nextFile, 1);
+  EXPECT_EQ(run.nextFolder, 0);
+  run = InOrder(run.nextFile, run.nextFolder, 1, 3);
+  EXPECT_EQ(run.picture, 1);
+  EXPECT_EQ(run.nextFile, 2);
+  EXPECT_EQ(run.nextFolder, 0);
+  run = InOrder(run.nextFile, run.nextFolder, 1, 3);
+  EXPECT_EQ(run.picture, 0);
+  EXPECT_EQ(run.nextFile, 1);
+  EXPECT_EQ(run.nextFolder, 1);
+  // One past the only folder wraps to it, starting at its picture 1.
+  run = InOrder(run.nextFile, run.nextFolder, 1, 3);
+  EXPECT_EQ(run.picture, 1);
+  EXPECT_EQ(run.nextFolder, 0);
+}
+
+TEST(RotationChoiceTest, FolderPastTheListOrNegativeUsesTheFirst) {
+  EXPECT_EQ(RotationFolder(7, 3), 0);
+  EXPECT_EQ(RotationFolder(3, 3), 0);
+  EXPECT_EQ(RotationFolder(2, 3), 2);
+  EXPECT_EQ(RotationFolder(-1, 3), 0);
+  EXPECT_EQ(RotationFolder(0, 0), 0);
+}
+
+TEST(RotationChoiceTest, IndexIsComparedWithTheLastPictureNotTheCount) {
+  // A random draw of m - 1 uses picture 0 and moves the folder on.
+  EXPECT_EQ(ChooseRotationPicture(4, 2, 5).picture, 0);
+  EXPECT_EQ(ChooseRotationPicture(4, 2, 5).folder, 3);
+  EXPECT_EQ(ChooseRotationPicture(3, 2, 5).picture, 3);
+  EXPECT_EQ(ChooseRotationPicture(3, 2, 5).folder, 2);
+  // A stored index far past the folder's pictures, as after pictures were removed.
+  EXPECT_EQ(ChooseRotationPicture(1000, 0, 5).picture, 0);
+  EXPECT_EQ(ChooseRotationPicture(1000, 0, 5).folder, 1);
+}
+
+TEST(RotationChoiceTest, EmptyFolderMovesOnAndNegativeIndexStartsTheFolder) {
+  EXPECT_EQ(ChooseRotationPicture(0, 1, 0).picture, 0);
+  EXPECT_EQ(ChooseRotationPicture(0, 1, 0).folder, 2);
+  EXPECT_EQ(ChooseRotationPicture(-5, 1, 3).picture, 0);
+  EXPECT_EQ(ChooseRotationPicture(-5, 1, 3).folder, 1);
+}
+
+// Five pictures (the rule gives 0 to 3); the odd ones are portraits, 1 is shown already.
+TEST(RotationChoiceTest, AMonitorPrefersAPictureOfItsShapeThatNoOtherShows) {
+  const auto portrait = [](int picture) { return picture % 2 == 1; };
+  const auto landscape = [](int picture) { return picture % 2 == 0; };
+  const auto oneShown = [](int picture) { return picture == 1; };
+  EXPECT_EQ(PreferredPicture(1, 5, portrait, oneShown), 3);
+  EXPECT_EQ(PreferredPicture(3, 5, landscape, oneShown), 0) << "going round";
+  EXPECT_EQ(PreferredPicture(1, 5, [](int) { return false; }, oneShown), 2) << "none of its shape";
+  EXPECT_EQ(PreferredPicture(0, 1, portrait, [](int) { return true; }), 0) << "nothing else to take";
+}
+
+TEST(RotationRandomTest, SeedIsTheMillisecondOfTheDay) {
+  EXPECT_EQ(RotationRandom::SeedFromTimeOfDay(0, 0, 0, 0), 0u);
+  EXPECT_EQ(RotationRandom::SeedFromTimeOfDay(0, 0, 1, 5), 1005u);
+  EXPECT_EQ(RotationRandom::SeedFromTimeOfDay(23, 59, 59, 999), 86399999u);
+}
+
+TEST(RotationRandomTest, DrawsFollowTheGeneratorExactly) {
+  // seed <- seed * 134775813 + 1 (mod 2^32); draw = high half of seed * range.
+  RotationRandom random(12345);
+  for (std::uint32_t expected : {1u, 0u, 0u, 1u, 1u}) EXPECT_EQ(random.Draw(3), expected);
+  EXPECT_EQ(random.Draw(100), 34u);
+  EXPECT_EQ(random.Draw(0xFFFFFFFFu), 1889648463u);
+}
+
+TEST(RotationRandomTest, DrawsStayInRangeAndCoverItEvenly) {
+  RotationRandom random(RotationRandom::SeedFromTimeOfDay(7, 30, 12, 345));
+  EXPECT_EQ(random.Draw(0), 0u);
+  EXPECT_EQ(random.Draw(1), 0u);
+  std::array<int, 3> counts = {};
+  for (int i = 0; i < 3000; ++i) {
+    const std::uint32_t draw = random.Draw(3);
+    ASSERT_LT(draw, 3u);
+    ++counts[draw];
+  }
+  for (int count : counts) {
+    EXPECT_GT(count, 900);
+    EXPECT_LT(count, 1100);
+  }
+}
+
+// A deck's pictures taken by runs of `monitors` each, every picture suiting every monitor.
+std::vector<std::vector<std::uint32_t>> Runs(TDeck& deck, int runs, int monitors, RotationRandom& random) {
+  const Draw draw = [&random](std::uint32_t range) { return random.Draw(range); };
+  std::vector<std::vector<std::uint32_t>> taken;
+  std::optional<std::uint32_t> last;
+  for (int run = 0; run < runs; ++run) {
+    std::vector<std::uint32_t>& chosen = taken.emplace_back();
+    for (int monitor = 0; monitor < monitors; ++monitor) {
+      const auto picture = deck.Take([](std::uint32_t) { return true; },
+                                     [&](std::uint32_t picture) { return std::ranges::count(chosen, picture) == 0; },
+                                     last, draw);
+      chosen.push_back(picture.value_or(UINT32_MAX));
+    }
+    last = chosen.back();
+  }
+  return taken;
+}
+
+// Nine pictures (of folders of one, seven and one): every one once before any repeats, the next
+// deck never starting with the last shown; one added is shown before the deck ends, one removed
+// never; two or three monitors never share one.
+TEST(DeckTest, EveryPictureOnceBeforeAnyRepeatsWhateverIsAddedRemovedOrShownAtOnce) {
+  RotationRandom random(4321);
+  const Draw draw = [&random](std::uint32_t range) { return random.Draw(range); };
+  for (int deal = 0; deal < 50; ++deal) {
+    TDeck deck = TDeck::Dealt(9, std::nullopt, draw);
+    const auto taken = Runs(deck, 10, 1, random);
+    std::set<std::uint32_t> first;
+    for (int run = 0; run < 9; ++run) first.insert(taken[run][0]);
+    ASSERT_EQ(first.size(), 9u) << deal;
+    ASSERT_NE(taken[9][0], taken[8][0]) << deal;
+  }
+  TDeck deck = TDeck::Dealt(9, std::nullopt, draw);
+  Runs(deck, 3, 1, random);
+  std::vector<std::uint32_t> placeOf(9);
+  for (std::uint32_t place = 0; place < 9; ++place) placeOf[deck.Order()[place]] = place;
+  const std::uint32_t removed = deck.Order()[7];
+  placeOf[removed] = kNoPlace;  // its number now: the added picture's
+  TDeck kept = TDeck::Kept(placeOf, deck.Shown(), draw);
+  const auto rest = Runs(kept, 6, 1, random);
+  EXPECT_EQ(std::ranges::count_if(rest, [&](const auto& run) { return run[0] == removed; }), 1) << "the added one";
+  EXPECT_EQ(kept.Shown(), 9u);
+  for (const int monitors : {2, 3}) {
+    TDeck shared = TDeck::Dealt(static_cast<std::uint32_t>(monitors), std::nullopt, draw);
+    for (const auto& run : Runs(shared, 20, monitors, random))
+      EXPECT_EQ(std::set(run.begin(), run.end()).size(), run.size()) << monitors << " monitors";
+  }
+}
+
+// Over many new decks the first picture is each of them about as often: a folder's size counts
+// for nothing.
+TEST(DeckTest, ANewDeckStartsWithEachPictureAboutAsOften) {
+  RotationRandom random(99);
+  const Draw draw = [&random](std::uint32_t range) { return random.Draw(range); };
+  std::array<int, 9> first{};
+  for (int deal = 0; deal < 9000; ++deal) ++first[TDeck::Dealt(9, std::nullopt, draw).Order()[0]];
+  for (int count : first) EXPECT_NEAR(count, 1000, 150);
+}
+
+// A folder's pictures, then each subfolder's, depth first, as the source lists them; a folder
+// listed with its time unchanged is not listed again, and one that cannot be read is passed over.
+TEST(LibraryTest, AFolderComesWithItsOwnPicturesThenEachSubfoldersDepthFirst) {
+  std::map<std::string, std::pair<std::vector<std::string>, std::vector<std::string>>> tree = {
+      {"C:\\P", {{"a.jpg"}, {"x", "y", "gone"}}},
+      {"C:\\P\\x", {{"b.jpg", "c.jpg"}, {"deep"}}},
+      {"C:\\P\\x\\deep", {{"d.jpg"}, {}}},
+      {"C:\\P\\y", {{"e.jpg"}, {}}}};
+  std::vector<std::string> listed;
+  const FolderSource source{
+      [&](const std::string& folder) { return tree.contains(folder) ? std::optional<std::uint64_t>(7) : std::nullopt; },
+      [&](const std::string& folder, const std::string& mask) -> std::optional<ListedFolder> {
+        if (!tree.contains(folder)) return std::nullopt;
+        listed.push_back(folder);
+        ListedFolder result{.written = 7, .mask = mask, .path = folder, .subfolders = {}, .pictures = {}, .places = {}};
+        for (const std::string& name : tree[folder].first) result.pictures.Add(name);
+        for (const std::string& name : tree[folder].second) result.subfolders.Add(name);
+        result.places.assign(result.pictures.Size(), kNoPlace);
+        return result;
+      }};
+  TLibrary library({}, source);
+  library.Add("C:\\P", "*.jpg", true);
+  library.Add("C:\\P\\y", "*.jpg", true);  // reached twice: once
+  std::vector<std::string> paths;
+  for (const TLibrary::Picture& picture : library.Pictures()) paths.push_back(library.PathOf(picture));
+  EXPECT_EQ(paths, (std::vector<std::string>{"C:\\P\\a.jpg", "C:\\P\\x\\b.jpg", "C:\\P\\x\\c.jpg",
+                                             "C:\\P\\x\\deep\\d.jpg", "C:\\P\\y\\e.jpg"}));
+  EXPECT_EQ(library.IndexOf("C:\\P\\x\\deep\\d.jpg"), 3u);
+  TLibrary again(std::move(library.Folders()), source);
+  listed.clear();
+  again.Add("C:\\P", "*.jpg", false);
+  EXPECT_TRUE(listed.empty()) << "listed again though unchanged";
+  EXPECT_EQ(again.Pictures().size(), 1u) << "without subfolders";
+}
+
+// The state file reads back as it was written, with names of any length and letters; a file cut
+// short, changed or of another kind is no state.
+TEST(RotationStateTest, ReadsBackWhatWasWrittenAndNothingDamaged) {
+  RotationState state{.progress = {.generation = 0x5F3A9C0E12D4B877, .shown = 2,
+                                   .lastShown = "C:\\Bilder\\\xC5\xA1kola\\b.jpg"},
+                      .folders = {}};
+  ListedFolder& folder = state.folders.emplace_back();
+  folder = {.written = 0x01DB5A8C3F1E2D00, .mask = "*.jpg;*.png;", .path = "C:\\Bilder", .subfolders = {},
+            .pictures = {}, .places = {1, kNoPlace, 0}};
+  folder.subfolders.Add("\xC5\xA1kola");
+  for (const std::string& name : {std::string("a b.jpg"), std::string(300, 'x') + ".jpg", std::string("c.jpg")})
+    folder.pictures.Add(name);
+  const std::string text = RotationStateText(state);
+  EXPECT_EQ(ParseRotationState(text), state);
+  for (const std::string& damaged : {text.substr(0, text.size() - 3), text.substr(0, text.rfind("end")),
+                                     "Vantoria rotation 2" + text.substr(text.find('\n')), text + "pic 1 x\n",
+                                     std::string("junk\n"), std::string()}) {
+    EXPECT_FALSE(ParseRotationState(damaged).has_value()) << damaged;
+  }
+  std::string swapped = text;
+  swapped.replace(swapped.find("pic 1 "), 6, "pic x ");
+  EXPECT_FALSE(ParseRotationState(swapped).has_value());
+  const std::string progress = DeckProgressText(state.progress);
+  EXPECT_EQ(ParseDeckProgress(progress), state.progress);
+  EXPECT_FALSE(ParseDeckProgress(progress.substr(0, progress.size() - 1)).has_value());
+  EXPECT_FALSE(ParseDeckProgress(text).has_value()) << "the state file is no progress";
+}
+
+}  // namespace
+}  // namespace rotation

@@ -2,7 +2,11 @@
 
 namespace schedule {
 
-std::string QuotedProgram(std::string_view program) { return "\"" + std::string(program) + "\""; }
+std::string QuotedProgram(std::string_view program) {
+  std::string quoted = "\"";
+  quoted.append(program).push_back('"');
+  return quoted;
+}
 
 std::string ProgramCommand(std::string_view program, std::string_view switchText) {
   return QuotedProgram(program) + " " + std::string(switchText);

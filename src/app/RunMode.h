@@ -4,11 +4,13 @@
 
 #include <string_view>
 
+#include "schedule/StartupEntry.h"
+
 namespace app {
 
 inline constexpr char kUnregisterSwitch[] = "/unregister";
 
-inline bool IsStartupArgument(std::string_view argument) { return argument == "/s"; }
+inline bool IsStartupArgument(std::string_view argument) { return argument == schedule::kStartupSwitch; }
 bool IsStartupRun();
 
 }  // namespace app

@@ -3,9 +3,11 @@
 #include <windows.h>
 
 #include <exception>
+#include <optional>
 
 #include "app/PocetakD.h"
 #include "app/RunMode.h"
+#include "app/ShowPicture.h"
 #include "app/TimedRun.h"
 #include "pictures/WicDecoder.h"
 #include "platform/Module.h"
@@ -27,6 +29,14 @@ namespace {
 // copy registered. Shows nothing.
 int Unregister() { return settings::UnregisterThisProgram() ? 0 : 1; }
 
+std::optional<TimedRun> TimedRunOfSwitch(const std::string& mode) {
+  if (mode == schedule::kTimedRunSwitch) return TimedRun::kTimer;
+  if (mode == schedule::kNextPictureSwitch) return TimedRun::kNext;
+  if (mode == schedule::kPreviousPictureSwitch) return TimedRun::kPrevious;
+  if (mode == schedule::kExcludePictureSwitch) return TimedRun::kExclude;
+  return std::nullopt;
+}
+
 }  // namespace
 
 int RunVantoria() {
@@ -38,13 +48,13 @@ int RunVantoria() {
   if (mode == kUnregisterSwitch) return Unregister();
   // A run nobody watches reads the folders without Windows' own boxes, which would wait unseen
   // ("No disk" for a card reader without its card).
-  if (IsStartupArgument(mode) || mode == schedule::kTimedRunSwitch || mode == schedule::kNextPictureSwitch)
-    ::SetErrorMode(::GetErrorMode() | SEM_FAILCRITICALERRORS);
+  const auto timedRun = TimedRunOfSwitch(mode);
+  if (IsStartupArgument(mode) || timedRun) ::SetErrorMode(::GetErrorMode() | SEM_FAILCRITICALERRORS);
   settings::FollowMovedProgram();
   // Before the first window: the application object makes one.
   ui::SetWindowClassIdentity({.namePrefix = "Vantoria", .iconResource = "MAINICON"});
-  if (mode == schedule::kTimedRunSwitch) return RunTimedChange(TimedRun::kTimer, UserNotificationState);
-  if (mode == schedule::kNextPictureSwitch) return RunTimedChange(TimedRun::kNext, UserNotificationState);
+  if (timedRun) return RunTimedChange(*timedRun, UserNotificationState);
+  if (mode == schedule::kShowPictureSwitch) return ShowPictureFile();
   ui::TApplication& application = ui::Application();
   application.SetTitle("Vantoria");
   application.SetHelpFile(VANTORIA_BUILD_HELP_FILE);

@@ -1,7 +1,8 @@
-// The runs without a window: "/timer", started by the scheduled task, and "/next", started from
-// the desktop's menu. They make the log-on run's change, every time, and never show a window or
-// a box (nobody would see it, and a waiting run stops the task's later runs): the outcome goes
-// to LastTimerRun and the exit code, which the Task Scheduler shows as the last result.
+// The runs without a window: "/timer", started by the scheduled task, and "/next", "/previous"
+// and "/exclude", started from the desktop's menu. They make the log-on run's change, every
+// time, or step through the history of changes, and never show a window or a box (nobody would
+// see it, and a waiting run stops the task's later runs): the outcome goes to LastTimerRun and
+// the exit code, which the Task Scheduler shows as the last result.
 #pragma once
 
 #include <functional>
@@ -9,8 +10,10 @@
 namespace app {
 
 enum class TimedRun {
-  kTimer,  // skips while the user runs a full-screen program or a presentation
-  kNext,   // the user asked: never skips
+  kTimer,     // skips while the user runs a full-screen program or a presentation
+  kNext,      // the user asked: never skips; after kPrevious, goes forward through the history first
+  kPrevious,  // the change before the one shown, again
+  kExclude,   // the picture under the pointer never again: its monitor takes the next
 };
 
 // SHQueryUserNotificationState's answer; a test gives its own.

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "platform/Format.h"
 #include "platform/SystemError.h"
 
 namespace platform {
@@ -13,6 +14,12 @@ std::string TodayShortDate() {
   ::GetDateFormatA(LOCALE_USER_DEFAULT, DATE_SHORTDATE, nullptr, nullptr, text.data(), size);
   text.resize(static_cast<size_t>(size) - 1);
   return text;
+}
+
+std::string LocalTimeStamp() {
+  SYSTEMTIME now;
+  ::GetLocalTime(&now);
+  return Format("%04u-%02u-%02u %02u:%02u:%02u", now.wYear, now.wMonth, now.wDay, now.wHour, now.wMinute, now.wSecond);
 }
 
 }  // namespace platform

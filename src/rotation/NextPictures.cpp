@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <optional>
 #include <string_view>
+#include <utility>
 
 #include "browse/FileListPaths.h"
 #include "browse/FolderListFile.h"
@@ -17,6 +18,7 @@
 #include "platform/ShortDate.h"
 #include "rotation/Deck.h"
 #include "rotation/FolderScan.h"
+#include "rotation/KeptFiles.h"
 #include "rotation/Library.h"
 #include "rotation/RotationChoice.h"
 #include "rotation/RotationRandom.h"
@@ -59,24 +61,11 @@ bool SuitsMonitor(const std::string& picture, const wallpaper::Monitor& monitor,
   }
 }
 
-std::string StatePath() { return settings::UserDataFolder() + "\\" + kStateFileName; }
-std::string ProgressPath() { return settings::UserDataFolder() + "\\" + kProgressFileName; }
-
-template <typename Parse>
-auto ReadFile(const std::string& path, Parse parse) -> decltype(parse(std::string_view())) {
-  try {
-    const std::vector<std::uint8_t> bytes = platform::ReadWholeFile(path);
-    return parse({reinterpret_cast<const char*>(bytes.data()), bytes.size()});
-  } catch (const platform::Exception&) {
-    return std::nullopt;
-  }
-}
-
 // A missing, unreadable, damaged or foreign file is no state: the rotation starts afresh. The
 // progress file counts where it belongs to the state file's deck.
 RotationState ReadState() {
-  RotationState state = ReadFile(StatePath(), ParseRotationState).value_or(RotationState{});
-  const std::optional<DeckProgress> progress = ReadFile(ProgressPath(), ParseDeckProgress);
+  RotationState state = ReadKeptFile(kStateFileName, ParseRotationState).value_or(RotationState{});
+  const std::optional<DeckProgress> progress = ReadKeptFile(kProgressFileName, ParseDeckProgress);
   if (progress && progress->generation == state.progress.generation) state.progress = *progress;
   return state;
 }
@@ -84,12 +73,12 @@ RotationState ReadState() {
 // Written whole or not at all (the state file, when `listingsChanged`, as a new generation; then
 // the progress); why not, when it could not be.
 std::string WriteState(RotationState& state, bool listingsChanged) {
-  if (settings::UserDataFolder().empty()) return "this user has no folder for the program's data";
+  if (const std::string missing = MissingDataFolder(); !missing.empty()) return missing;
   try {
     platform::MakeFolder(settings::UserDataFolder());
     if (listingsChanged) {
       ++state.progress.generation;
-      platform::ReplacementFile file(StatePath());
+      platform::ReplacementFile file(KeptFilePath(kStateFileName));
       std::string pending;  // written in pieces of some size: the whole text is never held
       const auto flush = [&] {
         file.Write({reinterpret_cast<const std::uint8_t*>(pending.data()), pending.size()});
@@ -102,9 +91,7 @@ std::string WriteState(RotationState& state, bool listingsChanged) {
       flush();
       file.Commit();
     }
-    const std::string progress = DeckProgressText(state.progress);
-    platform::ReplaceFileContent(ProgressPath(), {reinterpret_cast<const std::uint8_t*>(progress.data()),
-                                                  progress.size()});
+    WriteKeptFile(kProgressFileName, DeckProgressText(state.progress));
     return {};
   } catch (const platform::Exception& error) {
     return error.Message();
@@ -129,21 +116,25 @@ std::pair<std::string, std::string> FolderAndMaskOf(const browse::TPictureListin
 // the listings the state file keeps, which are kept again.
 class EntryPictures {
  public:
-  explicit EntryPictures(bool subfolders) : state_(subfolders ? std::optional(ReadState()) : std::nullopt) {
+  EntryPictures(bool subfolders, const TExclusions& excluded)
+      : excluded_(excluded), state_(subfolders ? std::optional(ReadState()) : std::nullopt) {
     if (state_) library_.emplace(std::move(state_->folders), FoldersOnDisk());
   }
+  // An excluded picture counts as if its folder did not list it.
   std::vector<std::string> Of(const std::string& entry, const std::string& selected) {
     std::vector<std::string> paths;
+    const auto add = [&](std::string path) {
+      if (!excluded_.Excludes(path)) paths.push_back(std::move(path));
+    };
     if (!library_) {
       listing_.Apply(entry, selected);
-      for (const std::string& name : listing_.Names()) paths.push_back(browse::JoinPath(listing_.Directory(), name));
+      for (const std::string& name : listing_.Names()) add(browse::JoinPath(listing_.Directory(), name));
       return paths;
     }
     const auto [folder, mask] = FolderAndMaskOf(listing_, entry);
     const std::size_t first = library_->Pictures().size();
     library_->Add(folder, mask, true);
-    for (std::size_t i = first; i < library_->Pictures().size(); ++i)
-      paths.push_back(library_->PathOf(library_->Pictures()[i]));
+    for (std::size_t i = first; i < library_->Pictures().size(); ++i) add(library_->PathOf(library_->Pictures()[i]));
     return paths;
   }
   // The listings for the next run; why they could not be kept.
@@ -156,17 +147,18 @@ class EntryPictures {
   }
 
  private:
+  const TExclusions& excluded_;
   std::optional<RotationState> state_;
   browse::TPictureListing listing_ = PictureList();
   std::optional<TLibrary> library_;
 };
 
 // The log-on rotation's own rule, a turn for each monitor: the counters go on from one to the next.
-void ChooseInOrder(TRotationSettings stored, const std::vector<std::string>& entries, platform::RegistryStore& store,
-                   NextPictures& next) {
+void ChooseInOrder(TRotationSettings stored, const std::vector<std::string>& entries, const TExclusions& excluded,
+                   platform::RegistryStore& store, NextPictures& next) {
   const std::size_t turns = std::max<std::size_t>(next.monitors.size(), 1);
   RotationRandom generator = RandomFromClock();
-  EntryPictures entryPictures(stored.subfolders);
+  EntryPictures entryPictures(stored.subfolders, excluded);
   std::string selected;
   for (std::size_t turn = 0; turn < turns; ++turn) {
     const int folder = RotationFolder(stored.folder, static_cast<int>(entries.size()));
@@ -202,7 +194,7 @@ void ChooseInOrder(TRotationSettings stored, const std::vector<std::string>& ent
 }
 
 // Every picture of every entry once, in a shuffled order, before any repeats.
-void Deal(bool subfolders, const std::vector<std::string>& entries, NextPictures& next) {
+void Deal(bool subfolders, const std::vector<std::string>& entries, const TExclusions& excluded, NextPictures& next) {
   if (entries.empty()) throw platform::EStringListError("List index out of bounds (-1)");
   RotationState state = ReadState();
   TLibrary library(std::move(state.folders), FoldersOnDisk());
@@ -226,7 +218,10 @@ void Deal(bool subfolders, const std::vector<std::string>& entries, NextPictures
     const auto suits = [&](std::uint32_t picture) {
       return next.monitors.empty() || SuitsMonitor(library.PathOf(pictures[picture]), next.monitors[turn], helperAsks);
     };
-    const auto available = [&](std::uint32_t picture) { return std::ranges::count(chosen, picture) == 0; };
+    const auto available = [&](std::uint32_t picture) {
+      return std::ranges::count(chosen, picture) == 0 &&
+             (excluded.Empty() || !excluded.Excludes(library.PathOf(pictures[picture])));
+    };
     // A picture removed or renamed since its folder was listed is passed over.
     std::optional<std::uint32_t> taken;
     for (std::size_t tries = 0; tries < pictures.size(); ++tries) {
@@ -250,9 +245,22 @@ void Deal(bool subfolders, const std::vector<std::string>& entries, NextPictures
   next.stateNotKept = WriteState(state, listingsChanged);
 }
 
+// The picture chosen for one monitor among `all`; the others keep theirs (one gone takes it too).
+void KeepTheOtherMonitors(std::vector<wallpaper::Monitor> all, NextPictures& next) {
+  const std::string changed = next.monitors.front().device, chosen = next.pictures.front();
+  next.pictures.clear();
+  for (const wallpaper::Monitor& monitor : all) {
+    std::string picture = monitor.device == changed ? chosen : settings::StoredMonitorPicture(monitor.device);
+    if (picture.empty() || !platform::FileExists(picture)) picture = chosen;
+    next.pictures.push_back(std::move(picture));
+  }
+  next.monitors = std::move(all);
+}
+
 }  // namespace
 
-NextPictures ChooseNextPictures(OnceADay onceADay, const ReportMissingList& reportMissingList) {
+NextPictures ChooseNextPictures(OnceADay onceADay, const ReportMissingList& reportMissingList,
+                                const std::string& forMonitor) {
   platform::RegistryStore store = settings::OpenSettingsStore();
   TRotationSettings stored;
   stored.Load(store);
@@ -261,15 +269,26 @@ NextPictures ChooseNextPictures(OnceADay onceADay, const ReportMissingList& repo
                       TRotationSettings::ChangedAlready(store, platform::TodayShortDate());
   if (next.changedToday) return next;
   const std::vector<std::string> entries = ReadFolderList(reportMissingList);
-  if (settings::StoredPerMonitor()) {
-    if (std::vector<wallpaper::Monitor> monitors = wallpaper::DisplayMonitors(); monitors.size() >= 2)
-      next.monitors = std::move(monitors);
+  next.monitors = MonitorsWithPictures();
+  std::vector<wallpaper::Monitor> allMonitors;
+  if (const auto only = std::ranges::find(next.monitors, forMonitor, &wallpaper::Monitor::device);
+      !forMonitor.empty() && only != next.monitors.end()) {
+    std::vector<wallpaper::Monitor> chosenFor{*only};
+    allMonitors = std::exchange(next.monitors, std::move(chosenFor));
   }
+  const TExclusions excluded = ReadExclusions();
   if (stored.Deals())
-    Deal(stored.subfolders, entries, next);
+    Deal(stored.subfolders, entries, excluded, next);
   else
-    ChooseInOrder(stored, entries, store, next);
+    ChooseInOrder(stored, entries, excluded, store, next);
+  if (!allMonitors.empty() && !next.pictures.empty()) KeepTheOtherMonitors(std::move(allMonitors), next);
   return next;
+}
+
+std::vector<wallpaper::Monitor> MonitorsWithPictures() {
+  if (!settings::StoredPerMonitor()) return {};
+  std::vector<wallpaper::Monitor> monitors = wallpaper::DisplayMonitors();
+  return monitors.size() >= 2 ? monitors : std::vector<wallpaper::Monitor>();
 }
 
 }  // namespace rotation

@@ -33,10 +33,16 @@ struct NextPictures {
 // the list the rotation goes on with (the log-on run: the one its window shows).
 using ReportMissingList = std::function<std::vector<std::string>(const std::string& message)>;
 
-// Chooses and keeps where it stopped (the counters, or the deck in the user's data folder). Fails
-// as the log-on run fails: with "List index out of bounds (-1)" for an empty list, the list
-// file's error, or "Cannot open file %s" for a picture that cannot be opened, before any counter
-// is written.
-NextPictures ChooseNextPictures(OnceADay onceADay, const ReportMissingList& reportMissingList);
+// Chooses and keeps where it stopped (the counters, or the deck in the user's data folder), never
+// an excluded picture. With `forMonitor` (a device name), that monitor's picture alone: the
+// others keep theirs. Fails as the log-on run fails: with "List index out of bounds (-1)" for an
+// empty list, the list file's error, or "Cannot open file %s" for a picture that cannot be
+// opened, before any counter is written.
+NextPictures ChooseNextPictures(OnceADay onceADay, const ReportMissingList& reportMissingList,
+                                const std::string& forMonitor = {});
+
+// The monitors that each show a picture of their own: none unless the options ask for it and
+// there are two or more.
+std::vector<wallpaper::Monitor> MonitorsWithPictures();
 
 }  // namespace rotation

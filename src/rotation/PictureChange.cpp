@@ -1,10 +1,14 @@
 #include "rotation/PictureChange.h"
 
+#include <algorithm>
 #include <memory>
 
 #include "pictures/Bitmap.h"
 #include "pictures/PictureErrors.h"
 #include "pictures/PictureFormats.h"
+#include "platform/Files.h"
+#include "platform/ShortDate.h"
+#include "rotation/KeptFiles.h"
 #include "settings/SettingsStore.h"
 
 namespace rotation {
@@ -38,10 +42,50 @@ void PrepareChange(wallpaper::TWallpaperChange& change, const NextPictures& next
   change.PrepareComposed(std::move(composed));
 }
 
-void ApplyChange(wallpaper::TWallpaperChange& change, platform::TWallpaperStyle style, pictures::HelperWait wait) {
+Change ApplyChange(wallpaper::TWallpaperChange& change, platform::TWallpaperStyle style, pictures::HelperWait wait) {
   change.Apply(style, wait);
-  for (const wallpaper::MonitorPicture& shown : change.ComposedPictures())
-    settings::StoreMonitorPicture(shown.monitor.device, shown.picturePath);
+  Change shown{.time = platform::LocalTimeStamp(), .pictures = {}};
+  for (const wallpaper::MonitorPicture& picture : change.ComposedPictures()) {
+    settings::StoreMonitorPicture(picture.monitor.device, picture.picturePath);
+    shown.pictures.push_back({picture.monitor.device, picture.picturePath});
+  }
+  if (shown.pictures.empty()) shown.pictures.push_back({"", change.WrittenPicture()});
+  return shown;
+}
+
+std::string RecordChange(const Change& change) {
+  THistory history = ReadHistory();
+  history.Record(change);
+  return KeepHistory(history);
+}
+
+namespace {
+
+bool Showable(const std::string& picture, const TExclusions& excluded) {
+  return !picture.empty() && !excluded.Excludes(picture) && platform::FileExists(picture);
+}
+
+}  // namespace
+
+bool CanShowAgain(const Change& change, const TExclusions& excluded) {
+  return std::ranges::any_of(change.pictures, [&](const ShownPicture& shown) { return Showable(shown.path, excluded); });
+}
+
+NextPictures PicturesAgain(const Change& change, const TExclusions& excluded) {
+  NextPictures again;
+  const auto showable = std::ranges::find_if(change.pictures, [&](const ShownPicture& shown) {
+    return Showable(shown.path, excluded);
+  });
+  if (showable == change.pictures.end()) return again;
+  const auto pictureFor = [&](const std::string& monitor) {
+    std::string picture = PictureOnMonitor(change, monitor)->path;
+    if (!Showable(picture, excluded) && !monitor.empty()) picture = settings::StoredMonitorPicture(monitor);
+    return Showable(picture, excluded) ? picture : showable->path;
+  };
+  again.monitors = MonitorsWithPictures();
+  if (again.monitors.empty()) again.pictures.push_back(pictureFor(""));
+  for (const wallpaper::Monitor& monitor : again.monitors) again.pictures.push_back(pictureFor(monitor.device));
+  return again;
 }
 
 }  // namespace rotation

@@ -1,6 +1,6 @@
 #include "rotation/RotationState.h"
 
-#include <charconv>
+#include "rotation/StateLines.h"
 
 namespace rotation {
 namespace {
@@ -8,51 +8,10 @@ namespace {
 constexpr std::string_view kHeader = "Vantoria rotation 1";
 constexpr std::string_view kProgressHeader = "Vantoria rotation progress 1";
 
-bool Holds(std::string_view text, std::string_view prefix, std::string_view& rest) {
-  if (!text.starts_with(prefix)) return false;
-  rest = text.substr(prefix.size());
-  return true;
-}
-
-template <typename Number>
-bool ParseNumber(std::string_view text, Number& number, int base = 10) {
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number, base);
-  return error == std::errc() && end == text.data() + text.size() && !text.empty();
-}
-
-bool HasLineEnd(std::string_view text) { return text.find_first_of("\r\n") != std::string_view::npos; }
-
-std::string Hexadecimal(std::uint64_t number) {
-  char digits[17];
-  char* end = std::to_chars(digits, digits + 16, number, 16).ptr;
-  return std::string(16 - (end - digits), '0') + std::string(digits, end);
-}
-
 // "5F3A9C0E12D4B877 17"
 bool ParseDeck(std::string_view text, DeckProgress& progress) {
   return text.size() > 17 && text[16] == ' ' && ParseNumber(text.substr(0, 16), progress.generation, 16) &&
          ParseNumber(text.substr(17), progress.shown);
-}
-
-// The lines of a text, each with its number; false when `read` refuses a line or the text does
-// not end with "end" and the number of lines before it.
-template <typename Read>
-bool ReadLines(std::string_view text, Read read) {
-  std::size_t lines = 0;
-  while (!text.empty()) {
-    const std::size_t end = text.find('\n');
-    if (end == std::string_view::npos) return false;  // cut short
-    const std::string_view line = text.substr(0, end);
-    text.remove_prefix(end + 1);
-    if (line.find('\r') != std::string_view::npos) return false;
-    std::string_view rest;
-    if (Holds(line, "end ", rest)) {
-      std::size_t counted = 0;
-      return text.empty() && ParseNumber(rest, counted) && counted == lines;
-    }
-    if (!read(lines++, line)) return false;
-  }
-  return false;
 }
 
 // A folder line's fields: "01DB5A8C3F1E2D00 *.jpg;|C:\Pictures".

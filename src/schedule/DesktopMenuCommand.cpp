@@ -9,25 +9,52 @@ namespace {
 
 // The user's own classes: no administrator is needed to add to the desktop's menu.
 constexpr char kClassesKey[] = "Software\\Classes";
-constexpr char kMenuSection[] = "DesktopBackground\\Shell\\VantoriaNext";
-constexpr char kCommandSection[] = "DesktopBackground\\Shell\\VantoriaNext\\command";
+// The submenu's commands are read from the key that ExtendedSubCommandsKey names: its own.
+constexpr char kMenuSection[] = "DesktopBackground\\Shell\\Vantoria";
+constexpr char kEarlierMenuSection[] = "DesktopBackground\\Shell\\VantoriaNext";
+
+struct MenuCommand {
+  const char* key;  // the menu orders its commands by their keys' names
+  const char* caption;
+  const char* switchText;
+};
+constexpr MenuCommand kCommands[] = {
+    {"1Next", "Next picture", kNextPictureSwitch},
+    {"2Previous", "Previous picture", kPreviousPictureSwitch},
+    {"3Show", "Show the picture's file", kShowPictureSwitch},
+    {"4Exclude", "Never show this picture again", kExcludePictureSwitch},
+};
+
+std::string CommandSection(const MenuCommand& command) {
+  return std::string(kMenuSection) + "\\Shell\\" + command.key;
+}
 
 }  // namespace
 
 std::string OwnNextPictureCommand() { return ProgramCommand(platform::ExecutablePath(), kNextPictureSwitch); }
 
 std::string DesktopMenuCommandLine() {
-  return platform::RegistryStore(kClassesKey).ReadText(kCommandSection, "").value_or("");
+  return platform::RegistryStore(kClassesKey).ReadText(CommandSection(kCommands[0]) + "\\command", "").value_or("");
+}
+
+void RemoveDesktopMenuCommand() {
+  platform::RegistryStore classes(kClassesKey);
+  classes.DeleteSection(kEarlierMenuSection);
+  classes.DeleteSection(kMenuSection);
 }
 
 void AddDesktopMenuCommand() {
+  RemoveDesktopMenuCommand();  // no command of an earlier set is left
   platform::RegistryStore classes(kClassesKey);
-  classes.WriteString(kMenuSection, "MUIVerb", "Next Vantoria picture");
+  classes.WriteString(kMenuSection, "MUIVerb", "Vantoria");
   classes.WriteString(kMenuSection, "Icon", ProgramIcon(platform::ExecutablePath()));
   classes.WriteString(kMenuSection, "Position", "Bottom");
-  classes.WriteString(kCommandSection, "", OwnNextPictureCommand());
+  classes.WriteString(kMenuSection, "ExtendedSubCommandsKey", kMenuSection);
+  for (const MenuCommand& command : kCommands) {
+    classes.WriteString(CommandSection(command), "MUIVerb", command.caption);
+    classes.WriteString(CommandSection(command) + "\\command", "",
+                        ProgramCommand(platform::ExecutablePath(), command.switchText));
+  }
 }
-
-void RemoveDesktopMenuCommand() { platform::RegistryStore(kClassesKey).DeleteSection(kMenuSection); }
 
 }  // namespace schedule

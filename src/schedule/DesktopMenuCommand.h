@@ -1,5 +1,5 @@
-// "Next Vantoria picture" on the desktop's right-click menu, for the current user: a command of
-// the desktop background that runs the program with "/next".
+// "Vantoria" on the desktop's right-click menu, for the current user: a submenu of the desktop
+// background whose commands run the program with a switch each.
 #pragma once
 
 #include <string>
@@ -7,12 +7,16 @@
 namespace schedule {
 
 inline constexpr char kNextPictureSwitch[] = "/next";
+inline constexpr char kPreviousPictureSwitch[] = "/previous";
+inline constexpr char kShowPictureSwitch[] = "/show";
+inline constexpr char kExcludePictureSwitch[] = "/exclude";
 
-// This program's command line for the menu.
+// This program's command line for the menu's "Next picture".
 std::string OwnNextPictureCommand();
-// What the menu's command runs now; empty when there is none.
+// What the menu's "Next picture" runs now; empty when there is none.
 std::string DesktopMenuCommandLine();
-// Both fail with platform::ERegistryException.
+// Both fail with platform::ERegistryException. Each also removes the single command that earlier
+// versions put on the menu.
 void AddDesktopMenuCommand();
 void RemoveDesktopMenuCommand();
 

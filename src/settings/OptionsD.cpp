@@ -26,25 +26,26 @@ TODialog::TODialog()
     : TForm({.name = "ODialog",
              .caption = "Options",
              .borderStyle = ui::TBorderStyle::bsToolWindow,
-             .bounds = ui::Design(230, 174, 258, 339),
+             .bounds = ui::Design(230, 174, 258, 363),
              .clientSize = true,
              .font = ui::ComicSansFont(8)}),
       DisplayL("DisplayL", *this, 8, 8, "&Display:"),
       DisplayCB("DisplayCB", *this, ui::Design(8, 24, 89, 23), {"Tile", "Center", "Strech", "Fill", "Fit"},
                 ui::DesignLength{15}),
       RndChkB("RndChkB", *this, ui::Design(8, 56, 129, 17), "Randomize &file list"),
-      OKB("OKB", *this, ui::Design(40, 304, 75, 25), "&OK", kOkButtonId),
-      CancelB("CancelB", *this, ui::Design(144, 304, 75, 25), "&Cancel", IDCANCEL),
+      OKB("OKB", *this, ui::Design(40, 328, 75, 25), "&OK", kOkButtonId),
+      CancelB("CancelB", *this, ui::Design(144, 328, 75, 25), "&Cancel", IDCANCEL),
       ChangeWPCB("ChangeWPCB", *this, ui::Design(8, 128, 249, 17), "Change &wallpaper every time Windows start"),
       PerMonitorCB("PerMonitorCB", *this, ui::Design(8, 152, 249, 17), "A different picture on each &monitor"),
-      AllPicturesCB("AllPicturesCB", *this, ui::Design(8, 176, 249, 17), "Show all &picture types"),
+      AllPicturesCB("AllPicturesCB", *this, ui::Design(8, 176, 249, 17), "Show all picture &types"),
       TimerL("TimerL", *this, 8, 200, "C&hange the picture:"),
       TimerCB("TimerCB", *this, ui::Design(8, 216, 145, 23), IntervalCaptions(), ui::DesignLength{15},
               ui::TComboBoxStyle::csDropDownList),
       BatteryCB("BatteryCB", *this, ui::Design(8, 248, 249, 17), "Also on &battery power"),
-      DesktopMenuCB("DesktopMenuCB", *this, ui::Design(8, 272, 249, 17), "&Next picture on the desktop's menu"),
+      DesktopMenuCB("DesktopMenuCB", *this, ui::Design(8, 272, 249, 17), "&Picture commands on the desktop's menu"),
       ShuffleCB("ShuffleCB", *this, ui::Design(8, 80, 249, 17), "&Every picture once before any repeats"),
-      SubfoldersCB("SubfoldersCB", *this, ui::Design(8, 104, 249, 17), "Include &subfolders") {
+      SubfoldersCB("SubfoldersCB", *this, ui::Design(8, 104, 249, 17), "Include &subfolders"),
+      LogonCB("LogonCB", *this, ui::Design(8, 296, 249, 17), "Change the picture when I &log on") {
   DisplayCB.SetText("Center");
   DisplayCB.SetAccessibleName("Display");
   DisplayL.SetFocusControl(DisplayCB);
@@ -76,12 +77,13 @@ void TODialog::FormActivate() {
   ShuffleCB.SetChecked(options.shuffle);
   ShuffleCB.SetEnabled(options.rndFile);
   SubfoldersCB.SetChecked(options.subfolders);
+  LogonCB.SetChecked(options.runAtLogon);
   if (unreadable) throw *unreadable;
 }
 
-// The values, the task and the menu command are applied each on its own; one box names every
-// part that failed. Values that cannot be stored keep the dialog open, as any error of the
-// settings store does.
+// The values, the task, the menu's commands and the start-up entry are applied each on its own;
+// one box names every part that failed. Values that cannot be stored keep the dialog open, as any
+// error of the settings store does.
 void TODialog::OKBClick() {
   const TDialogOptions options{.rndFile = RndChkB.Checked(),
                                .display = DisplayCB.ItemIndex(),
@@ -92,7 +94,8 @@ void TODialog::OKBClick() {
                                .onBattery = BatteryCB.Checked(),
                                .desktopMenu = DesktopMenuCB.Checked(),
                                .subfolders = SubfoldersCB.Checked(),
-                               .shuffle = ShuffleCB.Checked()};
+                               .shuffle = ShuffleCB.Checked(),
+                               .runAtLogon = LogonCB.Checked()};
   const Registration registered = StoredRegistration();
   std::optional<platform::ERegistryException> notStored;
   try {
@@ -103,7 +106,8 @@ void TODialog::OKBClick() {
   }
   std::string failures;
   for (const std::string& failure :
-       MatchRegistration({schedule::MinutesOfInterval(options.changeEvery), options.onBattery, options.desktopMenu},
+       MatchRegistration({schedule::MinutesOfInterval(options.changeEvery), options.onBattery, options.desktopMenu,
+                          options.runAtLogon},
                          registered))
     failures += "\n" + failure;
   if (notStored) throw platform::ERegistryException(notStored->Message() + failures);

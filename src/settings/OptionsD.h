@@ -1,6 +1,7 @@
 // The options dialog: display style, random order (every picture once before any repeats, if
 // asked), subfolders, the once-a-day start-up change, a picture for each monitor, every kind of
-// picture, and timed changes with "Next picture" on the desktop's menu. What its Display box shows is the style the wallpaper takes, confirmed or not.
+// picture, timed changes, the picture commands on the desktop's menu and the start-up entry.
+// What its Display box shows is the style the wallpaper takes, confirmed or not.
 #pragma once
 
 #include "platform/WallpaperStyle.h"
@@ -31,11 +32,12 @@ class TODialog : public ui::TForm {
   // Used only while RndChkB is checked, and enabled only then; its check is kept meanwhile.
   ui::TCheckBox ShuffleCB;
   ui::TCheckBox SubfoldersCB;
+  ui::TCheckBox LogonCB;
 
   // Loads the controls from the settings store.
   void FormActivate();
-  // Stores the controls' values, registers the timed changes and the menu command as they say,
-  // and closes; what cannot be registered is reported, and the values then say what is.
+  // Stores the controls' values, registers the timed changes, the menu and the start-up entry as
+  // they say, and closes; what cannot be registered is reported, and the values then say what is.
   void OKBClick();
   void CancelBClick();
 

@@ -34,6 +34,7 @@ inline constexpr char kTimerCommand[] = "TimerCommand";
 inline constexpr char kLastTimerRun[] = "LastTimerRun";
 inline constexpr char kSubfolders[] = "Subfolders";
 inline constexpr char kShuffle[] = "Shuffle";
+inline constexpr char kRunAtLogon[] = "RunAtLogon";
 // The picture each monitor shows, a value per monitor named by its device.
 inline constexpr char kMonitorsSection[] = "Settings\\Monitors";
 }  // namespace stored
@@ -47,12 +48,13 @@ struct TDialogOptions {
   bool allPictures = false;  // every kind of picture this PC decodes is listed
   int changeEvery = 0;       // the index of schedule::ChangeIntervals(): at log-on only
   bool onBattery = true;     // timed changes on battery power too
-  bool desktopMenu = false;  // "Next picture" on the desktop's menu
+  bool desktopMenu = false;  // the picture commands on the desktop's menu
   bool subfolders = false;   // a selected folder's pictures are those of the folders below it too
   bool shuffle = false;      // at random, every picture once before any repeats
+  bool runAtLogon = false;   // the program makes the start-up entry of the log-on run
 
   // Reads RndFile, Display, ChangeWP, PerMonitor, AllPictures, ChangeEvery, OnBattery,
-  // DesktopMenu, Subfolders and Shuffle, in this order; a missing value
+  // DesktopMenu, Subfolders, Shuffle and RunAtLogon, in this order; a missing value
   // keeps the default above. A value that is not text (a REG_DWORD a script wrote) keeps it too,
   // Display gives none, and the first such error is handed back once every value is read, for the
   // caller to report.
@@ -79,6 +81,7 @@ struct TDialogOptions {
     desktopMenu = readOr([&] { return store.ReadBool(stored::kSection, stored::kDesktopMenu, desktopMenu); }, false);
     subfolders = readOr([&] { return store.ReadBool(stored::kSection, stored::kSubfolders, subfolders); }, false);
     shuffle = readOr([&] { return store.ReadBool(stored::kSection, stored::kShuffle, shuffle); }, false);
+    runAtLogon = readOr([&] { return store.ReadBool(stored::kSection, stored::kRunAtLogon, runAtLogon); }, false);
     return unreadable;
   }
   // ChangeEvery and OnBattery go with the task they register (settings/TimerRegistration.h).
@@ -92,6 +95,7 @@ struct TDialogOptions {
     store.WriteBool(stored::kSection, stored::kDesktopMenu, desktopMenu);
     store.WriteBool(stored::kSection, stored::kSubfolders, subfolders);
     store.WriteBool(stored::kSection, stored::kShuffle, shuffle);
+    store.WriteBool(stored::kSection, stored::kRunAtLogon, runAtLogon);
   }
 };
 

@@ -3,14 +3,15 @@
 #include <windows.h>
 
 #include "platform/Files.h"
-#include "platform/Format.h"
 #include "platform/Module.h"
+#include "platform/ShortDate.h"
 #include "platform/TaskScheduler.h"
 #include "platform/WideText.h"
 #include "schedule/ChangeIntervals.h"
 #include "schedule/DesktopMenuCommand.h"
 #include "schedule/PictureChangeTask.h"
 #include "schedule/ProgramCommand.h"
+#include "schedule/StartupEntry.h"
 #include "settings/SettingsStore.h"
 #include "settings/StoredOptions.h"
 
@@ -97,6 +98,44 @@ void MatchMenu(const TimedChanges& wanted, const Registration& registered, Failu
   }
 }
 
+// The program a command starts when it is another one that exists: what another copy registered
+// is left to it. A command that names none, this program, or one that is gone is this copy's.
+std::optional<std::string> OtherProgramOf(const std::string& command) {
+  std::optional<std::string> program = schedule::ProgramOfCommand(command);
+  if (!program || platform::SamePathText(*program, platform::ExecutablePath()) || !platform::FileExists(*program))
+    return std::nullopt;
+  return program;
+}
+
+void RemoveStartupEntry(const Registration& registered, Failures& failures) {
+  if (registered.startupCommand.empty()) return;
+  if (const std::optional<std::string> other = OtherProgramOf(registered.startupCommand)) {
+    failures.push_back("The start-up entry \"Vantoria\" was left as it is: it starts \"" + *other + "\".");
+    return;
+  }
+  schedule::RemoveStartupEntry();
+}
+
+// Only a choice the user made in the options writes the entry or takes it away.
+void MatchStartup(const TimedChanges& wanted, const Registration& registered, Failures& failures) {
+  try {
+    if (!wanted.runAtLogon) {
+      if (registered.changes.runAtLogon) RemoveStartupEntry(registered, failures);
+      return;
+    }
+    if (registered.startupCommand == schedule::OwnStartupCommand()) return;
+    try {
+      CheckProgramPathCanBeRegistered();
+      schedule::WriteStartupEntry();
+    } catch (const platform::Exception&) {
+      OpenSettingsStore().WriteBool(stored::kSection, stored::kRunAtLogon, false);
+      throw;
+    }
+  } catch (const platform::Exception& error) {
+    failures.push_back("The start-up entry cannot be changed: " + error.Message() + ".");
+  }
+}
+
 std::string Joined(const Failures& failures) {
   std::string text;
   for (const std::string& failure : failures) text += (text.empty() ? "" : " ") + failure;
@@ -112,9 +151,11 @@ Registration StoredRegistration() {
       store.ReadText(stored::kSection, stored::kChangeEvery).value_or("0")));
   registration.changes.onBattery = StoredSwitch(store, stored::kOnBattery, true);
   registration.changes.desktopMenu = StoredSwitch(store, stored::kDesktopMenu, false);
+  registration.changes.runAtLogon = StoredSwitch(store, stored::kRunAtLogon, false);
   registration.taskCommand = store.ReadText(stored::kSection, stored::kTimerCommand).value_or("");
   store.Close();
   registration.menuCommand = schedule::DesktopMenuCommandLine();
+  registration.startupCommand = schedule::StartupEntryCommand();
   return registration;
 }
 
@@ -122,6 +163,7 @@ std::vector<std::string> MatchRegistration(const TimedChanges& wanted, const Reg
   Failures failures;
   MatchTask(wanted, registered, failures);
   MatchMenu(wanted, registered, failures);
+  MatchStartup(wanted, registered, failures);
   return failures;
 }
 
@@ -131,7 +173,9 @@ void FollowMovedProgram() {
       registered.changes.minutes > 0 && registered.taskCommand != schedule::OwnTimedRunCommand();
   const bool menuElsewhere =
       registered.changes.desktopMenu && registered.menuCommand != schedule::OwnNextPictureCommand();
-  if (!taskElsewhere && !menuElsewhere) return;
+  const bool startupElsewhere =
+      registered.changes.runAtLogon && registered.startupCommand != schedule::OwnStartupCommand();
+  if (!taskElsewhere && !menuElsewhere && !startupElsewhere) return;
   if (const Failures failures = MatchRegistration(registered.changes, registered); !failures.empty())
     RecordTimerRun("failed: " + Joined(failures));
 }
@@ -147,23 +191,32 @@ bool UnregisterThisProgram() {
   const Registration registered = StoredRegistration();
   Failures failures;
   std::string leftBy;
-  // Which copy registered it: none known, this one, or one that is gone, makes it this one's.
   const auto ownedElsewhere = [&leftBy](const std::string& command) {
-    const std::optional<std::string> program = schedule::ProgramOfCommand(command);
-    const bool elsewhere = program && !platform::SamePathText(*program, platform::ExecutablePath()) &&
-                           platform::FileExists(*program);
-    if (elsewhere && leftBy.empty()) leftBy = *program;
-    return elsewhere;
+    const std::optional<std::string> program = OtherProgramOf(command);
+    if (program && leftBy.empty()) leftBy = *program;
+    return program.has_value();
+  };
+  const auto storeOff = [&failures](const char* name) {
+    try {
+      OpenSettingsStore().WriteBool(stored::kSection, name, false);
+    } catch (const platform::Exception& error) {
+      failures.push_back(error.Message());
+    }
   };
   if (!ownedElsewhere(registered.taskCommand))
     MatchTask({.minutes = 0, .onBattery = registered.changes.onBattery}, registered, failures);
   if (!ownedElsewhere(registered.menuCommand)) {
     MatchMenu({}, registered, failures);
+    storeOff(stored::kDesktopMenu);
+  }
+  // The entry goes with the program, whoever made it.
+  if (!ownedElsewhere(registered.startupCommand)) {
     try {
-      OpenSettingsStore().WriteBool(stored::kSection, stored::kDesktopMenu, false);
+      if (!registered.startupCommand.empty()) schedule::RemoveStartupEntry();
     } catch (const platform::Exception& error) {
       failures.push_back(error.Message());
     }
+    storeOff(stored::kRunAtLogon);
   }
   if (!failures.empty()) RecordTimerRun("failed: " + Joined(failures));
   else if (!leftBy.empty()) RecordTimerRun("left: registered by \"" + leftBy + "\"");
@@ -171,13 +224,8 @@ bool UnregisterThisProgram() {
 }
 
 void RecordTimerRun(const std::string& outcome) noexcept {
-  SYSTEMTIME now;
-  ::GetLocalTime(&now);
   try {
-    OpenSettingsStore().WriteString(stored::kSection, stored::kLastTimerRun,
-                                    platform::Format("%04u-%02u-%02u %02u:%02u:%02u ", now.wYear, now.wMonth,
-                                                     now.wDay, now.wHour, now.wMinute, now.wSecond) +
-                                        outcome);
+    OpenSettingsStore().WriteString(stored::kSection, stored::kLastTimerRun, platform::LocalTimeStamp() + " " + outcome);
   } catch (const std::exception&) {
   }
 }

@@ -1,8 +1,9 @@
-// The timed changes and the desktop's "Next picture" command as Windows holds them for a copy of
-// the program (a scheduled task, a menu key), kept in step with the settings: ChangeEvery,
-// OnBattery and TimerCommand say which task is registered (TimerCommand names the copy that owns
-// it, as Wine keeps no action of a task), DesktopMenu whether the menu has the command,
-// LastTimerRun what last went wrong or how the last timed run ended.
+// The timed changes, the desktop's picture commands and the start-up entry as Windows holds them
+// for a copy of the program (a scheduled task, a menu key, a Run value), kept in step with the
+// settings: ChangeEvery, OnBattery and TimerCommand say which task is registered (TimerCommand
+// names the copy that owns it, as Wine keeps no action of a task), DesktopMenu whether the menu
+// has the commands, RunAtLogon whether the program made the start-up entry, LastTimerRun what
+// last went wrong or how the last timed run ended.
 #pragma once
 
 #include <string>
@@ -15,6 +16,7 @@ struct TimedChanges {
   int minutes = 0;  // 0: at log-on only
   bool onBattery = true;
   bool desktopMenu = false;
+  bool runAtLogon = false;
 };
 
 // What the stored values say Windows holds. A value of the wrong type (a REG_DWORD written by
@@ -22,30 +24,33 @@ struct TimedChanges {
 struct Registration {
   TimedChanges changes;
   std::string taskCommand;  // empty: no task registered
-  std::string menuCommand;  // as the menu's key holds it; empty: none
+  std::string menuCommand;     // "Next picture" as the menu's key holds it; empty: none
+  std::string startupCommand;  // as the start-up entry holds it; empty: none
 };
 Registration StoredRegistration();
 
 // Makes Windows hold `wanted` for this program, where `registered` says it holds something else
 // (or the task is gone): the task is registered again only for another interval, battery choice
-// or program, from the next whole minute. Each part is applied on its own; the texts of those
-// that failed come back, and the stored values say what Windows holds: a task that cannot be
-// registered leaves none when the old one can be deleted (ChangeEvery "0"), and TimerCommand goes
-// only with a task that is gone.
+// or program, from the next whole minute. The start-up entry stays the user's to make by hand:
+// it is removed only when the program made it, and not when it starts another program. Each part
+// is applied on its own; the texts of those that failed (or were left) come back, and the stored
+// values say what Windows holds: a task that cannot be registered leaves none when the old one
+// can be deleted (ChangeEvery "0"), and TimerCommand goes only with a task that is gone.
 std::vector<std::string> MatchRegistration(const TimedChanges& wanted, const Registration& registered);
 
-// At every start: a task or a menu command that names another copy of the program (the folder
-// was moved, or copied to another PC) is registered again for this one. What fails is recorded,
-// never shown.
+// At every start: a task, the menu's commands or the start-up entry that name another copy of
+// the program (the folder was moved, or copied to another PC) are registered again for this one.
+// What fails is recorded, never shown.
 void FollowMovedProgram();
 
 // A timed run while no interval is chosen: its task, left behind, goes; LastTimerRun says
 // "skipped: no interval chosen".
 void RemoveUnchosenTask();
 
-// "/unregister": the task and the menu command go when they name this program or one that no
-// longer exists, with TimerCommand, and ChangeEvery and DesktopMenu become "0"; another copy's
-// stay, and LastTimerRun says `left: registered by "<its path>"`. False, with what failed in
+// "/unregister": the task, the menu's commands and the start-up entry go when they name this
+// program or one that no longer exists, with TimerCommand, and ChangeEvery, DesktopMenu and
+// RunAtLogon become "0"; another copy's stay, and LastTimerRun says `left: registered by "<its
+// path>"`. False, with what failed in
 // LastTimerRun, when a part could not be removed.
 bool UnregisterThisProgram();
 

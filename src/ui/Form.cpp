@@ -285,6 +285,9 @@ LRESULT TForm::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_COMMAND:
       if (lParam == 0 && HIWORD(wParam) == 0 && menu_ && menu_->Click(LOWORD(wParam))) return 0;
       break;
+    case WM_INITMENUPOPUP:
+      if (menu_ && menu_->Popup(reinterpret_cast<HMENU>(wParam))) return 0;
+      break;
     case WM_CLOSE:
       Close();
       return 0;

@@ -32,7 +32,9 @@ HMENU TMainMenu::Build(std::vector<TMenuItem>& items, bool bar) {
     if (item.caption == "-") {
       ::AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
     } else if (!item.items.empty()) {
-      ::AppendMenuA(menu, MF_POPUP, reinterpret_cast<UINT_PTR>(Build(item.items, false)), item.caption.c_str());
+      HMENU submenu = Build(item.items, false);
+      popups_.emplace_back(submenu, &item);
+      ::AppendMenuA(menu, MF_POPUP, reinterpret_cast<UINT_PTR>(submenu), item.caption.c_str());
     } else {
       const auto id = static_cast<UINT_PTR>(kFirstId + byId_.size());
       byId_.push_back(&item);
@@ -59,6 +61,30 @@ bool TMainMenu::ClickShortCut(TShortCut shortCut) {
     }
   }
   return false;
+}
+
+bool TMainMenu::Popup(HMENU submenu) {
+  for (const auto& [handle, item] : popups_) {
+    if (handle == submenu) {
+      if (item->OnPopup) item->OnPopup();
+      return true;
+    }
+  }
+  return false;
+}
+
+UINT TMainMenu::IdOf(const std::string& name) const {
+  for (std::size_t i = 0; i < byId_.size(); ++i)
+    if (byId_[i]->name == name) return static_cast<UINT>(kFirstId + i);
+  return 0;
+}
+
+void TMainMenu::SetChecked(const std::string& name, bool checked) {
+  ::CheckMenuItem(handle_, IdOf(name), MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
+}
+
+void TMainMenu::SetEnabled(const std::string& name, bool enabled) {
+  ::EnableMenuItem(handle_, IdOf(name), MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
 }
 
 }  // namespace ui

@@ -1,10 +1,12 @@
-// A form's menu bar: items with captions, optional shortcuts and click handlers.
+// A form's menu bar: items with captions, optional shortcuts and click handlers; a submenu may
+// bring its items up to date as it opens.
 #pragma once
 
 #include <windows.h>
 
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace ui {
@@ -21,6 +23,7 @@ struct TMenuItem {
   std::function<void()> OnClick;
   std::vector<TMenuItem> items;
   TShortCut shortCut = 0;  // shown beside the caption, as "Ctrl+S"
+  std::function<void()> OnPopup = {};  // a submenu's, as it opens
 };
 
 // "Ctrl+S", as a menu shows the shortcut.
@@ -40,12 +43,20 @@ class TMainMenu {
   bool Click(WORD id);
   // Runs the handler of the item with this shortcut; false when there is none.
   bool ClickShortCut(TShortCut shortCut);
+  // Runs the OnPopup of the submenu with this handle; false when there is none.
+  bool Popup(HMENU submenu);
+  // The check mark and the state of the item of that name.
+  void SetChecked(const std::string& name, bool checked);
+  void SetEnabled(const std::string& name, bool enabled);
 
  private:
   HMENU Build(std::vector<TMenuItem>& items, bool bar);
+  // The command id of the item of that name.
+  UINT IdOf(const std::string& name) const;
 
   std::vector<TMenuItem> items_;
   std::vector<TMenuItem*> byId_;
+  std::vector<std::pair<HMENU, TMenuItem*>> popups_;
   HMENU handle_ = nullptr;
   bool attached_ = false;
 };

@@ -43,6 +43,14 @@ std::string MonitorOfWindow(HWND window) {
   return InfoOf(::MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), info) ? info.szDevice : std::string();
 }
 
+std::string MonitorUnderPointer() {
+  POINT pointer;
+  if (!::GetCursorPos(&pointer)) return {};
+  const std::vector<Monitor> monitors = DisplayMonitors();
+  const Monitor* under = MonitorAt(monitors, pointer.x, pointer.y);
+  return under ? under->device : std::string();
+}
+
 std::uint32_t DesktopBackgroundColour() {
   const std::optional<std::string> text = platform::RegistryStore("Control Panel\\Colors").ReadText("", "Background");
   return text ? platform::ParseRgbText(*text).value_or(0) : 0;

@@ -18,6 +18,9 @@ std::vector<Monitor> DisplayMonitors();
 PixelRect VirtualScreen();
 // The device name of the monitor that holds most of the window.
 std::string MonitorOfWindow(HWND window);
+// The device name of the monitor under the mouse pointer (the nearest when it is off every
+// monitor); empty when there is none to tell.
+std::string MonitorUnderPointer();
 // The desktop's background colour (HKCU\Control Panel\Colors, Background), as a colour value;
 // black when it is missing or unreadable.
 std::uint32_t DesktopBackgroundColour();

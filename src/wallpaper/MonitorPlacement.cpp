@@ -66,4 +66,18 @@ bool SuitsMonitor(int pictureWidth, int pictureHeight, int monitorWidth, int mon
   return (pictureHeight > pictureWidth) == (monitorHeight > monitorWidth);
 }
 
+const Monitor* MonitorAt(const std::vector<Monitor>& monitors, int x, int y) {
+  // The squared distance from the point to the area, 0 inside it (its right and bottom edges are
+  // outside).
+  const auto distance = [x, y](const PixelRect& area) {
+    const long long dx = x < area.left ? area.left - x : x >= area.Right() ? x - area.Right() + 1 : 0;
+    const long long dy = y < area.top ? area.top - y : y >= area.Bottom() ? y - area.Bottom() + 1 : 0;
+    return dx * dx + dy * dy;
+  };
+  const Monitor* nearest = nullptr;
+  for (const Monitor& monitor : monitors)
+    if (!nearest || distance(monitor.area) < distance(nearest->area)) nearest = &monitor;
+  return nearest;
+}
+
 }  // namespace wallpaper

@@ -39,4 +39,8 @@ int TileShift(int origin, int size);
 // landscape one a wider monitor; a square picture or monitor suits any.
 bool SuitsMonitor(int pictureWidth, int pictureHeight, int monitorWidth, int monitorHeight);
 
+// The monitor a point of the virtual screen is on; off every monitor, the nearest, as Windows
+// takes it. None when there are no monitors.
+const Monitor* MonitorAt(const std::vector<Monitor>& monitors, int x, int y);
+
 }  // namespace wallpaper

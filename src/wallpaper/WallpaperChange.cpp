@@ -16,6 +16,7 @@ void TWallpaperChange::Prepare(const std::string& picturePath,
                                std::shared_ptr<const pictures::TBitmap> previewBitmap) {
   imaging_.SetFilename(platform::ToWide(picturePath));
   prepared_ = {.viewBufferId = imaging_.ViewBufferId(),
+               .picturePath = picturePath,
                .targetPath = WallpaperFilePath(),
                .previewBitmap = std::move(previewBitmap),
                .composed = {}};
@@ -35,6 +36,7 @@ void TWallpaperChange::Apply(platform::TWallpaperStyle style, pictures::HelperWa
   else
     ApplyWallpaperValues(written, ComposedDesktopValues(written, spanned));
   written_ = change.composed;
+  writtenPicture_ = change.picturePath;
 }
 
 // The wallpaper is made again from its pictures at the next change: it is not flushed.

@@ -34,6 +34,8 @@ class TWallpaperChange {
   void PrepareComposed(std::vector<MonitorPicture> pictures) { prepared_.composed = std::move(pictures); }
   // The pictures of the composed wallpaper written last; none for a plain one.
   const std::vector<MonitorPicture>& ComposedPictures() const { return written_; }
+  // The picture of the plain wallpaper written last.
+  const std::string& WrittenPicture() const { return writtenPicture_; }
   // Phase 2: what phase 1 prepared last. Where the Windows folder's file cannot be created, the
   // user's own is written instead. A file that cannot be written fails before any desktop value
   // is. A picture a helper decodes is waited for as `wait` says; a phase 1 meanwhile prepares
@@ -43,6 +45,7 @@ class TWallpaperChange {
  private:
   struct Prepared {
     std::int32_t viewBufferId = 0;
+    std::string picturePath;
     std::string targetPath;
     std::shared_ptr<const pictures::TBitmap> previewBitmap;
     std::vector<MonitorPicture> composed;
@@ -54,6 +57,7 @@ class TWallpaperChange {
   std::string userFolder_;
   Prepared prepared_;
   std::vector<MonitorPicture> written_;
+  std::string writtenPicture_;
 };
 
 }  // namespace wallpaper

@@ -6,11 +6,13 @@
 #include "pictures/PictureErrors.h"
 #include "pictures/WicDecoder.h"
 #include "pictures/WicPicture.h"
+#include "rotation/KeptFiles.h"
 #include "rotation/PictureChange.h"
 #include "platform/Files.h"
 #include "platform/Module.h"
 #include "platform/SystemError.h"
 #include "settings/SettingsStore.h"
+#include "settings/TimerRegistration.h"
 #include "ui/Application.h"
 #include "ui/ApplicationWindow.h"
 #include "ui/Help.h"
@@ -76,10 +78,13 @@ TFormMain::TFormMain()
       Menu({{"M_Actions", "Ac&tions", {},
              {{"M_A_Set", "Set as wallpaper", [this] { M_A_SetClick(); }, {}, static_cast<ui::TShortCut>(ui::scCtrl | 'S')},
               {"M_A_Select", "Select &directory", [this] { M_A_SelectClick(); }, {}},
+              {"M_A_Exclude", "Exclude from the &rotation", [this] { M_A_ExcludeClick(); }, {}},
               {"M_B2", "-", {}, {}},
               {"M_H_Options", "&Options", [this] { M_H_OptionsClick(); }, {}},
               {"M_B4", "-", {}, {}},
-              {"M_A_Exit", "E&xit", [this] { M_A_ExitClick(); }, {}}}},
+              {"M_A_Exit", "E&xit", [this] { M_A_ExitClick(); }, {}}},
+             0,
+             [this] { M_ActionsPopup(); }},
             {"M_Help", "&Help", {},
              {{"M_H_Contents", "&Contents", [this] { M_H_ContentsClick(); }, {}},
               {"M_B3", "-", {}, {}},
@@ -287,6 +292,21 @@ void TFormMain::M_A_SelectClick() { SelectBClick(); }
 
 void TFormMain::M_A_ExitClick() { Close(); }
 
+// The check says whether the rotation passes the selected picture over.
+void TFormMain::M_ActionsPopup() {
+  const bool selected = FileLB.ItemIndex() >= 0;
+  Menu.SetEnabled("M_A_Exclude", selected);
+  Menu.SetChecked("M_A_Exclude", selected && rotation::ReadExclusions().Excludes(picturePath_));
+}
+
+void TFormMain::M_A_ExcludeClick() {
+  if (FileLB.ItemIndex() < 0) return;
+  // One writer of the rotation's files at a time; this window's own change holds it already.
+  WallpaperChangeLock lock;
+  lock.TakeForChange();
+  rotation::SetExcluded(picturePath_, !rotation::ReadExclusions().Excludes(picturePath_));
+}
+
 // Windows 10 and 11 have no engine for the help file, which does not ship: the read-me beside
 // the program stands in for it. A PC with no program for text files says why it cannot open it.
 void TFormMain::M_H_ContentsClick() {
@@ -367,8 +387,10 @@ void TFormMain::TimerTimer() {
   // A shown window waits for a decode as its preview does, answering meanwhile.
   const pictures::HelperWait wait =
       ::IsWindowVisible(Handle()) ? pictures::HelperWait::kWindowsAnswer : pictures::HelperWait::kBlocking;
-  rotation::ApplyChange(wallpaperChange_, options_ ? options_->WallpaperStyle() : settings::StoredWallpaperStyle(),
-                        wait);
+  const rotation::Change shown = rotation::ApplyChange(
+      wallpaperChange_, options_ ? options_->WallpaperStyle() : settings::StoredWallpaperStyle(), wait);
+  if (const std::string why = rotation::RecordChange(shown); !why.empty())
+    settings::RecordTimerRun("changed; the history was not kept: " + why);
 }
 
 }  // namespace windows

@@ -75,6 +75,9 @@ class TFormMain : public ui::TForm {
   // Close the window; the list is saved on the way.
   void ZatvoriButtonClick();
   void M_A_ExitClick();
+  // Ticks the selected picture out of the rotation, or back in.
+  void M_A_ExcludeClick();
+  void M_ActionsPopup();
   // "Set as wallpaper", first phase: hands the picture over and arms the timer. The change holds
   // the session's change lock until the second phase ends.
   void SetBClick();

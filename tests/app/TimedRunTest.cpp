@@ -1,5 +1,6 @@
 // A timed run's rules that Wine cannot show, through its seam: Wine always answers that the user
 // accepts notifications. The lock is held by another thread: this one cannot take it either.
+// And what every mode of the rotation passes over, in this process.
 #include "app/TimedRun.h"
 
 #include <windows.h>
@@ -9,7 +10,11 @@
 
 #include <thread>
 
+#include "pictures/BitmapFileBuilder.h"
 #include "platform/Handles.h"
+#include "platform/Module.h"
+#include "rotation/KeptFiles.h"
+#include "support/ScratchFolder.h"
 #include "support/ScratchSettings.h"
 #include "windows/WallpaperChangeLock.h"
 
@@ -50,6 +55,32 @@ TEST(TimedRunTest, OnlyATimedRunSkipsForAFullScreenProgramOrAPresentationOrAnoth
   EXPECT_EQ(ScratchSettings::TimedRunOutcome(), "failed: another change");
   ::SetEvent(done.Get());
   otherChange.join();
+}
+
+// In every mode the rotation passes an excluded picture over, as if its folder did not list it.
+TEST(TimedRunTest, AnExcludedPictureIsNeverChosenInAnyMode) {
+  ScratchSettings settings;
+  const testing_support::ScratchFolder pictures;
+  for (const char* name : {"a.bmp", "b.bmp", "c.bmp"}) {
+    const std::vector<std::uint8_t> file = testing_support::BuildBitmapFile({.width = 2, .height = 2});
+    testing_support::WriteFileBytes(pictures / name, {file.begin(), file.end()});
+  }
+  struct ListedFolder {
+    std::string list = platform::ExecutableDirectory() + "\\Directory.drl";
+    ~ListedFolder() { ::DeleteFileA(list.c_str()); }
+  } listed;
+  testing_support::WriteFileBytes(listed.list, pictures.Path() + "\r\n");
+  ::CreateDirectoryA(ScratchSettings::KeptFile("").c_str(), nullptr);
+  testing_support::WriteFileBytes(ScratchSettings::KeptFile("Excluded pictures.txt"), pictures / "b.bmp");
+  const auto accepts = [] { return static_cast<int>(QUNS_ACCEPTS_NOTIFICATIONS); };
+  for (const auto& [rndFile, shuffle] : {std::pair{"0", "0"}, {"1", "0"}, {"1", "1"}}) {
+    ScratchSettings::SetValue("RndFile", rndFile);
+    ScratchSettings::SetValue("Shuffle", shuffle);
+    for (int run = 0; run < 4; ++run) {
+      ASSERT_EQ(RunTimedChange(TimedRun::kNext, accepts), 0) << ScratchSettings::TimedRunOutcome();
+      EXPECT_NE(rotation::ReadHistory().Current()->pictures.at(0).path, pictures / "b.bmp") << rndFile << shuffle;
+    }
+  }
 }
 
 }  // namespace

@@ -170,6 +170,20 @@ TEST_F(MainWindowTest, BrowsePreviewSelectFoldersAndSetWallpapersByMouseAndKeybo
   EXPECT_TRUE(testing_support::WaitUntil([&] { return FileSize(WallpaperFile()) == Picture(61).size(); }, 10s));
   EXPECT_EQ(ReadFileBytes(WallpaperFile()).substr(54), Picture(61).substr(54));
 
+  // Actions, "Exclude from the rotation": the picture joins the user's list, ticked when the menu
+  // opens again; chosen again, it leaves the list.
+  const auto excluded = [] {
+    const std::string path = testing_support::ScratchSettings::KeptFile("Excluded pictures.txt");
+    return FileSize(path) > 0 ? ReadFileBytes(path) : std::string();
+  };
+  PressKeys("alt+t r");
+  EXPECT_TRUE(testing_support::WaitUntil([&] { return excluded() == DocumentsPictures::Path(1) + "\r\n"; }, 5s));
+  PressKeys("alt+t");
+  EXPECT_TRUE(testing_support::WaitUntil(
+      [&] { return ::GetMenuState(::GetSubMenu(::GetMenu(main_), 0), 2, MF_BYPOSITION) & MF_CHECKED; }, 5s));
+  PressKeys("r");
+  EXPECT_TRUE(testing_support::WaitUntil([&] { return excluded().empty(); }, 5s));
+
   // Actions, Options, then Cancel; Help, About, then Enter.
   PressKeys("alt+t o");
   HWND options = vantoria_->WaitForWindow("Options", 5s);

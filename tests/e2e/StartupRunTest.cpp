@@ -8,7 +8,6 @@
 #include "e2e/HostCommand.h"
 #include "e2e/VantoriaProcess.h"
 #include "pictures/BitmapFileBuilder.h"
-#include "platform/KnownFolders.h"
 #include "support/PictureChangeTask.h"
 #include "support/XmlElement.h"
 
@@ -21,7 +20,9 @@ using testing_support::ScratchSettings;
 
 constexpr auto kStartDeadline = 30s;
 constexpr auto kRunDeadline = 30s;
-constexpr char kMenuCommandKey[] = "Software\\Classes\\DesktopBackground\\Shell\\VantoriaNext\\command";
+constexpr char kMenuKey[] = "Software\\Classes\\DesktopBackground\\Shell\\Vantoria";
+constexpr char kEarlierMenuKey[] = "Software\\Classes\\DesktopBackground\\Shell\\VantoriaNext";
+constexpr char kRunKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 
 // A folder of three 24-bit pictures told apart by their widths: base, base + 1, base + 2.
 class PictureFolder {
@@ -114,15 +115,7 @@ class StartupRunTest : public ::testing::Test {
     return text;
   }
 
-  // The rotation's state file, kept per user: none before the test and none after it.
-  struct NoRotationState {
-    static std::string Path() { return platform::LocalAppDataFolder() + "\\Vantoria\\Rotation.state"; }
-    NoRotationState() { ::DeleteFileA(Path().c_str()); }
-    ~NoRotationState() { ::DeleteFileA(Path().c_str()); }
-  };
-
   CleanWallpaperState clean_;
-  NoRotationState noRotationState_;
   ScratchFolder program_;
 };
 
@@ -310,25 +303,53 @@ TEST_F(StartupRunTest, NextDealsEveryPictureOfTheFoldersAndTheirSubfoldersOnceBe
   }
   EXPECT_EQ(std::set(shown.begin(), shown.begin() + 9).size(), 9u);
   EXPECT_NE(shown[9], shown[8]);
-  EXPECT_EQ(testing_support::ReadFileBytes(NoRotationState::Path()).find("loop"), std::string::npos) << "followed";
+  EXPECT_EQ(testing_support::ReadFileBytes(ScratchSettings::KeptFile("Rotation.state")).find("loop"), std::string::npos) << "followed";
 
   ::DeleteFileA((library / ("b\\" + std::to_string(shown[9] == 14 ? 15 : 14) + ".bmp")).c_str());
   EXPECT_EQ(RunWithoutAWindow("/next"), 0u);
-  testing_support::WriteFileBytes(NoRotationState::Path(), "junk");
+  testing_support::WriteFileBytes(ScratchSettings::KeptFile("Rotation.state"), "junk");
   EXPECT_EQ(RunWithoutAWindow("/next"), 0u);
   EXPECT_EQ(ScratchSettings::TimedRunOutcome(), "changed");
 }
 
+// Back and forward through the changes as a browser's, then new pictures again; "/show" opens
+// the folder of the picture shown.
+TEST_F(StartupRunTest, PreviousGoesBackThroughTheChangesNextForwardAgainAndShowOpensThePicturesFolder) {
+  PictureFolder pictures(10);
+  ListFolders({pictures.Path()});
+  for (const char* name : {"RndFile", "Shuffle"}) ScratchSettings::SetValue(name, "1");
+  const auto shownWidth = [] { return testing_support::ReadFileBytes(WallpaperFile()).substr(18, 4); };
+  std::vector<std::string> shown;
+  for (int run = 0; run < 3; ++run) {
+    ASSERT_EQ(RunWithoutAWindow("/next"), 0u) << ScratchSettings::TimedRunOutcome();
+    shown.push_back(shownWidth());
+  }
+  for (const auto& [step, width] : {std::pair{"/previous", 1}, {"/previous", 0}, {"/next", 1}}) {
+    ASSERT_EQ(RunWithoutAWindow(step), 0u) << ScratchSettings::TimedRunOutcome();
+    EXPECT_EQ(shownWidth(), shown[width]) << step;
+  }
+  EXPECT_EQ(ScratchSettings::TimedRunOutcome(), "changed (forward)");
+
+  EXPECT_EQ(RunWithoutAWindow("/show"), 0u);
+  const std::string folderName = pictures.Path().substr(pictures.Path().rfind('\\') + 1);
+  HWND explorer = nullptr;
+  EXPECT_TRUE(testing_support::WaitUntil([&] { return (explorer = ::FindWindowA(nullptr, folderName.c_str())); }, 10s));
+  ::PostMessageA(explorer, WM_CLOSE, 0, 0);
+}
+
 // Timed runs change as log-on runs do, but every time: the daily rule and its date are the log-on
-// run's. The task and the menu command name the program's folder: a copy started elsewhere takes
-// them over (with battery runs on when OnBattery is no text), and another copy's /unregister
-// leaves them. Wine keeps no task's action: TimerCommand says what was registered.
-TEST_F(StartupRunTest, ACopyTakesOverTheTaskAndTheMenuWhoseTimedRunsChangeUntilUnregistered) {
+// run's. The task, the menu's commands and the start-up entry name the program's folder: a copy
+// started elsewhere takes them over (with battery runs on when OnBattery is no text, and the
+// earlier single menu command gone), and another copy's /unregister leaves them. Wine keeps no
+// task's action: TimerCommand says what was registered.
+TEST_F(StartupRunTest, ACopyTakesOverTheTaskTheMenuAndTheStartUpEntryWhoseTimedRunsChangeUntilUnregistered) {
   PictureFolder first(10), second(20);
   ListFolders({first.Path(), second.Path()});
   for (const auto& [name, text] : {std::pair{"ChangeWP", "1"}, {"Date", Today().c_str()}, {"ChangeEvery", "10"},
-                                   {"TimerCommand", "\"C:\\Elsewhere\\Vantoria.exe\" /timer"}, {"DesktopMenu", "1"}})
+                                   {"TimerCommand", "\"C:\\Elsewhere\\Vantoria.exe\" /timer"}, {"DesktopMenu", "1"},
+                                   {"RunAtLogon", "1"}})
     ScratchSettings::SetValue(name, text);
+  ::RegSetKeyValueA(HKEY_CURRENT_USER, kEarlierMenuKey, "MUIVerb", REG_SZ, "Next Vantoria picture", 22);
   const DWORD offBattery = 0;
   ::RegSetKeyValueA(HKEY_CURRENT_USER, "Software\\Vantoria\\Settings", "OnBattery", REG_DWORD, &offBattery,
                     sizeof offBattery);
@@ -346,16 +367,22 @@ TEST_F(StartupRunTest, ACopyTakesOverTheTaskAndTheMenuWhoseTimedRunsChangeUntilU
                                         "DisallowStartIfOnBatteries"),
             "false");
   ScratchSettings::SetValue("Date", "00");
-  const std::string menuCommand = testing_support::RegistryText(kMenuCommandKey, "");
-  ASSERT_EQ(menuCommand.rfind(exe + " ", 0), 0u) << menuCommand;
-  EXPECT_EQ(RunWithoutAWindow(menuCommand.substr(exe.size() + 1)), 0u);
+  const auto menuCommand = [](const char* key) {
+    return testing_support::RegistryText((kMenuKey + std::string("\\Shell\\") + key + "\\command").c_str(), "");
+  };
+  for (const auto& [key, switchText] : {std::pair{"1Next", "/next"}, {"2Previous", "/previous"}, {"3Show", "/show"},
+                                        {"4Exclude", "/exclude"}})
+    EXPECT_EQ(menuCommand(key), exe + " " + switchText);
+  EXPECT_EQ(testing_support::RegistryText(kEarlierMenuKey, "MUIVerb"), "<none>");
+  EXPECT_EQ(testing_support::RegistryText(kRunKey, "Vantoria"), exe + " /s");
+  EXPECT_EQ(RunWithoutAWindow("/next"), 0u);
   ExpectWallpaper(first.File(1));
   EXPECT_EQ(ScratchSettings::Value("Date"), "00");
 
   ScratchFolder otherCopy;
   EXPECT_EQ(RunWithoutAWindow("/unregister", otherCopy), 0u);
   EXPECT_TRUE(testing_support::PictureChangeTaskXml().has_value());
-  EXPECT_EQ(testing_support::RegistryText(kMenuCommandKey, ""), menuCommand);
+  EXPECT_EQ(menuCommand("1Next") + testing_support::RegistryText(kRunKey, "Vantoria"), exe + " /next" + exe + " /s");
   EXPECT_EQ(ScratchSettings::TimedRunOutcome(), "left: registered by " + exe);
 
   // No interval chosen (the removal failed once): the next timed run removes its task.
@@ -367,10 +394,11 @@ TEST_F(StartupRunTest, ACopyTakesOverTheTaskAndTheMenuWhoseTimedRunsChangeUntilU
 
   EXPECT_EQ(RunWithoutAWindow("/unregister"), 0u);
   EXPECT_FALSE(testing_support::PictureChangeTaskXml().has_value());
-  EXPECT_EQ(testing_support::RegistryText(kMenuCommandKey, ""), "<none>");
+  EXPECT_EQ(testing_support::RegistryText(kMenuKey, "MUIVerb") + testing_support::RegistryText(kRunKey, "Vantoria"),
+            "<none><none>");
   EXPECT_EQ(ScratchSettings::Value("TimerCommand") + ScratchSettings::Value("ChangeEvery") +
-                ScratchSettings::Value("DesktopMenu"),
-            "<none>00");
+                ScratchSettings::Value("DesktopMenu") + ScratchSettings::Value("RunAtLogon"),
+            "<none>000");
 }
 
 }  // namespace

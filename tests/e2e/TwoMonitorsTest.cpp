@@ -208,6 +208,35 @@ TEST_F(PortraitRightTest, AtRandomPicturesAHelperDecodesCostAtMostTwoHelpersAMon
   EXPECT_EQ(GetRValue(ComposedFile().At(640, 512)), 255);
 }
 
+// "Never show this picture again" with the pointer on the portrait monitor: its picture joins
+// the user's list and gives way to another there, the primary keeps its own, and no later change
+// shows it.
+TEST_F(PortraitRightTest, ExcludeTakesThePictureUnderThePointerOffItsMonitorForGood) {
+  for (int i = 0; i < 3; ++i) {
+    AddPicture("landscape " + std::to_string(i) + ".bmp", TwoColours(30, 20, RGB(255 - i, 0, 0), RGB(255 - i, 0, 0)));
+    AddPicture("portrait " + std::to_string(i) + ".bmp", TwoColours(20, 30, RGB(0, 255 - i, 0), RGB(0, 255 - i, 0)));
+  }
+  for (const char* name : {"RndFile", "Shuffle"}) ScratchSettings::SetValue(name, "1");
+  ScratchSettings::SetValue("Display", "3");
+  const auto run = [&](const char* arguments) {
+    VantoriaProcess vantoria(program_, arguments);
+    ASSERT_EQ(vantoria.WaitForExit(60s).value_or(STILL_ACTIVE), 0u) << arguments << ": " << ScratchSettings::TimedRunOutcome();
+  };
+  const auto portraitShown = [] { return 255 - GetGValue(ComposedFile().At(1792, 640)); };
+  run("/next");
+  const COLORREF primary = ComposedFile().At(640, 512);
+  const int excluded = portraitShown();
+  ::SetCursorPos(1792, 640);
+  run("/exclude");
+  EXPECT_EQ(testing_support::ReadFileBytes(ScratchSettings::KeptFile("Excluded pictures.txt")),
+            pictures_ / ("portrait " + std::to_string(excluded) + ".bmp") + "\r\n");
+  EXPECT_EQ(ComposedFile().At(640, 512), primary);
+  for (int later = 0; later < 20; ++later) {
+    EXPECT_NE(portraitShown(), excluded) << "change " << later;
+    run("/next");
+  }
+}
+
 TEST_F(PortraitRightTest, WithTheOptionOffThePictureIsSetAsItAlwaysWas) {
   ScratchSettings::SetValue("PerMonitor", "0");
   AddLandscapeAndPortrait();

@@ -7,6 +7,8 @@
 #include <set>
 
 #include "rotation/Deck.h"
+#include "rotation/Exclusions.h"
+#include "rotation/History.h"
 #include "rotation/Library.h"
 #include "rotation/RotationChoice.h"
 #include "rotation/RotationRandom.h"
@@ -146,17 +148,21 @@ TEST(DeckTest, EveryPictureOnceBeforeAnyRepeatsWhateverIsAddedRemovedOrShownAtOn
     ASSERT_NE(taken[9][0], taken[8][0]) << deal;
   }
   TDeck deck = TDeck::Dealt(9, std::nullopt, draw);
-  Runs(deck, 3, 1, random);
+  const auto before = Runs(deck, 3, 1, random);
   std::vector<std::uint32_t> placeOf(9);
   for (std::uint32_t place = 0; place < 9; ++place) placeOf[deck.Order()[place]] = place;
   const std::uint32_t removed = deck.Order()[7];
   placeOf[removed] = kNoPlace;  // its number now: the added picture's
   TDeck kept = TDeck::Kept(placeOf, deck.Shown(), draw);
-  const auto rest = Runs(kept, 6, 1, random);
-  EXPECT_EQ(std::ranges::count_if(rest, [&](const auto& run) { return run[0] == removed; }), 1) << "the added one";
+  std::set<std::uint32_t> rest;
+  for (const auto& run : Runs(kept, 6, 1, random)) rest.insert(run[0]);
+  EXPECT_EQ(rest.size(), 6u);
+  EXPECT_TRUE(rest.contains(removed)) << "the added one";
+  for (const auto& run : before) EXPECT_FALSE(rest.contains(run[0])) << "shown again before the deck's end";
   EXPECT_EQ(kept.Shown(), 9u);
+  // A deck one longer than the monitors ends within a change.
   for (const int monitors : {2, 3}) {
-    TDeck shared = TDeck::Dealt(static_cast<std::uint32_t>(monitors), std::nullopt, draw);
+    TDeck shared = TDeck::Dealt(static_cast<std::uint32_t>(monitors + 1), std::nullopt, draw);
     for (const auto& run : Runs(shared, 20, monitors, random))
       EXPECT_EQ(std::set(run.begin(), run.end()).size(), run.size()) << monitors << " monitors";
   }
@@ -181,12 +187,13 @@ TEST(LibraryTest, AFolderComesWithItsOwnPicturesThenEachSubfoldersDepthFirst) {
       {"C:\\P\\x\\deep", {{"d.jpg"}, {}}},
       {"C:\\P\\y", {{"e.jpg"}, {}}}};
   std::vector<std::string> listed;
+  std::uint64_t written = 7;
   const FolderSource source{
-      [&](const std::string& folder) { return tree.contains(folder) ? std::optional<std::uint64_t>(7) : std::nullopt; },
+      [&](const std::string& folder) { return tree.contains(folder) ? std::optional(written) : std::nullopt; },
       [&](const std::string& folder, const std::string& mask) -> std::optional<ListedFolder> {
         if (!tree.contains(folder)) return std::nullopt;
         listed.push_back(folder);
-        ListedFolder result{.written = 7, .mask = mask, .path = folder, .subfolders = {}, .pictures = {}, .places = {}};
+        ListedFolder result{.written = written, .mask = mask, .path = folder, .subfolders = {}, .pictures = {}, .places = {}};
         for (const std::string& name : tree[folder].first) result.pictures.Add(name);
         for (const std::string& name : tree[folder].second) result.subfolders.Add(name);
         result.places.assign(result.pictures.Size(), kNoPlace);
@@ -205,6 +212,10 @@ TEST(LibraryTest, AFolderComesWithItsOwnPicturesThenEachSubfoldersDepthFirst) {
   again.Add("C:\\P", "*.jpg", false);
   EXPECT_TRUE(listed.empty()) << "listed again though unchanged";
   EXPECT_EQ(again.Pictures().size(), 1u) << "without subfolders";
+  written = 8;
+  TLibrary changed(std::move(again.Folders()), source);
+  changed.Add("C:\\P", "*.jpg", false);
+  EXPECT_EQ(listed, std::vector<std::string>{"C:\\P"}) << "a folder written since is listed again";
 }
 
 // The state file reads back as it was written, with names of any length and letters; a file cut
@@ -221,6 +232,9 @@ TEST(RotationStateTest, ReadsBackWhatWasWrittenAndNothingDamaged) {
     folder.pictures.Add(name);
   const std::string text = RotationStateText(state);
   EXPECT_EQ(ParseRotationState(text), state);
+  RotationState withLineEnd = state;
+  withLineEnd.folders[0].pictures.Add("no\nname.jpg");
+  EXPECT_EQ(ParseRotationState(RotationStateText(withLineEnd)), state) << "a name no file can have is left out";
   for (const std::string& damaged : {text.substr(0, text.size() - 3), text.substr(0, text.rfind("end")),
                                      "Vantoria rotation 2" + text.substr(text.find('\n')), text + "pic 1 x\n",
                                      std::string("junk\n"), std::string()}) {
@@ -233,6 +247,59 @@ TEST(RotationStateTest, ReadsBackWhatWasWrittenAndNothingDamaged) {
   EXPECT_EQ(ParseDeckProgress(progress), state.progress);
   EXPECT_FALSE(ParseDeckProgress(progress.substr(0, progress.size() - 1)).has_value());
   EXPECT_FALSE(ParseDeckProgress(text).has_value()) << "the state file is no progress";
+}
+
+// Back and forward as a browser's: three changes, back twice, forward once; a new change drops
+// what was stepped back from; gone pictures are passed over; the oldest go beyond 50; the text
+// reads back, and nothing damaged does.
+TEST(HistoryTest, StepsBackAndForwardPassingOverGonePicturesAndReadsBackWhole) {
+  const auto change = [](const std::string& picture) { return Change{"2026-12-08 14:05:00", {{"", picture}}}; };
+  THistory history;
+  for (const char* picture : {"a", "b", "c"}) history.Record(change(picture));
+  const auto any = [](const Change&) { return true; };
+  const auto shown = [](const Change* step) { return step ? step->pictures[0].path : "none"; };
+  EXPECT_EQ(shown(history.Back(any)), "b");
+  EXPECT_EQ(shown(history.Back(any)), "a");
+  EXPECT_EQ(shown(history.Back(any)), "none");
+  EXPECT_EQ(shown(history.Forward(any)), "b");
+  history.Record(change("d"));
+  EXPECT_EQ(shown(history.Forward(any)), "none");
+  EXPECT_EQ(shown(history.Back([](const Change& c) { return c.pictures[0].path != "b"; })), "a") << "b is gone";
+
+  Change twoMonitors{"2026-12-08 14:15:00", {{"\\\\.\\DISPLAY1", "C:\\x|y.jpg"}, {"\\\\.\\DISPLAY2", "C:\\\xC5\xA1.jpg"}}};
+  history.Record(twoMonitors);
+  EXPECT_EQ(PictureOnMonitor(twoMonitors, "\\\\.\\DISPLAY2")->path, "C:\\\xC5\xA1.jpg");
+  EXPECT_EQ(PictureOnMonitor(twoMonitors, "\\\\.\\DISPLAY9")->path, "C:\\x|y.jpg");
+  const std::string text = HistoryText(history);
+  const std::optional<THistory> read = ParseHistory(text);
+  ASSERT_TRUE(read.has_value());
+  EXPECT_EQ(std::tie(read->Changes(), *read->Current()), std::tie(history.Changes(), twoMonitors));
+  for (const std::string& damaged : {text.substr(0, text.size() - 2), text + "shown |z\n", std::string("junk\n"),
+                                     text.substr(0, text.find("current")) + "current 9" + text.substr(text.find('\n', 20))})
+    EXPECT_FALSE(ParseHistory(damaged).has_value()) << damaged;
+
+  for (int i = 0; i < 60; ++i) {
+    history.Record(change(std::to_string(i)));
+    ASSERT_LE(history.Changes().size(), kHistoryLength);
+  }
+  EXPECT_EQ(history.Changes().front().pictures[0].path, "10");
+}
+
+// The list the user may edit: a line names a picture by its full path, whatever its case, slashes
+// or letters; blank lines, notes and relative paths name none and stay as they were.
+TEST(ExclusionsTest, FullPathsExcludeWhateverTheirCaseAndOtherLinesStay) {
+  const std::string text = "\xEF\xBB\xBF# pictures I never want\r\n\r\nC:\\Photos\\Zoo #2.JPG\r\n"
+                           "  D:/Bilder/\xC5\xA1kola.jpg \r\nphotos\\relative.jpg\r\n\\\\server\\share\\a.jpg";
+  const TExclusions excluded(text);
+  for (const auto& [path, excludes] : {std::pair{"c:\\photos\\zoo #2.jpg", true}, {"D:\\Bilder\\\xC5\xA1kola.jpg", true},
+                                       {"\\\\server\\share\\a.jpg", true}, {"C:\\Photos\\Zoo", false},
+                                       {"photos\\relative.jpg", false}, {"# pictures I never want", false}})
+    EXPECT_EQ(excluded.Excludes(path), excludes) << path;
+  const std::string added = TextExcluding(text, "E:\\new.jpg");
+  EXPECT_EQ(added, text + "\r\nE:\\new.jpg\r\n");
+  EXPECT_EQ(TextExcluding(added, "e:/NEW.jpg"), added) << "named already";
+  EXPECT_EQ(TextNotExcluding(added, "e:\\new.jpg"), text + "\r\n") << "every other line as it was";
+  EXPECT_EQ(TextExcluding("", "C:\\a.jpg"), "C:\\a.jpg\r\n");
 }
 
 }  // namespace

@@ -2,9 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <tuple>
+
 #include "platform/Module.h"
 #include "platform/WideText.h"
-#include "schedule/DesktopMenuCommand.h"
 #include "support/Design.h"
 #include "support/Later.h"
 #include "support/PictureChangeTask.h"
@@ -52,14 +54,14 @@ class OptionsDialogTest : public ::testing::Test {
     const RECT display = dialog_.DisplayCB.BoundsRect();  // the closed box's own height is the system's
     EXPECT_TRUE(
         IsScaledFrom(RECT{display.left, display.top, display.right, display.top}, ui::Design(8, 24, 89, 0), dpi));
-    EXPECT_TRUE(IsScaledFrom(dialog_.OKB.BoundsRect(), ui::Design(40, 304, 75, 25), dpi));
-    EXPECT_TRUE(IsScaledFrom(dialog_.CancelB.BoundsRect(), ui::Design(144, 304, 75, 25), dpi));
+    EXPECT_TRUE(IsScaledFrom(dialog_.OKB.BoundsRect(), ui::Design(40, 328, 75, 25), dpi));
+    EXPECT_TRUE(IsScaledFrom(dialog_.CancelB.BoundsRect(), ui::Design(144, 328, 75, 25), dpi));
     EXPECT_TRUE(IsScaledFrom(dialog_.TimerL.Top(), 200, dpi));
     const RECT timer = dialog_.TimerCB.BoundsRect();
     EXPECT_TRUE(IsScaledFrom(RECT{timer.left, timer.top, timer.right, timer.top}, ui::Design(8, 216, 145, 0), dpi));
-    // Each check box at its place; the captions added to the first three within their boxes even
-    // in the font Wine puts for Comic Sans MS (DejaVu Sans, wider: "Change wallpaper every time
-    // Windows start" outgrows its box in it).
+    // Each check box at its place; each caption added to the first three within its box, or, in
+    // the font Wine puts for Comic Sans MS (DejaVu Sans, wider), no wider than "Change wallpaper
+    // every time Windows start", which the design fits in its box in Comic Sans MS.
     for (const auto& [box, place, added] : {std::tuple{&dialog_.RndChkB, ui::Design(8, 56, 129, 17), false},
                                             {&dialog_.ShuffleCB, ui::Design(8, 80, 249, 17), true},
                                             {&dialog_.SubfoldersCB, ui::Design(8, 104, 249, 17), true},
@@ -67,10 +69,11 @@ class OptionsDialogTest : public ::testing::Test {
                                             {&dialog_.PerMonitorCB, ui::Design(8, 152, 249, 17), true},
                                             {&dialog_.AllPicturesCB, ui::Design(8, 176, 249, 17), true},
                                             {&dialog_.BatteryCB, ui::Design(8, 248, 249, 17), true},
-                                            {&dialog_.DesktopMenuCB, ui::Design(8, 272, 249, 17), true}}) {
+                                            {&dialog_.DesktopMenuCB, ui::Design(8, 272, 249, 17), true},
+                                            {&dialog_.LogonCB, ui::Design(8, 296, 249, 17), true}}) {
       EXPECT_TRUE(IsScaledFrom(box->BoundsRect(), place, dpi)) << box->Name();
       if (added) {
-        EXPECT_LE(CaptionWidth(*box, dpi), box->Width()) << box->Name();
+        EXPECT_LE(CaptionWidth(*box, dpi), std::max(box->Width(), CaptionWidth(dialog_.ChangeWPCB, dpi))) << box->Name();
       }
     }
     EXPECT_EQ(dialog_.OKB.Font().Height(), -::MulDiv(8, dpi, 72));
@@ -207,7 +210,17 @@ TEST_F(OptionsDialogTest, AnIntervalRegistersTheTaskAndTheMenuCommandAtLogOnOnly
                                    {"StartWhenAvailable", "true"}, {"MultipleInstancesPolicy", "IgnoreNew"},
                                    {"ExecutionTimeLimit", "PT5M"}})
     EXPECT_EQ(testing_support::XmlElement(task, name), text) << name;
-  EXPECT_EQ(schedule::DesktopMenuCommandLine(), "\"" + exe + "\" /next");
+  // One submenu of the user's classes, each command the program with its switch.
+  const std::string menu = "Software\\Classes\\DesktopBackground\\Shell\\Vantoria";
+  EXPECT_EQ(testing_support::RegistryText(menu.c_str(), "ExtendedSubCommandsKey"), menu.substr(17));
+  for (const auto& [key, caption, switchText] : {std::tuple{"1Next", "Next picture", "/next"},
+                                                 {"2Previous", "Previous picture", "/previous"},
+                                                 {"3Show", "Show the picture's file", "/show"},
+                                                 {"4Exclude", "Never show this picture again", "/exclude"}}) {
+    const std::string command = menu + "\\Shell\\" + key;
+    EXPECT_EQ(testing_support::RegistryText(command.c_str(), "MUIVerb"), caption);
+    EXPECT_EQ(testing_support::RegistryText((command + "\\command").c_str(), ""), "\"" + exe + "\" " + switchText);
+  }
 
   // An OK that leaves the task as it was keeps its schedule; another battery choice registers it
   // again, and so does a TimerCommand written by hand as a number, which is then written right.
@@ -228,7 +241,8 @@ TEST_F(OptionsDialogTest, AnIntervalRegistersTheTaskAndTheMenuCommandAtLogOnOnly
   ::RegDeleteKeyValueA(HKEY_CURRENT_USER, "Software\\Vantoria\\Settings", "TimerCommand");
   choose(0, {&dialog_.DesktopMenuCB, &dialog_.OKB});
   EXPECT_FALSE(testing_support::PictureChangeTaskXml().has_value());
-  EXPECT_EQ(Stored("TimerCommand") + Stored("ChangeEvery") + schedule::DesktopMenuCommandLine(), "<none>0");
+  EXPECT_EQ(Stored("TimerCommand") + Stored("ChangeEvery") + testing_support::RegistryText(menu.c_str(), "MUIVerb"),
+            "<none>0<none>");
 
   const std::string& blocker = taskFile;
   ASSERT_TRUE(::CreateDirectoryA(blocker.c_str(), nullptr));
@@ -238,6 +252,42 @@ TEST_F(OptionsDialogTest, AnIntervalRegistersTheTaskAndTheMenuCommandAtLogOnOnly
   const std::string& text = boxes.shown[0].text;
   EXPECT_TRUE(text.starts_with("The picture cannot be changed on a timer: ") && text.ends_with(" (0x80070005).")) << text;
   EXPECT_EQ(Stored("RndFile") + Stored("ChangeEvery") + Stored("TimerCommand"), "00<none>");
+}
+
+// The start-up entry is made on request and taken away only when the program made it and it
+// starts this program: another program's entry of that name is left, with a box that says so.
+TEST_F(OptionsDialogTest, TheStartUpEntryIsMadeOnRequestAndOnlyOursIsRemoved) {
+  constexpr char kRun[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+  const auto entry = [&] { return testing_support::RegistryText(kRun, "Vantoria"); };
+  const auto setEntry = [&](const std::string& command) {
+    ::RegSetKeyValueA(HKEY_CURRENT_USER, kRun, "Vantoria", REG_SZ, command.c_str(), static_cast<DWORD>(command.size() + 1));
+  };
+  testing_support::ScriptedMessageBoxes boxes;
+  const auto tickLogonAndOk = [&] {
+    ShowAndDo({[&] {
+      Click(dialog_.LogonCB);
+      Click(dialog_.OKB);
+    }});
+  };
+  const std::string ours = "\"" + platform::ExecutablePath() + "\" /s";
+  setEntry(ours);  // made by hand: OK with the box unticked leaves it
+  ShowAndDo({[&] { Click(dialog_.OKB); }});
+  EXPECT_EQ(entry(), ours);
+  ::RegDeleteKeyValueA(HKEY_CURRENT_USER, kRun, "Vantoria");
+  tickLogonAndOk();
+  EXPECT_EQ(Stored("RunAtLogon") + entry(), "1" + ours);
+  tickLogonAndOk();
+  EXPECT_EQ(Stored("RunAtLogon") + entry(), "0<none>");
+  tickLogonAndOk();
+  char notepad[MAX_PATH] = {};
+  ::ExpandEnvironmentStringsA("\"%windir%\\notepad.exe\" /s", notepad, MAX_PATH);
+  setEntry(notepad);
+  tickLogonAndOk();
+  EXPECT_EQ(entry(), notepad);
+  ASSERT_EQ(boxes.shown.size(), 1u);
+  EXPECT_EQ(boxes.shown[0].text, "The start-up entry \"Vantoria\" was left as it is: it starts \"" +
+                                     std::string(notepad + 1, std::strchr(notepad + 1, '"')) + "\".");
+  ::RegDeleteKeyValueA(HKEY_CURRENT_USER, kRun, "Vantoria");
 }
 
 // Moved to screens of other scales and back, from inside the process (Wine sends no
@@ -263,7 +313,7 @@ TEST_F(OptionsDialogTest, OpensAtItsPlaceFirstAndWhereItWasClosedLaterWithTheFoc
     EXPECT_TRUE(IsScaledFrom(dialog_.Top(), 174));
     const RECT client = dialog_.ClientRect();
     EXPECT_TRUE(IsScaledFrom(client.right, 258));
-    EXPECT_TRUE(IsScaledFrom(client.bottom, 339));
+    EXPECT_TRUE(IsScaledFrom(client.bottom, 363));
     ExpectLaidOutAt(ui::SystemDpi());
     EXPECT_TRUE(focusInDisplay());
     ::SetFocus(dialog_.ChangeWPCB.Handle());

@@ -66,7 +66,8 @@ TEST(StoredOptionsTest, EachReaderHasItsOwnDefaultsAndItsOwnOrder) {
   EXPECT_EQ(store.done, (Steps{"read Settings\\RndFile", "read Settings\\Display", "read Settings\\ChangeWP",
                                "read Settings\\PerMonitor", "read Settings\\AllPictures", "read Settings\\ChangeEvery",
                                "read Settings\\OnBattery", "read Settings\\DesktopMenu", "read Settings\\Subfolders",
-                               "read Settings\\Shuffle", "read Settings\\RndFile", "read Settings\\Shuffle",
+                               "read Settings\\Shuffle", "read Settings\\RunAtLogon", "read Settings\\RndFile",
+                               "read Settings\\Shuffle",
                                "read Settings\\File", "read Settings\\Folder", "read Settings\\ChangeWP",
                                "read Settings\\Subfolders"}));
   // Dealing from a deck, the rotation neither reads nor writes its counters.
@@ -86,7 +87,7 @@ TEST(StoredOptionsTest, TheDialogReadsPastAValueThatIsNotTextAndHandsItsErrorBac
   ASSERT_TRUE(unreadable.has_value());
   EXPECT_EQ(unreadable->Message(), "Invalid data type for 'Display'");
   EXPECT_EQ(dialog.display, -1);
-  EXPECT_EQ(store.done.size(), 10u);
+  EXPECT_EQ(store.done.size(), 11u);
 }
 
 TEST(StoredOptionsTest, SavesWriteInTheirOrderAndTheDateOnlyWhenItIsAnotherDay) {
@@ -96,7 +97,7 @@ TEST(StoredOptionsTest, SavesWriteInTheirOrderAndTheDateOnlyWhenItIsAnotherDay) 
   EXPECT_EQ(store.done, (Steps{"write Settings\\RndFile=0", "write Settings\\Display=-1", "write Settings\\ChangeWP=1",
                                "write Settings\\PerMonitor=0", "write Settings\\AllPictures=1",
                                "write Settings\\DesktopMenu=0", "write Settings\\Subfolders=0", "write Settings\\Shuffle=0",
-                               "write Settings\\File=4", "write Settings\\Folder=1"}));
+                               "write Settings\\RunAtLogon=0", "write Settings\\File=4", "write Settings\\Folder=1"}));
 
   store.done.clear();
   EXPECT_FALSE(TRotationSettings::ChangedAlready(store, "7.12.2026")) << "no date kept yet";

@@ -1,5 +1,6 @@
 // The program's settings in the current user's registry (HKEY_CURRENT_USER\Software\Vantoria,
-// section Settings): none while the object lives but what a test writes, and none after it.
+// section Settings) and the rotation's files in the user's data folder: none while the object
+// lives but what a test writes, and none after it.
 #pragma once
 
 #include <windows.h>
@@ -31,6 +32,12 @@ class ScratchSettings {
     const std::string record = Value("LastTimerRun");
     return record.substr(std::min<size_t>(20, record.size()));
   }
+  // A file the rotation keeps in the user's data folder.
+  static std::string KeptFile(const char* name) {
+    char path[MAX_PATH] = {};
+    ::ExpandEnvironmentStringsA("%LOCALAPPDATA%\\Vantoria\\", path, MAX_PATH);
+    return path + std::string(name);
+  }
   // Writes the value as the program keeps it: REG_SZ text.
   static void SetValue(const char* name, const std::string& text) {
     ::RegSetKeyValueA(HKEY_CURRENT_USER, kKey, name, REG_SZ, text.c_str(), static_cast<DWORD>(text.size() + 1));
@@ -38,7 +45,11 @@ class ScratchSettings {
 
  private:
   static constexpr char kKey[] = "Software\\Vantoria\\Settings";
-  static void Clear() { ::RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\Vantoria"); }
+  static void Clear() {
+    ::RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\Vantoria");
+    for (const char* name : {"Rotation.state", "Rotation.progress", "History.txt", "Excluded pictures.txt"})
+      ::DeleteFileA(KeptFile(name).c_str());
+  }
 };
 
 }  // namespace testing_support

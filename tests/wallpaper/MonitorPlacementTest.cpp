@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include <utility>
 
 #include "pictures/BgrPixels.h"
@@ -52,6 +54,13 @@ TEST(MonitorPlacementTest, MonitorsGoPrimaryFirstThenByLeftThenByTop) {
   std::string order;
   for (const Monitor& monitor : monitors) order += monitor.device;
   EXPECT_EQ(order, "ADBC");
+
+  // The monitor under a point: its own, else the nearest (a monitor's right edge is outside it).
+  const std::vector<Monitor> twoShapes = {{"A", {0, 0, 1280, 1024}, true}, {"C", {1280, 0, 1024, 1280}, false}};
+  for (const auto& [x, y, device] : {std::tuple{1279, 1023, "A"}, {1280, 0, "C"}, {1300, 1200, "C"},
+                                     {-50, 2000, "A"}, {1200, 1100, "A"}, {1290, 1100, "C"}, {9000, -5, "C"}})
+    EXPECT_EQ(MonitorAt(twoShapes, x, y)->device, device) << x << ", " << y;
+  EXPECT_EQ(MonitorAt({}, 0, 0), nullptr);
 }
 
 // Older Windows tile from the primary's corner: a monitor left of it puts the primary's column

@@ -60,7 +60,7 @@ TEST(MainFormTest, ActionsOptionsShowsTheOptionsDialogModallyWithTheFocusInDispl
   ::GetMenuStringA(bar, 0, caption, sizeof caption, MF_BYPOSITION);
   EXPECT_STREQ(caption, "Ac&tions");
   HMENU actions = ::GetSubMenu(bar, 0);
-  ::GetMenuStringA(actions, 3, caption, sizeof caption, MF_BYPOSITION);
+  ::GetMenuStringA(actions, 4, caption, sizeof caption, MF_BYPOSITION);
   EXPECT_STREQ(caption, "&Options");
 
   bool shownModally = false, focusInDisplay = false;
@@ -70,7 +70,7 @@ TEST(MainFormTest, ActionsOptionsShowsTheOptionsDialogModallyWithTheFocusInDispl
     focusInDisplay = ::GetFocus() == options.DisplayCB.Handle() || ::IsChild(options.DisplayCB.Handle(), ::GetFocus());
     ::SendMessageA(options.CancelB.Handle(), BM_CLICK, 0, 0);
   });
-  ::SendMessageA(form.Handle(), WM_COMMAND, MAKEWPARAM(::GetMenuItemID(actions, 3), 0), 0);
+  ::SendMessageA(form.Handle(), WM_COMMAND, MAKEWPARAM(::GetMenuItemID(actions, 4), 0), 0);
   EXPECT_TRUE(shownModally);
   EXPECT_TRUE(focusInDisplay);
   EXPECT_FALSE(options.Visible());
@@ -92,7 +92,8 @@ TEST(MainFormTest, MenuHoldsTheActionsAndHelpItemsInOrder) {
   HMENU bar = ::GetMenu(form.Handle());
   EXPECT_EQ(MenuTexts(bar), (std::vector<std::string>{"Ac&tions", "&Help"}));
   EXPECT_EQ(MenuTexts(::GetSubMenu(bar, 0)), (std::vector<std::string>{"Set as wallpaper\tCtrl+S", "Select &directory",
-                                                                        "-", "&Options", "-", "E&xit"}));
+                                                                        "Exclude from the &rotation", "-", "&Options",
+                                                                        "-", "E&xit"}));
   EXPECT_EQ(MenuTexts(::GetSubMenu(bar, 1)), (std::vector<std::string>{"&Contents", "-", "&About"}));
 }
 

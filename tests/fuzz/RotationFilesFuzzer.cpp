@@ -1,0 +1,26 @@
+// Feeds the readers of the rotation's own files (the state, its progress, the history and the
+// exclusion list) arbitrary bytes: what they accept must be written and read back the same, and
+// a picture added to (taken from) any exclusion list is excluded (no longer).
+#include <cstdlib>
+#include <string_view>
+
+#include "rotation/Exclusions.h"
+#include "rotation/History.h"
+#include "rotation/RotationState.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
+  const std::string_view text(reinterpret_cast<const char*>(data), size);
+  const auto state = rotation::ParseRotationState(text);
+  if (state && rotation::ParseRotationState(rotation::RotationStateText(*state)) != state) std::abort();
+  const auto progress = rotation::ParseDeckProgress(text);
+  if (progress && rotation::ParseDeckProgress(rotation::DeckProgressText(*progress)) != progress) std::abort();
+  if (const auto history = rotation::ParseHistory(text)) {
+    const auto again = rotation::ParseHistory(rotation::HistoryText(*history));
+    if (!again || again->Changes() != history->Changes() || again->CurrentIndex() != history->CurrentIndex())
+      std::abort();
+  }
+  constexpr std::string_view kPicture = "C:\\Pictures\\a #1.jpg";
+  if (!rotation::TExclusions(rotation::TextExcluding(text, kPicture)).Excludes(kPicture)) std::abort();
+  if (rotation::TExclusions(rotation::TextNotExcluding(text, kPicture)).Excludes(kPicture)) std::abort();
+  return 0;
+}

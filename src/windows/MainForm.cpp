@@ -301,10 +301,15 @@ void TFormMain::M_ActionsPopup() {
 
 void TFormMain::M_A_ExcludeClick() {
   if (FileLB.ItemIndex() < 0) return;
-  // One writer of the rotation's files at a time; this window's own change holds it already.
-  WallpaperChangeLock lock;
-  lock.TakeForChange();
-  rotation::SetExcluded(picturePath_, !rotation::ReadExclusions().Excludes(picturePath_));
+  // One writer of the rotation's files at a time (a change of this window's may hold it already).
+  changeLock_.TakeForChange();
+  try {
+    rotation::SetExcluded(picturePath_, !rotation::ReadExclusions().Excludes(picturePath_));
+  } catch (...) {
+    ReleaseChangeLockWhenDone();
+    throw;
+  }
+  ReleaseChangeLockWhenDone();
 }
 
 // Windows 10 and 11 have no engine for the help file, which does not ship: the read-me beside

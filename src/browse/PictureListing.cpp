@@ -112,11 +112,6 @@ std::optional<FolderEntries> ReadFolder(const std::string& folder, const std::st
   return entries;
 }
 
-std::vector<std::string> ListPictures(const std::string& folder, const std::string& mask) {
-  std::optional<FolderEntries> entries = ReadFolder(folder, mask);
-  return entries ? std::move(entries->pictures) : std::vector<std::string>();
-}
-
 TPictureListing::TPictureListing() : directory_(CurrentDirectory()) {}
 
 int TPictureListing::IndexOfName(const std::string& name) const {
@@ -179,6 +174,10 @@ bool TPictureListing::SetMorePictureKinds(const std::vector<std::string>& extens
   return true;
 }
 
-void TPictureListing::ListAgain() { names_ = ListPictures(directory_, ListedMask()); }
+// A folder that cannot be read lists nothing.
+void TPictureListing::ListAgain() {
+  std::optional<FolderEntries> entries = ReadFolder(directory_, ListedMask());
+  names_ = entries ? std::move(entries->pictures) : std::vector<std::string>();
+}
 
 }  // namespace browse

@@ -23,8 +23,6 @@ struct FolderEntries {
   std::vector<std::string> subfolders;
 };
 std::optional<FolderEntries> ReadFolder(const std::string& folder, const std::string& mask);
-// Its pictures alone; none for a folder that cannot be read.
-std::vector<std::string> ListPictures(const std::string& folder, const std::string& mask);
 
 class TPictureListing {
  public:

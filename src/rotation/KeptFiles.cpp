@@ -48,9 +48,8 @@ std::string KeepHistory(const THistory& history) {
 }
 
 TExclusions ReadExclusions() {
-  const std::optional<std::vector<std::uint8_t>> bytes = ReadKeptBytes(kExclusionsFileName);
-  return bytes ? TExclusions(std::string_view(reinterpret_cast<const char*>(bytes->data()), bytes->size()))
-               : TExclusions();
+  return ReadKeptFile(kExclusionsFileName, [](std::string_view text) { return std::optional(TExclusions(text)); })
+      .value_or(TExclusions());
 }
 
 // A file that exists but cannot be read is not written over: the user's lines would go.

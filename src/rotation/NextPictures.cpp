@@ -245,18 +245,6 @@ void Deal(bool subfolders, const std::vector<std::string>& entries, const TExclu
   next.stateNotKept = WriteState(state, listingsChanged);
 }
 
-// The picture chosen for one monitor among `all`; the others keep theirs (one gone takes it too).
-void KeepTheOtherMonitors(std::vector<wallpaper::Monitor> all, NextPictures& next) {
-  const std::string changed = next.monitors.front().device, chosen = next.pictures.front();
-  next.pictures.clear();
-  for (const wallpaper::Monitor& monitor : all) {
-    std::string picture = monitor.device == changed ? chosen : settings::StoredMonitorPicture(monitor.device);
-    if (picture.empty() || !platform::FileExists(picture)) picture = chosen;
-    next.pictures.push_back(std::move(picture));
-  }
-  next.monitors = std::move(all);
-}
-
 }  // namespace
 
 NextPictures ChooseNextPictures(OnceADay onceADay, const ReportMissingList& reportMissingList,
@@ -281,8 +269,22 @@ NextPictures ChooseNextPictures(OnceADay onceADay, const ReportMissingList& repo
     Deal(stored.subfolders, entries, excluded, next);
   else
     ChooseInOrder(stored, entries, excluded, store, next);
-  if (!allMonitors.empty() && !next.pictures.empty()) KeepTheOtherMonitors(std::move(allMonitors), next);
+  if (!allMonitors.empty() && !next.pictures.empty()) {
+    next.pictures = PicturesKeepingTheOthers(allMonitors, next.monitors.front().device, next.pictures.front());
+    next.monitors = std::move(allMonitors);
+  }
   return next;
+}
+
+std::vector<std::string> PicturesKeepingTheOthers(const std::vector<wallpaper::Monitor>& monitors,
+                                                  const std::string& changed, const std::string& picture) {
+  std::vector<std::string> pictures;
+  for (const wallpaper::Monitor& monitor : monitors) {
+    std::string kept = monitor.device == changed ? picture : settings::StoredMonitorPicture(monitor.device);
+    if (kept.empty() || !platform::FileExists(kept)) kept = picture;
+    pictures.push_back(std::move(kept));
+  }
+  return pictures;
 }
 
 std::vector<wallpaper::Monitor> MonitorsWithPictures() {

@@ -45,4 +45,9 @@ NextPictures ChooseNextPictures(OnceADay onceADay, const ReportMissingList& repo
 // there are two or more.
 std::vector<wallpaper::Monitor> MonitorsWithPictures();
 
+// Each monitor's picture when `picture` goes on the monitor `changed`: the others keep theirs, and
+// one whose picture is gone (or was never kept) takes `picture` too.
+std::vector<std::string> PicturesKeepingTheOthers(const std::vector<wallpaper::Monitor>& monitors,
+                                                  const std::string& changed, const std::string& picture);
+
 }  // namespace rotation

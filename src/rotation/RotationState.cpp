@@ -35,6 +35,23 @@ bool ParsePicture(std::string_view text, ListedFolder& folder) {
   return true;
 }
 
+// The three lines both files begin with: the header, the deck's generation and how many of it
+// were shown, and the last picture shown.
+std::string ProgressLines(std::string_view header, const DeckProgress& progress) {
+  return std::string(header) + "\ndeck " + Hexadecimal(progress.generation) + " " + std::to_string(progress.shown) +
+         "\nlast " + (HasLineEnd(progress.lastShown) ? "" : progress.lastShown) + "\n";
+}
+constexpr std::size_t kProgressLines = 3;
+
+bool ParseProgressLine(std::size_t number, std::string_view line, std::string_view header, DeckProgress& progress) {
+  std::string_view rest;
+  switch (number) {
+    case 0: return line == header;
+    case 1: return Holds(line, "deck ", rest) && ParseDeck(rest, progress);
+    default: return Holds(line, "last ", rest) && (progress.lastShown = rest, true);
+  }
+}
+
 }  // namespace
 
 void NameList::Add(std::string_view name) {
@@ -57,9 +74,8 @@ void WriteRotationState(const RotationState& state, const std::function<void(std
     write(text);
     ++lines;
   };
-  line(kHeader);
-  line("deck ", Hexadecimal(state.progress.generation) + " " + std::to_string(state.progress.shown));
-  line("last ", HasLineEnd(state.progress.lastShown) ? std::string_view() : std::string_view(state.progress.lastShown));
+  write(ProgressLines(kHeader, state.progress));
+  lines += kProgressLines;
   for (const ListedFolder& folder : state.folders) {
     if (HasLineEnd(folder.path) || HasLineEnd(folder.mask) || folder.mask.find('|') != std::string::npos) continue;
     line("folder ", Hexadecimal(folder.written) + " " + folder.mask + "|" + folder.path);
@@ -83,12 +99,8 @@ std::string RotationStateText(const RotationState& state) {
 std::optional<RotationState> ParseRotationState(std::string_view text) {
   RotationState state;
   const bool whole = ReadLines(text, [&](std::size_t number, std::string_view line) {
+    if (number < kProgressLines) return ParseProgressLine(number, line, kHeader, state.progress);
     std::string_view rest;
-    switch (number) {
-      case 0: return line == kHeader;
-      case 1: return Holds(line, "deck ", rest) && ParseDeck(rest, state.progress);
-      case 2: return Holds(line, "last ", rest) && (state.progress.lastShown = rest, true);
-    }
     // Pictures first: nearly every line is one.
     if (Holds(line, "pic ", rest)) return !state.folders.empty() && ParsePicture(rest, state.folders.back());
     if (Holds(line, "folder ", rest)) return ParseFolder(rest, state.folders.emplace_back());
@@ -99,21 +111,13 @@ std::optional<RotationState> ParseRotationState(std::string_view text) {
 }
 
 std::string DeckProgressText(const DeckProgress& progress) {
-  return std::string(kProgressHeader) + "\ndeck " + Hexadecimal(progress.generation) + " " +
-         std::to_string(progress.shown) + "\nlast " + (HasLineEnd(progress.lastShown) ? "" : progress.lastShown) +
-         "\nend 3\n";
+  return ProgressLines(kProgressHeader, progress) + "end " + std::to_string(kProgressLines) + "\n";
 }
 
 std::optional<DeckProgress> ParseDeckProgress(std::string_view text) {
   DeckProgress progress;
   const bool whole = ReadLines(text, [&](std::size_t number, std::string_view line) {
-    std::string_view rest;
-    switch (number) {
-      case 0: return line == kProgressHeader;
-      case 1: return Holds(line, "deck ", rest) && ParseDeck(rest, progress);
-      case 2: return Holds(line, "last ", rest) && (progress.lastShown = rest, true);
-    }
-    return false;
+    return number < kProgressLines && ParseProgressLine(number, line, kProgressHeader, progress);
   });
   return whole ? std::optional(std::move(progress)) : std::nullopt;
 }

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <functional>
+
 #include "platform/Files.h"
 #include "platform/Module.h"
 #include "platform/ShortDate.h"
@@ -196,12 +198,15 @@ bool UnregisterThisProgram() {
     if (program && leftBy.empty()) leftBy = *program;
     return program.has_value();
   };
-  const auto storeOff = [&failures](const char* name) {
+  const auto attempt = [&failures](const std::function<void()>& step) {
     try {
-      OpenSettingsStore().WriteBool(stored::kSection, name, false);
+      step();
     } catch (const platform::Exception& error) {
       failures.push_back(error.Message());
     }
+  };
+  const auto storeOff = [&attempt](const char* name) {
+    attempt([name] { OpenSettingsStore().WriteBool(stored::kSection, name, false); });
   };
   if (!ownedElsewhere(registered.taskCommand))
     MatchTask({.minutes = 0, .onBattery = registered.changes.onBattery}, registered, failures);
@@ -211,11 +216,7 @@ bool UnregisterThisProgram() {
   }
   // The entry goes with the program, whoever made it.
   if (!ownedElsewhere(registered.startupCommand)) {
-    try {
-      if (!registered.startupCommand.empty()) schedule::RemoveStartupEntry();
-    } catch (const platform::Exception& error) {
-      failures.push_back(error.Message());
-    }
+    if (!registered.startupCommand.empty()) attempt(schedule::RemoveStartupEntry);
     storeOff(stored::kRunAtLogon);
   }
   if (!failures.empty()) RecordTimerRun("failed: " + Joined(failures));

@@ -50,8 +50,7 @@ void RemoveUnchosenTask();
 // "/unregister": the task, the menu's commands and the start-up entry go when they name this
 // program or one that no longer exists, with TimerCommand, and ChangeEvery, DesktopMenu and
 // RunAtLogon become "0"; another copy's stay, and LastTimerRun says `left: registered by "<its
-// path>"`. False, with what failed in
-// LastTimerRun, when a part could not be removed.
+// path>"`. False, with what failed in LastTimerRun, when a part could not be removed.
 bool UnregisterThisProgram();
 
 // LastTimerRun: the local time and `outcome`, "2026-12-08 14:05:00 changed". Never fails: it

@@ -6,20 +6,20 @@
 #include "pictures/PictureErrors.h"
 #include "pictures/WicDecoder.h"
 #include "pictures/WicPicture.h"
-#include "rotation/KeptFiles.h"
-#include "rotation/PictureChange.h"
 #include "platform/Files.h"
 #include "platform/Module.h"
 #include "platform/SystemError.h"
+#include "rotation/KeptFiles.h"
+#include "rotation/PictureChange.h"
 #include "settings/SettingsStore.h"
 #include "settings/TimerRegistration.h"
+#include "settings/UserDataFolder.h"
 #include "ui/Application.h"
 #include "ui/ApplicationWindow.h"
 #include "ui/Help.h"
 #include "ui/MessageBoxes.h"
 #include "ui/ShellOpen.h"
 #include "wallpaper/DisplayMonitors.h"
-#include "settings/UserDataFolder.h"
 
 namespace windows {
 namespace {
@@ -331,10 +331,8 @@ void TFormMain::SetBClick() {
   }
   PrepareWallpaper([this] {
     wallpaperChange_.Prepare(picturePath_, browse::PreviewBitmap(Slika));
-    if (settings::StoredPerMonitor()) {
-      if (std::vector<wallpaper::Monitor> monitors = wallpaper::DisplayMonitors(); monitors.size() >= 2)
-        wallpaperChange_.PrepareComposed(PicturesForMonitors(std::move(monitors)));
-    }
+    if (std::vector<wallpaper::Monitor> monitors = rotation::MonitorsWithPictures(); !monitors.empty())
+      wallpaperChange_.PrepareComposed(PicturesForMonitors(std::move(monitors)));
   });
 }
 
@@ -362,14 +360,10 @@ void TFormMain::ReleaseChangeLockWhenDone() {
 }
 
 std::vector<wallpaper::MonitorPicture> TFormMain::PicturesForMonitors(std::vector<wallpaper::Monitor> monitors) const {
-  const std::string underThisWindow = wallpaper::MonitorOfWindow(Handle());
+  std::vector<std::string> kept =
+      rotation::PicturesKeepingTheOthers(monitors, wallpaper::MonitorOfWindow(Handle()), picturePath_);
   std::vector<wallpaper::MonitorPicture> pictures;
-  for (std::size_t i = 0; i < monitors.size(); ++i) {
-    std::string picture;
-    if (monitors[i].device != underThisWindow) picture = settings::StoredMonitorPicture(monitors[i].device);
-    if (picture.empty() || !platform::FileExists(picture)) picture = picturePath_;
-    pictures.push_back({std::move(monitors[i]), std::move(picture)});
-  }
+  for (std::size_t i = 0; i < monitors.size(); ++i) pictures.push_back({std::move(monitors[i]), std::move(kept[i])});
   return pictures;
 }
 

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-
 #include <map>
 #include <set>
 
@@ -22,6 +21,7 @@ struct RunResult {
   int picture;
   int nextFile;
   int nextFolder;
+  bool operator==(const RunResult&) const = default;
 };
 
 RunResult InOrder(int file, int folder, int folderCount, int pictureCount) {
@@ -30,22 +30,12 @@ RunResult InOrder(int file, int folder, int folderCount, int pictureCount) {
 }
 
 TEST(RotationChoiceTest, ThreePicturesInOrderUseTheFirstTwoThenTheFirstAgainAndMoveOn) {
-  RunResult run = InOrder(0, 0, 1, 3);
-  EXPECT_EQ(run.picture, 0);
-  EXPECT_EQ(run.nextFile, 1);
-  EXPECT_EQ(run.nextFolder, 0);
-  run = InOrder(run.nextFile, run.nextFolder, 1, 3);
-  EXPECT_EQ(run.picture, 1);
-  EXPECT_EQ(run.nextFile, 2);
-  EXPECT_EQ(run.nextFolder, 0);
-  run = InOrder(run.nextFile, run.nextFolder, 1, 3);
-  EXPECT_EQ(run.picture, 0);
-  EXPECT_EQ(run.nextFile, 1);
-  EXPECT_EQ(run.nextFolder, 1);
-  // One past the only folder wraps to it, starting at its picture 1.
-  run = InOrder(run.nextFile, run.nextFolder, 1, 3);
-  EXPECT_EQ(run.picture, 1);
-  EXPECT_EQ(run.nextFolder, 0);
+  RunResult run{0, 0, 0};
+  // The last: one past the only folder wraps to it, starting at its picture 1.
+  for (const RunResult& expected : {RunResult{0, 1, 0}, {1, 2, 0}, {0, 1, 1}, {1, 2, 0}}) {
+    run = InOrder(run.nextFile, run.nextFolder, 1, 3);
+    EXPECT_TRUE(run == expected) << run.picture << " " << run.nextFile << " " << run.nextFolder;
+  }
 }
 
 TEST(RotationChoiceTest, FolderPastTheListOrNegativeUsesTheFirst) {

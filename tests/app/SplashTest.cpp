@@ -79,17 +79,18 @@ TEST_F(SplashTest, ScreenShowsThePictureFromItsNinthColumnAndTheFaceColourBelowI
   for (int y : {0, 50, 116, 200, 231})
     for (int x : {0, 1, 100, 448}) expected.push_back({{x, y}, picture.Pixel(x + 8, y)});
   for (int x : {0, 200, 456}) expected.push_back({{x, 232}, face});
-  const auto mismatches = [&] {
+  std::vector<std::string> wrong;
+  const auto screenShowsIt = [&] {
     const testing_support::ScreenCapture screen;
-    std::vector<std::string> wrong;
+    wrong.clear();
     for (const auto& [at, colour] : expected)
       if (screen.At(window.left + at.x, window.top + at.y) != colour)
         wrong.push_back(std::to_string(at.x) + "," + std::to_string(at.y));
-    return wrong;
+    return wrong.empty();
   };
-  // Under load the X server can show parts of the window a moment after its painting ended.
-  testing_support::WaitUntil([&] { return mismatches().empty(); }, 5s);
-  EXPECT_EQ(mismatches(), std::vector<std::string>{});
+  // Under load the X server shows parts of the window late, and a repaint that Wine starts by
+  // itself can show its first strokes for a moment: one capture that shows it all is the proof.
+  EXPECT_TRUE(testing_support::WaitUntil(screenShowsIt, 5s)) << testing::PrintToString(wrong);
 }
 
 TEST_F(SplashTest, PointerIsTheHourglassOverThePicture) {

@@ -59,7 +59,9 @@ std::optional<PictureSize> JpegSize(const ReadFileAt& read) {
       at += 2;
       continue;
     }
-    if (kind == 0xDA || kind == 0xD9) return std::nullopt;  // the scan came first
+    // The scan came first; or FF 00, a stuffed zero, which the decoder skips with what follows
+    // up to the next marker: a length read from it would land anywhere.
+    if (kind == 0xDA || kind == 0xD9 || kind == 0x00) return std::nullopt;
     if (IsFrameHeader(kind)) {
       const auto frame = Bytes<5>(read, at + 4);  // precision, height, width
       if (!frame) return std::nullopt;

@@ -64,6 +64,8 @@ TEST(PictureExtensionTest, EachKindGivesItsSizeFromItsHeaderAlone) {
                          "\x01\x01\0\x04\0\0\0\x01\0\0\0\xC8", 34)), {300, 200}},
       {{0xFF, 0xD8, 0xFF, 0xE1, 0x10, 0x00}, {0, 0}},                             // cut before its frame
       {Bytes(std::string("\xFF\xD8\xFF\xC0\0\x11\x08\0\0\0\x10", 11)), {0, 0}},  // no height
+      // A stuffed zero where a marker belongs, its next two bytes a length that lands on a frame.
+      {Bytes("\xFF\xD8\xFF\0\0\x0B\xFF\xC0\0\x11\x08\0\x0A\0\x14\xFF\xC0\0\x11\x08\0\x28\0\x50", 24), {0, 0}},
       {Bytes(std::string("GIF87a\0\0\x10\0", 10)), {0, 0}},
       {Bytes("Hello, world"), {0, 0}},
   };

@@ -74,7 +74,10 @@ std::optional<THistory> ParseHistory(std::string_view text) {
     changes.back().pictures.push_back({std::string(rest.substr(0, rest.find('|'))), std::string(line.substr(bar + 1))});
     return true;
   });
-  if (!whole || (!changes.empty() && current >= changes.size())) return std::nullopt;
+  // The program records no change without a picture: one would leave "/exclude" nothing to take.
+  const auto pictureless = [](const Change& change) { return change.pictures.empty(); };
+  if (!whole || std::ranges::any_of(changes, pictureless) || (!changes.empty() && current >= changes.size()))
+    return std::nullopt;
   return THistory(std::move(changes), current);
 }
 

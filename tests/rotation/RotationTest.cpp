@@ -264,8 +264,12 @@ TEST(HistoryTest, StepsBackAndForwardPassingOverGonePicturesAndReadsBackWhole) {
   const std::optional<THistory> read = ParseHistory(text);
   ASSERT_TRUE(read.has_value());
   EXPECT_EQ(std::tie(read->Changes(), *read->Current()), std::tie(history.Changes(), twoMonitors));
+  const std::size_t end = text.rfind("end ");
+  const std::string pictureless =
+      text.substr(0, end) + "change 2026-12-08 14:20:00\nend " + std::to_string(std::stoul(text.substr(end + 4)) + 1) + "\n";
   for (const std::string& damaged : {text.substr(0, text.size() - 2), text + "shown |z\n", std::string("junk\n"),
-                                     text.substr(0, text.find("current")) + "current 9" + text.substr(text.find('\n', 20))})
+                                     text.substr(0, text.find("current")) + "current 9" + text.substr(text.find('\n', 20)),
+                                     pictureless})
     EXPECT_FALSE(ParseHistory(damaged).has_value()) << damaged;
 
   for (int i = 0; i < 60; ++i) {

@@ -80,21 +80,29 @@ void MatchTask(const TimedChanges& wanted, const Registration& registered, Failu
   }
 }
 
+// Writes a command of ours (the menu's, the start-up entry's) unless it runs this program already.
+// One that cannot be written turns its choice off, so that the options say what Windows holds;
+// `undo` takes away what was written of it.
+void WriteOwnCommand(const std::string& registered, const std::string& own, const std::function<void()>& write,
+                     const std::function<void()>& undo, const char* choice) {
+  if (registered == own) return;
+  try {
+    CheckProgramPathCanBeRegistered();
+    write();
+  } catch (const platform::Exception&) {
+    if (undo) undo();
+    OpenSettingsStore().WriteBool(stored::kSection, choice, false);
+    throw;
+  }
+}
+
 void MatchMenu(const TimedChanges& wanted, const Registration& registered, Failures& failures) {
   try {
-    if (!wanted.desktopMenu) {
+    if (wanted.desktopMenu)  // a menu that cannot be written goes: no entry that runs nothing
+      WriteOwnCommand(registered.menuCommand, schedule::OwnNextPictureCommand(), schedule::AddDesktopMenuCommand,
+                      schedule::RemoveDesktopMenuCommand, stored::kDesktopMenu);
+    else
       schedule::RemoveDesktopMenuCommand();
-      return;
-    }
-    if (registered.menuCommand == schedule::OwnNextPictureCommand()) return;
-    try {
-      CheckProgramPathCanBeRegistered();
-      schedule::AddDesktopMenuCommand();
-    } catch (const platform::Exception&) {
-      schedule::RemoveDesktopMenuCommand();  // no entry that runs nothing
-      OpenSettingsStore().WriteBool(stored::kSection, stored::kDesktopMenu, false);
-      throw;
-    }
   } catch (const platform::Exception& error) {
     failures.push_back("The desktop's menu cannot be changed: " + error.Message() + ".");
   }
@@ -125,14 +133,8 @@ void MatchStartup(const TimedChanges& wanted, const Registration& registered, Fa
       if (registered.changes.runAtLogon) RemoveStartupEntry(registered, failures);
       return;
     }
-    if (registered.startupCommand == schedule::OwnStartupCommand()) return;
-    try {
-      CheckProgramPathCanBeRegistered();
-      schedule::WriteStartupEntry();
-    } catch (const platform::Exception&) {
-      OpenSettingsStore().WriteBool(stored::kSection, stored::kRunAtLogon, false);
-      throw;
-    }
+    WriteOwnCommand(registered.startupCommand, schedule::OwnStartupCommand(), schedule::WriteStartupEntry, {},
+                    stored::kRunAtLogon);
   } catch (const platform::Exception& error) {
     failures.push_back("The start-up entry cannot be changed: " + error.Message() + ".");
   }

@@ -7,6 +7,7 @@
 #include "browse/FileListPaths.h"
 #include "platform/Files.h"
 #include "platform/Handles.h"
+#include "platform/Paths.h"
 #include "platform/WideText.h"
 
 namespace browse {
@@ -44,10 +45,6 @@ std::string CurrentDirectory() {
     if (length < buffer.size()) return platform::FromWide(std::wstring(buffer.data(), length));
     buffer.resize(length);
   }
-}
-
-bool SameTextIgnoringCase(const std::string& a, const std::string& b) {
-  return ::CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE, a.c_str(), -1, b.c_str(), -1) == CSTR_EQUAL;
 }
 
 // As a sorted list box orders its items (CompareString in the user's locale, ignoring case): each
@@ -116,7 +113,7 @@ TPictureListing::TPictureListing() : directory_(CurrentDirectory()) {}
 
 int TPictureListing::IndexOfName(const std::string& name) const {
   for (std::size_t i = 0; i < names_.size(); ++i)
-    if (SameTextIgnoringCase(names_[i], name)) return static_cast<int>(i);
+    if (platform::SamePath(names_[i], name)) return static_cast<int>(i);
   return -1;
 }
 
@@ -131,7 +128,7 @@ TPictureListing::Target TPictureListing::Resolve(const std::string& text) const 
   const bool lastIsFolder = !(wildcard || file || parts.last.empty());
   const std::string folder = FullPath(lastIsFolder ? lastPath : ResolvedAgainst(directory_, parts.folder));
   Target target;
-  target.otherFolder = !SameTextIgnoringCase(folder, directory_);
+  target.otherFolder = !platform::SamePath(folder, directory_);
   target.directory = target.otherFolder && CanEnter(folder) ? folder : directory_;
   if (wildcard) target.pattern = parts.last;
   if (file) target.file = parts.last;
@@ -140,7 +137,7 @@ TPictureListing::Target TPictureListing::Resolve(const std::string& text) const 
 
 TPictureListing::Applied TPictureListing::Apply(const std::string& text, const std::string& selectedFile) {
   Applied applied;
-  if (text.empty() || SameTextIgnoringCase(text, selectedFile)) return applied;
+  if (text.empty() || platform::SamePath(text, selectedFile)) return applied;
   const Target target = Resolve(text);
   const auto listAgain = [&] {
     ListAgain();

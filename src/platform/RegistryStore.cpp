@@ -10,8 +10,10 @@
 namespace platform {
 namespace {
 
-// Reads one text value; nothing when the section or the value is missing.
-std::optional<std::string> QueryText(HKEY root, const std::string& section, const std::string& name) {
+// Reads one text value; nothing when the section or the value is missing. `expandable` tells
+// whether it is REG_EXPAND_SZ.
+std::optional<std::string> QueryText(HKEY root, const std::string& section, const std::string& name,
+                                     bool* expandable = nullptr) {
   platform::RegistryKey sectionKey;
   if (!section.empty()) {
     if (!root || ::RegOpenKeyExA(root, section.c_str(), 0, KEY_READ, sectionKey.Receive()) != ERROR_SUCCESS)
@@ -26,6 +28,7 @@ std::optional<std::string> QueryText(HKEY root, const std::string& section, cons
       return std::nullopt;
     if (type != REG_SZ && type != REG_EXPAND_SZ)
       throw platform::ERegistryException(platform::Format("Invalid data type for '%s'", name.c_str()));
+    if (expandable) *expandable = type == REG_EXPAND_SZ;
     if (size == 0) return std::string();
     std::vector<char> data(size);
     const LONG result =
@@ -97,6 +100,24 @@ std::optional<std::string> RegistryStore::ReadText(const std::string& section, c
     return QueryText(key_.Get(), section, name);
   } catch (const platform::ERegistryException&) {
     return std::nullopt;
+  }
+}
+
+std::optional<std::string> RegistryStore::ReadCommand(const std::string& section, const std::string& name) {
+  bool expandable = false;
+  std::optional<std::string> text;
+  try {
+    text = QueryText(key_.Get(), section, name, &expandable);
+  } catch (const platform::ERegistryException&) {
+    return std::nullopt;
+  }
+  if (!text || !expandable) return text;
+  std::vector<char> expanded(text->size() + 1);
+  for (;;) {
+    const DWORD length = ::ExpandEnvironmentStringsA(text->c_str(), expanded.data(), static_cast<DWORD>(expanded.size()));
+    if (length == 0) return text;
+    if (length <= expanded.size()) return std::string(expanded.data());
+    expanded.resize(length);
   }
 }
 

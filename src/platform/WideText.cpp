@@ -28,10 +28,4 @@ bool SurvivesCodePage(const std::wstring& text, unsigned codePage) {
   return (length > 0 || text.empty()) && !replaced;
 }
 
-bool SamePathText(const std::string& first, const std::string& second) {
-  const std::wstring a = ToWide(first), b = ToWide(second);
-  return ::CompareStringOrdinal(a.c_str(), static_cast<int>(a.size()), b.c_str(), static_cast<int>(b.size()), TRUE) ==
-         CSTR_EQUAL;
-}
-
 }  // namespace platform

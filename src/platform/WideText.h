@@ -10,7 +10,5 @@ std::string FromWide(const std::wstring& text);
 
 // Whether the text passes through that code page unchanged: no letter becomes "?" or a look-alike.
 bool SurvivesCodePage(const std::wstring& text, unsigned codePage);
-// Whether two paths name the same file as Windows compares names: without regard to case.
-bool SamePathText(const std::string& first, const std::string& second);
 
 }  // namespace platform

@@ -48,16 +48,15 @@ std::string KeepHistory(const THistory& history) {
 }
 
 TExclusions ReadExclusions() {
-  return ReadKeptFile(kExclusionsFileName, [](std::string_view text) { return std::optional(TExclusions(text)); })
-      .value_or(TExclusions());
+  const std::optional<std::vector<std::uint8_t>> bytes = ReadKeptBytes(kExclusionsFileName);
+  return bytes ? TExclusions(ExclusionFileText(*bytes)) : TExclusions();
 }
 
 // A file that exists but cannot be read is not written over: the user's lines would go.
 void SetExcluded(const std::string& picture, bool excluded) {
   std::string text;
   if (platform::FileExists(KeptFilePath(kExclusionsFileName))) {
-    const std::vector<std::uint8_t> bytes = platform::ReadWholeFile(KeptFilePath(kExclusionsFileName));
-    text.assign(bytes.begin(), bytes.end());
+    text = ExclusionFileText(platform::ReadWholeFile(KeptFilePath(kExclusionsFileName)));
   }
   WriteKeptFile(kExclusionsFileName, excluded ? TextExcluding(text, picture) : TextNotExcluding(text, picture));
 }

@@ -34,7 +34,7 @@ std::string CommandSection(const MenuCommand& command) {
 std::string OwnNextPictureCommand() { return ProgramCommand(platform::ExecutablePath(), kNextPictureSwitch); }
 
 std::string DesktopMenuCommandLine() {
-  return platform::RegistryStore(kClassesKey).ReadText(CommandSection(kCommands[0]) + "\\command", "").value_or("");
+  return platform::RegistryStore(kClassesKey).ReadCommand(CommandSection(kCommands[0]) + "\\command", "").value_or("");
 }
 
 void RemoveDesktopMenuCommand() {

@@ -15,7 +15,7 @@ constexpr char kValueName[] = "Vantoria";
 
 std::string OwnStartupCommand() { return ProgramCommand(platform::ExecutablePath(), kStartupSwitch); }
 
-std::string StartupEntryCommand() { return platform::RegistryStore(kRunKey).ReadText("", kValueName).value_or(""); }
+std::string StartupEntryCommand() { return platform::RegistryStore(kRunKey).ReadCommand("", kValueName).value_or(""); }
 
 void WriteStartupEntry() { platform::RegistryStore(kRunKey).WriteString("", kValueName, OwnStartupCommand()); }
 

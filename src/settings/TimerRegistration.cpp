@@ -6,9 +6,9 @@
 
 #include "platform/Files.h"
 #include "platform/Module.h"
+#include "platform/Paths.h"
 #include "platform/ShortDate.h"
 #include "platform/TaskScheduler.h"
-#include "platform/WideText.h"
 #include "schedule/ChangeIntervals.h"
 #include "schedule/DesktopMenuCommand.h"
 #include "schedule/PictureChangeTask.h"
@@ -108,13 +108,25 @@ void MatchMenu(const TimedChanges& wanted, const Registration& registered, Failu
   }
 }
 
-// The program a command starts when it is another one that exists: what another copy registered
-// is left to it. A command that names none, this program, or one that is gone is this copy's.
+// Whose a registered command is: this copy's, another copy's that exists (left to it), or
+// nobody's, when the program it names is gone (a moved or deleted copy) or it names none.
+enum class Owner { kThisCopy, kOtherCopy, kNobody };
+struct CommandOwner {
+  Owner owner;
+  std::string program;
+};
+CommandOwner OwnerOf(const std::string& command) {
+  std::string program = schedule::ProgramOfCommand(command, platform::FileExists);
+  if (platform::SamePath(program, platform::ExecutablePath())) return {Owner::kThisCopy, std::move(program)};
+  if (!program.empty() && platform::FileExists(program)) return {Owner::kOtherCopy, std::move(program)};
+  return {Owner::kNobody, std::move(program)};
+}
+
+// The program a command starts when it is another copy that exists.
 std::optional<std::string> OtherProgramOf(const std::string& command) {
-  std::optional<std::string> program = schedule::ProgramOfCommand(command);
-  if (!program || platform::SamePathText(*program, platform::ExecutablePath()) || !platform::FileExists(*program))
-    return std::nullopt;
-  return program;
+  CommandOwner owner = OwnerOf(command);
+  if (owner.owner != Owner::kOtherCopy) return std::nullopt;
+  return std::move(owner.program);
 }
 
 void RemoveStartupEntry(const Registration& registered, Failures& failures) {
@@ -171,17 +183,18 @@ std::vector<std::string> MatchRegistration(const TimedChanges& wanted, const Reg
   return failures;
 }
 
+// A part chosen but registered for nobody (its copy gone, or never written) is this copy's now.
 void FollowMovedProgram() {
   const Registration registered = StoredRegistration();
-  const bool taskElsewhere =
-      registered.changes.minutes > 0 && registered.taskCommand != schedule::OwnTimedRunCommand();
-  const bool menuElsewhere =
-      registered.changes.desktopMenu && registered.menuCommand != schedule::OwnNextPictureCommand();
-  const bool startupElsewhere =
-      registered.changes.runAtLogon && registered.startupCommand != schedule::OwnStartupCommand();
-  if (!taskElsewhere && !menuElsewhere && !startupElsewhere) return;
-  if (const Failures failures = MatchRegistration(registered.changes, registered); !failures.empty())
-    RecordTimerRun("failed: " + Joined(failures));
+  const auto orphaned = [](bool chosen, const std::string& command) {
+    return chosen && OwnerOf(command).owner == Owner::kNobody;
+  };
+  Failures failures;
+  if (orphaned(registered.changes.minutes > 0, registered.taskCommand)) MatchTask(registered.changes, registered, failures);
+  if (orphaned(registered.changes.desktopMenu, registered.menuCommand)) MatchMenu(registered.changes, registered, failures);
+  if (orphaned(registered.changes.runAtLogon, registered.startupCommand))
+    MatchStartup(registered.changes, registered, failures);
+  if (!failures.empty()) RecordTimerRun("failed: " + Joined(failures));
 }
 
 void RemoveUnchosenTask() {

@@ -38,9 +38,10 @@ Registration StoredRegistration();
 // can be deleted (ChangeEvery "0"), and TimerCommand goes only with a task that is gone.
 std::vector<std::string> MatchRegistration(const TimedChanges& wanted, const Registration& registered);
 
-// At every start: a task, the menu's commands or the start-up entry that name another copy of
-// the program (the folder was moved, or copied to another PC) are registered again for this one.
-// What fails is recorded, never shown.
+// At every start: a task, the menu's commands or the start-up entry that the options choose but
+// that name a program file that no longer exists (the folder was moved, or copied to another PC),
+// or none, are registered again for this copy; what another copy that exists registered stays
+// its own. What fails is recorded, never shown.
 void FollowMovedProgram();
 
 // A timed run while no interval is chosen: its task, left behind, goes; LastTimerRun says

@@ -379,10 +379,22 @@ TEST_F(StartupRunTest, ACopyTakesOverTheTaskTheMenuAndTheStartUpEntryWhoseTimedR
   ExpectWallpaper(first.File(1));
   EXPECT_EQ(ScratchSettings::Value("Date"), "00");
 
+  // A second copy that exists, started once, takes nothing over; its /unregister leaves a start-up
+  // entry made by hand for the first, unquoted, and the first's choices.
   ScratchFolder otherCopy;
+  EXPECT_EQ(RunWithoutAWindow("/timer", otherCopy), 1u) << "it has no folder list";
+  EXPECT_EQ(ScratchSettings::Value("TimerCommand"), exe + " /timer");
+  EXPECT_EQ(menuCommand("1Next") + testing_support::RegistryText(kRunKey, "Vantoria"), exe + " /next" + exe + " /s");
+  const std::string handMade = program_ / "Vantoria.exe" + " /s";
+  ::RegSetKeyValueA(HKEY_CURRENT_USER, kRunKey, "Vantoria", REG_SZ, handMade.c_str(),
+                    static_cast<DWORD>(handMade.size() + 1));
   EXPECT_EQ(RunWithoutAWindow("/unregister", otherCopy), 0u);
   EXPECT_TRUE(testing_support::PictureChangeTaskXml().has_value());
-  EXPECT_EQ(menuCommand("1Next") + testing_support::RegistryText(kRunKey, "Vantoria"), exe + " /next" + exe + " /s");
+  EXPECT_EQ(testing_support::RegistryText(kRunKey, "Vantoria"), handMade);
+  EXPECT_EQ(menuCommand("1Next"), exe + " /next");
+  EXPECT_EQ(ScratchSettings::Value("ChangeEvery") + ScratchSettings::Value("DesktopMenu") +
+                ScratchSettings::Value("RunAtLogon"),
+            "1011");
   EXPECT_EQ(ScratchSettings::TimedRunOutcome(), "left: registered by " + exe);
 
   // No interval chosen (the removal failed once): the next timed run removes its task.

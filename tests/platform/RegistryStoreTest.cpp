@@ -97,6 +97,12 @@ TEST_F(RegistryStoreTest, ReadsTextUpToItsFirstZeroAndAcceptsExpandableAndEmptyV
   EXPECT_EQ(store.ReadString("Settings", "Folder", "default"), "");
   EXPECT_EQ(store.ReadInteger("Settings", "Folder", 9), 9);
   EXPECT_EQ(store.ReadString("Settings", "Unterminated", ""), "31");
+  // A command line as Windows runs it: an expandable one's environment strings expanded.
+  ::SetEnvironmentVariableA("VANTORIA_TEST_FOLDER", "C:\\Tools");
+  SetRaw("Run", REG_EXPAND_SZ, std::string("\"%VANTORIA_TEST_FOLDER%\\V.exe\" /s", 33));
+  SetRaw("Plain", REG_SZ, std::string("%VANTORIA_TEST_FOLDER%", 23));
+  EXPECT_EQ(store.ReadCommand("Settings", "Run"), "\"C:\\Tools\\V.exe\" /s");
+  EXPECT_EQ(store.ReadCommand("Settings", "Plain"), "%VANTORIA_TEST_FOLDER%");
 }
 
 TEST_F(RegistryStoreTest, ValuesOfAnotherTypeFailEveryReader) {

@@ -1,5 +1,7 @@
 #include "platform/WideText.h"
 
+#include "platform/NameCase.h"
+
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -17,10 +19,17 @@ TEST(WideTextTest, APathSurvivesACodePageOnlyWhenEveryLetterIsOneOfIts) {
   EXPECT_TRUE(SurvivesCodePage(L"", 1252));
 }
 
-TEST(WideTextTest, PathsAreTheSameWhateverTheCaseOfAnyLetter) {
-  EXPECT_TRUE(SamePathText("C:\\Programs\\Vantoria.exe", "c:\\PROGRAMS\\vantoria.EXE"));
-  EXPECT_TRUE(SamePathText(FromWide(L"C:\\\u0160\\V.exe"), FromWide(L"C:\\\u0161\\V.exe"))) << "S with caron";
-  EXPECT_FALSE(SamePathText("C:\\Programs\\Vantoria.exe", "C:\\Programs\\Vantoria.exe2"));
+// The program's own table of capitals is the system's: the one its file systems fold names by.
+TEST(NameCaseTest, EveryLetterFoldsAsTheSystemFoldsTheNamesOfFiles) {
+  using Upcase = wchar_t(WINAPI*)(wchar_t);
+  const auto systemCapital =
+      reinterpret_cast<Upcase>(reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleA("ntdll.dll"), "RtlUpcaseUnicodeChar")));
+  ASSERT_NE(systemCapital, nullptr);
+  std::vector<unsigned> differing;
+  for (unsigned unit = 0; unit < 0x10000; ++unit)
+    if (systemCapital(static_cast<wchar_t>(unit)) != UpperCaseOfNameUnit(static_cast<char16_t>(unit)))
+      differing.push_back(unit);
+  EXPECT_TRUE(differing.empty()) << differing.size() << " differ, the first U+" << std::hex << differing.front();
 }
 
 }  // namespace

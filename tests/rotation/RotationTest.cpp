@@ -283,12 +283,21 @@ TEST(HistoryTest, StepsBackAndForwardPassingOverGonePicturesAndReadsBackWhole) {
 // or letters; blank lines, notes and relative paths name none and stay as they were.
 TEST(ExclusionsTest, FullPathsExcludeWhateverTheirCaseAndOtherLinesStay) {
   const std::string text = "\xEF\xBB\xBF# pictures I never want\r\n\r\nC:\\Photos\\Zoo #2.JPG\r\n"
-                           "  D:/Bilder/\xC5\xA1kola.jpg \r\nphotos\\relative.jpg\r\n\\\\server\\share\\a.jpg";
+                           "  D:/Bilder/\xC5\xA1kola.jpg \r\nphotos\\relative.jpg\r\n\"C:\\Copied as path.jpg\"\r\n"
+                           "\\\\server\\share\\a.jpg";
   const TExclusions excluded(text);
-  for (const auto& [path, excludes] : {std::pair{"c:\\photos\\zoo #2.jpg", true}, {"D:\\Bilder\\\xC5\xA1kola.jpg", true},
-                                       {"\\\\server\\share\\a.jpg", true}, {"C:\\Photos\\Zoo", false},
-                                       {"photos\\relative.jpg", false}, {"# pictures I never want", false}})
+  for (const auto& [path, excludes] : {std::pair{"c:\\photos\\zoo #2.jpg", true}, {"D:\\Bilder\\\xC5\xA0KOLA.jpg", true},
+                                       {"\\\\server\\share\\a.jpg", true}, {"C:\\Copied as path.jpg", true},
+                                       {"C:\\Photos\\Zoo", false}, {"photos\\relative.jpg", false},
+                                       {"# pictures I never want", false}})
     EXPECT_EQ(excluded.Excludes(path), excludes) << path;
+  // Notepad's UTF-16 ("C:\\\u0160.jpg" and a note, little-endian) is read as its letters and written
+  // back as UTF-8, every line kept.
+  const std::uint8_t utf16[] = {0xFF, 0xFE, 'C', 0, ':', 0, '\\', 0, 0x60, 0x01, '.', 0, 'j', 0, 'p', 0, 'g', 0,
+                                '\r', 0, '\n', 0, '#', 0, 0x3D, 0xD8, 0x00, 0xDE, '\r', 0, '\n', 0};
+  const std::string decoded = ExclusionFileText(utf16);
+  EXPECT_TRUE(TExclusions(decoded).Excludes("c:\\\xC5\xA1.JPG"));
+  EXPECT_EQ(TextExcluding(decoded, "C:\\b.jpg"), "\xEF\xBB\xBF" "C:\\\xC5\xA0.jpg\r\n#\xF0\x9F\x98\x80\r\nC:\\b.jpg\r\n");
   const std::string added = TextExcluding(text, "E:\\new.jpg");
   EXPECT_EQ(added, text + "\r\nE:\\new.jpg\r\n");
   EXPECT_EQ(TextExcluding(added, "e:/NEW.jpg"), added) << "named already";

@@ -31,8 +31,27 @@ TEST(TaskDefinitionTest, RepeatsIndefinitelyFromItsStartForTheUserOnBatteryAsCho
   const std::string path = "C:\\Pictures & Tools\\<new> \xC5\xA1kola\\Ann's\\Vantoria.exe";  // "škola" in UTF-8
   EXPECT_EQ(XmlElement(Xml(5, true, path), "Command"),
             "&quot;C:\\Pictures &amp; Tools\\&lt;new&gt; \xC5\xA1kola\\Ann&apos;s\\Vantoria.exe&quot;");
-  EXPECT_EQ(ProgramOfCommand(ProgramCommand(path, kTimedRunSwitch)), path) << "the command's program, back unchanged";
   EXPECT_EQ(ProgramCommand(path, kTimedRunSwitch), "\"" + path + "\" /timer");
+}
+
+// Quoted, the program is the quoted text; unquoted, as Windows reads it: the shortest run of words
+// that names a program there is, ".exe" added, else the first word.
+TEST(ProgramCommandTest, TheProgramOfACommandIsReadAsWindowsReadsIt) {
+  const std::string path = "C:\\Pictures & Tools\\\xC5\xA1kola\\Vantoria.exe";
+  const auto exists = [](const std::string& program) {
+    return program == "C:\\Program Files\\Vantoria\\Vantoria.exe" || program == "D:\\Tools\\V.exe";
+  };
+  for (const auto& [command, program] : std::initializer_list<std::pair<std::string, std::string>>{
+           {ProgramCommand(path, kTimedRunSwitch), path},
+           {"  \"C:\\Program Files\\Vantoria\\Vantoria.exe\"/s", "C:\\Program Files\\Vantoria\\Vantoria.exe"},
+           {"D:\\Tools\\Vantoria\\Vantoria.exe /s", "D:\\Tools\\Vantoria\\Vantoria.exe"},
+           {"C:\\Program Files\\Vantoria\\Vantoria.exe /s", "C:\\Program Files\\Vantoria\\Vantoria.exe"},
+           {"D:\\Tools\\V /s", "D:\\Tools\\V.exe"},
+           {"C:\\Gone Folder\\Vantoria.exe /s", "C:\\Gone"},
+           {"\"C:\\Unended", "C:\\Unended"},
+           {" ", ""},
+       })
+    EXPECT_EQ(ProgramOfCommand(command, exists), program) << command;
 }
 
 }  // namespace

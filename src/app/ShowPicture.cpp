@@ -14,7 +14,9 @@
 #include "platform/WideText.h"
 #include "rotation/KeptFiles.h"
 #include "ui/MessageBoxes.h"
+#include "settings/UserDataFolder.h"
 #include "wallpaper/DisplayMonitors.h"
+#include "wallpaper/Wallpaper.h"
 
 namespace app {
 namespace {
@@ -37,11 +39,14 @@ int ShowPictureFile() {
   std::string problem;
   try {
     // Read without the change lock: the file is replaced whole, never written in place.
-    const rotation::THistory history = rotation::ReadHistory();
+    const rotation::Kept<rotation::THistory> history = rotation::ReadHistory();
+    const rotation::Change* current = history.content.Current();
     const rotation::ShownPicture* shown =
-        history.Current() ? rotation::PictureOnMonitor(*history.Current(), wallpaper::MonitorUnderPointer()) : nullptr;
+        current ? rotation::PictureOnMonitor(*current, wallpaper::MonitorUnderPointer()) : nullptr;
     if (!shown)
       problem = "Vantoria has set no picture yet.";
+    else if (!wallpaper::DesktopShowsWallpaperFile(settings::UserDataFolder()))
+      problem = "The desktop shows a picture Vantoria did not set.";
     else if (!platform::FileExists(shown->path))
       problem = "The picture \"" + shown->path + "\" is no longer there.";
     else

@@ -34,6 +34,7 @@ std::optional<TimedRun> TimedRunOfSwitch(const std::string& mode) {
   if (mode == schedule::kNextPictureSwitch) return TimedRun::kNext;
   if (mode == schedule::kPreviousPictureSwitch) return TimedRun::kPrevious;
   if (mode == schedule::kExcludePictureSwitch) return TimedRun::kExclude;
+  if (mode == schedule::kRefitSwitch) return TimedRun::kRefit;
   return std::nullopt;
 }
 

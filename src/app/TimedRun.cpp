@@ -18,6 +18,7 @@
 #include "ui/MessageBoxes.h"
 #include "wallpaper/DisplayMonitors.h"
 #include "wallpaper/ImagN.h"
+#include "wallpaper/Wallpaper.h"
 #include "wallpaper/WallpaperChange.h"
 #include "windows/WallpaperChangeLock.h"
 
@@ -70,45 +71,88 @@ std::string Unkept(const std::string& what, const std::string& why) {
   return why.empty() ? std::string() : "; the " + what + " was not kept: " + why;
 }
 
-// The pictures written at once, as "Set as wallpaper" writes them; what they show.
-rotation::Change SetPictures(const rotation::NextPictures& next, const UnshownBoxes& boxes) {
-  if (next.pictures.empty()) throw platform::Exception("No file selected!");
-  wallpaper::TImagN imaging;
-  wallpaper::TWallpaperChange change(imaging, settings::UserDataFolder());
-  rotation::PrepareChange(change, next);
-  rotation::Change shown =
-      rotation::ApplyChange(change, settings::StoredWallpaperStyle(), pictures::HelperWait::kBlocking);
-  if (!boxes.First().empty()) throw platform::Exception(boxes.First());
-  return shown;
-}
+constexpr char kNotOurWallpaper[] = "the desktop shows a picture Vantoria did not set";
 
-// A step back or forward through the history, which then says where it stands.
-std::optional<int> StepThroughHistory(TimedRun run, const UnshownBoxes& boxes) {
-  rotation::THistory history = rotation::ReadHistory();
-  const rotation::TExclusions excluded = rotation::ReadExclusions();
-  const auto canShow = [&](const rotation::Change& change) { return rotation::CanShowAgain(change, excluded); };
-  const rotation::Change* step = run == TimedRun::kPrevious ? history.Back(canShow) : history.Forward(canShow);
-  if (!step) return std::nullopt;
-  SetPictures(rotation::PicturesAgain(*step, excluded), boxes);
-  return Finish(std::string(run == TimedRun::kPrevious ? "changed (previous)" : "changed (forward)") +
-                    Unkept("history", rotation::KeepHistory(history)),
-                0);
-}
+// One change of a run: the history read once, what the desktop shows from it, the pictures
+// written at once as "Set as wallpaper" writes them, and the history then kept with what was set.
+class TChangeRun {
+ public:
+  explicit TChangeRun(const UnshownBoxes& boxes)
+      : boxes_(boxes), history_(rotation::ReadHistory()), excluded_(rotation::ReadExclusions()) {}
 
-struct ExcludedPicture {
-  std::string path;
-  std::string monitor;  // the device name of the monitor under the pointer
+  // The change the desktop shows; none before the first, or when the user has chosen another
+  // wallpaper in Windows' settings since.
+  const rotation::Change* Shown() const {
+    const rotation::Change* current = history_.content.Current();
+    return current && wallpaper::DesktopShowsWallpaperFile(settings::UserDataFolder()) ? current : nullptr;
+  }
+
+  // A step back or forward through the history, which then says what was set; none when there is
+  // none to step to. Back from a wallpaper the user chose, the program's own last one comes first.
+  std::optional<int> Step(TimedRun run) {
+    rotation::THistory& history = history_.content;
+    const auto canShow = [&](const rotation::Change& change) { return rotation::CanShowAgain(change, excluded_); };
+    const rotation::Change* shown = Shown();
+    const bool ownFirst = run == TimedRun::kPrevious && !shown && history.Current() && canShow(*history.Current());
+    const rotation::Change* step = ownFirst                     ? history.Current()
+                                   : run == TimedRun::kPrevious ? history.Back(canShow)
+                                                                : history.Forward(canShow);
+    if (!step) return std::nullopt;
+    history.ReplaceCurrent(Set(rotation::PicturesAgain(*step, shown, excluded_)));
+    return Finish(std::string(run == TimedRun::kPrevious ? "changed (previous)" : "changed (forward)") +
+                      Unkept("history", rotation::KeepHistory(history_)),
+                  0);
+  }
+
+  // New pictures: for every monitor, or for `forMonitor` while the others keep theirs.
+  int New(const std::string& outcome, const rotation::ReportMissingList& reportMissingList,
+          const std::string& forMonitor = {}) {
+    const rotation::NextPictures next =
+        rotation::ChooseNextPictures(rotation::OnceADay::kIgnored, reportMissingList, Shown(), forMonitor);
+    history_.content.Record(Set(next));
+    return Finish(outcome + Unkept("rotation's state", next.keepState ? next.keepState() : std::string()) +
+                      Unkept("history", rotation::KeepHistory(history_)),
+                  0);
+  }
+
+  // The picture on the monitor under the pointer joins the pictures never shown; its monitor.
+  std::string ExcludeUnderPointer(std::string& excludedPicture) {
+    if (!history_.content.Current()) throw platform::Exception("no picture was set by Vantoria yet");
+    if (!Shown()) throw platform::Exception(kNotOurWallpaper);
+    std::string monitor = wallpaper::MonitorUnderPointer();
+    excludedPicture = rotation::PictureOnMonitor(*Shown(), monitor)->path;
+    rotation::SetExcluded(excludedPicture, true);
+    return monitor;
+  }
+
+  // The pictures the monitors show, laid out again for the monitors as they are now; the history
+  // stays as it is.
+  int Refit() {
+    if (!Shown()) return Finish("skipped: " + std::string(history_.content.Current() ? kNotOurWallpaper
+                                                                                     : "no picture was set by Vantoria yet"),
+                                0);
+    if (wallpaper::LayoutText(rotation::MonitorsWithPictures()) == settings::StoredWallpaperLayout())
+      return Finish("skipped: the monitors are as they were", 0);
+    Set(rotation::PicturesAgain(*Shown(), Shown(), excluded_));
+    return Finish("refitted", 0);
+  }
+
+ private:
+  rotation::Change Set(const rotation::NextPictures& next) {
+    if (next.pictures.empty()) throw platform::Exception("No file selected!");
+    wallpaper::TImagN imaging;
+    wallpaper::TWallpaperChange change(imaging, settings::UserDataFolder());
+    rotation::PrepareChange(change, next);
+    rotation::Change shown =
+        rotation::ApplyChange(change, settings::StoredWallpaperStyle(), pictures::HelperWait::kBlocking);
+    if (!boxes_.First().empty()) throw platform::Exception(boxes_.First());
+    return shown;
+  }
+
+  const UnshownBoxes& boxes_;
+  rotation::Kept<rotation::THistory> history_;
+  const rotation::TExclusions excluded_;
 };
-
-// The picture on the monitor under the pointer joins the pictures never shown.
-ExcludedPicture ExcludePictureUnderPointer() {
-  const rotation::THistory history = rotation::ReadHistory();
-  if (!history.Current()) throw platform::Exception("no picture was set by Vantoria yet");
-  ExcludedPicture excluded{.path = {}, .monitor = wallpaper::MonitorUnderPointer()};
-  excluded.path = rotation::PictureOnMonitor(*history.Current(), excluded.monitor)->path;
-  rotation::SetExcluded(excluded.path, true);
-  return excluded;
-}
 
 }  // namespace
 
@@ -121,6 +165,10 @@ int UserNotificationState() {
 int RunTimedChange(TimedRun run, const NotificationStateQuery& notificationState) {
   UnshownBoxes boxes;
   std::string missingList;
+  const auto reportMissingList = [&](const std::string& message) {
+    missingList = message;
+    return std::vector<std::string>();
+  };
   const auto firstProblem = [&](const std::string& error) {
     return !missingList.empty() ? missingList : !boxes.First().empty() ? boxes.First() : Trimmed(error);
   };
@@ -137,24 +185,23 @@ int RunTimedChange(TimedRun run, const NotificationStateQuery& notificationState
     windows::WallpaperChangeLock lock;
     if (!lock.Take(windows::kChangeLockWait))
       return run == TimedRun::kTimer ? Finish("skipped: another change", 0) : Finish("failed: another change", 1);
-    if (run == TimedRun::kPrevious || run == TimedRun::kNext) {
-      if (const std::optional<int> exitCode = StepThroughHistory(run, boxes)) return *exitCode;
-      if (run == TimedRun::kPrevious) return Finish("failed: no earlier picture to go back to", 1);
+    TChangeRun change(boxes);
+    switch (run) {
+      case TimedRun::kRefit: return change.Refit();
+      case TimedRun::kPrevious:
+        if (const std::optional<int> exitCode = change.Step(run)) return *exitCode;
+        return Finish("failed: no earlier picture to go back to", 1);
+      case TimedRun::kNext:
+        if (const std::optional<int> exitCode = change.Step(run)) return *exitCode;
+        return change.New("changed", reportMissingList);
+      case TimedRun::kExclude: {
+        std::string picture;
+        const std::string monitor = change.ExcludeUnderPointer(picture);
+        return change.New("changed (excluded \"" + picture + "\")", reportMissingList, monitor);
+      }
+      case TimedRun::kTimer: break;
     }
-    // The monitor under the pointer takes the next picture; the others keep theirs.
-    const ExcludedPicture excluded = run == TimedRun::kExclude ? ExcludePictureUnderPointer() : ExcludedPicture{};
-    const rotation::NextPictures next = rotation::ChooseNextPictures(
-        rotation::OnceADay::kIgnored,
-        [&](const std::string& message) {
-          missingList = message;
-          return std::vector<std::string>();
-        },
-        excluded.monitor);
-    const rotation::Change shown = SetPictures(next, boxes);
-    return Finish((excluded.path.empty() ? "changed" : "changed (excluded \"" + excluded.path + "\")") +
-                      Unkept("rotation's state", next.stateNotKept) +
-                      Unkept("history", rotation::RecordChange(shown)),
-                  0);
+    return change.New("changed", reportMissingList);
   } catch (const std::exception& error) {
     return Finish("failed: " + firstProblem(error.what()), 1);
   }

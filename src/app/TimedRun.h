@@ -1,8 +1,10 @@
-// The runs without a window: "/timer", started by the scheduled task, and "/next", "/previous"
-// and "/exclude", started from the desktop's menu. They make the log-on run's change, every
-// time, or step through the history of changes, and never show a window or a box (nobody would
-// see it, and a waiting run stops the task's later runs): the outcome goes to LastTimerRun and
-// the exit code, which the Task Scheduler shows as the last result.
+// The runs without a window: "/timer", started by the scheduled task, "/next", "/previous" and
+// "/exclude", started from the desktop's menu, and "/refit", started by the monitors' task at
+// log-on and unlock. They make the log-on run's change, every time, or step through the history
+// of changes, or lay the composed wallpaper out again for monitors that changed, and never show a
+// window or a box (nobody would see it, and a waiting run stops the task's later runs): the
+// outcome goes to LastTimerRun and the exit code, which the Task Scheduler shows as the last
+// result.
 #pragma once
 
 #include <functional>
@@ -14,6 +16,7 @@ enum class TimedRun {
   kNext,      // the user asked: never skips; after kPrevious, goes forward through the history first
   kPrevious,  // the change before the one shown, again
   kExclude,   // the picture under the pointer never again: its monitor takes the next
+  kRefit,     // the pictures the monitors show, laid out again when the monitors changed
 };
 
 // SHQueryUserNotificationState's answer; a test gives its own.

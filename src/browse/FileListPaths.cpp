@@ -40,6 +40,10 @@ std::vector<std::string> SplitMask(std::string_view mask) {
 
 bool HasWildcard(std::string_view text) { return text.find_first_of("*?") != std::string_view::npos; }
 
+bool IsFullPath(std::string_view text) {
+  return IsShare(text) || (HasDrive(text) && StartsWithSeparator(text.substr(2)));
+}
+
 namespace {
 
 char Folded(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }

@@ -12,6 +12,8 @@ namespace browse {
 std::vector<std::string> SplitMask(std::string_view mask);
 
 bool HasWildcard(std::string_view text);
+// "C:\..." or "\\server\share...": a path that names its place whatever the current folder.
+bool IsFullPath(std::string_view text);
 // Whether a file name matches a pattern of the mask as the file search matches it: letter case
 // does not matter (for the letters of ASCII), "*" stands for any run of characters, "?" for one,
 // and a pattern ending in ".*" also matches a name without a dot.

@@ -109,6 +109,14 @@ std::optional<FolderEntries> ReadFolder(const std::string& folder, const std::st
   return entries;
 }
 
+std::optional<EntryPlace> PlaceOfEntry(const std::string& text) {
+  if (!IsFullPath(text)) return std::nullopt;
+  const AppliedPath parts = SplitAppliedPath(text, "");
+  if (HasWildcard(parts.last)) return EntryPlace{FullPath(parts.folder), parts.last};
+  if (!parts.last.empty() && platform::FileExists(text)) return EntryPlace{FullPath(parts.folder), {}};
+  return EntryPlace{FullPath(text), {}};
+}
+
 TPictureListing::TPictureListing() : directory_(CurrentDirectory()) {}
 
 int TPictureListing::IndexOfName(const std::string& name) const {

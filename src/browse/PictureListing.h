@@ -24,6 +24,15 @@ struct FolderEntries {
 };
 std::optional<FolderEntries> ReadFolder(const std::string& folder, const std::string& mask);
 
+// What a selected-folder entry names from its own text alone, for a run without the window: the
+// folder of a full path and the wildcard pattern it ends in (empty: the picture list's mask); a
+// file names its folder. Nothing for a relative or empty text, which names no place of its own.
+struct EntryPlace {
+  std::string folder;
+  std::string pattern;
+};
+std::optional<EntryPlace> PlaceOfEntry(const std::string& text);
+
 class TPictureListing {
  public:
   // Listing nothing yet, in the process's current directory.

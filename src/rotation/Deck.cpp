@@ -4,6 +4,8 @@
 #include <numeric>
 #include <utility>
 
+#include "rotation/RotationChoice.h"
+
 namespace rotation {
 namespace {
 
@@ -19,12 +21,23 @@ void Shuffle(std::vector<std::uint32_t>& order, std::size_t from, const Draw& dr
 TDeck::TDeck(std::vector<std::uint32_t> order, std::size_t shown)
     : order_(std::move(order)), shown_(std::min(shown, order_.size())) {}
 
-TDeck TDeck::Dealt(std::uint32_t count, std::optional<std::uint32_t> notFirst, const Draw& draw) {
+// Each of the first places that holds a picture of `notFirst` changes places with a later one at
+// random that holds none.
+TDeck TDeck::Dealt(std::uint32_t count, const std::vector<std::uint32_t>& notFirst, const Draw& draw) {
   std::vector<std::uint32_t> order(count);
   std::iota(order.begin(), order.end(), 0u);
   Shuffle(order, 0, draw);
-  if (count > 1 && notFirst && order.front() == *notFirst)
-    std::swap(order.front(), order[1 + draw(count - 1)]);
+  const auto shownLast = [&](std::uint32_t picture) { return std::ranges::count(notFirst, picture) > 0; };
+  const std::size_t first = std::min<std::size_t>(notFirst.size(), count);
+  std::vector<std::size_t> later;
+  for (std::size_t place = first; place < count; ++place)
+    if (!shownLast(order[place])) later.push_back(place);
+  for (std::size_t place = 0; place < first && !later.empty(); ++place) {
+    if (!shownLast(order[place])) continue;
+    const std::size_t pick = draw(static_cast<std::uint32_t>(later.size()));
+    std::swap(order[place], order[later[pick]]);
+    later.erase(later.begin() + static_cast<std::ptrdiff_t>(pick));
+  }
   return TDeck(std::move(order), 0);
 }
 
@@ -60,20 +73,18 @@ TDeck TDeck::Kept(const std::vector<std::uint32_t>& placeOf, std::size_t shown, 
 
 std::optional<std::size_t> TDeck::PlaceToTake(const std::function<bool(std::uint32_t)>& suits,
                                               const std::function<bool(std::uint32_t)>& available) const {
-  const std::size_t lookAheadEnd = std::min(order_.size(), shown_ + kShapeLookAhead);
-  for (std::size_t place = shown_; place < lookAheadEnd; ++place)
-    if (available(order_[place]) && suits(order_[place])) return place;
-  for (std::size_t place = shown_; place < order_.size(); ++place)
-    if (available(order_[place])) return place;
-  return std::nullopt;
+  const std::optional<std::size_t> step = FirstPreferred(
+      order_.size() - shown_, kShapeLookAhead, [&](std::size_t i) { return available(order_[shown_ + i]); },
+      [&](std::size_t i) { return suits(order_[shown_ + i]); });
+  return step ? std::optional(shown_ + *step) : std::nullopt;
 }
 
 std::optional<std::uint32_t> TDeck::Take(const std::function<bool(std::uint32_t)>& suits,
                                          const std::function<bool(std::uint32_t)>& available,
-                                         std::optional<std::uint32_t> lastShown, const Draw& draw) {
+                                         const std::vector<std::uint32_t>& notFirst, const Draw& draw) {
   std::optional<std::size_t> place = PlaceToTake(suits, available);
   if (!place) {
-    *this = Dealt(static_cast<std::uint32_t>(order_.size()), lastShown, draw);
+    *this = Dealt(static_cast<std::uint32_t>(order_.size()), notFirst, draw);
     place = PlaceToTake(suits, available);
     if (!place) return std::nullopt;
   }

@@ -24,9 +24,9 @@ class TDeck {
   // The pictures in the order they are shown, and how many of them have been.
   TDeck(std::vector<std::uint32_t> order, std::size_t shown);
 
-  // A new deck of pictures 0 ... count - 1 in random order, never starting with `notFirst` while
-  // it holds another.
-  static TDeck Dealt(std::uint32_t count, std::optional<std::uint32_t> notFirst, const Draw& draw);
+  // A new deck of pictures 0 ... count - 1 in random order whose first places hold none of
+  // `notFirst` (the pictures the monitors show) while it holds others.
+  static TDeck Dealt(std::uint32_t count, const std::vector<std::uint32_t>& notFirst, const Draw& draw);
   // The deck kept from an earlier run, for the pictures of the library now: `placeOf[picture]`
   // is its place in that deck, kNoPlace for a picture added since. Gone pictures are passed over
   // (they have no number now); added ones are shuffled into the part not yet shown.
@@ -36,12 +36,13 @@ class TDeck {
   std::size_t Shown() const { return shown_; }
 
   // The next picture for a monitor: of the next kShapeLookAhead not yet shown that are
-  // `available` (no other monitor shows them in this change), the first that `suits` its shape,
-  // else the first available. A deck shown to its end is dealt again first (never starting with
-  // `lastShown`). Nothing when no picture is available at all.
+  // `available` (shown by no other monitor, there now), the first that `suits` its shape, else the
+  // first available. A deck with none left is dealt again first, not starting with `notFirst` (the
+  // pictures the last change showed, and those this one took). Nothing when no picture is
+  // available at all; one passed over is not counted as shown.
   std::optional<std::uint32_t> Take(const std::function<bool(std::uint32_t)>& suits,
                                     const std::function<bool(std::uint32_t)>& available,
-                                    std::optional<std::uint32_t> lastShown, const Draw& draw);
+                                    const std::vector<std::uint32_t>& notFirst, const Draw& draw);
 
  private:
   // The place of the picture a monitor takes, from `shown` on; none when none is available.

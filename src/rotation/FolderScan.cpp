@@ -20,7 +20,6 @@ std::optional<ListedFolder> ListFolder(const std::string& folder, const std::str
   const std::optional<std::uint64_t> written = FolderWritten(folder);
   std::optional<browse::FolderEntries> entries = written ? browse::ReadFolder(folder, mask) : std::nullopt;
   if (!entries) return std::nullopt;
-  browse::SortAsTheTreeSorts(folder, entries->subfolders);
   ListedFolder listed;
   listed.written = *written;
   listed.mask = mask;
@@ -29,6 +28,11 @@ std::optional<ListedFolder> ListFolder(const std::string& folder, const std::str
   for (const std::string& name : entries->pictures) listed.pictures.Add(name);
   listed.places.assign(listed.pictures.Size(), kNoPlace);
   return listed;
+}
+
+FolderSource FoldersOnDisk(SubfolderOrder order) {
+  using OrderNames = void (*)(const std::string&, std::vector<std::string>&);
+  return {FolderWritten, ListFolder, order == SubfolderOrder::kTree ? OrderNames(browse::SortAsTheTreeSorts) : nullptr};
 }
 
 }  // namespace rotation

@@ -15,11 +15,13 @@ namespace rotation {
 std::optional<std::uint64_t> FolderWritten(const std::string& folder);
 
 // The folder listed now: its pictures for `mask`, as the picture list sorts them, and its
-// subfolders (browse::ReadFolder gives which) as the folder tree sorts them. Its time is read
-// first, so that a change while it is listed shows at the next look.
+// subfolders (browse::ReadFolder gives which). Its time is read first, so that a change while it
+// is listed shows at the next look.
 std::optional<ListedFolder> ListFolder(const std::string& folder, const std::string& mask);
 
-// The folders as they are on this PC.
-inline FolderSource FoldersOnDisk() { return {FolderWritten, ListFolder}; }
+// The folders as they are on this PC, walked in the folder tree's order when it counts (in order,
+// not for a shuffled deck).
+enum class SubfolderOrder { kTree, kAny };
+FolderSource FoldersOnDisk(SubfolderOrder order);
 
 }  // namespace rotation

@@ -22,6 +22,13 @@ void THistory::Record(Change change) {
   current_ = changes_.size() - 1;
 }
 
+void THistory::ReplaceCurrent(Change change) {
+  if (changes_.empty())
+    Record(std::move(change));
+  else
+    changes_[current_] = std::move(change);
+}
+
 const Change* THistory::Back(const std::function<bool(const Change&)>& canShow) { return Step(-1, canShow); }
 const Change* THistory::Forward(const std::function<bool(const Change&)>& canShow) { return Step(1, canShow); }
 

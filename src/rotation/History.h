@@ -48,6 +48,8 @@ class THistory {
 
   // A new change: those stepped back from are dropped, and the oldest beyond kHistoryLength.
   void Record(Change change);
+  // The change shown, as it was set again (a picture gone since gave way to another).
+  void ReplaceCurrent(Change change);
   // The nearest change before (after) the shown one that `canShow`, which is then the one shown;
   // none when there is none, and nothing moves.
   const Change* Back(const std::function<bool(const Change&)>& canShow);

@@ -8,57 +8,125 @@ namespace rotation {
 namespace {
 
 constexpr char kHistoryFileName[] = "History.txt";
+constexpr char kStateFileName[] = "Rotation.state";
+constexpr char kProgressFileName[] = "Rotation.progress";
 
-std::span<const std::uint8_t> BytesOf(std::string_view text) {
-  return {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()};
-}
+// Far beyond what the program writes (a state of 100,000 pictures takes a few megabytes): a
+// larger file is not the program's, and is never read into memory.
+constexpr std::uint64_t kStateLimit = 512ull << 20;
+constexpr std::uint64_t kOtherLimit = 16ull << 20;
 
-}  // namespace
-
-std::string KeptFilePath(std::string_view name) { return settings::UserDataFolder() + "\\" + std::string(name); }
+using Write = std::function<void(std::string_view text)>;
 
 std::string MissingDataFolder() {
   return settings::UserDataFolder().empty() ? "this user has no folder for the program's data" : std::string();
 }
 
-std::optional<std::vector<std::uint8_t>> ReadKeptBytes(std::string_view name) {
-  if (!MissingDataFolder().empty()) return std::nullopt;
+// The file's bytes; nothing when it is missing, or when it cannot be read: `unreadable` says why.
+std::optional<std::vector<std::uint8_t>> ReadKeptBytes(std::string_view name, std::string& unreadable) {
+  if (!MissingDataFolder().empty() || !platform::FileExists(KeptFilePath(name))) return std::nullopt;
   try {
-    return platform::ReadWholeFile(KeptFilePath(name));
-  } catch (const platform::Exception&) {
+    const platform::FileReader file(KeptFilePath(name));
+    const std::uint64_t limit = name == kStateFileName ? kStateLimit : kOtherLimit;
+    if (file.Size() > limit) {
+      unreadable = KeptFilePath(name) + " is too large (" + std::to_string(file.Size()) + " bytes)";
+      return std::nullopt;
+    }
+    return file.ReadAll();
+  } catch (const platform::Exception& error) {
+    unreadable = error.Message();
     return std::nullopt;
   }
 }
 
-void WriteKeptFile(std::string_view name, std::string_view text) {
-  if (const std::string missing = MissingDataFolder(); !missing.empty()) throw platform::Exception(missing);
-  platform::MakeFolder(settings::UserDataFolder());
-  platform::ReplaceFileContent(KeptFilePath(name), BytesOf(text));
+template <typename Parse>
+auto ReadKeptFile(std::string_view name, Parse parse, std::string& unreadable)
+    -> decltype(parse(std::string_view())) {
+  const std::optional<std::vector<std::uint8_t>> bytes = ReadKeptBytes(name, unreadable);
+  if (!bytes) return std::nullopt;
+  return parse(std::string_view(reinterpret_cast<const char*>(bytes->data()), bytes->size()));
 }
 
-THistory ReadHistory() { return ReadKeptFile(kHistoryFileName, ParseHistory).value_or(THistory()); }
+// Written in pieces of some size as `produce` hands its text over: a large one is never held
+// whole. Fails with the file's error; the folder is made first.
+void WriteKeptFile(std::string_view name, const std::function<void(const Write&)>& produce) {
+  if (const std::string missing = MissingDataFolder(); !missing.empty()) throw platform::Exception(missing);
+  platform::MakeFolder(settings::UserDataFolder());
+  platform::ReplacementFile file(KeptFilePath(name));
+  std::string pending;
+  const auto flush = [&] {
+    file.Write({reinterpret_cast<const std::uint8_t*>(pending.data()), pending.size()});
+    pending.clear();
+  };
+  produce([&](std::string_view text) {
+    pending += text;
+    if (pending.size() >= 64 * 1024) flush();
+  });
+  flush();
+  file.Commit();
+}
 
-std::string KeepHistory(const THistory& history) {
+void WriteKeptText(std::string_view name, std::string_view text) {
+  WriteKeptFile(name, [text](const Write& write) { write(text); });
+}
+
+// Why a file could not be kept, or must not be written over.
+std::string Unkept(const std::string& unreadable, const std::function<void()>& write) {
+  if (!unreadable.empty()) return "it could not be read (" + unreadable + "), so it was left as it was";
   try {
-    WriteKeptFile(kHistoryFileName, HistoryText(history));
+    write();
     return {};
   } catch (const platform::Exception& error) {
     return error.Message();
   }
 }
 
+}  // namespace
+
+std::string KeptFilePath(std::string_view name) { return settings::UserDataFolder() + "\\" + std::string(name); }
+
+Kept<THistory> ReadHistory() {
+  Kept<THistory> history;
+  history.content = ReadKeptFile(kHistoryFileName, ParseHistory, history.unreadable).value_or(THistory());
+  return history;
+}
+
+std::string KeepHistory(const Kept<THistory>& history) {
+  return Unkept(history.unreadable, [&] { WriteKeptText(kHistoryFileName, HistoryText(history.content)); });
+}
+
+// The progress file counts where it belongs to the state file's deck.
+Kept<RotationState> ReadRotationState() {
+  Kept<RotationState> state;
+  state.content = ReadKeptFile(kStateFileName, ParseRotationState, state.unreadable).value_or(RotationState{});
+  const std::optional<DeckProgress> progress = ReadKeptFile(kProgressFileName, ParseDeckProgress, state.unreadable);
+  if (progress && progress->generation == state.content.progress.generation) state.content.progress = *progress;
+  return state;
+}
+
+std::string KeepRotationState(Kept<RotationState>& state, bool listingsChanged) {
+  return Unkept(state.unreadable, [&] {
+    if (listingsChanged) {
+      ++state.content.progress.generation;
+      WriteKeptFile(kStateFileName, [&](const Write& write) { WriteRotationState(state.content, write); });
+    }
+    WriteKeptText(kProgressFileName, DeckProgressText(state.content.progress));
+  });
+}
+
 TExclusions ReadExclusions() {
-  const std::optional<std::vector<std::uint8_t>> bytes = ReadKeptBytes(kExclusionsFileName);
+  std::string unreadable;
+  const std::optional<std::vector<std::uint8_t>> bytes = ReadKeptBytes(kExclusionsFileName, unreadable);
   return bytes ? TExclusions(ExclusionFileText(*bytes)) : TExclusions();
 }
 
 // A file that exists but cannot be read is not written over: the user's lines would go.
 void SetExcluded(const std::string& picture, bool excluded) {
-  std::string text;
-  if (platform::FileExists(KeptFilePath(kExclusionsFileName))) {
-    text = ExclusionFileText(platform::ReadWholeFile(KeptFilePath(kExclusionsFileName)));
-  }
-  WriteKeptFile(kExclusionsFileName, excluded ? TextExcluding(text, picture) : TextNotExcluding(text, picture));
+  std::string unreadable;
+  const std::optional<std::vector<std::uint8_t>> bytes = ReadKeptBytes(kExclusionsFileName, unreadable);
+  if (!unreadable.empty()) throw platform::Exception(unreadable);
+  const std::string text = bytes ? ExclusionFileText(*bytes) : std::string();
+  WriteKeptText(kExclusionsFileName, excluded ? TextExcluding(text, picture) : TextNotExcluding(text, picture));
 }
 
 }  // namespace rotation

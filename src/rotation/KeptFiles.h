@@ -1,10 +1,13 @@
-// The rotation's own files in the user's data folder (%LOCALAPPDATA%\Vantoria): the deck's state,
-// the history of changes and the pictures never to show. Each is written whole or not at all, by
-// one writer at a time (its callers hold the change lock); one that is missing, unreadable or
-// damaged counts as none, never as an error.
+// The rotation's own files in the user's data folder (%LOCALAPPDATA%\Vantoria): the deck's state
+// and progress, the history of changes and the pictures never to show. Each is written whole or
+// not at all, by one writer at a time (its callers hold the change lock). One that is missing or
+// damaged counts as none; one that exists but cannot be read (held by a backup or sync tool
+// longer than the wait, or far too large) counts as none too, but is not written over: what it
+// holds is not lost, and the run says why it was not kept.
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -12,31 +15,34 @@
 
 #include "rotation/Exclusions.h"
 #include "rotation/History.h"
+#include "rotation/RotationState.h"
 
 namespace rotation {
 
 std::string KeptFilePath(std::string_view name);
-// The file's bytes; nothing when it is missing or cannot be read.
-std::optional<std::vector<std::uint8_t>> ReadKeptBytes(std::string_view name);
-// The file parsed; nothing when it is missing, cannot be read, or `parse` refuses it.
-template <typename Parse>
-auto ReadKeptFile(std::string_view name, Parse parse) -> decltype(parse(std::string_view())) {
-  const std::optional<std::vector<std::uint8_t>> bytes = ReadKeptBytes(name);
-  if (!bytes) return std::nullopt;
-  return parse(std::string_view(reinterpret_cast<const char*>(bytes->data()), bytes->size()));
-}
-// Fails with the file's error; the folder is made first.
-void WriteKeptFile(std::string_view name, std::string_view text);
-// Why not, when the user has no data folder.
-std::string MissingDataFolder();
 
-THistory ReadHistory();
-// Why not, when it could not be written.
-std::string KeepHistory(const THistory& history);
+// A kept file's content as read, and why the file must not be written over; empty when it may.
+template <typename Content>
+struct Kept {
+  Content content;
+  std::string unreadable;
+};
+
+Kept<THistory> ReadHistory();
+// The history written; why not, when it could not be (or must not be).
+std::string KeepHistory(const Kept<THistory>& history);
+
+// The deck's state with the progress that belongs to it.
+Kept<RotationState> ReadRotationState();
+// The progress written, and the state too when `listingsChanged` (as a new generation); why not,
+// when they could not be (or must not be).
+std::string KeepRotationState(Kept<RotationState>& state, bool listingsChanged);
 
 inline constexpr char kExclusionsFileName[] = "Excluded pictures.txt";
+// None when the list cannot be read.
 TExclusions ReadExclusions();
-// Adds the picture to the list, or removes every line naming it; fails with the file's error.
+// Adds the picture to the list, or removes every line naming it; fails with the file's error, or
+// why it could not be read.
 void SetExcluded(const std::string& picture, bool excluded);
 
 }  // namespace rotation

@@ -5,18 +5,29 @@
 #include <thread>
 
 #include "browse/FileListPaths.h"
+#include "platform/Paths.h"
 
 namespace rotation {
 namespace {
 
-// A folder listed with another mask is another listing.
-std::string KeyOf(const std::string& folder, const std::string& mask) { return mask + "|" + folder; }
+// A folder listed with another mask is another listing within a run.
+std::string ReachedKey(const std::string& folder, const std::string& mask) {
+  return platform::PathKey(folder) + "|" + mask;
+}
+
+std::vector<std::string> Names(const NameList& list) {
+  std::vector<std::string> names;
+  names.reserve(list.Size());
+  for (std::size_t i = 0; i < list.Size(); ++i) names.emplace_back(list[i]);
+  return names;
+}
 
 }  // namespace
 
 TLibrary::TLibrary(std::vector<ListedFolder> kept, FolderSource source)
-    : source_(std::move(source)), kept_(std::move(kept)), keptWritten_(kept_.size()) {
-  for (std::size_t i = 0; i < kept_.size(); ++i) keptByKey_.emplace(KeyOf(kept_[i].path, kept_[i].mask), i);
+    : source_(std::move(source)), kept_(std::move(kept)), keptWritten_(kept_.size()), keptTaken_(kept_.size()) {
+  for (std::size_t i = 0; i < kept_.size(); ++i) keptByFolder_.emplace(platform::PathKey(kept_[i].path), i);
+  if (!source_.written) return;
   const std::size_t workers = kept_.size() < 64 ? 1 : std::clamp(std::thread::hardware_concurrency(), 1u, 4u);
   const auto readTimes = [this, workers](std::size_t first) {
     for (std::size_t i = first; i < kept_.size(); i += workers) keptWritten_[i] = source_.written(kept_[i].path);
@@ -27,63 +38,77 @@ TLibrary::TLibrary(std::vector<ListedFolder> kept, FolderSource source)
   for (std::thread& helper : helpers) helper.join();
 }
 
-std::optional<ListedFolder> TLibrary::Current(const std::string& folder, const std::string& mask) {
-  const auto found = keptByKey_.find(KeyOf(folder, mask));
-  ListedFolder* kept = found == keptByKey_.end() ? nullptr : &kept_[found->second];
-  const std::optional<std::uint64_t> written = kept ? keptWritten_[found->second] : std::nullopt;
-  if (kept) keptByKey_.erase(found);
-  if (kept && written == kept->written) return std::move(*kept);
-  relisted_ = true;
-  std::optional<ListedFolder> listed = source_.list(folder, mask);
-  if (listed && kept) {
+std::optional<std::size_t> TLibrary::TakeKept(const std::string& folder, const std::string& mask) {
+  std::optional<std::size_t> found;
+  const auto [first, last] = keptByFolder_.equal_range(platform::PathKey(folder));
+  for (auto candidate = first; candidate != last; ++candidate) {
+    if (keptTaken_[candidate->second]) continue;
+    if (!found || kept_[candidate->second].mask == mask) found = candidate->second;
+  }
+  if (found) keptTaken_[*found] = true;
+  return found;
+}
+
+std::optional<std::pair<ListedFolder, bool>> TLibrary::Current(const std::string& folder, const std::string& mask) {
+  const std::optional<std::size_t> keptIndex = TakeKept(folder, mask);
+  ListedFolder* kept = keptIndex ? &kept_[*keptIndex] : nullptr;
+  if (kept && kept->mask == mask && (!source_.written || keptWritten_[*keptIndex] == kept->written))
+    return std::pair(std::move(*kept), false);
+  const bool readable = !kept || !source_.written || keptWritten_[*keptIndex];
+  std::optional<ListedFolder> listed = readable ? source_.list(folder, mask) : std::nullopt;
+  if (!listed) return kept ? std::optional(std::pair(std::move(*kept), true)) : std::nullopt;
+  changed_ = true;
+  if (kept) {
     std::unordered_map<std::string_view, std::uint32_t> placeOf;
     for (std::size_t i = 0; i < kept->pictures.Size(); ++i) placeOf.emplace(kept->pictures[i], kept->places[i]);
     for (std::size_t i = 0; i < listed->pictures.Size(); ++i)
       if (const auto place = placeOf.find(listed->pictures[i]); place != placeOf.end()) listed->places[i] = place->second;
   }
-  return listed;
+  return std::pair(std::move(*listed), false);
 }
 
 // Depth first, the subfolders in their order: each folder's pictures come before those below it.
-void TLibrary::Add(const std::string& folder, const std::string& mask, bool withSubfolders) {
+std::vector<std::uint32_t> TLibrary::Folders(const std::string& folder, const std::string& mask, bool withSubfolders) {
+  std::vector<std::uint32_t> found;
   std::vector<std::string> toList{folder};
   while (!toList.empty()) {
     const std::string path = std::move(toList.back());
     toList.pop_back();
-    if (!added_.insert(KeyOf(path, mask)).second) continue;
-    std::optional<ListedFolder> listed = Current(path, mask);
-    if (!listed) continue;
-    const auto index = static_cast<std::uint32_t>(folders_.size());
-    for (std::uint32_t picture = 0; picture < listed->pictures.Size(); ++picture) pictures_.push_back({index, picture});
-    if (withSubfolders)
-      for (std::size_t i = listed->subfolders.Size(); i-- > 0;)
-        toList.push_back(browse::JoinPath(path, listed->subfolders[i]));
-    folders_.push_back(std::move(*listed));
+    auto [reached, isNew] = reached_.try_emplace(ReachedKey(path, mask), static_cast<std::uint32_t>(folders_.size()));
+    if (isNew) {
+      std::optional<std::pair<ListedFolder, bool>> current = Current(path, mask);
+      if (!current) {
+        reached_.erase(reached);
+        continue;
+      }
+      folders_.push_back(std::move(current->first));
+      away_.push_back(current->second);
+    }
+    found.push_back(reached->second);
+    if (!withSubfolders) continue;
+    std::vector<std::string> subfolders = Names(folders_[reached->second].subfolders);
+    if (source_.orderSubfolders) source_.orderSubfolders(path, subfolders);
+    for (auto name = subfolders.rbegin(); name != subfolders.rend(); ++name)
+      toList.push_back(browse::JoinPath(path, *name));
   }
+  return found;
 }
 
-std::optional<std::uint32_t> TLibrary::IndexOf(const std::string& path) const {
-  std::vector<std::string> prefixes;  // each folder's path as a picture's path begins with it
-  for (const ListedFolder& folder : folders_) prefixes.push_back(browse::JoinPath(folder.path, ""));
-  for (std::uint32_t i = 0; i < pictures_.size(); ++i) {
-    const std::string& prefix = prefixes[pictures_[i].folder];
-    if (path.starts_with(prefix) &&
-        std::string_view(path).substr(prefix.size()) == folders_[pictures_[i].folder].pictures[pictures_[i].index])
-      return i;
+std::string TLibrary::PathOf(std::uint32_t folder, std::uint32_t picture) const {
+  const ListedFolder& listing = folders_[folder];
+  return browse::JoinPath(listing.path, listing.pictures[picture]);
+}
+
+std::vector<ListedFolder> TLibrary::ListingsToKeep(const std::function<bool(const std::string& folder)>& stillSelected) {
+  std::vector<ListedFolder> listings = std::move(folders_);
+  for (std::size_t i = 0; i < kept_.size(); ++i) {
+    if (keptTaken_[i]) continue;
+    if (stillSelected(kept_[i].path))
+      listings.push_back(std::move(kept_[i]));
+    else
+      changed_ = true;
   }
-  return std::nullopt;
-}
-
-std::vector<ListedFolder> TLibrary::Unreached() {
-  std::vector<ListedFolder> unreached;
-  for (const auto& [key, index] : keptByKey_) unreached.push_back(std::move(kept_[index]));
-  keptByKey_.clear();
-  return unreached;
-}
-
-std::string TLibrary::PathOf(Picture picture) const {
-  const ListedFolder& folder = folders_[picture.folder];
-  return browse::JoinPath(folder.path, folder.pictures[picture.index]);
+  return listings;
 }
 
 }  // namespace rotation

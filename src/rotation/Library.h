@@ -1,7 +1,9 @@
-// The pictures the rotation chooses from: of each selected folder its own, then, with subfolders,
-// those of every folder below it, depth first, in the folder tree's order. Each folder is listed
-// again only when its last-write time changed since the rotation's state file listed it; a folder
-// that cannot be read is passed over, and one reached twice counts once. Needs no Windows: the
+// The folders the rotation chooses from: of each selected folder its own pictures, then, with
+// subfolders, those of every folder below it, depth first. Each folder is listed again only when
+// its last-write time changed since the rotation's state file listed it (or with another mask); a
+// folder that cannot be read now (a share offline, a card out) keeps the listing it had, its deck
+// places with it, and is away for the run; one never listed that cannot be read is passed over.
+// Folders are told apart as Windows tells paths apart (platform/Paths.h). Needs no Windows: the
 // folders are read through a source (rotation/FolderScan.h).
 #pragma once
 
@@ -10,60 +12,66 @@
 #include <optional>
 #include <string>
 #include <unordered_map>
-#include <unordered_set>
 #include <vector>
 
 #include "rotation/RotationState.h"
 
 namespace rotation {
 
-// Where the folders are read: their last-write times and their listings; nothing for a folder
-// that cannot be read.
+// Where the folders are read. Without `written`, a kept listing is taken as it is, unasked: a run
+// that first makes its change from what it kept. Without `orderSubfolders`, subfolders are
+// walked in the order they were listed.
 struct FolderSource {
+  // The folder's last-write time; nothing for a folder that cannot be read.
   std::function<std::optional<std::uint64_t>(const std::string& folder)> written;
+  // Its listing for the mask, its subfolders in any order; nothing when it cannot be read.
   std::function<std::optional<ListedFolder>(const std::string& folder, const std::string& mask)> list;
+  // Puts a folder's subfolders' names in the folder tree's order.
+  std::function<void(const std::string& folder, std::vector<std::string>& names)> orderSubfolders;
 };
 
 class TLibrary {
  public:
-  // `kept`: the folders as the state file keeps them (their listings and deck places). Their
-  // last-write times are read at once, on each processor: a library of thousands of folders is
-  // looked at by every timed run.
+  // `kept`: the folders as the state file keeps them (their listings and deck places). With a
+  // source that tells their last-write times, they are read at once, on each processor: a library
+  // of thousands of folders is looked at by every timed run.
   TLibrary(std::vector<ListedFolder> kept, FolderSource source);
 
-  // The folder's pictures for `mask`, and those of the folders below it when asked.
-  void Add(const std::string& folder, const std::string& mask, bool withSubfolders);
+  // The folders a selected folder lists, its own first, then with `withSubfolders` those below
+  // it, depth first; the same folder (and number) however often it is reached. Away ones are
+  // among them.
+  std::vector<std::uint32_t> Folders(const std::string& folder, const std::string& mask, bool withSubfolders);
 
-  struct Picture {
-    std::uint32_t folder;
-    std::uint32_t index;
-  };
-  // Every picture added, in order.
-  const std::vector<Picture>& Pictures() const { return pictures_; }
-  std::string PathOf(Picture picture) const;
-  // The number of the picture at `path` among Pictures(); nothing when it is none of them.
-  std::optional<std::uint32_t> IndexOf(const std::string& path) const;
-  std::uint32_t& PlaceOf(Picture picture) { return folders_[picture.folder].places[picture.index]; }
-  // The folders listed for the pictures, for the state file.
-  std::vector<ListedFolder>& Folders() { return folders_; }
-  // The kept folders that were not reached, as they were kept; once.
-  std::vector<ListedFolder> Unreached();
-  // Whether a folder was listed again (or for the first time).
-  bool Relisted() const { return relisted_; }
+  const ListedFolder& Listing(std::uint32_t folder) const { return folders_[folder]; }
+  // A folder that could not be read in this run: its pictures cannot be shown now.
+  bool Away(std::uint32_t folder) const { return away_[folder]; }
+  std::string PathOf(std::uint32_t folder, std::uint32_t picture) const;
+  std::uint32_t& PlaceOf(std::uint32_t folder, std::uint32_t picture) { return folders_[folder].places[picture]; }
+
+  // The listings for the state file: every folder reached, and the kept ones not reached whose
+  // folder `stillSelected` (a selected folder, or one below it with subfolders); the others go.
+  std::vector<ListedFolder> ListingsToKeep(const std::function<bool(const std::string& folder)>& stillSelected);
+  // Whether those differ from the listings kept: a folder listed again (or for the first time),
+  // or one that went.
+  bool Changed() const { return changed_; }
 
  private:
-  // The folder as it is now: the kept listing when the folder was not written since, else listed
-  // again with the deck places of the names it kept.
-  std::optional<ListedFolder> Current(const std::string& folder, const std::string& mask);
+  // The folder as it is now, and whether it is away: the kept listing when it was not written
+  // since, else listed again with the deck places of the names it kept; nothing when it cannot be
+  // read and was never listed.
+  std::optional<std::pair<ListedFolder, bool>> Current(const std::string& folder, const std::string& mask);
+  // The kept listing of the folder not taken yet, one of the same mask first; nothing when none.
+  std::optional<std::size_t> TakeKept(const std::string& folder, const std::string& mask);
 
   FolderSource source_;
   std::vector<ListedFolder> kept_;
   std::vector<std::optional<std::uint64_t>> keptWritten_;  // each kept folder's time now
-  std::unordered_map<std::string, std::size_t> keptByKey_;
-  std::unordered_set<std::string> added_;
+  std::vector<bool> keptTaken_;
+  std::unordered_multimap<std::string, std::size_t> keptByFolder_;
+  std::unordered_map<std::string, std::uint32_t> reached_;  // by folder and mask
   std::vector<ListedFolder> folders_;
-  std::vector<Picture> pictures_;
-  bool relisted_ = false;
+  std::vector<bool> away_;
+  bool changed_ = false;
 };
 
 }  // namespace rotation

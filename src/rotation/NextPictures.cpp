@@ -3,11 +3,10 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <memory>
 #include <optional>
-#include <string_view>
 #include <utility>
 
-#include "browse/FileListPaths.h"
 #include "browse/FolderListFile.h"
 #include "browse/PictureListing.h"
 #include "pictures/PictureFile.h"
@@ -15,6 +14,7 @@
 #include "platform/Exceptions.h"
 #include "platform/Files.h"
 #include "platform/Module.h"
+#include "platform/Paths.h"
 #include "platform/ShortDate.h"
 #include "rotation/Deck.h"
 #include "rotation/FolderScan.h"
@@ -35,8 +35,6 @@ using settings::TRotationSettings;
 // A kind whose header the program does not read (HEIC, camera RAW) is asked of a helper process,
 // which costs a start each: only so often for one monitor.
 constexpr int kHelperAsksPerMonitor = 2;
-constexpr char kStateFileName[] = "Rotation.state";
-constexpr char kProgressFileName[] = "Rotation.progress";
 
 RotationRandom RandomFromClock() {
   SYSTEMTIME now;
@@ -61,236 +59,307 @@ bool SuitsMonitor(const std::string& picture, const wallpaper::Monitor& monitor,
   }
 }
 
-// A missing, unreadable, damaged or foreign file is no state: the rotation starts afresh. The
-// progress file counts where it belongs to the state file's deck.
-RotationState ReadState() {
-  RotationState state = ReadKeptFile(kStateFileName, ParseRotationState).value_or(RotationState{});
-  const std::optional<DeckProgress> progress = ReadKeptFile(kProgressFileName, ParseDeckProgress);
-  if (progress && progress->generation == state.progress.generation) state.progress = *progress;
-  return state;
-}
-
-// Written whole or not at all (the state file, when `listingsChanged`, as a new generation; then
-// the progress); why not, when it could not be.
-std::string WriteState(RotationState& state, bool listingsChanged) {
-  if (const std::string missing = MissingDataFolder(); !missing.empty()) return missing;
-  try {
-    platform::MakeFolder(settings::UserDataFolder());
-    if (listingsChanged) {
-      ++state.progress.generation;
-      platform::ReplacementFile file(KeptFilePath(kStateFileName));
-      std::string pending;  // written in pieces of some size: the whole text is never held
-      const auto flush = [&] {
-        file.Write({reinterpret_cast<const std::uint8_t*>(pending.data()), pending.size()});
-        pending.clear();
-      };
-      WriteRotationState(state, [&](std::string_view line) {
-        pending += line;
-        if (pending.size() >= 64 * 1024) flush();
-      });
-      flush();
-      file.Commit();
-    }
-    WriteKeptFile(kProgressFileName, DeckProgressText(state.progress));
-    return {};
-  } catch (const platform::Exception& error) {
-    return error.Message();
-  }
-}
-
-// The picture list as the main window would show it: the kinds of picture the options choose.
-browse::TPictureListing PictureList() {
-  browse::TPictureListing listing;
-  if (settings::StoredAllPictures()) listing.SetMorePictureKinds(pictures::WicFileExtensions());
-  return listing;
-}
-
-// The folder and mask an entry lists, as the picture list would take them.
-std::pair<std::string, std::string> FolderAndMaskOf(const browse::TPictureListing& listing, const std::string& entry) {
-  browse::TPictureListing::Target target = listing.Resolve(entry);
-  return {std::move(target.directory), target.pattern.empty() ? listing.ListedMask() : target.pattern};
-}
-
-// The picture list's pictures of an entry, as the window lists them (the listing carries its
-// folder and mask from one entry to the next); with subfolders, those below it after them, from
-// the listings the state file keeps, which are kept again.
-class EntryPictures {
- public:
-  EntryPictures(bool subfolders, const TExclusions& excluded)
-      : excluded_(excluded), state_(subfolders ? std::optional(ReadState()) : std::nullopt) {
-    if (state_) library_.emplace(std::move(state_->folders), FoldersOnDisk());
-  }
-  // An excluded picture counts as if its folder did not list it.
-  std::vector<std::string> Of(const std::string& entry, const std::string& selected) {
-    std::vector<std::string> paths;
-    const auto add = [&](std::string path) {
-      if (!excluded_.Excludes(path)) paths.push_back(std::move(path));
-    };
-    if (!library_) {
-      listing_.Apply(entry, selected);
-      for (const std::string& name : listing_.Names()) add(browse::JoinPath(listing_.Directory(), name));
-      return paths;
-    }
-    const auto [folder, mask] = FolderAndMaskOf(listing_, entry);
-    const std::size_t first = library_->Pictures().size();
-    library_->Add(folder, mask, true);
-    for (std::size_t i = first; i < library_->Pictures().size(); ++i) add(library_->PathOf(library_->Pictures()[i]));
-    return paths;
-  }
-  // The listings for the next run; why they could not be kept.
-  std::string Keep() {
-    if (!state_) return {};
-    if (!library_->Relisted()) return {};
-    state_->folders = std::move(library_->Folders());
-    for (ListedFolder& folder : library_->Unreached()) state_->folders.push_back(std::move(folder));
-    return WriteState(*state_, true);
-  }
-
- private:
-  const TExclusions& excluded_;
-  std::optional<RotationState> state_;
-  browse::TPictureListing listing_ = PictureList();
-  std::optional<TLibrary> library_;
+// A selected folder as the rotation reads its entry: from the entry's own text, with the mask the
+// picture list would list it with. An entry that names no place of its own names none.
+struct SelectedFolder {
+  std::string folder;
+  std::string mask;
 };
+std::optional<SelectedFolder> SelectedFolderOf(const std::string& entry, const std::string& listedMask) {
+  std::optional<browse::EntryPlace> place = browse::PlaceOfEntry(entry);
+  if (!place) return std::nullopt;
+  return SelectedFolder{std::move(place->folder), place->pattern.empty() ? listedMask : std::move(place->pattern)};
+}
+std::string ListedMask() {
+  return settings::StoredAllPictures() ? browse::PictureMask(pictures::WicFileExtensions()) : browse::kPictureMask;
+}
+std::vector<SelectedFolder> SelectedFolders(const std::vector<std::string>& entries) {
+  const std::string listedMask = ListedMask();
+  std::vector<SelectedFolder> selected;
+  for (const std::string& entry : entries)
+    if (std::optional<SelectedFolder> folder = SelectedFolderOf(entry, listedMask)) selected.push_back(std::move(*folder));
+  return selected;
+}
 
-// The log-on rotation's own rule, a turn for each monitor: the counters go on from one to the next.
-void ChooseInOrder(TRotationSettings stored, const std::vector<std::string>& entries, const TExclusions& excluded,
-                   platform::RegistryStore& store, NextPictures& next) {
-  const std::size_t turns = std::max<std::size_t>(next.monitors.size(), 1);
+// Whether a kept folder's listing still belongs to the rotation: a selected folder's, or with
+// subfolders one below it. Others leave the state file.
+std::function<bool(const std::string&)> StillSelected(const std::vector<SelectedFolder>& selected, bool subfolders) {
+  std::vector<std::string> keys;
+  for (const SelectedFolder& folder : selected) keys.push_back(platform::PathKey(folder.folder));
+  return [keys = std::move(keys), subfolders](const std::string& folder) {
+    const std::string key = platform::PathKey(folder);
+    return std::ranges::any_of(keys, [&](const std::string& selectedKey) {
+      if (key == selectedKey) return true;
+      const std::string below = selectedKey.ends_with('\\') ? selectedKey : selectedKey + '\\';
+      return subfolders && key.starts_with(below);
+    });
+  };
+}
+
+// Each monitor's turn: the picture it keeps (a change for one monitor keeps the others'), or a
+// new one to take. One turn, for the desktop's one picture, without monitors.
+struct Turns {
+  std::vector<wallpaper::Monitor> monitors;
+  std::vector<std::string> kept;  // empty: the turn takes a new picture
+
+  std::size_t Count() const { return std::max<std::size_t>(monitors.size(), 1); }
+  // Whether `picture` is one that another monitor keeps.
+  bool Keeps(const std::string& picture) const {
+    return std::ranges::any_of(kept, [&](const std::string& keptPicture) { return platform::SamePath(keptPicture, picture); });
+  }
+};
+Turns TurnsOf(const Change* shownNow, const std::string& forMonitor, const TExclusions& excluded) {
+  Turns turns{.monitors = MonitorsWithPictures(), .kept = {}};
+  turns.kept.resize(turns.Count());
+  if (forMonitor.empty() || std::ranges::count(turns.monitors, forMonitor, &wallpaper::Monitor::device) == 0)
+    return turns;
+  for (std::size_t i = 0; i < turns.monitors.size(); ++i)
+    if (turns.monitors[i].device != forMonitor) turns.kept[i] = ShowablePicture(shownNow, turns.monitors[i].device, excluded);
+  return turns;
+}
+
+// The pictures of a folder that can be shown now: those of an away folder cannot, and an excluded
+// one counts as if its folder did not list it.
+std::vector<std::string> ShowableOf(const TLibrary& library, const std::vector<std::uint32_t>& folders,
+                                    const TExclusions& excluded) {
+  std::vector<std::string> paths;
+  for (const std::uint32_t folder : folders) {
+    if (library.Away(folder)) continue;
+    for (std::uint32_t picture = 0; picture < library.Listing(folder).pictures.Size(); ++picture)
+      if (std::string path = library.PathOf(folder, picture); !excluded.Excludes(path)) paths.push_back(std::move(path));
+  }
+  return paths;
+}
+
+// The log-on rotation's own rule, a turn for each monitor that takes a new picture: the counters go
+// on from one to the next. With subfolders, the listings the state file keeps are read, and kept
+// again.
+NextPictures ChooseInOrder(TRotationSettings stored, const std::vector<std::string>& entries, const TExclusions& excluded,
+                           const Turns& turns, platform::RegistryStore& store) {
+  const std::string listedMask = ListedMask();
+  const auto state = std::make_shared<Kept<RotationState>>();
+  if (stored.subfolders) *state = ReadRotationState();
+  const auto library =
+      std::make_shared<TLibrary>(std::move(state->content.folders), FoldersOnDisk(SubfolderOrder::kTree));
   RotationRandom generator = RandomFromClock();
-  EntryPictures entryPictures(stored.subfolders, excluded);
-  std::string selected;
-  for (std::size_t turn = 0; turn < turns; ++turn) {
+  NextPictures next{.changedToday = false, .monitors = turns.monitors, .pictures = turns.kept, .keepState = {}};
+  std::string selectedPicture;
+  for (std::size_t turn = 0; turn < turns.Count(); ++turn) {
+    if (!turns.kept[turn].empty()) continue;
     const int folder = RotationFolder(stored.folder, static_cast<int>(entries.size()));
     if (entries.empty()) throw platform::EStringListError("List index out of bounds (-1)");
-    const std::vector<std::string> pictures = entryPictures.Of(entries[static_cast<std::size_t>(folder)], selected);
+    // An entry that names no place of its own lists nothing, as a folder without pictures.
+    std::vector<std::string> pictures;
+    if (const auto selected = SelectedFolderOf(entries[static_cast<std::size_t>(folder)], listedMask))
+      pictures = ShowableOf(*library, library->Folders(selected->folder, selected->mask, stored.subfolders), excluded);
     const int count = static_cast<int>(pictures.size());
     int file = stored.file;
     if (stored.rndFile) file = static_cast<int>(generator.Draw(static_cast<std::uint32_t>(count)));
     RotationChoice choice = ChooseRotationPicture(file, folder, count);
-    if (stored.rndFile && turns > 1 && count > 0) {
+    if (count > 0 && turns.monitors.size() > 1) {
       int helperAsks = kHelperAsksPerMonitor;
-      const auto index = [&](int picture) { return pictures[static_cast<std::size_t>(picture)]; };
+      const auto picture = [&](int index) { return pictures[static_cast<std::size_t>(index)]; };
       choice.picture = PreferredPicture(
-          choice.picture, count, [&](int picture) { return SuitsMonitor(index(picture), next.monitors[turn], helperAsks); },
-          [&](int picture) { return std::ranges::count(next.pictures, index(picture)) > 0; });
+          choice.picture, count,
+          [&](int index) { return !stored.rndFile || SuitsMonitor(picture(index), turns.monitors[turn], helperAsks); },
+          [&](int index) {
+            return std::ranges::any_of(next.pictures, [&](const std::string& taken) {
+              return platform::SamePath(taken, picture(index));
+            });
+          });
     }
-    selected = count > 0 ? pictures[static_cast<std::size_t>(choice.picture)] : std::string();
+    selectedPicture = count > 0 ? pictures[static_cast<std::size_t>(choice.picture)] : std::string();
     // A picture that cannot be opened fails here, before any counter is written: the next run
     // tries it again.
-    if (!selected.empty()) {
-      const platform::FileReader opened(selected);
+    if (!selectedPicture.empty()) {
+      const platform::FileReader opened(selectedPicture);
     }
-    next.pictures.push_back(selected);
+    next.pictures[turn] = selectedPicture;
     stored.file = choice.picture + 1;
     stored.folder = choice.folder;
   }
   TRotationSettings::SaveCounters(store, stored.file, stored.folder);
-  next.stateNotKept = entryPictures.Keep();
   // A folder without pictures in the last turn leaves none selected; another turn's gives way to it.
-  if (next.pictures.back().empty()) next.pictures.clear();
+  if (selectedPicture.empty()) next.pictures.clear();
   for (std::string& picture : next.pictures)
-    if (picture.empty()) picture = selected;
+    if (picture.empty()) picture = selectedPicture;
+  if (stored.subfolders)
+    next.keepState = [state, library, stillSelected = StillSelected(SelectedFolders(entries), true)] {
+      state->content.folders = library->ListingsToKeep(stillSelected);
+      return library->Changed() ? KeepRotationState(*state, true) : std::string();
+    };
+  return next;
 }
 
-// Every picture of every entry once, in a shuffled order, before any repeats.
-void Deal(bool subfolders, const std::vector<std::string>& entries, const TExclusions& excluded, NextPictures& next) {
-  if (entries.empty()) throw platform::EStringListError("List index out of bounds (-1)");
-  RotationState state = ReadState();
-  TLibrary library(std::move(state.folders), FoldersOnDisk());
-  const browse::TPictureListing listing = PictureList();
-  for (const std::string& entry : entries) {
-    const auto [folder, mask] = FolderAndMaskOf(listing, entry);
-    library.Add(folder, mask, subfolders);
-  }
-  const std::vector<TLibrary::Picture>& pictures = library.Pictures();
-  std::vector<std::uint32_t> placeOf(pictures.size());
-  for (std::uint32_t i = 0; i < pictures.size(); ++i) placeOf[i] = library.PlaceOf(pictures[i]);
-  const std::optional<std::uint32_t> lastShown = library.IndexOf(state.progress.lastShown);
-  RotationRandom generator = RandomFromClock();
-  const Draw draw = [&generator](std::uint32_t range) { return generator.Draw(range); };
-  TDeck deck = TDeck::Kept(placeOf, state.progress.shown, draw);
+// Every picture of every selected folder once, in a shuffled order, before any repeats: the deck
+// of the state file. The change is made from the listings it kept, as they were; the folders are
+// looked at for pictures added or removed after it (keepState), so that a change costs little more
+// than setting the picture. A picture added meanwhile is dealt from the next run on.
+class TDealing {
+ public:
+  TDealing(const std::vector<std::string>& entries, bool subfolders)
+      : selected_(SelectedFolders(entries)),
+        subfolders_(subfolders),
+        stillSelected_(StillSelected(selected_, subfolders)),
+        state_(ReadRotationState()) {}
 
-  std::vector<std::uint32_t> chosen;
-  const std::size_t turns = std::max<std::size_t>(next.monitors.size(), 1);
-  for (std::size_t turn = 0; turn < turns && !pictures.empty(); ++turn) {
-    int helperAsks = kHelperAsksPerMonitor;
-    const auto suits = [&](std::uint32_t picture) {
-      return next.monitors.empty() || SuitsMonitor(library.PathOf(pictures[picture]), next.monitors[turn], helperAsks);
-    };
-    const auto available = [&](std::uint32_t picture) {
-      return std::ranges::count(chosen, picture) == 0 &&
-             (excluded.Empty() || !excluded.Excludes(library.PathOf(pictures[picture])));
-    };
-    // A picture removed or renamed since its folder was listed is passed over.
-    std::optional<std::uint32_t> taken;
-    for (std::size_t tries = 0; tries < pictures.size(); ++tries) {
-      taken = deck.Take(suits, available, lastShown, draw);
-      if (!taken || platform::FileExists(library.PathOf(pictures[*taken]))) break;
+  // A new picture for each turn that takes one.
+  void Take(const Turns& turns, const TExclusions& excluded, NextPictures& next) {
+    TLibrary library(std::move(state_.content.folders), FolderSource{{}, ListFolder, {}});
+    std::vector<Picture> pictures = Walk(library);
+    TDeck deck = KeptDeck(library, pictures);
+    std::vector<std::uint32_t> lastShown;
+    for (const std::string& path : state_.content.progress.lastShown)
+      if (const std::optional<std::uint32_t> number = NumberOf(library, pictures, path)) lastShown.push_back(*number);
+
+    const std::size_t monitorCount = turns.monitors.size();
+    std::vector<std::uint32_t> chosen;
+    for (std::size_t turn = 0; turn < turns.Count() && !pictures.empty(); ++turn) {
+      if (!turns.kept[turn].empty()) continue;
+      int helperAsks = kHelperAsksPerMonitor;
+      const auto path = [&](std::uint32_t picture) { return library.PathOf(pictures[picture].folder, pictures[picture].index); };
+      const auto suits = [&](std::uint32_t picture) {
+        return monitorCount == 0 || SuitsMonitor(path(picture), turns.monitors[turn], helperAsks);
+      };
+      // Another monitor's picture only when there are no more pictures than monitors.
+      const auto showable = [&](std::uint32_t picture, bool besideOthers) {
+        const std::string picturePath = path(picture);
+        return !library.Away(pictures[picture].folder) && !excluded.Excludes(picturePath) &&
+               (!besideOthers || (std::ranges::count(chosen, picture) == 0 && !turns.Keeps(picturePath))) &&
+               platform::FileExists(picturePath);
+      };
+      std::vector<std::uint32_t> notFirst = lastShown;
+      notFirst.insert(notFirst.end(), chosen.begin(), chosen.end());
+      std::optional<std::uint32_t> taken =
+          deck.Take(suits, [&](std::uint32_t picture) { return showable(picture, true); }, notFirst, draw_);
+      if (!taken) taken = deck.Take(suits, [&](std::uint32_t picture) { return showable(picture, false); }, notFirst, draw_);
+      if (!taken) continue;
+      chosen.push_back(*taken);
+      next.pictures[turn] = path(*taken);
     }
-    if (!taken) taken = chosen.empty() ? std::nullopt : std::optional(chosen.back());  // one picture, two monitors
-    if (taken) chosen.push_back(*taken);
+    if (std::ranges::any_of(next.pictures, &std::string::empty)) next.pictures.clear();
+    KeepPlaces(library, pictures, deck);
+    state_.content.progress.lastShown = next.pictures;
+    state_.content.folders = library.ListingsToKeep(stillSelected_);
+    changed_ = changed_ || library.Changed();
   }
-  for (std::uint32_t picture : chosen) next.pictures.push_back(library.PathOf(pictures[picture]));
 
-  bool listingsChanged = library.Relisted() || !library.Unreached().empty();
-  for (std::size_t place = 0; place < deck.Order().size(); ++place) {
-    std::uint32_t& placeOfPicture = library.PlaceOf(pictures[deck.Order()[place]]);
-    listingsChanged = listingsChanged || placeOfPicture != place;
-    placeOfPicture = static_cast<std::uint32_t>(place);
+  // The folders looked at again, the deck kept for what they hold now, and written.
+  std::string Keep() {
+    TLibrary library(std::move(state_.content.folders), FoldersOnDisk(SubfolderOrder::kAny));
+    const std::vector<Picture> pictures = Walk(library);
+    const TDeck deck = KeptDeck(library, pictures);
+    KeepPlaces(library, pictures, deck);
+    state_.content.folders = library.ListingsToKeep(stillSelected_);
+    return KeepRotationState(state_, changed_ || library.Changed());
   }
-  state.progress.shown = deck.Shown();
-  if (!next.pictures.empty()) state.progress.lastShown = next.pictures.back();
-  state.folders = std::move(library.Folders());
-  next.stateNotKept = WriteState(state, listingsChanged);
+
+ private:
+  struct Picture {
+    std::uint32_t folder;
+    std::uint32_t index;
+  };
+
+  // Every picture of the selected folders, each folder once however often it is reached.
+  std::vector<Picture> Walk(TLibrary& library) const {
+    std::vector<Picture> pictures;
+    std::vector<bool> walked;
+    for (const SelectedFolder& selected : selected_) {
+      for (const std::uint32_t folder : library.Folders(selected.folder, selected.mask, subfolders_)) {
+        if (folder >= walked.size()) walked.resize(folder + 1);
+        if (walked[folder]) continue;
+        walked[folder] = true;
+        for (std::uint32_t index = 0; index < library.Listing(folder).pictures.Size(); ++index)
+          pictures.push_back({folder, index});
+      }
+    }
+    return pictures;
+  }
+
+  // The number of the picture at `path` among `pictures`; its folder's path compared once.
+  static std::optional<std::uint32_t> NumberOf(const TLibrary& library, const std::vector<Picture>& pictures,
+                                               const std::string& path) {
+    const std::string folderKey = platform::PathKey(platform::ExtractFileDir(path));
+    const std::string_view name = std::string_view(path).substr(path.find_last_of('\\') + 1);
+    std::optional<std::uint32_t> lastFolder;
+    bool inFolder = false;
+    for (std::uint32_t number = 0; number < pictures.size(); ++number) {
+      const Picture picture = pictures[number];
+      if (picture.folder != lastFolder) {
+        lastFolder = picture.folder;
+        inFolder = platform::PathKey(library.Listing(picture.folder).path) == folderKey;
+      }
+      if (inFolder && platform::SamePath(library.Listing(picture.folder).pictures[picture.index], name)) return number;
+    }
+    return std::nullopt;
+  }
+
+  TDeck KeptDeck(TLibrary& library, const std::vector<Picture>& pictures) {
+    std::vector<std::uint32_t> placeOf(pictures.size());
+    for (std::size_t i = 0; i < pictures.size(); ++i) placeOf[i] = library.PlaceOf(pictures[i].folder, pictures[i].index);
+    return TDeck::Kept(placeOf, state_.content.progress.shown, draw_);
+  }
+
+  // Each picture's place in the deck, as the state file keeps it.
+  void KeepPlaces(TLibrary& library, const std::vector<Picture>& pictures, const TDeck& deck) {
+    for (std::size_t place = 0; place < deck.Order().size(); ++place) {
+      const Picture picture = pictures[deck.Order()[place]];
+      std::uint32_t& kept = library.PlaceOf(picture.folder, picture.index);
+      changed_ = changed_ || kept != place;
+      kept = static_cast<std::uint32_t>(place);
+    }
+    state_.content.progress.shown = deck.Shown();
+  }
+
+  std::vector<SelectedFolder> selected_;
+  bool subfolders_;
+  std::function<bool(const std::string&)> stillSelected_;
+  Kept<RotationState> state_;
+  bool changed_ = false;
+  RotationRandom generator_ = RandomFromClock();
+  Draw draw_ = [this](std::uint32_t range) { return generator_.Draw(range); };
+};
+
+NextPictures Deal(bool subfolders, const std::vector<std::string>& entries, const TExclusions& excluded,
+                  const Turns& turns) {
+  if (entries.empty()) throw platform::EStringListError("List index out of bounds (-1)");
+  const auto dealing = std::make_shared<TDealing>(entries, subfolders);
+  NextPictures next{.changedToday = false, .monitors = turns.monitors, .pictures = turns.kept, .keepState = {}};
+  dealing->Take(turns, excluded, next);
+  next.keepState = [dealing] { return dealing->Keep(); };
+  return next;
 }
 
 }  // namespace
 
-NextPictures ChooseNextPictures(OnceADay onceADay, const ReportMissingList& reportMissingList,
+NextPictures ChooseNextPictures(OnceADay onceADay, const ReportMissingList& reportMissingList, const Change* shownNow,
                                 const std::string& forMonitor) {
   platform::RegistryStore store = settings::OpenSettingsStore();
   TRotationSettings stored;
   stored.Load(store);
-  NextPictures next;
-  next.changedToday = onceADay == OnceADay::kApplies && stored.changeWP &&
-                      TRotationSettings::ChangedAlready(store, platform::TodayShortDate());
-  if (next.changedToday) return next;
+  if (onceADay == OnceADay::kApplies && stored.changeWP &&
+      TRotationSettings::ChangedAlready(store, platform::TodayShortDate()))
+    return {.changedToday = true, .monitors = {}, .pictures = {}, .keepState = {}};
   const std::vector<std::string> entries = ReadFolderList(reportMissingList);
-  next.monitors = MonitorsWithPictures();
-  std::vector<wallpaper::Monitor> allMonitors;
-  if (const auto only = std::ranges::find(next.monitors, forMonitor, &wallpaper::Monitor::device);
-      !forMonitor.empty() && only != next.monitors.end()) {
-    std::vector<wallpaper::Monitor> chosenFor{*only};
-    allMonitors = std::exchange(next.monitors, std::move(chosenFor));
-  }
   const TExclusions excluded = ReadExclusions();
-  if (stored.Deals())
-    Deal(stored.subfolders, entries, excluded, next);
-  else
-    ChooseInOrder(stored, entries, excluded, store, next);
-  if (!allMonitors.empty() && !next.pictures.empty()) {
-    next.pictures = PicturesKeepingTheOthers(allMonitors, next.monitors.front().device, next.pictures.front());
-    next.monitors = std::move(allMonitors);
-  }
-  return next;
-}
-
-std::vector<std::string> PicturesKeepingTheOthers(const std::vector<wallpaper::Monitor>& monitors,
-                                                  const std::string& changed, const std::string& picture) {
-  std::vector<std::string> pictures;
-  for (const wallpaper::Monitor& monitor : monitors) {
-    std::string kept = monitor.device == changed ? picture : settings::StoredMonitorPicture(monitor.device);
-    if (kept.empty() || !platform::FileExists(kept)) kept = picture;
-    pictures.push_back(std::move(kept));
-  }
-  return pictures;
+  const Turns turns = TurnsOf(shownNow, forMonitor, excluded);
+  return stored.Deals() ? Deal(stored.subfolders, entries, excluded, turns)
+                        : ChooseInOrder(stored, entries, excluded, turns, store);
 }
 
 std::vector<wallpaper::Monitor> MonitorsWithPictures() {
   if (!settings::StoredPerMonitor()) return {};
   std::vector<wallpaper::Monitor> monitors = wallpaper::DisplayMonitors();
   return monitors.size() >= 2 ? monitors : std::vector<wallpaper::Monitor>();
+}
+
+bool CanShow(const std::string& picture, const TExclusions& excluded) {
+  return !picture.empty() && !excluded.Excludes(picture) && platform::FileExists(picture);
+}
+
+std::string ShowablePicture(const Change* change, const std::string& monitor, const TExclusions& excluded) {
+  const ShownPicture* shown = change ? PictureOnMonitor(*change, monitor) : nullptr;
+  return shown && CanShow(shown->path, excluded) ? shown->path : std::string();
 }
 
 }  // namespace rotation

@@ -6,9 +6,7 @@
 #include "pictures/Bitmap.h"
 #include "pictures/PictureErrors.h"
 #include "pictures/PictureFormats.h"
-#include "platform/Files.h"
 #include "platform/ShortDate.h"
-#include "rotation/KeptFiles.h"
 #include "settings/SettingsStore.h"
 
 namespace rotation {
@@ -34,8 +32,10 @@ std::shared_ptr<const pictures::TBitmap> BitmapOf(const std::string& picture) {
 }  // namespace
 
 void PrepareChange(wallpaper::TWallpaperChange& change, const NextPictures& next) {
-  change.Prepare(next.pictures.front(), next.monitors.empty() ? BitmapOf(next.pictures.front()) : nullptr);
-  if (next.monitors.empty()) return;
+  if (next.monitors.empty()) {
+    change.Prepare(next.pictures.front(), BitmapOf(next.pictures.front()));
+    return;
+  }
   std::vector<wallpaper::MonitorPicture> composed;
   for (std::size_t i = 0; i < next.monitors.size() && i < next.pictures.size(); ++i)
     composed.push_back({next.monitors[i], next.pictures[i]});
@@ -45,47 +45,46 @@ void PrepareChange(wallpaper::TWallpaperChange& change, const NextPictures& next
 Change ApplyChange(wallpaper::TWallpaperChange& change, platform::TWallpaperStyle style, pictures::HelperWait wait) {
   change.Apply(style, wait);
   Change shown{.time = platform::LocalTimeStamp(), .pictures = {}};
+  std::vector<wallpaper::Monitor> layout;
   for (const wallpaper::MonitorPicture& picture : change.ComposedPictures()) {
-    settings::StoreMonitorPicture(picture.monitor.device, picture.picturePath);
     shown.pictures.push_back({picture.monitor.device, picture.picturePath});
+    layout.push_back(picture.monitor);
   }
   if (shown.pictures.empty()) shown.pictures.push_back({"", change.WrittenPicture()});
+  settings::StoreWallpaperLayout(wallpaper::LayoutText(layout));
   return shown;
 }
 
-std::string RecordChange(const Change& change) {
-  THistory history = ReadHistory();
-  history.Record(change);
-  return KeepHistory(history);
-}
-
-namespace {
-
-bool Showable(const std::string& picture, const TExclusions& excluded) {
-  return !picture.empty() && !excluded.Excludes(picture) && platform::FileExists(picture);
-}
-
-}  // namespace
-
 bool CanShowAgain(const Change& change, const TExclusions& excluded) {
-  return std::ranges::any_of(change.pictures, [&](const ShownPicture& shown) { return Showable(shown.path, excluded); });
+  return std::ranges::any_of(change.pictures, [&](const ShownPicture& shown) { return CanShow(shown.path, excluded); });
 }
 
-NextPictures PicturesAgain(const Change& change, const TExclusions& excluded) {
+NextPictures PicturesAgain(const Change& change, const Change* now, const TExclusions& excluded) {
   NextPictures again;
-  const auto showable = std::ranges::find_if(change.pictures, [&](const ShownPicture& shown) {
-    return Showable(shown.path, excluded);
-  });
+  const auto showable =
+      std::ranges::find_if(change.pictures, [&](const ShownPicture& shown) { return CanShow(shown.path, excluded); });
   if (showable == change.pictures.end()) return again;
+  const std::string& first = showable->path;
   const auto pictureFor = [&](const std::string& monitor) {
-    std::string picture = PictureOnMonitor(change, monitor)->path;
-    if (!Showable(picture, excluded) && !monitor.empty()) picture = settings::StoredMonitorPicture(monitor);
-    return Showable(picture, excluded) ? picture : showable->path;
+    std::string picture = ShowablePicture(&change, monitor, excluded);
+    if (picture.empty() && !monitor.empty()) picture = ShowablePicture(now, monitor, excluded);
+    return picture.empty() ? first : picture;
   };
   again.monitors = MonitorsWithPictures();
   if (again.monitors.empty()) again.pictures.push_back(pictureFor(""));
   for (const wallpaper::Monitor& monitor : again.monitors) again.pictures.push_back(pictureFor(monitor.device));
   return again;
+}
+
+std::vector<std::string> PicturesKeepingTheOthers(const std::vector<wallpaper::Monitor>& monitors,
+                                                  const std::string& changed, const std::string& picture,
+                                                  const Change* now, const TExclusions& excluded) {
+  std::vector<std::string> pictures;
+  for (const wallpaper::Monitor& monitor : monitors) {
+    const std::string kept = monitor.device == changed ? std::string() : ShowablePicture(now, monitor.device, excluded);
+    pictures.push_back(kept.empty() ? picture : kept);
+  }
+  return pictures;
 }
 
 }  // namespace rotation

@@ -5,7 +5,9 @@
 // at its picture 1. Stored counters depend on this rule, so it stays as it is.
 #pragma once
 
+#include <cstddef>
 #include <functional>
+#include <optional>
 
 namespace rotation {
 
@@ -22,11 +24,16 @@ struct RotationChoice {
 // from its first picture.
 RotationChoice ChooseRotationPicture(int picture, int folder, int pictureCount);
 
-// At random on several monitors, the picture a monitor takes instead of `chosen`: the first one
-// from `chosen` on, going round the pictures the rule above can give, that no monitor shows yet
-// and `suits` the monitor's shape; failing that, the first that no monitor shows yet; failing
-// that, `chosen`.
+// Of `count` candidates looked at in turn, the first that is `available` and `suits` a monitor's
+// shape among the first `lookAhead`; failing that, the first available; none when none is.
+std::optional<std::size_t> FirstPreferred(std::size_t count, std::size_t lookAhead,
+                                          const std::function<bool(std::size_t)>& available,
+                                          const std::function<bool(std::size_t)>& suits);
+
+// On several monitors, the picture a monitor takes instead of `chosen`: the preferred one from
+// `chosen` on, going round the pictures the rule above can give, that no monitor shows (is
+// `taken`); at random, one that `suits` the monitor's shape first. `chosen` when all are taken.
 int PreferredPicture(int chosen, int pictureCount, const std::function<bool(int)>& suits,
-                     const std::function<bool(int)>& shown);
+                     const std::function<bool(int)>& taken);
 
 }  // namespace rotation

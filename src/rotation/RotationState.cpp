@@ -38,8 +38,21 @@ bool ParsePicture(std::string_view text, ListedFolder& folder) {
 // The three lines both files begin with: the header, the deck's generation and how many of it
 // were shown, and the last picture shown.
 std::string ProgressLines(std::string_view header, const DeckProgress& progress) {
+  std::string last;
+  for (const std::string& picture : progress.lastShown)
+    if (!picture.empty() && !HasLineEnd(picture) && picture.find('|') == std::string::npos) (last += last.empty() ? "" : "|") += picture;
   return std::string(header) + "\ndeck " + Hexadecimal(progress.generation) + " " + std::to_string(progress.shown) +
-         "\nlast " + (HasLineEnd(progress.lastShown) ? "" : progress.lastShown) + "\n";
+         "\nlast " + last + "\n";
+}
+
+std::vector<std::string> Pictures(std::string_view bars) {
+  std::vector<std::string> pictures;
+  while (!bars.empty()) {
+    const std::size_t bar = bars.find('|');
+    if (bar != 0) pictures.emplace_back(bars.substr(0, bar));
+    bars.remove_prefix(bar == std::string_view::npos ? bars.size() : bar + 1);
+  }
+  return pictures;
 }
 constexpr std::size_t kProgressLines = 3;
 
@@ -48,7 +61,7 @@ bool ParseProgressLine(std::size_t number, std::string_view line, std::string_vi
   switch (number) {
     case 0: return line == header;
     case 1: return Holds(line, "deck ", rest) && ParseDeck(rest, progress);
-    default: return Holds(line, "last ", rest) && (progress.lastShown = rest, true);
+    default: return Holds(line, "last ", rest) && (progress.lastShown = Pictures(rest), true);
   }
 }
 

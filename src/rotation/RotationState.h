@@ -4,7 +4,7 @@
 //
 //   Vantoria rotation 1
 //   deck 5F3A9C0E12D4B877 17
-//   last C:\Pictures\Holiday\beach.jpg
+//   last C:\Pictures\Holiday\beach.jpg|C:\Pictures\hill.jpg
 //   folder 01DB5A8C3F1E2D00 *.jpg;*.jpeg;*.bmp;|C:\Pictures
 //   sub Holiday
 //   pic 3 cat.jpg
@@ -12,7 +12,8 @@
 //   end 7
 //
 // "deck" gives the deck's generation (a number that changes with every deck written) and how many
-// of its places have been shown; "last" the picture the last change showed; "folder" the folder's
+// of its places have been shown; "last" the pictures the last change showed (each monitor's, no
+// path holds a bar); "folder" the folder's
 // last-write time (hexadecimal), the mask it was listed with and its path; "sub" a subfolder's
 // name, in the order the folder tree sorts them; "pic" a picture's name, in the picture list's
 // order, with its place in the deck ("-": not in it); "end" the number of lines before it, so
@@ -60,7 +61,7 @@ struct ListedFolder {
 struct DeckProgress {
   std::uint64_t generation = 0;
   std::uint64_t shown = 0;  // the deck's places below it have been shown
-  std::string lastShown;    // the full path of the picture the last change showed
+  std::vector<std::string> lastShown;  // the full paths of the pictures the last change showed
   bool operator==(const DeckProgress& other) const = default;
 };
 

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "platform/Paths.h"
 #include "schedule/ProgramCommand.h"
 
 namespace schedule {
@@ -30,27 +31,17 @@ std::string Boundary(const LocalMinute& at) {
 
 const char* TrueOrFalse(bool value) { return value ? "true" : "false"; }
 
-}  // namespace
-
-std::string RepetitionInterval(int minutes) {
-  if (minutes >= 1440) return "P1D";
-  if (minutes >= 60 && minutes % 60 == 0) return "PT" + std::to_string(minutes / 60) + "H";
-  return "PT" + std::to_string(minutes) + "M";
-}
-
-// No Duration in the repetition: it repeats indefinitely. Both battery settings are explicit, as
-// the defaults stop a laptop's task on battery without a word.
-std::string TaskDefinitionXml(const PictureChangeTaskRequest& request) {
+// Both battery settings are explicit, as the defaults stop a laptop's task on battery without a
+// word. The folder the task starts in is the program's: no run ever starts in the system's.
+std::string TaskXml(const std::string& triggers, bool onBattery, const std::string& program,
+                    const std::string& userSid, const char* switchText) {
   return std::string("<Task version=\"1.2\" xmlns=\"http://schemas.microsoft.com/windows/2004/02/mit/task\">") +
-         "<Triggers><TimeTrigger>"
-         "<Repetition><Interval>" + RepetitionInterval(request.minutes) + "</Interval></Repetition>"
-         "<StartBoundary>" + Boundary(request.start) + "</StartBoundary><Enabled>true</Enabled>"
-         "</TimeTrigger></Triggers>"
-         "<Principals><Principal id=\"User\"><UserId>" + Escaped(request.userSid) + "</UserId>"
+         "<Triggers>" + triggers + "</Triggers>"
+         "<Principals><Principal id=\"User\"><UserId>" + Escaped(userSid) + "</UserId>"
          "<LogonType>InteractiveToken</LogonType><RunLevel>LeastPrivilege</RunLevel></Principal></Principals>"
          "<Settings>"
          "<MultipleInstancesPolicy>IgnoreNew</MultipleInstancesPolicy>"
-         "<DisallowStartIfOnBatteries>" + TrueOrFalse(!request.onBattery) + "</DisallowStartIfOnBatteries>"
+         "<DisallowStartIfOnBatteries>" + TrueOrFalse(!onBattery) + "</DisallowStartIfOnBatteries>"
          "<StopIfGoingOnBatteries>false</StopIfGoingOnBatteries>"
          "<StartWhenAvailable>true</StartWhenAvailable>"
          "<RunOnlyIfNetworkAvailable>false</RunOnlyIfNetworkAvailable>"
@@ -60,9 +51,35 @@ std::string TaskDefinitionXml(const PictureChangeTaskRequest& request) {
          "<WakeToRun>false</WakeToRun>"
          "<ExecutionTimeLimit>PT5M</ExecutionTimeLimit>"
          "</Settings>"
-         "<Actions Context=\"User\"><Exec><Command>" + Escaped(QuotedProgram(request.program)) + "</Command>"
-         "<Arguments>" + kTimedRunSwitch + "</Arguments></Exec></Actions>"
+         "<Actions Context=\"User\"><Exec><Command>" + Escaped(QuotedProgram(program)) + "</Command>"
+         "<Arguments>" + switchText + "</Arguments>"
+         "<WorkingDirectory>" + Escaped(platform::ExtractFileDir(program)) + "</WorkingDirectory></Exec></Actions>"
          "</Task>";
+}
+
+}  // namespace
+
+std::string RepetitionInterval(int minutes) {
+  if (minutes >= 1440) return "P1D";
+  if (minutes >= 60 && minutes % 60 == 0) return "PT" + std::to_string(minutes / 60) + "H";
+  return "PT" + std::to_string(minutes) + "M";
+}
+
+// No Duration in the repetition: it repeats indefinitely.
+std::string TaskDefinitionXml(const PictureChangeTaskRequest& request) {
+  return TaskXml("<TimeTrigger>"
+                 "<Repetition><Interval>" + RepetitionInterval(request.minutes) + "</Interval></Repetition>"
+                 "<StartBoundary>" + Boundary(request.start) + "</StartBoundary><Enabled>true</Enabled>"
+                 "</TimeTrigger>",
+                 request.onBattery, request.program, request.userSid, kTimedRunSwitch);
+}
+
+std::string RefitTaskXml(const std::string& program, const std::string& userSid) {
+  const std::string user = "<UserId>" + Escaped(userSid) + "</UserId>";
+  return TaskXml("<LogonTrigger><Enabled>true</Enabled>" + user + "</LogonTrigger>"
+                 "<SessionStateChangeTrigger><Enabled>true</Enabled><StateChange>SessionUnlock</StateChange>" + user +
+                 "</SessionStateChangeTrigger>",
+                 true, program, userSid, kRefitSwitch);
 }
 
 }  // namespace schedule

@@ -1,5 +1,7 @@
-// The Task Scheduler's definition of the task that changes the picture on an interval: a silent
-// run of the program with "/timer", for the current user, while the user is logged on.
+// The Task Scheduler's definitions of the program's two tasks: the one that changes the picture on
+// an interval, a silent run with "/timer", and the one that lays the wallpaper out again for the
+// monitors at log-on and when the session is unlocked, a silent run with "/refit". Both run for
+// the current user while the user is logged on, in the program's folder.
 #pragma once
 
 #include <string>
@@ -7,6 +9,7 @@
 namespace schedule {
 
 inline constexpr char kTimedRunSwitch[] = "/timer";
+inline constexpr char kRefitSwitch[] = "/refit";
 
 struct LocalMinute {
   int year, month, day, hour, minute;
@@ -24,5 +27,7 @@ struct PictureChangeTaskRequest {
 std::string RepetitionInterval(int minutes);
 // The task's XML, repeating indefinitely from the start; every text escaped.
 std::string TaskDefinitionXml(const PictureChangeTaskRequest& request);
+// The monitors' task: at the user's log-on and at the unlock of the user's session, on battery too.
+std::string RefitTaskXml(const std::string& program, const std::string& userSid);
 
 }  // namespace schedule

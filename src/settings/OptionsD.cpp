@@ -106,8 +106,11 @@ void TODialog::OKBClick() {
   }
   std::string failures;
   for (const std::string& failure :
-       MatchRegistration({schedule::MinutesOfInterval(options.changeEvery), options.onBattery, options.desktopMenu,
-                          options.runAtLogon},
+       MatchRegistration({.minutes = schedule::MinutesOfInterval(options.changeEvery),
+                          .onBattery = options.onBattery,
+                          .desktopMenu = options.desktopMenu,
+                          .runAtLogon = options.runAtLogon,
+                          .perMonitor = options.perMonitor},
                          registered))
     failures += "\n" + failure;
   if (notStored) throw platform::ERegistryException(notStored->Message() + failures);

@@ -11,9 +11,6 @@ namespace settings {
 
 platform::RegistryStore OpenSettingsStore();
 
-// A stored "1"/"0" value of section Settings; `fallback` when it is missing or not text.
-bool StoredSwitch(platform::RegistryStore& store, const char* name, bool fallback);
-
 // The stored Display as the wallpaper takes it: Tile when missing, none when out of range or not
 // readable (a REG_DWORD written by hand must not stop the wallpaper).
 platform::TWallpaperStyle StoredWallpaperStyle();
@@ -23,8 +20,9 @@ platform::TWallpaperStyle StoredWallpaperStyle();
 bool StoredPerMonitor();
 bool StoredAllPictures();
 
-// The picture the monitor of that device name was last given; empty when none.
-std::string StoredMonitorPicture(const std::string& device);
-void StoreMonitorPicture(const std::string& device, const std::string& picturePath);
+// The monitors' layout the wallpaper was last composed for (wallpaper::LayoutText); empty for a
+// wallpaper of one picture, or when unknown.
+std::string StoredWallpaperLayout();
+void StoreWallpaperLayout(const std::string& layout);
 
 }  // namespace settings

@@ -31,13 +31,33 @@ inline constexpr char kChangeEvery[] = "ChangeEvery";
 inline constexpr char kOnBattery[] = "OnBattery";
 inline constexpr char kDesktopMenu[] = "DesktopMenu";
 inline constexpr char kTimerCommand[] = "TimerCommand";
+inline constexpr char kRefitCommand[] = "RefitCommand";
 inline constexpr char kLastTimerRun[] = "LastTimerRun";
 inline constexpr char kSubfolders[] = "Subfolders";
 inline constexpr char kShuffle[] = "Shuffle";
 inline constexpr char kRunAtLogon[] = "RunAtLogon";
-// The picture each monitor shows, a value per monitor named by its device.
-inline constexpr char kMonitorsSection[] = "Settings\\Monitors";
+inline constexpr char kWallpaperLayout[] = "WallpaperLayout";
 }  // namespace stored
+
+// What `read` reads, or `fallback` for a value that is not text (a number a script wrote), which
+// must not stop the program; the first such error goes to `unreadable`, for a caller that reports
+// it. A missing value is the reader's own default.
+template <typename Read, typename Value>
+Value ReadOr(Read read, Value fallback, std::optional<platform::ERegistryException>* unreadable = nullptr) {
+  try {
+    return read();
+  } catch (const platform::ERegistryException& error) {
+    if (unreadable && !*unreadable) *unreadable = error;
+    return fallback;
+  }
+}
+
+// A stored "1"/"0" of section Settings; `fallback` when it is missing or not text.
+template <typename Store>
+bool StoredBool(Store& store, const char* name, bool fallback,
+                std::optional<platform::ERegistryException>* unreadable = nullptr) {
+  return ReadOr([&] { return store.ReadBool(stored::kSection, name, fallback); }, fallback, unreadable);
+}
 
 // What the options dialog shows and stores.
 struct TDialogOptions {
@@ -54,34 +74,26 @@ struct TDialogOptions {
   bool runAtLogon = false;   // the program makes the start-up entry of the log-on run
 
   // Reads RndFile, Display, ChangeWP, PerMonitor, AllPictures, ChangeEvery, OnBattery,
-  // DesktopMenu, Subfolders, Shuffle and RunAtLogon, in this order; a missing value
-  // keeps the default above. A value that is not text (a REG_DWORD a script wrote) keeps it too,
-  // Display gives none, and the first such error is handed back once every value is read, for the
-  // caller to report.
+  // DesktopMenu, Subfolders, Shuffle and RunAtLogon, in this order; a missing value keeps the
+  // default above. A value that is not text (a REG_DWORD a script wrote) keeps it too, Display
+  // gives none, and the first such error is handed back once every value is read, for the caller
+  // to report.
   template <typename Store>
   std::optional<platform::ERegistryException> Load(Store& store) {
     std::optional<platform::ERegistryException> unreadable;
-    const auto readOr = [&unreadable](auto read, auto whenUnreadable) {
-      try {
-        return read();
-      } catch (const platform::ERegistryException& error) {
-        if (!unreadable) unreadable = error;
-        return whenUnreadable;
-      }
-    };
-    rndFile = readOr([&] { return store.ReadBool(stored::kSection, stored::kRndFile, rndFile); }, rndFile);
-    display = readOr([&] { return store.ReadInteger(stored::kSection, stored::kDisplay, display); }, -1);
-    changeWP = readOr([&] { return store.ReadBool(stored::kSection, stored::kChangeWP, changeWP); }, changeWP);
-    perMonitor = readOr([&] { return store.ReadBool(stored::kSection, stored::kPerMonitor, perMonitor); }, false);
-    allPictures = readOr([&] { return store.ReadBool(stored::kSection, stored::kAllPictures, allPictures); }, false);
-    changeEvery = readOr(
+    rndFile = StoredBool(store, stored::kRndFile, rndFile, &unreadable);
+    display = ReadOr([&] { return store.ReadInteger(stored::kSection, stored::kDisplay, display); }, -1, &unreadable);
+    changeWP = StoredBool(store, stored::kChangeWP, changeWP, &unreadable);
+    perMonitor = StoredBool(store, stored::kPerMonitor, perMonitor, &unreadable);
+    allPictures = StoredBool(store, stored::kAllPictures, allPictures, &unreadable);
+    changeEvery = ReadOr(
         [&] { return schedule::IntervalIndexOfStored(store.ReadString(stored::kSection, stored::kChangeEvery, "0")); },
-        0);
-    onBattery = readOr([&] { return store.ReadBool(stored::kSection, stored::kOnBattery, onBattery); }, onBattery);
-    desktopMenu = readOr([&] { return store.ReadBool(stored::kSection, stored::kDesktopMenu, desktopMenu); }, false);
-    subfolders = readOr([&] { return store.ReadBool(stored::kSection, stored::kSubfolders, subfolders); }, false);
-    shuffle = readOr([&] { return store.ReadBool(stored::kSection, stored::kShuffle, shuffle); }, false);
-    runAtLogon = readOr([&] { return store.ReadBool(stored::kSection, stored::kRunAtLogon, runAtLogon); }, false);
+        0, &unreadable);
+    onBattery = StoredBool(store, stored::kOnBattery, onBattery, &unreadable);
+    desktopMenu = StoredBool(store, stored::kDesktopMenu, desktopMenu, &unreadable);
+    subfolders = StoredBool(store, stored::kSubfolders, subfolders, &unreadable);
+    shuffle = StoredBool(store, stored::kShuffle, shuffle, &unreadable);
+    runAtLogon = StoredBool(store, stored::kRunAtLogon, runAtLogon, &unreadable);
     return unreadable;
   }
   // ChangeEvery and OnBattery go with the task they register (settings/TimerRegistration.h).
@@ -114,17 +126,17 @@ struct TRotationSettings {
   bool Deals() const { return rndFile && shuffle; }
 
   // Reads RndFile and Shuffle, then File and Folder unless the rotation deals, then ChangeWP and
-  // Subfolders; a missing value keeps its default.
+  // Subfolders; a value missing or not text keeps its default.
   template <typename Store>
   void Load(Store& store) {
-    rndFile = store.ReadBool(stored::kSection, stored::kRndFile, rndFile);
-    shuffle = store.ReadBool(stored::kSection, stored::kShuffle, shuffle);
+    rndFile = StoredBool(store, stored::kRndFile, rndFile);
+    shuffle = StoredBool(store, stored::kShuffle, shuffle);
     if (!Deals()) {
-      file = store.ReadInteger(stored::kSection, stored::kFile, file);
-      folder = store.ReadInteger(stored::kSection, stored::kFolder, folder);
+      file = ReadOr([&] { return store.ReadInteger(stored::kSection, stored::kFile, file); }, file);
+      folder = ReadOr([&] { return store.ReadInteger(stored::kSection, stored::kFolder, folder); }, folder);
     }
-    changeWP = store.ReadBool(stored::kSection, stored::kChangeWP, changeWP);
-    subfolders = store.ReadBool(stored::kSection, stored::kSubfolders, subfolders);
+    changeWP = StoredBool(store, stored::kChangeWP, changeWP);
+    subfolders = StoredBool(store, stored::kSubfolders, subfolders);
   }
   // Whether the wallpaper was changed on `today` already (Date holds it); when not, Date becomes
   // `today`. A missing Date reads as "00", which no date format gives.

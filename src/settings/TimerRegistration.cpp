@@ -13,6 +13,7 @@
 #include "schedule/DesktopMenuCommand.h"
 #include "schedule/PictureChangeTask.h"
 #include "schedule/ProgramCommand.h"
+#include "schedule/RefitTask.h"
 #include "schedule/StartupEntry.h"
 #include "settings/SettingsStore.h"
 #include "settings/StoredOptions.h"
@@ -77,6 +78,28 @@ void MatchTask(const TimedChanges& wanted, const Registration& registered, Failu
     RemoveTask(registered);  // an older task must not go on as if registered
     storeBatteryChoice();
   } catch (const platform::Exception&) {
+  }
+}
+
+// The monitors' task while a picture on each monitor is chosen, with RefitCommand naming its copy.
+// One that cannot be registered leaves the choice on: the wallpaper is then laid out again at the
+// next change only.
+void MatchRefitTask(const TimedChanges& wanted, const Registration& registered, Failures& failures) {
+  try {
+    if (wanted.perMonitor) {
+      CheckProgramPathCanBeRegistered();
+      const std::string command = schedule::OwnRefitCommand();
+      if (registered.refitCommand == command && schedule::RefitTaskExists()) return;
+      schedule::RegisterRefitTask();
+      OpenSettingsStore().WriteString(stored::kSection, stored::kRefitCommand, command);
+      return;
+    }
+    if (schedule::RefitTaskExists()) schedule::DeleteRefitTask();
+    OpenSettingsStore().DeleteValue(stored::kSection, stored::kRefitCommand);
+  } catch (const platform::Exception& error) {
+    failures.push_back((wanted.perMonitor ? "The wallpaper cannot follow the monitors at log-on: "
+                                          : "The wallpaper goes on following the monitors at log-on: ") +
+                       error.Message() + ".");
   }
 }
 
@@ -165,10 +188,12 @@ Registration StoredRegistration() {
   Registration registration;
   registration.changes.minutes = schedule::MinutesOfInterval(schedule::IntervalIndexOfStored(
       store.ReadText(stored::kSection, stored::kChangeEvery).value_or("0")));
-  registration.changes.onBattery = StoredSwitch(store, stored::kOnBattery, true);
-  registration.changes.desktopMenu = StoredSwitch(store, stored::kDesktopMenu, false);
-  registration.changes.runAtLogon = StoredSwitch(store, stored::kRunAtLogon, false);
+  registration.changes.onBattery = StoredBool(store, stored::kOnBattery, true);
+  registration.changes.desktopMenu = StoredBool(store, stored::kDesktopMenu, false);
+  registration.changes.runAtLogon = StoredBool(store, stored::kRunAtLogon, false);
+  registration.changes.perMonitor = StoredBool(store, stored::kPerMonitor, false);
   registration.taskCommand = store.ReadText(stored::kSection, stored::kTimerCommand).value_or("");
+  registration.refitCommand = store.ReadText(stored::kSection, stored::kRefitCommand).value_or("");
   store.Close();
   registration.menuCommand = schedule::DesktopMenuCommandLine();
   registration.startupCommand = schedule::StartupEntryCommand();
@@ -178,6 +203,7 @@ Registration StoredRegistration() {
 std::vector<std::string> MatchRegistration(const TimedChanges& wanted, const Registration& registered) {
   Failures failures;
   MatchTask(wanted, registered, failures);
+  MatchRefitTask(wanted, registered, failures);
   MatchMenu(wanted, registered, failures);
   MatchStartup(wanted, registered, failures);
   return failures;
@@ -191,6 +217,8 @@ void FollowMovedProgram() {
   };
   Failures failures;
   if (orphaned(registered.changes.minutes > 0, registered.taskCommand)) MatchTask(registered.changes, registered, failures);
+  if (orphaned(registered.changes.perMonitor, registered.refitCommand))
+    MatchRefitTask(registered.changes, registered, failures);
   if (orphaned(registered.changes.desktopMenu, registered.menuCommand)) MatchMenu(registered.changes, registered, failures);
   if (orphaned(registered.changes.runAtLogon, registered.startupCommand))
     MatchStartup(registered.changes, registered, failures);
@@ -225,6 +253,7 @@ bool UnregisterThisProgram() {
   };
   if (!ownedElsewhere(registered.taskCommand))
     MatchTask({.minutes = 0, .onBattery = registered.changes.onBattery}, registered, failures);
+  if (!ownedElsewhere(registered.refitCommand)) MatchRefitTask({}, registered, failures);
   if (!ownedElsewhere(registered.menuCommand)) {
     MatchMenu({}, registered, failures);
     storeOff(stored::kDesktopMenu);

@@ -1,9 +1,10 @@
-// The timed changes, the desktop's picture commands and the start-up entry as Windows holds them
-// for a copy of the program (a scheduled task, a menu key, a Run value), kept in step with the
-// settings: ChangeEvery, OnBattery and TimerCommand say which task is registered (TimerCommand
-// names the copy that owns it, as Wine keeps no action of a task), DesktopMenu whether the menu
-// has the commands, RunAtLogon whether the program made the start-up entry, LastTimerRun what
-// last went wrong or how the last timed run ended.
+// The timed changes, the monitors' task, the desktop's picture commands and the start-up entry as
+// Windows holds them for a copy of the program (scheduled tasks, a menu key, a Run value), kept in
+// step with the settings: ChangeEvery, OnBattery and TimerCommand say which task is registered
+// (TimerCommand names the copy that owns it, as Wine keeps no action of a task), PerMonitor and
+// RefitCommand the same of the monitors' task, DesktopMenu whether the menu has the commands,
+// RunAtLogon whether the program made the start-up entry, LastTimerRun what last went wrong or
+// how the last timed run ended.
 #pragma once
 
 #include <string>
@@ -17,13 +18,15 @@ struct TimedChanges {
   bool onBattery = true;
   bool desktopMenu = false;
   bool runAtLogon = false;
+  bool perMonitor = false;  // the monitors' task lays the wallpaper out again at log-on and unlock
 };
 
 // What the stored values say Windows holds. A value of the wrong type (a REG_DWORD written by
 // hand) reads as missing.
 struct Registration {
   TimedChanges changes;
-  std::string taskCommand;  // empty: no task registered
+  std::string taskCommand;   // empty: no task registered
+  std::string refitCommand;  // the monitors' task's; empty: none registered
   std::string menuCommand;     // "Next picture" as the menu's key holds it; empty: none
   std::string startupCommand;  // as the start-up entry holds it; empty: none
 };

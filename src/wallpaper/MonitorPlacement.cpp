@@ -27,6 +27,17 @@ PixelRect CentredAtHeight(int pictureWidth, int pictureHeight, int width, int he
 
 }  // namespace
 
+std::string LayoutText(const std::vector<Monitor>& monitors) {
+  std::string text;
+  for (const Monitor& monitor : monitors) {
+    if (!text.empty()) text += ';';
+    text += monitor.device;
+    for (const int number : {monitor.area.left, monitor.area.top, monitor.area.width, monitor.area.height})
+      text += " " + std::to_string(number);
+  }
+  return text;
+}
+
 void OrderMonitors(std::vector<Monitor>& monitors) {
   std::stable_sort(monitors.begin(), monitors.end(), [](const Monitor& a, const Monitor& b) {
     if (a.primary != b.primary) return a.primary;

@@ -20,6 +20,10 @@ struct Monitor {
   bool primary = false;
 };
 
+// The monitors' layout as one text, "\\.\DISPLAY1 0 0 1280 1024;...": a composed wallpaper is
+// laid out for it, and is laid out again when the monitors' differs.
+std::string LayoutText(const std::vector<Monitor>& monitors);
+
 // The order monitors take their pictures in: the primary first, then the others by left edge,
 // then by top edge.
 void OrderMonitors(std::vector<Monitor>& monitors);

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "platform/Paths.h"
 #include "platform/RegistryStore.h"
 #include "platform/SystemError.h"
 #include "wallpaper/DesktopValues.h"
@@ -29,6 +30,12 @@ std::string WallpaperFilePath() {
   char folder[256] = {};
   ::GetWindowsDirectoryA(folder, sizeof folder);
   return std::string(folder) + "\\" + kWallpaperFileName;
+}
+
+bool DesktopShowsWallpaperFile(const std::string& userFolder) {
+  const std::string shown = platform::RegistryStore(kDesktopKey).ReadText("", "Wallpaper").value_or("");
+  return platform::SamePath(shown, WallpaperFilePath()) ||
+         (!userFolder.empty() && platform::SamePath(shown, userFolder + "\\" + kWallpaperFileName));
 }
 
 void ApplyWallpaper(const std::string& wallpaperPath, platform::TWallpaperStyle style) {

@@ -18,6 +18,10 @@ inline constexpr char kWallpaperFileName[] = "VAImage.bmp";
 // Where the converted wallpaper is written: the Windows folder's "VAImage.bmp".
 std::string WallpaperFilePath();
 
+// Whether the desktop's wallpaper is the program's own file, in the Windows folder or in
+// `userFolder`: not when the user chose another picture in Windows' settings since.
+bool DesktopShowsWallpaperFile(const std::string& userFolder);
+
 // Writes the desktop values of `style` and tells the system once. Fails with the system's error
 // when it refuses the wallpaper (a policy that locks the desktop background, a file it cannot
 // read); the values written stay.

@@ -22,6 +22,14 @@ void TWallpaperChange::Prepare(const std::string& picturePath,
                .composed = {}};
 }
 
+void TWallpaperChange::PrepareComposed(std::vector<MonitorPicture> pictures) {
+  prepared_ = {.viewBufferId = 0,
+               .picturePath = {},
+               .targetPath = WallpaperFilePath(),
+               .previewBitmap = nullptr,
+               .composed = std::move(pictures)};
+}
+
 void TWallpaperChange::Apply(platform::TWallpaperStyle style, pictures::HelperWait wait) {
   const Prepared change = prepared_;
   const bool spanned = SystemSpansWallpapers();

@@ -30,8 +30,9 @@ class TWallpaperChange {
   // Phase 1: the picture at `picturePath`, written from `previewBitmap` when the preview holds
   // it as a bitmap (held as it is until then), else by the imaging component, which takes it now.
   void Prepare(const std::string& picturePath, std::shared_ptr<const pictures::TBitmap> previewBitmap);
-  // Phase 1 of a wallpaper composed for several monitors, after Prepare: each monitor's picture.
-  void PrepareComposed(std::vector<MonitorPicture> pictures) { prepared_.composed = std::move(pictures); }
+  // Phase 1 of a wallpaper composed for several monitors: each monitor's picture, read when it is
+  // composed.
+  void PrepareComposed(std::vector<MonitorPicture> pictures);
   // The pictures of the composed wallpaper written last; none for a plain one.
   const std::vector<MonitorPicture>& ComposedPictures() const { return written_; }
   // The picture of the plain wallpaper written last.

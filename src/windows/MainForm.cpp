@@ -299,17 +299,10 @@ void TFormMain::M_ActionsPopup() {
   Menu.SetChecked("M_A_Exclude", selected && rotation::ReadExclusions().Excludes(picturePath_));
 }
 
+// One writer of the rotation's files at a time (a change of this window's may hold the lock already).
 void TFormMain::M_A_ExcludeClick() {
   if (FileLB.ItemIndex() < 0) return;
-  // One writer of the rotation's files at a time (a change of this window's may hold it already).
-  changeLock_.TakeForChange();
-  try {
-    rotation::SetExcluded(picturePath_, !rotation::ReadExclusions().Excludes(picturePath_));
-  } catch (...) {
-    ReleaseChangeLockWhenDone();
-    throw;
-  }
-  ReleaseChangeLockWhenDone();
+  WithChangeLock([this] { rotation::SetExcluded(picturePath_, !rotation::ReadExclusions().Excludes(picturePath_)); });
 }
 
 // Windows 10 and 11 have no engine for the help file, which does not ship: the read-me beside
@@ -330,9 +323,10 @@ void TFormMain::SetBClick() {
     return;
   }
   PrepareWallpaper([this] {
-    wallpaperChange_.Prepare(picturePath_, browse::PreviewBitmap(Slika));
     if (std::vector<wallpaper::Monitor> monitors = rotation::MonitorsWithPictures(); !monitors.empty())
       wallpaperChange_.PrepareComposed(PicturesForMonitors(std::move(monitors)));
+    else
+      wallpaperChange_.Prepare(picturePath_, browse::PreviewBitmap(Slika));
   });
 }
 
@@ -345,23 +339,28 @@ void TFormMain::SetRotationPictures(const rotation::NextPictures& next) {
 }
 
 void TFormMain::PrepareWallpaper(const std::function<void()>& prepare) {
-  changeLock_.TakeForChange();
-  try {
+  WithChangeLock([&] {
     prepare();
-  } catch (...) {
-    ReleaseChangeLockWhenDone();
-    throw;
-  }
-  Timer.SetEnabled(true);
+    Timer.SetEnabled(true);
+  });
 }
 
-void TFormMain::ReleaseChangeLockWhenDone() {
-  if (!WallpaperPending() && !writingWallpaper_) changeLock_.Release();
+void TFormMain::WithChangeLock(const std::function<void()>& change) {
+  changeLock_.TakeForChange();
+  struct Done {
+    TFormMain& form;
+    ~Done() {
+      if (!form.WallpaperPending() && !form.writingWallpaper_) form.changeLock_.Release();
+    }
+  } done{*this};
+  change();
 }
 
 std::vector<wallpaper::MonitorPicture> TFormMain::PicturesForMonitors(std::vector<wallpaper::Monitor> monitors) const {
+  const rotation::Kept<rotation::THistory> history = rotation::ReadHistory();
   std::vector<std::string> kept =
-      rotation::PicturesKeepingTheOthers(monitors, wallpaper::MonitorOfWindow(Handle()), picturePath_);
+      rotation::PicturesKeepingTheOthers(monitors, wallpaper::MonitorOfWindow(Handle()), picturePath_,
+                                         history.content.Current(), rotation::ReadExclusions());
   std::vector<wallpaper::MonitorPicture> pictures;
   for (std::size_t i = 0; i < monitors.size(); ++i) pictures.push_back({std::move(monitors[i]), std::move(kept[i])});
   return pictures;
@@ -375,21 +374,21 @@ void TFormMain::TimerTimer() {
     Timer.SetEnabled(true);
     return;
   }
-  writingWallpaper_ = true;
-  struct Written {
-    TFormMain& form;
-    ~Written() {
-      form.writingWallpaper_ = false;
-      form.ReleaseChangeLockWhenDone();
-    }
-  } written{*this};
-  // A shown window waits for a decode as its preview does, answering meanwhile.
-  const pictures::HelperWait wait =
-      ::IsWindowVisible(Handle()) ? pictures::HelperWait::kWindowsAnswer : pictures::HelperWait::kBlocking;
-  const rotation::Change shown = rotation::ApplyChange(
-      wallpaperChange_, options_ ? options_->WallpaperStyle() : settings::StoredWallpaperStyle(), wait);
-  if (const std::string why = rotation::RecordChange(shown); !why.empty())
-    settings::RecordTimerRun("changed; the history was not kept: " + why);
+  WithChangeLock([this] {
+    writingWallpaper_ = true;
+    struct Written {
+      bool& writing;
+      ~Written() { writing = false; }
+    } written{writingWallpaper_};
+    // A shown window waits for a decode as its preview does, answering meanwhile.
+    const pictures::HelperWait wait =
+        ::IsWindowVisible(Handle()) ? pictures::HelperWait::kWindowsAnswer : pictures::HelperWait::kBlocking;
+    rotation::Kept<rotation::THistory> history = rotation::ReadHistory();
+    history.content.Record(rotation::ApplyChange(
+        wallpaperChange_, options_ ? options_->WallpaperStyle() : settings::StoredWallpaperStyle(), wait));
+    if (const std::string why = rotation::KeepHistory(history); !why.empty())
+      settings::RecordTimerRun("changed; the history was not kept: " + why);
+  });
 }
 
 }  // namespace windows

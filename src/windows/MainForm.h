@@ -93,11 +93,11 @@ class TFormMain : public ui::TForm {
 
   // A wallpaper's second phase has yet to run.
   bool WallpaperPending() const { return Timer.Enabled(); }
-  // The session's change lock, which this window holds from "Set as wallpaper" to the end of the
-  // second phase, and a run that changes through it from the start of its change.
-  WallpaperChangeLock& ChangeLock() { return changeLock_; }
-  // Gives the lock up unless a second phase is still to come or under way.
-  void ReleaseChangeLockWhenDone();
+  // Runs `change` holding the session's change lock (failing when another change holds it), which
+  // this window keeps from the start of a change ("Set as wallpaper", the log-on run's choice) to
+  // the end of its second phase: given up after `change` unless a second phase is still to come or
+  // under way.
+  void WithChangeLock(const std::function<void()>& change);
 
  protected:
   LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -115,7 +115,7 @@ class TFormMain : public ui::TForm {
   // Runs a first phase: takes the change lock, `prepare`s the change and arms the timer.
   void PrepareWallpaper(const std::function<void()>& prepare);
   // With a picture for each of several monitors: the previewed one on the monitor that holds
-  // most of this window, and on every monitor that shows none of its own yet.
+  // most of this window, and on every monitor that shows none of its own that can be shown.
   std::vector<wallpaper::MonitorPicture> PicturesForMonitors(std::vector<wallpaper::Monitor> monitors) const;
   // Every kind of picture this PC decodes in the picture list too, when the options say so.
   void ShowPictureKinds();

@@ -1,5 +1,6 @@
 #include "windows/StartupRotation.h"
 
+#include "rotation/KeptFiles.h"
 #include "rotation/NextPictures.h"
 #include "settings/TimerRegistration.h"
 #include "ui/MessageBoxes.h"
@@ -7,24 +8,26 @@
 
 namespace windows {
 
+// The lock is held on by the wallpaper's second phase, when the rotation armed it. The log-on run
+// has seconds to spare: the rotation's state is kept before the change.
 void RunStartupRotation(TFormMain& form) {
-  form.ChangeLock().TakeForChange();
-  // Held on by the wallpaper's second phase, when the rotation armed it.
-  struct Done {
-    TFormMain& form;
-    ~Done() { form.ReleaseChangeLockWhenDone(); }
-  } done{form};
-  const rotation::NextPictures next =
-      rotation::ChooseNextPictures(rotation::OnceADay::kApplies, [&form](const std::string& message) {
-        ui::MessageDlg(message, ui::TMsgDlgType::mtError, ui::TMsgDlgButtons::mbOK);
-        std::vector<std::string> shown;
-        for (int i = 0; i < form.SelDirLB.Count(); ++i) shown.push_back(form.SelDirLB.Item(i));
-        return shown;
-      });
-  if (next.changedToday) return;
-  // The change is made all the same; a damaged state file is no error at all.
-  if (!next.stateNotKept.empty()) settings::RecordTimerRun("the rotation's state was not kept: " + next.stateNotKept);
-  form.SetRotationPictures(next);
+  form.WithChangeLock([&form] {
+    const rotation::Kept<rotation::THistory> history = rotation::ReadHistory();
+    const rotation::NextPictures next = rotation::ChooseNextPictures(
+        rotation::OnceADay::kApplies,
+        [&form](const std::string& message) {
+          ui::MessageDlg(message, ui::TMsgDlgType::mtError, ui::TMsgDlgButtons::mbOK);
+          std::vector<std::string> shown;
+          for (int i = 0; i < form.SelDirLB.Count(); ++i) shown.push_back(form.SelDirLB.Item(i));
+          return shown;
+        },
+        history.content.Current());
+    if (next.changedToday) return;
+    // The change is made all the same; a damaged state file is no error at all.
+    if (const std::string why = next.keepState ? next.keepState() : std::string(); !why.empty())
+      settings::RecordTimerRun("the rotation's state was not kept: " + why);
+    form.SetRotationPictures(next);
+  });
 }
 
 }  // namespace windows

@@ -78,7 +78,7 @@ TEST(TimedRunTest, AnExcludedPictureIsNeverChosenInAnyMode) {
     ScratchSettings::SetValue("Shuffle", shuffle);
     for (int run = 0; run < 4; ++run) {
       ASSERT_EQ(RunTimedChange(TimedRun::kNext, accepts), 0) << ScratchSettings::TimedRunOutcome();
-      EXPECT_NE(rotation::ReadHistory().Current()->pictures.at(0).path, pictures / "b.bmp") << rndFile << shuffle;
+      EXPECT_NE(rotation::ReadHistory().content.Current()->pictures.at(0).path, pictures / "b.bmp") << rndFile << shuffle;
     }
   }
 }

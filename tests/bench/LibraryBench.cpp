@@ -95,13 +95,16 @@ int main(int argc, char** argv) {
   std::size_t pathBytes = 0;
   {
     rotation::RotationState state = ReadState(statePath);
-    rotation::TLibrary library(std::move(state.folders), rotation::FoldersOnDisk());
-    library.Add(root, "*.jpg;*.jpeg;*.bmp;", true);
-    std::vector<std::uint32_t> placeOf(library.Pictures().size());
-    for (std::size_t i = 0; i < placeOf.size(); ++i) placeOf[i] = library.PlaceOf(library.Pictures()[i]);
+    rotation::TLibrary library(std::move(state.folders), rotation::FoldersOnDisk(rotation::SubfolderOrder::kAny));
+    std::vector<std::uint32_t> placeOf;
+    for (const std::uint32_t folder : library.Folders(root, "*.jpg;*.jpeg;*.bmp;", true)) {
+      for (std::uint32_t picture = 0; picture < library.Listing(folder).pictures.Size(); ++picture) {
+        placeOf.push_back(library.PlaceOf(folder, picture));
+        pathBytes += library.PathOf(folder, picture).size();
+      }
+    }
     const rotation::TDeck deck = rotation::TDeck::Kept(placeOf, state.progress.shown, [](std::uint32_t) { return 0u; });
-    for (const rotation::TLibrary::Picture& picture : library.Pictures()) pathBytes += library.PathOf(picture).size();
-    state.folders = std::move(library.Folders());
+    state.folders = library.ListingsToKeep([](const std::string&) { return true; });
     std::size_t written = 0;
     rotation::WriteRotationState(state, [&](std::string_view line) { written += line.size(); });
   }

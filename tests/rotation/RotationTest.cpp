@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <map>
+#include <numeric>
 #include <set>
 
 #include "rotation/Deck.h"
@@ -109,16 +110,18 @@ TEST(RotationRandomTest, DrawsStayInRangeAndCoverItEvenly) {
 std::vector<std::vector<std::uint32_t>> Runs(TDeck& deck, int runs, int monitors, RotationRandom& random) {
   const Draw draw = [&random](std::uint32_t range) { return random.Draw(range); };
   std::vector<std::vector<std::uint32_t>> taken;
-  std::optional<std::uint32_t> last;
+  std::vector<std::uint32_t> last;
   for (int run = 0; run < runs; ++run) {
     std::vector<std::uint32_t>& chosen = taken.emplace_back();
     for (int monitor = 0; monitor < monitors; ++monitor) {
+      std::vector<std::uint32_t> notFirst = last;
+      notFirst.insert(notFirst.end(), chosen.begin(), chosen.end());
       const auto picture = deck.Take([](std::uint32_t) { return true; },
                                      [&](std::uint32_t picture) { return std::ranges::count(chosen, picture) == 0; },
-                                     last, draw);
+                                     notFirst, draw);
       chosen.push_back(picture.value_or(UINT32_MAX));
     }
-    last = chosen.back();
+    last = chosen;
   }
   return taken;
 }
@@ -130,14 +133,14 @@ TEST(DeckTest, EveryPictureOnceBeforeAnyRepeatsWhateverIsAddedRemovedOrShownAtOn
   RotationRandom random(4321);
   const Draw draw = [&random](std::uint32_t range) { return random.Draw(range); };
   for (int deal = 0; deal < 50; ++deal) {
-    TDeck deck = TDeck::Dealt(9, std::nullopt, draw);
+    TDeck deck = TDeck::Dealt(9, {}, draw);
     const auto taken = Runs(deck, 10, 1, random);
     std::set<std::uint32_t> first;
     for (int run = 0; run < 9; ++run) first.insert(taken[run][0]);
     ASSERT_EQ(first.size(), 9u) << deal;
     ASSERT_NE(taken[9][0], taken[8][0]) << deal;
   }
-  TDeck deck = TDeck::Dealt(9, std::nullopt, draw);
+  TDeck deck = TDeck::Dealt(9, {}, draw);
   const auto before = Runs(deck, 3, 1, random);
   std::vector<std::uint32_t> placeOf(9);
   for (std::uint32_t place = 0; place < 9; ++place) placeOf[deck.Order()[place]] = place;
@@ -150,12 +153,36 @@ TEST(DeckTest, EveryPictureOnceBeforeAnyRepeatsWhateverIsAddedRemovedOrShownAtOn
   EXPECT_TRUE(rest.contains(removed)) << "the added one";
   for (const auto& run : before) EXPECT_FALSE(rest.contains(run[0])) << "shown again before the deck's end";
   EXPECT_EQ(kept.Shown(), 9u);
-  // A deck one longer than the monitors ends within a change.
+  // A deck one longer than the monitors ends within a change; a new deck starts with none of the
+  // pictures the monitors showed last.
   for (const int monitors : {2, 3}) {
-    TDeck shared = TDeck::Dealt(static_cast<std::uint32_t>(monitors + 1), std::nullopt, draw);
+    TDeck shared = TDeck::Dealt(static_cast<std::uint32_t>(monitors + 1), {}, draw);
     for (const auto& run : Runs(shared, 20, monitors, random))
       EXPECT_EQ(std::set(run.begin(), run.end()).size(), run.size()) << monitors << " monitors";
+    TDeck longer = TDeck::Dealt(static_cast<std::uint32_t>(3 * monitors), {}, draw);
+    const auto runs = Runs(longer, 40, monitors, random);
+    for (std::size_t run = 1; run < runs.size(); ++run)
+      for (const std::uint32_t picture : runs[run])
+        EXPECT_EQ(std::ranges::count(runs[run - 1], picture), 0) << monitors << " monitors, run " << run;
   }
+}
+
+// A kept deck counts as shown only the pictures shown that are still there; a monitor looks for
+// its shape among the 32 places that come next, wherever the deck stands.
+TEST(DeckTest, ARemovedPictureCostsNoPlaceAndTheLookAheadStartsAtTheNextPlace) {
+  const Draw inPlace = [](std::uint32_t range) { return range - 1; };  // shuffles nothing
+  std::vector<std::uint32_t> placeOf(80);
+  std::iota(placeOf.begin(), placeOf.end(), 0u);  // picture n at place n, 40 of them shown
+  const auto any = [](std::uint32_t) { return true; };
+  for (const auto& [suiting, taken] : {std::pair{71u, 71u}, {72u, 40u}}) {
+    const std::uint32_t only = suiting;
+    const auto suits = [only](std::uint32_t picture) { return picture == only; };
+    EXPECT_EQ(TDeck::Kept(placeOf, 40, inPlace).Take(suits, any, {}, inPlace), taken) << "suiting " << only;
+  }
+  placeOf[1] = kNoPlace;  // shown, then removed: its number is now a picture added since
+  TDeck kept = TDeck::Kept(placeOf, 40, inPlace);
+  EXPECT_EQ(kept.Shown(), 39u);
+  EXPECT_EQ(kept.Take(any, any, {}, inPlace), 40u) << "the next not yet shown";
 }
 
 // Over many new decks the first picture is each of them about as often: a folder's size counts
@@ -164,18 +191,20 @@ TEST(DeckTest, ANewDeckStartsWithEachPictureAboutAsOften) {
   RotationRandom random(99);
   const Draw draw = [&random](std::uint32_t range) { return random.Draw(range); };
   std::array<int, 9> first{};
-  for (int deal = 0; deal < 9000; ++deal) ++first[TDeck::Dealt(9, std::nullopt, draw).Order()[0]];
+  for (int deal = 0; deal < 9000; ++deal) ++first[TDeck::Dealt(9, {}, draw).Order()[0]];
   for (int count : first) EXPECT_NEAR(count, 1000, 150);
 }
 
-// A folder's pictures, then each subfolder's, depth first, as the source lists them; a folder
-// listed with its time unchanged is not listed again, and one that cannot be read is passed over.
-TEST(LibraryTest, AFolderComesWithItsOwnPicturesThenEachSubfoldersDepthFirst) {
+// A folder's pictures, then each subfolder's, depth first, as the source lists them; a folder is
+// listed again only when its time changed or with another mask, each picture keeping its place by
+// its name; one that cannot be read keeps what was kept of it; a folder no longer selected goes.
+TEST(LibraryTest, AFolderComesWithItsOwnPicturesThenEachSubfoldersDepthFirstAndKeepsWhatItHad) {
   std::map<std::string, std::pair<std::vector<std::string>, std::vector<std::string>>> tree = {
-      {"C:\\P", {{"a.jpg"}, {"x", "y", "gone"}}},
-      {"C:\\P\\x", {{"b.jpg", "c.jpg"}, {"deep"}}},
+      {"C:\\P", {{"a.jpg", "b.jpg"}, {"x", "y", "gone"}}},
+      {"C:\\P\\x", {{"c.jpg"}, {"deep"}}},
       {"C:\\P\\x\\deep", {{"d.jpg"}, {}}},
-      {"C:\\P\\y", {{"e.jpg"}, {}}}};
+      {"C:\\P\\y", {{"e.jpg"}, {}}},
+      {"C:\\Q", {{"q.jpg"}, {}}}};
   std::vector<std::string> listed;
   std::uint64_t written = 7;
   const FolderSource source{
@@ -188,31 +217,53 @@ TEST(LibraryTest, AFolderComesWithItsOwnPicturesThenEachSubfoldersDepthFirst) {
         for (const std::string& name : tree[folder].second) result.subfolders.Add(name);
         result.places.assign(result.pictures.Size(), kNoPlace);
         return result;
-      }};
+      },
+      {}};
+  const auto paths = [](TLibrary& library, const std::vector<std::uint32_t>& folders) {
+    std::vector<std::string> found;
+    for (const std::uint32_t folder : folders)
+      for (std::uint32_t picture = 0; picture < library.Listing(folder).pictures.Size(); ++picture)
+        found.push_back(library.PathOf(folder, picture) + (library.Away(folder) ? " away" : ""));
+    return found;
+  };
+  const auto any = [](const std::string&) { return true; };
   TLibrary library({}, source);
-  library.Add("C:\\P", "*.jpg", true);
-  library.Add("C:\\P\\y", "*.jpg", true);  // reached twice: once
-  std::vector<std::string> paths;
-  for (const TLibrary::Picture& picture : library.Pictures()) paths.push_back(library.PathOf(picture));
-  EXPECT_EQ(paths, (std::vector<std::string>{"C:\\P\\a.jpg", "C:\\P\\x\\b.jpg", "C:\\P\\x\\c.jpg",
-                                             "C:\\P\\x\\deep\\d.jpg", "C:\\P\\y\\e.jpg"}));
-  EXPECT_EQ(library.IndexOf("C:\\P\\x\\deep\\d.jpg"), 3u);
-  TLibrary again(std::move(library.Folders()), source);
+  EXPECT_EQ(paths(library, library.Folders("C:\\P", "*.jpg", true)),
+            (std::vector<std::string>{"C:\\P\\a.jpg", "C:\\P\\b.jpg", "C:\\P\\x\\c.jpg", "C:\\P\\x\\deep\\d.jpg",
+                                      "C:\\P\\y\\e.jpg"}));
+  library.Folders("C:\\Q", "*.jpg", false);
+  EXPECT_EQ(library.Folders("c:/p/Y", "*.jpg", true), library.Folders("C:\\P\\y", "*.jpg", false)) << "one folder";
+  EXPECT_EQ(listed.size(), 5u) << "each folder listed once";
+  for (std::uint32_t picture = 0; picture < 2; ++picture) library.PlaceOf(0, picture) = 10 + picture;
+
+  TLibrary again(library.ListingsToKeep(any), source);
   listed.clear();
-  again.Add("C:\\P", "*.jpg", false);
+  EXPECT_EQ(paths(again, again.Folders("C:\\P", "*.jpg", false)).size(), 2u) << "without subfolders";
   EXPECT_TRUE(listed.empty()) << "listed again though unchanged";
-  EXPECT_EQ(again.Pictures().size(), 1u) << "without subfolders";
-  written = 8;
-  TLibrary changed(std::move(again.Folders()), source);
-  changed.Add("C:\\P", "*.jpg", false);
-  EXPECT_EQ(listed, std::vector<std::string>{"C:\\P"}) << "a folder written since is listed again";
+  EXPECT_FALSE(again.Changed());
+
+  written = 8;  // a.jpg removed, z.jpg added: b.jpg keeps its place
+  tree["C:\\P"].first = {"b.jpg", "z.jpg"};
+  TLibrary changed(again.ListingsToKeep(any), source);
+  const std::vector<std::uint32_t> root = changed.Folders("C:\\P", "*.jpg;*.png;", false);
+  EXPECT_EQ(listed, std::vector<std::string>{"C:\\P"}) << "a folder written since, or with another mask, is listed again";
+  EXPECT_EQ(std::tuple(changed.PlaceOf(root[0], 0), changed.PlaceOf(root[0], 1)), std::tuple(11u, kNoPlace));
+
+  tree.erase("C:\\P");  // a share gone offline: its pictures keep their places, and come back
+  TLibrary away(changed.ListingsToKeep(any), source);
+  EXPECT_EQ(paths(away, away.Folders("C:\\P", "*.jpg;*.png;", false)),
+            (std::vector<std::string>{"C:\\P\\b.jpg away", "C:\\P\\z.jpg away"}));
+  std::vector<ListedFolder> kept = away.ListingsToKeep([](const std::string& folder) { return folder != "C:\\Q"; });
+  EXPECT_TRUE(away.Changed()) << "C:\\Q is no longer selected";
+  ASSERT_EQ(kept.size(), 4u) << "C:\\P, x, deep and y";
+  EXPECT_EQ(std::tuple(kept[0].path, kept[0].places[0]), std::tuple(std::string("C:\\P"), 11u));
 }
 
 // The state file reads back as it was written, with names of any length and letters; a file cut
-// short, changed or of another kind is no state.
+// short, short of a line in its middle, changed or of another kind is no state.
 TEST(RotationStateTest, ReadsBackWhatWasWrittenAndNothingDamaged) {
   RotationState state{.progress = {.generation = 0x5F3A9C0E12D4B877, .shown = 2,
-                                   .lastShown = "C:\\Bilder\\\xC5\xA1kola\\b.jpg"},
+                                   .lastShown = {"C:\\Bilder\\\xC5\xA1kola\\b.jpg", "C:\\Bilder\\c.jpg"}},
                       .folders = {}};
   ListedFolder& folder = state.folders.emplace_back();
   folder = {.written = 0x01DB5A8C3F1E2D00, .mask = "*.jpg;*.png;", .path = "C:\\Bilder", .subfolders = {},
@@ -225,9 +276,12 @@ TEST(RotationStateTest, ReadsBackWhatWasWrittenAndNothingDamaged) {
   RotationState withLineEnd = state;
   withLineEnd.folders[0].pictures.Add("no\nname.jpg");
   EXPECT_EQ(ParseRotationState(RotationStateText(withLineEnd)), state) << "a name no file can have is left out";
+  const std::size_t sub = text.find("sub "), folderLine = text.find("folder ");
+  const std::string lineLost = text.substr(0, sub) + text.substr(text.find('\n', sub) + 1);
+  const std::string pictureFirst = text.substr(0, folderLine) + "pic 1 x\n" + text.substr(folderLine);
   for (const std::string& damaged : {text.substr(0, text.size() - 3), text.substr(0, text.rfind("end")),
                                      "Vantoria rotation 2" + text.substr(text.find('\n')), text + "pic 1 x\n",
-                                     std::string("junk\n"), std::string()}) {
+                                     std::string("junk\n"), std::string(), lineLost, pictureFirst}) {
     EXPECT_FALSE(ParseRotationState(damaged).has_value()) << damaged;
   }
   std::string swapped = text;
@@ -241,7 +295,7 @@ TEST(RotationStateTest, ReadsBackWhatWasWrittenAndNothingDamaged) {
 
 // Back and forward as a browser's: three changes, back twice, forward once; a new change drops
 // what was stepped back from; gone pictures are passed over; the oldest go beyond 50; the text
-// reads back, and nothing damaged does.
+// reads back, a step back included, and nothing damaged does.
 TEST(HistoryTest, StepsBackAndForwardPassingOverGonePicturesAndReadsBackWhole) {
   const auto change = [](const std::string& picture) { return Change{"2026-12-08 14:05:00", {{"", picture}}}; };
   THistory history;
@@ -271,12 +325,17 @@ TEST(HistoryTest, StepsBackAndForwardPassingOverGonePicturesAndReadsBackWhole) {
                                      text.substr(0, text.find("current")) + "current 9" + text.substr(text.find('\n', 20)),
                                      pictureless})
     EXPECT_FALSE(ParseHistory(damaged).has_value()) << damaged;
+  // Stepped back, the change shown is set as it could be again; it stays the one shown.
+  history.Back(any);
+  history.ReplaceCurrent(change("d again"));
+  const std::optional<THistory> back = ParseHistory(HistoryText(history));
+  ASSERT_TRUE(back.has_value());
+  EXPECT_EQ(std::tuple(back->CurrentIndex(), back->Current()->pictures[0].path, back->Changes().back()),
+            std::tuple(history.Changes().size() - 2, std::string("d again"), twoMonitors));
 
-  for (int i = 0; i < 60; ++i) {
-    history.Record(change(std::to_string(i)));
-    ASSERT_LE(history.Changes().size(), kHistoryLength);
-  }
-  EXPECT_EQ(history.Changes().front().pictures[0].path, "10");
+  THistory full;
+  for (int i = 0; i < 51; ++i) full.Record(change(std::to_string(i)));
+  EXPECT_EQ(std::tuple(full.Changes().size(), full.Changes().front().pictures[0].path), std::tuple(kHistoryLength, "1"));
 }
 
 // The list the user may edit: a line names a picture by its full path, whatever its case, slashes

@@ -70,9 +70,20 @@ PictureFile::PictureFile(const std::string& path, std::uint32_t background, Help
   kind_ = IsJpegFile(start) ? Kind::jpeg : IsBitmapFile(start) ? Kind::bitmap : Kind::imagingComponent;
 }
 
+// A JPEG the header reader gives up on (stray bytes before a marker, a stuffed zero, hundreds of
+// segments) may still be one the decoder reads, as a wallpaper of one monitor reads it: its
+// answer counts.
 PictureSize PictureFile::Size() {
   if (kind_ == Kind::imagingComponent) return {Decoded().Width(), Decoded().Height()};
-  return HeaderSize(file_).value_or(PictureSize{});
+  if (const std::optional<PictureSize> size = HeaderSize(file_)) return *size;
+  if (kind_ == Kind::jpeg) {
+    try {
+      const JpegHeader header = ReadJpegHeader(Bytes());
+      return {header.width, header.height};
+    } catch (const EJPEG&) {
+    }
+  }
+  return {};
 }
 
 BgrPixels PictureFile::Pixels() {

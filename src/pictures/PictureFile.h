@@ -28,8 +28,8 @@ class PictureFile {
   // is waited for as `wait` says.
   PictureFile(const std::string& path, std::uint32_t background, HelperWait wait);
 
-  // The header's size; for a kind of the imaging component's, the decoded picture's. 0 x 0 for a
-  // header that gives none.
+  // The header's size (for a JPEG whose header the program cannot read, the decoder's); for a kind
+  // of the imaging component's, the decoded picture's. 0 x 0 when neither gives one.
   PictureSize Size();
   // The whole picture at its size, handed over: a decoded one is not kept.
   BgrPixels Pixels();

@@ -167,10 +167,12 @@ int RunDecodeHelper(const std::string& picturePath, const std::string& answerHan
     const auto open = [&](IWICStream* stream) {
       // For its size, the decoder reads what the header needs from the file itself; for its
       // pixels, the file is read whole first, denying writers, and decoded as it was then.
+      // A file larger than a stream in memory can take is refused before it is read.
       if (sizeOnly) return stream->InitializeFromFilename(platform::ToWide(picturePath).c_str(), GENERIC_READ);
-      file = platform::ReadWholeFile(picturePath);
-      return file.size() > UINT_MAX ? E_OUTOFMEMORY
-                                    : stream->InitializeFromMemory(file.data(), static_cast<DWORD>(file.size()));
+      const platform::FileReader reader(picturePath);
+      if (reader.Size() > UINT_MAX) return E_OUTOFMEMORY;
+      file = reader.ReadAll();
+      return stream->InitializeFromMemory(file.data(), static_cast<DWORD>(file.size()));
     };
     return DecodeWithWic(open, answer, sizeOnly) ? 0 : 1;
   } catch (const std::exception&) {

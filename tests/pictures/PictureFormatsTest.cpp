@@ -116,6 +116,19 @@ TEST(PictureFormatsTest, GifPicturesLoadThroughTheDecodingHelperWhichRefusesADec
   EXPECT_FALSE(PictureFileSize(folder / "red.tga", helperAsks)) << "no ask left";
 }
 
+// Stray bytes before a marker, which the decoder passes over: the size and the part a monitor shows
+// come all the same.
+TEST(PictureFormatsTest, AJpegTheDecoderReadsIsReadForAMonitorWhateverItsHeaderReaderMakesOfIt) {
+  const testing_support::ScratchFolder folder;
+  std::string file = testing_support::ReadFileBytes(testing_support::TestDataPath("jpeg\\testorig.jpg"));
+  file.insert(20, "\x12\x34", 2);  // after the JFIF segment
+  testing_support::WriteFileBytes(folder / "stray.jpg", file);
+  PictureFile picture(folder / "stray.jpg", 0, HelperWait::kBlocking);
+  const PictureSize size = picture.Size();
+  EXPECT_EQ(std::tuple(size.width, size.height), std::tuple(227, 149));
+  EXPECT_EQ(picture.PartShown({0, 0, 227, 149}, {0, 0, 227, 149}).pixels.Width(), 227);
+}
+
 // A helper given up as it starts, while it writes its answer, or ended at the time limit, leaves
 // no file in the temporary folder and no process.
 TEST(PictureFormatsTest, AHelperEndedAtAnyMomentLeavesNothingBehind) {

@@ -25,8 +25,14 @@ TEST(TaskDefinitionTest, RepeatsIndefinitelyFromItsStartForTheUserOnBatteryAsCho
         {"LogonType", "InteractiveToken"}, {"RunLevel", "LeastPrivilege"}, {"MultipleInstancesPolicy", "IgnoreNew"},
         {"ExecutionTimeLimit", "PT5M"}, {"StartWhenAvailable", "true"}, {"StopIfGoingOnBatteries", "false"},
         {"WakeToRun", "false"}, {"RunOnlyIfNetworkAvailable", "false"}, {"RunOnlyIfIdle", "false"}, {"Hidden", "false"},
-        {"DisallowStartIfOnBatteries", "false"}, {"Arguments", "/timer"}})
+        {"DisallowStartIfOnBatteries", "false"}, {"Arguments", "/timer"}, {"WorkingDirectory", "C:\\Vantoria"}})
     EXPECT_EQ(XmlElement(Xml(10), name), text) << name;
+  // The monitors' task: at log-on and at the session's unlock, of this user, on battery too.
+  const std::string refit = RefitTaskXml("C:\\Vantoria\\Vantoria.exe", "S-1-5-21-1-2-3-1001");
+  for (const auto& [name, text] :
+       {std::pair{"StateChange", "SessionUnlock"}, {"Arguments", "/refit"}, {"DisallowStartIfOnBatteries", "false"},
+        {"WorkingDirectory", "C:\\Vantoria"}, {"LogonTrigger", "<Enabled>true</Enabled><UserId>S-1-5-21-1-2-3-1001</UserId>"}})
+    EXPECT_EQ(XmlElement(refit, name), text) << name;
   EXPECT_EQ(XmlElement(Xml(5, false), "DisallowStartIfOnBatteries"), "true");
   const std::string path = "C:\\Pictures & Tools\\<new> \xC5\xA1kola\\Ann's\\Vantoria.exe";  // "škola" in UTF-8
   EXPECT_EQ(XmlElement(Xml(5, true, path), "Command"),

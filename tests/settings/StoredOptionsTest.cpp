@@ -78,7 +78,8 @@ TEST(StoredOptionsTest, EachReaderHasItsOwnDefaultsAndItsOwnOrder) {
   EXPECT_EQ(std::ranges::count(store.done, "read Settings\\File"), 0);
 }
 
-// A value that is not text gives no style, the rest is read, and the error comes back once.
+// A value that is not text gives no style, the rest is read, and the error comes back once; a
+// switch that is not text keeps its default (changes on battery too), for the rotation as well.
 TEST(StoredOptionsTest, TheDialogReadsPastAValueThatIsNotTextAndHandsItsErrorBack) {
   FakeStore store;
   store.notText = "Display";
@@ -88,6 +89,19 @@ TEST(StoredOptionsTest, TheDialogReadsPastAValueThatIsNotTextAndHandsItsErrorBac
   EXPECT_EQ(unreadable->Message(), "Invalid data type for 'Display'");
   EXPECT_EQ(dialog.display, -1);
   EXPECT_EQ(store.done.size(), 11u);
+  for (const char* name : {"OnBattery", "Subfolders", "RndFile"}) {
+    FakeStore switches;
+    switches.texts = {{"OnBattery", "0"}, {"Subfolders", "1"}, {"RndFile", "0"}};
+    switches.notText = name;
+    TDialogOptions options;
+    EXPECT_TRUE(options.Load(switches).has_value()) << name;
+    TRotationSettings rotation;
+    rotation.Load(switches);
+    EXPECT_EQ(std::tuple(options.onBattery, options.subfolders, rotation.subfolders, options.rndFile),
+              std::tuple(name == std::string("OnBattery"), name != std::string("Subfolders"),
+                         name != std::string("Subfolders"), name == std::string("RndFile")))
+        << name;
+  }
 }
 
 TEST(StoredOptionsTest, SavesWriteInTheirOrderAndTheDateOnlyWhenItIsAnotherDay) {

@@ -203,9 +203,10 @@ class TDealing {
         stillSelected_(StillSelected(selected_, subfolders)),
         state_(ReadRotationState()) {}
 
-  // A new picture for each turn that takes one.
-  void Take(const Turns& turns, const TExclusions& excluded, NextPictures& next) {
-    TLibrary library(std::move(state_.content.folders), FolderSource{{}, ListFolder, {}});
+  // A new picture for each turn that takes one, from the listings as kept, or with `source`, as the
+  // folders are now.
+  void Take(const Turns& turns, const TExclusions& excluded, const FolderSource& source, NextPictures& next) {
+    TLibrary library(std::move(state_.content.folders), source);
     std::vector<Picture> pictures = Walk(library);
     TDeck deck = KeptDeck(library, pictures);
     std::vector<std::uint32_t> lastShown;
@@ -325,7 +326,13 @@ NextPictures Deal(bool subfolders, const std::vector<std::string>& entries, cons
   if (entries.empty()) throw platform::EStringListError("List index out of bounds (-1)");
   const auto dealing = std::make_shared<TDealing>(entries, subfolders);
   NextPictures next{.changedToday = false, .monitors = turns.monitors, .pictures = turns.kept, .keepState = {}};
-  dealing->Take(turns, excluded, next);
+  dealing->Take(turns, excluded, FolderSource{{}, ListFolder, {}}, next);
+  // Nothing to show in what was kept (every picture of it gone or excluded): the folders as they
+  // are now, new pictures and all, before "no picture".
+  if (next.pictures.empty()) {
+    next.pictures = turns.kept;
+    dealing->Take(turns, excluded, FoldersOnDisk(SubfolderOrder::kAny), next);
+  }
   next.keepState = [dealing] { return dealing->Keep(); };
   return next;
 }

@@ -57,7 +57,8 @@ TEST(TimedRunTest, OnlyATimedRunSkipsForAFullScreenProgramOrAPresentationOrAnoth
   otherChange.join();
 }
 
-// In every mode the rotation passes an excluded picture over, as if its folder did not list it.
+// In every mode the rotation passes an excluded picture over, as if its folder did not list it, and
+// an entry that names no folder it can open.
 TEST(TimedRunTest, AnExcludedPictureIsNeverChosenInAnyMode) {
   ScratchSettings settings;
   const testing_support::ScratchFolder pictures;
@@ -73,7 +74,8 @@ TEST(TimedRunTest, AnExcludedPictureIsNeverChosenInAnyMode) {
   ::CreateDirectoryA(ScratchSettings::KeptFile("").c_str(), nullptr);
   testing_support::WriteFileBytes(ScratchSettings::KeptFile("Excluded pictures.txt"), pictures / "b.bmp");
   const auto accepts = [] { return static_cast<int>(QUNS_ACCEPTS_NOTIFICATIONS); };
-  for (const auto& [rndFile, shuffle] : {std::pair{"0", "0"}, {"1", "0"}, {"1", "1"}}) {
+  const auto modes = {std::pair{"0", "0"}, {"1", "0"}, {"1", "1"}};
+  for (const auto& [rndFile, shuffle] : modes) {
     ScratchSettings::SetValue("RndFile", rndFile);
     ScratchSettings::SetValue("Shuffle", shuffle);
     for (int run = 0; run < 4; ++run) {
@@ -81,6 +83,18 @@ TEST(TimedRunTest, AnExcludedPictureIsNeverChosenInAnyMode) {
       EXPECT_NE(rotation::ReadHistory().content.Current()->pictures.at(0).path, pictures / "b.bmp") << rndFile << shuffle;
     }
   }
+  // Entries that name no folder that can be opened list nothing, whatever folder the run starts in.
+  testing_support::WriteFileBytes(listed.list, "C:\\nowhere\\gone\r\nrelative\r\n");
+  char started[MAX_PATH] = {};
+  ::GetCurrentDirectoryA(MAX_PATH, started);
+  ::SetCurrentDirectoryA(pictures.Path().c_str());
+  for (const auto& [rndFile, shuffle] : modes) {
+    ScratchSettings::SetValue("RndFile", rndFile);
+    ScratchSettings::SetValue("Shuffle", shuffle);
+    EXPECT_EQ(RunTimedChange(TimedRun::kNext, accepts), 1) << rndFile << shuffle;
+    EXPECT_EQ(ScratchSettings::TimedRunOutcome(), "failed: No file selected!") << rndFile << shuffle;
+  }
+  ::SetCurrentDirectoryA(started);
 }
 
 }  // namespace

@@ -2,12 +2,14 @@
 // selected folders, the counters, and the wallpaper; then it ends by itself.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 
 #include "e2e/DesktopState.h"
 #include "e2e/HostCommand.h"
 #include "e2e/VantoriaProcess.h"
 #include "pictures/BitmapFileBuilder.h"
+#include "platform/Handles.h"
 #include "support/PictureChangeTask.h"
 #include "support/XmlElement.h"
 
@@ -312,6 +314,46 @@ TEST_F(StartupRunTest, NextDealsEveryPictureOfTheFoldersAndTheirSubfoldersOnceBe
   EXPECT_EQ(ScratchSettings::TimedRunOutcome(), "changed");
 }
 
+// Dealing from two folders told apart by widths: a folder away for a run (a share offline) and
+// back keeps its place in the deck, as does ticking "Show all picture types", so the deck's six
+// pictures come once each; entries that name no folder that can be opened (gone, relative) are
+// passed over, not replaced by the folder the run started in, full of pictures of its own.
+TEST_F(StartupRunTest, AFolderAwayForARunOrAnotherMaskKeepsItsPlaceInTheDeckAndNoEntryStandsForAnother) {
+  ScratchFolder library;
+  int width = 10;
+  for (const char* folder : {"a", "b"}) {
+    ::CreateDirectoryA((library / folder).c_str(), nullptr);
+    for (int i = 0; i < 3; ++i, ++width) {
+      const std::vector<std::uint8_t> file = testing_support::BuildBitmapFile({.width = width, .height = 2});
+      testing_support::WriteFileBytes(library / (std::string(folder) + "\\" + std::to_string(width) + ".bmp"),
+                                      {file.begin(), file.end()});
+    }
+  }
+  for (int i = 0; i < 3; ++i) {  // where the run starts: the program's folder
+    const std::vector<std::uint8_t> file = testing_support::BuildBitmapFile({.width = 90 + i, .height = 2});
+    testing_support::WriteFileBytes(program_ / ("here " + std::to_string(i) + ".bmp"), {file.begin(), file.end()});
+  }
+  ListFolders({"C:\\nowhere\\gone", library / "a", "relative\\entry", library / "b"});
+  for (const char* name : {"RndFile", "Shuffle"}) ScratchSettings::SetValue(name, "1");
+  std::vector<int> shown;
+  const auto next = [&] {
+    ASSERT_EQ(RunWithoutAWindow("/next"), 0u) << ScratchSettings::TimedRunOutcome();
+    shown.push_back(static_cast<unsigned char>(testing_support::ReadFileBytes(WallpaperFile())[18]));
+  };
+  next();
+  const std::string away = shown[0] < 13 ? "a" : "b";
+  ASSERT_TRUE(::MoveFileA((library / away).c_str(), (library / "offline").c_str()));
+  next();
+  EXPECT_NE(testing_support::ReadFileBytes(ScratchSettings::KeptFile("Rotation.state")).find(library / away),
+            std::string::npos) << "the listing of the folder away is kept";
+  ASSERT_TRUE(::MoveFileA((library / "offline").c_str(), (library / away).c_str()));
+  next();
+  ScratchSettings::SetValue("AllPictures", "1");
+  for (int run = 0; run < 3; ++run) next();
+  EXPECT_EQ(std::set(shown.begin(), shown.end()).size(), 6u) << "a picture came twice in one deck";
+  EXPECT_LT(*std::ranges::max_element(shown), 90) << "a picture of the folder the run started in";
+}
+
 // Back and forward through the changes as a browser's, then new pictures again; "/show" opens
 // the folder of the picture shown.
 TEST_F(StartupRunTest, PreviousGoesBackThroughTheChangesNextForwardAgainAndShowOpensThePicturesFolder) {
@@ -335,6 +377,35 @@ TEST_F(StartupRunTest, PreviousGoesBackThroughTheChangesNextForwardAgainAndShowO
   HWND explorer = nullptr;
   EXPECT_TRUE(testing_support::WaitUntil([&] { return (explorer = ::FindWindowA(nullptr, folderName.c_str())); }, 10s));
   ::PostMessageA(explorer, WM_CLOSE, 0, 0);
+
+  // A history held by another program, or far too large to be one, is left as it is.
+  const std::string historyFile = ScratchSettings::KeptFile("History.txt");
+  const std::string history = testing_support::ReadFileBytes(historyFile);
+  {
+    const platform::FileHandle held(
+        ::CreateFileA(historyFile.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    ASSERT_EQ(RunWithoutAWindow("/next"), 0u);
+    EXPECT_NE(ScratchSettings::TimedRunOutcome().find("; the history was not kept: it could not be read"),
+              std::string::npos) << ScratchSettings::TimedRunOutcome();
+  }
+  EXPECT_EQ(testing_support::ReadFileBytes(historyFile), history);
+  const std::string tooLarge = history + std::string(17 << 20, '#');
+  testing_support::WriteFileBytes(historyFile, tooLarge);
+  ASSERT_EQ(RunWithoutAWindow("/next"), 0u);
+  EXPECT_EQ(testing_support::ReadFileBytes(historyFile).size(), tooLarge.size());
+  testing_support::WriteFileBytes(historyFile, history);
+
+  // The user chose another wallpaper: "/show" says so and opens nothing, and "/previous" sets the
+  // program's last picture again first.
+  const std::string own = "C:\\windows\\own.bmp";
+  ::RegSetKeyValueA(HKEY_CURRENT_USER, "Control Panel\\Desktop", "Wallpaper", REG_SZ, own.c_str(),
+                    static_cast<DWORD>(own.size() + 1));
+  VantoriaProcess show(program_, "/show");
+  const auto box = show.AnswerMessageBox("OK", kRunDeadline);
+  EXPECT_EQ(box ? box->text : "<no box>", "The desktop shows a picture Vantoria did not set.");
+  EXPECT_EQ(show.WaitForExit(kRunDeadline), 1u);
+  ASSERT_EQ(RunWithoutAWindow("/previous"), 0u);
+  EXPECT_EQ(shownWidth(), shown[1]) << "the change shown, not the one before it";
 }
 
 // Timed runs change as log-on runs do, but every time: the daily rule and its date are the log-on

@@ -91,6 +91,12 @@ class TwoMonitorsTest : public ::testing::Test {
     AddPicture("2 portrait.bmp", TwoColours(200, 300, kGreen, kYellow));
     AddPicture("3 unused.bmp", TwoColours(30, 20, kBlue, kBlue));
   }
+  // A run without a window to its end, which must succeed.
+  void Run(const char* arguments) {
+    VantoriaProcess vantoria(program_, arguments);
+    ASSERT_EQ(vantoria.WaitForExit(60s).value_or(STILL_ACTIVE), 0u)
+        << arguments << ": " << ScratchSettings::TimedRunOutcome();
+  }
   // One log-on run, from the first picture in order.
   void RunInOrder(const char* display) {
     ScratchSettings::SetValue("Display", display);
@@ -210,30 +216,59 @@ TEST_F(PortraitRightTest, AtRandomPicturesAHelperDecodesCostAtMostTwoHelpersAMon
 
 // "Never show this picture again" with the pointer on the portrait monitor: its picture joins
 // the user's list and gives way to another there, the primary keeps its own, and no later change
-// shows it.
+// shows it. A picture both monitors showed (the only one there was) leaves both.
 TEST_F(PortraitRightTest, ExcludeTakesThePictureUnderThePointerOffItsMonitorForGood) {
+  AddPicture("only.bmp", TwoColours(30, 20, kBlue, kBlue));
+  for (const char* name : {"RndFile", "Shuffle"}) ScratchSettings::SetValue(name, "1");
+  ScratchSettings::SetValue("Display", "3");
+  Run("/next");
+  ASSERT_EQ(ComposedFile().At(640, 512), kBlue);
+  ASSERT_EQ(ComposedFile().At(1792, 640), kBlue);
   for (int i = 0; i < 3; ++i) {
     AddPicture("landscape " + std::to_string(i) + ".bmp", TwoColours(30, 20, RGB(255 - i, 0, 0), RGB(255 - i, 0, 0)));
     AddPicture("portrait " + std::to_string(i) + ".bmp", TwoColours(20, 30, RGB(0, 255 - i, 0), RGB(0, 255 - i, 0)));
   }
-  for (const char* name : {"RndFile", "Shuffle"}) ScratchSettings::SetValue(name, "1");
-  ScratchSettings::SetValue("Display", "3");
-  const auto run = [&](const char* arguments) {
-    VantoriaProcess vantoria(program_, arguments);
-    ASSERT_EQ(vantoria.WaitForExit(60s).value_or(STILL_ACTIVE), 0u) << arguments << ": " << ScratchSettings::TimedRunOutcome();
-  };
+  ::SetCursorPos(1792, 640);
+  Run("/exclude");
+  EXPECT_NE(ComposedFile().At(640, 512), kBlue);
+  EXPECT_NE(ComposedFile().At(1792, 640), kBlue);
+  EXPECT_NE(ComposedFile().At(640, 512), ComposedFile().At(1792, 640)) << "one picture on both monitors";
+
   const auto portraitShown = [] { return 255 - GetGValue(ComposedFile().At(1792, 640)); };
-  run("/next");
+  Run("/next");
   const COLORREF primary = ComposedFile().At(640, 512);
   const int excluded = portraitShown();
-  ::SetCursorPos(1792, 640);
-  run("/exclude");
+  Run("/exclude");
   EXPECT_EQ(testing_support::ReadFileBytes(ScratchSettings::KeptFile("Excluded pictures.txt")),
-            pictures_ / ("portrait " + std::to_string(excluded) + ".bmp") + "\r\n");
+            pictures_ / "only.bmp" + "\r\n" + pictures_ / ("portrait " + std::to_string(excluded) + ".bmp") + "\r\n");
   EXPECT_EQ(ComposedFile().At(640, 512), primary);
   for (int later = 0; later < 20; ++later) {
     EXPECT_NE(portraitShown(), excluded) << "change " << later;
-    run("/next");
+    Run("/next");
+  }
+}
+
+// With subfolders, one selected folder or two, in order and at random: every change sets a picture
+// on both monitors.
+TEST_F(PortraitRightTest, WithSubfoldersEveryMonitorGetsAPictureInOrderAndAtRandom) {
+  for (const char* folder : {"a", "a\\below", "b"}) {
+    ::CreateDirectoryA((pictures_ / folder).c_str(), nullptr);
+    for (int i = 0; i < 2; ++i)
+      AddPicture(std::string(folder) + "\\" + std::to_string(i) + ".bmp", TwoColours(30, 20, kRed, kRed));
+  }
+  ScratchSettings::SetValue("Subfolders", "1");
+  ScratchSettings::SetValue("Display", "3");
+  for (const std::string& list : {pictures_ / "a" + "\r\n", pictures_ / "a" + "\r\n" + pictures_ / "b" + "\r\n"}) {
+    testing_support::WriteFileBytes(program_ / "Directory.drl", list);
+    for (const char* rndFile : {"0", "1"}) {
+      ScratchSettings::SetValue("RndFile", rndFile);
+      for (int run = 0; run < 3; ++run) {
+        testing_support::WriteFileBytes(WallpaperFile(), "");
+        Run("/next");
+        EXPECT_EQ(std::tuple(ComposedFile().At(640, 512), ComposedFile().At(1792, 640)), std::tuple(kRed, kRed))
+            << list << " at random: " << rndFile;
+      }
+    }
   }
 }
 
@@ -270,6 +305,30 @@ TEST_F(PortraitLeftTest, SpannedFromTheLeftMonitorOnWindows10TiledFromThePrimary
   EXPECT_EQ(tiled.At(0, 0), kRed);
   EXPECT_EQ(tiled.At(1279, 1023), kBlue);
   EXPECT_EQ(tiled.At(1280, 0), kGreen);
+}
+
+// The portrait monitor was right of the primary when the wallpaper was composed, and is left of
+// it now: "/refit" lays the pictures the history names out again where the monitors are, and
+// changes nothing once they fit.
+TEST_F(PortraitLeftTest, RefitLaysTheMonitorsPicturesOutAgainWhereTheMonitorsAreNow) {
+  AddLandscapeAndPortrait();
+  ReportWindows("win10");
+  ScratchSettings::SetValue("Display", "3");
+  Run("/next");
+  std::string layout = ScratchSettings::Value("WallpaperLayout");
+  const std::size_t left = layout.find(" -1024 0 ");
+  ASSERT_NE(left, std::string::npos) << layout;
+  ScratchSettings::SetValue("WallpaperLayout", layout.replace(left, 9, " 1280 0 "));
+  testing_support::WriteFileBytes(WallpaperFile(), TwoColours(2304, 1280, kBackground, kBackground));
+  const std::string history = testing_support::ReadFileBytes(ScratchSettings::KeptFile("History.txt"));
+  Run("/refit");
+  EXPECT_EQ(ScratchSettings::TimedRunOutcome(), "refitted");
+  const ComposedFile refitted;
+  EXPECT_EQ(std::tuple(refitted.At(0, 0), refitted.At(1023, 1279), refitted.At(1024, 0)),
+            std::tuple(kGreen, kYellow, kRed));
+  EXPECT_EQ(testing_support::ReadFileBytes(ScratchSettings::KeptFile("History.txt")), history);
+  Run("/refit");
+  EXPECT_EQ(ScratchSettings::TimedRunOutcome(), "skipped: the monitors are as they were");
 }
 
 }  // namespace

@@ -1,7 +1,8 @@
 // Feeds the readers of the rotation's own files (the state, its progress, the history and the
-// exclusion list) arbitrary bytes: what they accept must be written and read back the same, and
-// a picture added to (taken from) any exclusion list is excluded (no longer).
+// exclusion list, UTF-8 or UTF-16) arbitrary bytes: what they accept must be written and read back
+// the same, and a picture added to (taken from) any exclusion list is excluded (no longer).
 #include <cstdlib>
+#include <string>
 #include <string_view>
 
 #include "rotation/Exclusions.h"
@@ -20,7 +21,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
       std::abort();
   }
   constexpr std::string_view kPicture = "C:\\Pictures\\a #1.jpg";
-  if (!rotation::TExclusions(rotation::TextExcluding(text, kPicture)).Excludes(kPicture)) std::abort();
-  if (rotation::TExclusions(rotation::TextNotExcluding(text, kPicture)).Excludes(kPicture)) std::abort();
+  const std::string exclusions = rotation::ExclusionFileText({data, size});
+  if (!rotation::TExclusions(rotation::TextExcluding(exclusions, kPicture)).Excludes(kPicture)) std::abort();
+  if (rotation::TExclusions(rotation::TextNotExcluding(exclusions, kPicture)).Excludes(kPicture)) std::abort();
   return 0;
 }

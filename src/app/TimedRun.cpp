@@ -20,7 +20,6 @@
 #include "wallpaper/ImagN.h"
 #include "wallpaper/Wallpaper.h"
 #include "wallpaper/WallpaperChange.h"
-#include "windows/WallpaperChangeLock.h"
 
 namespace app {
 namespace {
@@ -162,7 +161,7 @@ int UserNotificationState() {
 }
 
 // The change without the window.
-int RunTimedChange(TimedRun run, const NotificationStateQuery& notificationState) {
+int RunTimedChange(TimedRun run, const NotificationStateQuery& notificationState, std::chrono::milliseconds lockWait) {
   UnshownBoxes boxes;
   std::string missingList;
   const auto reportMissingList = [&](const std::string& message) {
@@ -183,7 +182,7 @@ int RunTimedChange(TimedRun run, const NotificationStateQuery& notificationState
         return Finish("skipped: " + reason, 0);
     }
     windows::WallpaperChangeLock lock;
-    if (!lock.Take(windows::kChangeLockWait))
+    if (!lock.Take(lockWait))
       return run == TimedRun::kTimer ? Finish("skipped: another change", 0) : Finish("failed: another change", 1);
     TChangeRun change(boxes);
     switch (run) {

@@ -7,7 +7,10 @@
 // result.
 #pragma once
 
+#include <chrono>
 #include <functional>
+
+#include "windows/WallpaperChangeLock.h"
 
 namespace app {
 
@@ -23,7 +26,8 @@ enum class TimedRun {
 using NotificationStateQuery = std::function<int()>;
 int UserNotificationState();
 
-// 0 when changed or skipped, 1 when failed.
-int RunTimedChange(TimedRun run, const NotificationStateQuery& notificationState);
+// 0 when changed or skipped, 1 when failed. Another change is waited for `lockWait` at most.
+int RunTimedChange(TimedRun run, const NotificationStateQuery& notificationState,
+                   std::chrono::milliseconds lockWait = windows::kChangeLockWait);
 
 }  // namespace app

@@ -49,9 +49,9 @@ TEST(TimedRunTest, OnlyATimedRunSkipsForAFullScreenProgramOrAPresentationOrAnoth
   });
   ::WaitForSingleObject(taken.Get(), INFINITE);
   const auto accepts = [] { return static_cast<int>(QUNS_ACCEPTS_NOTIFICATIONS); };
-  EXPECT_EQ(RunTimedChange(kTimer, accepts), 0);
+  EXPECT_EQ(RunTimedChange(kTimer, accepts, std::chrono::milliseconds(100)), 0);
   EXPECT_EQ(ScratchSettings::TimedRunOutcome(), "skipped: another change");
-  EXPECT_EQ(RunTimedChange(kNext, accepts), 1);
+  EXPECT_EQ(RunTimedChange(kNext, accepts, std::chrono::milliseconds(100)), 1);
   EXPECT_EQ(ScratchSettings::TimedRunOutcome(), "failed: another change");
   ::SetEvent(done.Get());
   otherChange.join();

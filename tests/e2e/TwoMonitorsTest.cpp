@@ -1,4 +1,4 @@
-// Vantoria.exe /s with a picture on each of two monitors: a 1280 x 1024 primary and a 1024 x 1280
+// Vantoria.exe with a picture on each of two monitors: a 1280 x 1024 primary and a 1024 x 1280
 // portrait monitor right or left of it. Run by ctest's e2e_two_monitors_right and _left, which
 // give Wine those monitors (tests/run-on-two-monitors.sh); skipped elsewhere. Wine's desktop
 // shows neither spanning nor scaling, so the composed file's pixels and the desktop values are
@@ -97,13 +97,12 @@ class TwoMonitorsTest : public ::testing::Test {
     ASSERT_EQ(vantoria.WaitForExit(60s).value_or(STILL_ACTIVE), 0u)
         << arguments << ": " << ScratchSettings::TimedRunOutcome();
   }
-  // One log-on run, from the first picture in order.
+  // One change in order, from the first picture: the log-on run's choice, without its splash.
   void RunInOrder(const char* display) {
     ScratchSettings::SetValue("Display", display);
     ScratchSettings::SetValue("File", "0");
     ScratchSettings::SetValue("Folder", "0");
-    VantoriaProcess vantoria(program_, "/s");
-    ASSERT_TRUE(vantoria.WaitForExit(60s).has_value()) << "the start-up run did not end";
+    Run("/next");
   }
 
   CleanWallpaperState clean_;
@@ -192,8 +191,7 @@ TEST_F(PortraitRightTest, AtRandomEachMonitorTakesAPictureOfItsShape) {
   ScratchSettings::SetValue("RndFile", "1");
   ScratchSettings::SetValue("Display", "3");
   for (int run = 0; run < 3; ++run) {
-    VantoriaProcess vantoria(program_, "/s");
-    ASSERT_TRUE(vantoria.WaitForExit(60s).has_value()) << "the start-up run did not end";
+    Run("/next");
     const ComposedFile composed;
     EXPECT_GT(GetRValue(composed.At(640, 512)), 200) << "run " << run << ": the landscape monitor";
     EXPECT_GT(GetGValue(composed.At(1792, 640)), 200) << "run " << run << ": the portrait monitor";
@@ -209,7 +207,7 @@ TEST_F(PortraitRightTest, AtRandomPicturesAHelperDecodesCostAtMostTwoHelpersAMon
   }
   ScratchSettings::SetValue("AllPictures", "1");
   ScratchSettings::SetValue("RndFile", "1");
-  VantoriaProcess vantoria(program_, "/s");
+  VantoriaProcess vantoria(program_, "/next");
   EXPECT_LE(vantoria.HelpersUntilExit(60s).size(), 4u);
   EXPECT_EQ(GetRValue(ComposedFile().At(640, 512)), 255);
 }

@@ -42,7 +42,8 @@ std::string TwoColours(int width, int height, COLORREF first, COLORREF second) {
   return {file.begin(), file.end()};
 }
 
-// The composed wallpaper file as Windows would read it.
+// The composed wallpaper file as Windows would read it: the one the desktop names, wherever the
+// program could write it.
 struct ComposedFile {
   std::int32_t Field(size_t at) const {
     std::int32_t value = 0;
@@ -55,7 +56,7 @@ struct ComposedFile {
                                  : RGB(std::uint8_t(bytes[at + 2]), std::uint8_t(bytes[at + 1]), std::uint8_t(bytes[at]));
   }
 
-  std::string bytes = testing_support::ReadFileBytes(WallpaperFile());
+  std::string bytes = testing_support::ReadFileBytes(DesktopValue("Wallpaper"));
   std::int32_t width = Field(18), height = Field(22);
 };
 

@@ -109,8 +109,9 @@ class TChangeRun {
     const rotation::NextPictures next =
         rotation::ChooseNextPictures(rotation::OnceADay::kIgnored, reportMissingList, Shown(), forMonitor);
     history_.content.Record(Set(next));
-    return Finish(outcome + Unkept("rotation's state", next.keepState ? next.keepState() : std::string()) +
-                      Unkept("history", rotation::KeepHistory(history_)),
+    // The folders are looked at once the wallpaper is set: the change does not wait for them.
+    const std::string stateNotKept = next.keepState ? next.keepState() : std::string();
+    return Finish(outcome + Unkept("rotation's state", stateNotKept) + Unkept("history", rotation::KeepHistory(history_)),
                   0);
   }
 

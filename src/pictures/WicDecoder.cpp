@@ -26,6 +26,12 @@ platform::ComPtr<IWICImagingFactory> Factory() {
   return factory;
 }
 
+// The kinds the program decodes itself.
+bool IsOwnKind(const std::string& extension) {
+  return std::ranges::any_of(std::initializer_list<const char*>{"bmp", "jpg", "jpeg"},
+                             [&](const char* own) { return ::lstrcmpiA(own, extension.c_str()) == 0; });
+}
+
 std::vector<std::string> DeclaredExtensions() {
   platform::ComScope com;
   std::vector<std::string> extensions;
@@ -54,8 +60,7 @@ std::vector<std::string> DeclaredExtensions() {
       extension.erase(extension.find_last_not_of(' ') + 1);
       std::transform(extension.begin(), extension.end(), extension.begin(),
                      [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-      const bool own = extension == "bmp" || extension == "jpg" || extension == "jpeg";
-      if (!extension.empty() && !own && std::ranges::count(extensions, extension) == 0)
+      if (!extension.empty() && !IsOwnKind(extension) && std::ranges::count(extensions, extension) == 0)
         extensions.push_back(extension);
       start = end + 1;
     }
@@ -150,8 +155,11 @@ const std::vector<std::string>& WicFileExtensions() {
   return extensions;
 }
 
+// The program's own kinds are known without asking the imaging component for its decoders, which
+// costs a run tens of milliseconds.
 bool IsImagingComponentKind(const std::string& path) {
   const std::string extension = PictureExtension(path);
+  if (IsOwnKind(extension)) return false;
   return std::ranges::any_of(WicFileExtensions(), [&](const std::string& kind) {
     return ::lstrcmpiA(kind.c_str(), extension.c_str()) == 0;
   });

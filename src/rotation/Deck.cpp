@@ -92,4 +92,10 @@ std::optional<std::uint32_t> TDeck::Take(const std::function<bool(std::uint32_t)
   return order_[shown_++];
 }
 
+void TDeck::Shows(std::uint32_t picture) {
+  const auto place = std::find(order_.begin() + static_cast<std::ptrdiff_t>(shown_), order_.end(), picture);
+  if (place == order_.end()) return;
+  std::iter_swap(place, order_.begin() + static_cast<std::ptrdiff_t>(shown_++));
+}
+
 }  // namespace rotation

@@ -44,6 +44,10 @@ class TDeck {
                                     const std::function<bool(std::uint32_t)>& available,
                                     const std::vector<std::uint32_t>& notFirst, const Draw& draw);
 
+  // A picture a change took from what was kept, before the deck was: moved to the first place not
+  // yet shown, and counted as shown. Nothing changes for a picture shown already.
+  void Shows(std::uint32_t picture);
+
  private:
   // The place of the picture a monitor takes, from `shown` on; none when none is available.
   std::optional<std::size_t> PlaceToTake(const std::function<bool(std::uint32_t)>& suits,

@@ -1,5 +1,7 @@
 #include "rotation/KeptFiles.h"
 
+#include <array>
+
 #include "platform/Exceptions.h"
 #include "platform/Files.h"
 #include "settings/UserDataFolder.h"
@@ -10,6 +12,7 @@ namespace {
 constexpr char kHistoryFileName[] = "History.txt";
 constexpr char kStateFileName[] = "Rotation.state";
 constexpr char kProgressFileName[] = "Rotation.progress";
+constexpr char kIndexFileName[] = "Rotation.folders";
 
 // Far beyond what the program writes (a state of 100,000 pictures takes a few megabytes): a
 // larger file is not the program's, and is never read into memory.
@@ -99,19 +102,49 @@ std::string KeepHistory(const Kept<THistory>& history) {
 Kept<RotationState> ReadRotationState() {
   Kept<RotationState> state;
   state.content = ReadKeptFile(kStateFileName, ParseRotationState, state.unreadable).value_or(RotationState{});
-  const std::optional<DeckProgress> progress = ReadKeptFile(kProgressFileName, ParseDeckProgress, state.unreadable);
-  if (progress && progress->generation == state.content.progress.generation) state.content.progress = *progress;
+  const std::optional<ProgressFile> progress = ReadKeptFile(kProgressFileName, ParseProgressFile, state.unreadable);
+  if (progress && progress->progress.generation == state.content.progress.generation)
+    state.content.progress = progress->progress;
   return state;
 }
 
-std::string KeepRotationState(Kept<RotationState>& state, bool listingsChanged) {
+// The progress goes last: a run that finds the index and the progress of the state's generation
+// may trust them.
+std::string KeepRotationState(Kept<RotationState>& state, bool listingsChanged,
+                              const std::vector<std::string>& upcoming, FolderIndex index) {
   return Unkept(state.unreadable, [&] {
     if (listingsChanged) {
       ++state.content.progress.generation;
       WriteKeptFile(kStateFileName, [&](const Write& write) { WriteRotationState(state.content, write); });
+      index.generation = state.content.progress.generation;
+      WriteKeptText(kIndexFileName, FolderIndexText(index));
     }
-    WriteKeptText(kProgressFileName, DeckProgressText(state.content.progress));
+    WriteKeptText(kProgressFileName, ProgressFileText({state.content.progress, upcoming}));
   });
+}
+
+// A progress counts when the state file there is, its first bytes read, is of its generation.
+Kept<ProgressFile> ReadProgressFile() {
+  Kept<ProgressFile> progress;
+  progress.content = ReadKeptFile(kProgressFileName, ParseProgressFile, progress.unreadable).value_or(ProgressFile{});
+  std::optional<std::uint64_t> generation;
+  try {
+    std::array<std::uint8_t, 64> beginning{};
+    const std::size_t read = platform::FileReader(KeptFilePath(kStateFileName)).ReadAt(0, beginning);
+    generation = StateGeneration({reinterpret_cast<const char*>(beginning.data()), read});
+  } catch (const platform::Exception&) {
+  }
+  if (generation != progress.content.progress.generation) progress.content = {};
+  return progress;
+}
+
+std::optional<FolderIndex> ReadFolderIndex() {
+  std::string unreadable;
+  return ReadKeptFile(kIndexFileName, ParseFolderIndex, unreadable);
+}
+
+std::string KeepProgressFile(const Kept<ProgressFile>& progress) {
+  return Unkept(progress.unreadable, [&] { WriteKeptText(kProgressFileName, ProgressFileText(progress.content)); });
 }
 
 TExclusions ReadExclusions() {

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "rotation/Exclusions.h"
+#include "rotation/FolderIndex.h"
 #include "rotation/History.h"
 #include "rotation/RotationState.h"
 
@@ -34,9 +35,17 @@ std::string KeepHistory(const Kept<THistory>& history);
 
 // The deck's state with the progress that belongs to it.
 Kept<RotationState> ReadRotationState();
-// The progress written, and the state too when `listingsChanged` (as a new generation); why not,
-// when they could not be (or must not be).
-std::string KeepRotationState(Kept<RotationState>& state, bool listingsChanged);
+// The progress written, with the `upcoming` pictures, and, when `listingsChanged`, the state (as a
+// new generation) with the folders' index made of it; why not, when they could not be (or must not
+// be).
+std::string KeepRotationState(Kept<RotationState>& state, bool listingsChanged,
+                              const std::vector<std::string>& upcoming, FolderIndex index);
+// The progress file alone, when it belongs to the state file there is, and the folders' index
+// (none when missing or damaged): what a change that shows the next picture reads.
+Kept<ProgressFile> ReadProgressFile();
+std::optional<FolderIndex> ReadFolderIndex();
+// The progress file alone written.
+std::string KeepProgressFile(const Kept<ProgressFile>& progress);
 
 inline constexpr char kExclusionsFileName[] = "Excluded pictures.txt";
 // None when the list cannot be read.

@@ -24,18 +24,29 @@ std::vector<std::string> Names(const NameList& list) {
 
 }  // namespace
 
-TLibrary::TLibrary(std::vector<ListedFolder> kept, FolderSource source)
-    : source_(std::move(source)), kept_(std::move(kept)), keptWritten_(kept_.size()), keptTaken_(kept_.size()) {
-  for (std::size_t i = 0; i < kept_.size(); ++i) keptByFolder_.emplace(platform::PathKey(kept_[i].path), i);
-  if (!source_.written) return;
-  const std::size_t workers = kept_.size() < 64 ? 1 : std::clamp(std::thread::hardware_concurrency(), 1u, 4u);
-  const auto readTimes = [this, workers](std::size_t first) {
-    for (std::size_t i = first; i < kept_.size(); i += workers) keptWritten_[i] = source_.written(kept_[i].path);
+std::vector<std::optional<std::uint64_t>> WrittenTimes(
+    const std::vector<std::string>& folders,
+    const std::function<std::optional<std::uint64_t>(const std::string& folder)>& written) {
+  std::vector<std::optional<std::uint64_t>> times(folders.size());
+  const std::size_t workers = folders.size() < 64 ? 1 : std::clamp(std::thread::hardware_concurrency(), 1u, 4u);
+  const auto readTimes = [&](std::size_t first) {
+    for (std::size_t i = first; i < folders.size(); i += workers) times[i] = written(folders[i]);
   };
   std::vector<std::thread> helpers;
   for (std::size_t worker = 1; worker < workers; ++worker) helpers.emplace_back(readTimes, worker);
   readTimes(0);
   for (std::thread& helper : helpers) helper.join();
+  return times;
+}
+
+TLibrary::TLibrary(std::vector<ListedFolder> kept, FolderSource source)
+    : source_(std::move(source)), kept_(std::move(kept)), keptWritten_(kept_.size()), keptTaken_(kept_.size()) {
+  std::vector<std::string> paths;
+  for (std::size_t i = 0; i < kept_.size(); ++i) {
+    keptByFolder_.emplace(platform::PathKey(kept_[i].path), i);
+    paths.push_back(kept_[i].path);
+  }
+  if (source_.written) keptWritten_ = WrittenTimes(paths, source_.written);
 }
 
 std::optional<std::size_t> TLibrary::TakeKept(const std::string& folder, const std::string& mask) {

@@ -30,11 +30,16 @@ struct FolderSource {
   std::function<void(const std::string& folder, std::vector<std::string>& names)> orderSubfolders;
 };
 
+// Each folder's last-write time, read on up to four threads: a library of thousands of folders is
+// looked at by every timed run.
+std::vector<std::optional<std::uint64_t>> WrittenTimes(
+    const std::vector<std::string>& folders,
+    const std::function<std::optional<std::uint64_t>(const std::string& folder)>& written);
+
 class TLibrary {
  public:
   // `kept`: the folders as the state file keeps them (their listings and deck places). With a
-  // source that tells their last-write times, they are read at once, on each processor: a library
-  // of thousands of folders is looked at by every timed run.
+  // source that tells their last-write times, they are read at once.
   TLibrary(std::vector<ListedFolder> kept, FolderSource source);
 
   // The folders a selected folder lists, its own first, then with `withSubfolders` those below

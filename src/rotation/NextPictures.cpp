@@ -17,6 +17,7 @@
 #include "platform/Paths.h"
 #include "platform/ShortDate.h"
 #include "rotation/Deck.h"
+#include "rotation/FolderIndex.h"
 #include "rotation/FolderScan.h"
 #include "rotation/KeptFiles.h"
 #include "rotation/Library.h"
@@ -61,10 +62,6 @@ bool SuitsMonitor(const std::string& picture, const wallpaper::Monitor& monitor,
 
 // A selected folder as the rotation reads its entry: from the entry's own text, with the mask the
 // picture list would list it with. An entry that names no place of its own names none.
-struct SelectedFolder {
-  std::string folder;
-  std::string mask;
-};
 std::optional<SelectedFolder> SelectedFolderOf(const std::string& entry, const std::string& listedMask) {
   std::optional<browse::EntryPlace> place = browse::PlaceOfEntry(entry);
   if (!place) return std::nullopt;
@@ -94,6 +91,13 @@ std::function<bool(const std::string&)> StillSelected(const std::vector<Selected
       return subfolders && key.starts_with(below);
     });
   };
+}
+
+// The folders' index of listings about to be kept, for a rotation of `selected`.
+FolderIndex IndexOf(const std::vector<ListedFolder>& listings, bool subfolders, std::vector<SelectedFolder> selected) {
+  FolderIndex index{.generation = 0, .subfolders = subfolders, .selected = std::move(selected), .folders = {}};
+  for (const ListedFolder& folder : listings) index.folders.push_back({folder.written, folder.path});
+  return index;
 }
 
 // Each monitor's turn: the picture it keeps (a change for one monitor keeps the others'), or a
@@ -184,43 +188,119 @@ NextPictures ChooseInOrder(TRotationSettings stored, const std::vector<std::stri
   for (std::string& picture : next.pictures)
     if (picture.empty()) picture = selectedPicture;
   if (stored.subfolders)
-    next.keepState = [state, library, stillSelected = StillSelected(SelectedFolders(entries), true)] {
-      state->content.folders = library->ListingsToKeep(stillSelected);
-      return library->Changed() ? KeepRotationState(*state, true) : std::string();
+    next.keepState = [state, library, selected = SelectedFolders(entries)] {
+      state->content.folders = library->ListingsToKeep(StillSelected(selected, true));
+      return library->Changed()
+                 ? KeepRotationState(*state, true, {}, IndexOf(state->content.folders, true, selected))
+                 : std::string();
     };
   return next;
 }
 
 // Every picture of every selected folder once, in a shuffled order, before any repeats: the deck
-// of the state file. The change is made from the listings it kept, as they were; the folders are
-// looked at for pictures added or removed after it (keepState), so that a change costs little more
-// than setting the picture. A picture added meanwhile is dealt from the next run on.
+// of the state file. The change is made first from what was kept: the pictures the progress file
+// says come next, or the state's listings as they were; the folders are looked at for pictures
+// added or removed after it (keepState), so that a change costs little more than setting the
+// picture. A picture added meanwhile is dealt from the next run on.
 class TDealing {
  public:
   TDealing(const std::vector<std::string>& entries, bool subfolders)
-      : selected_(SelectedFolders(entries)),
-        subfolders_(subfolders),
-        stillSelected_(StillSelected(selected_, subfolders)),
-        state_(ReadRotationState()) {}
+      : selected_(SelectedFolders(entries)), subfolders_(subfolders), stillSelected_(StillSelected(selected_, subfolders)) {}
 
-  // A new picture for each turn that takes one, from the listings as kept, or with `source`, as the
-  // folders are now.
-  void Take(const Turns& turns, const TExclusions& excluded, const FolderSource& source, NextPictures& next) {
-    TLibrary library(std::move(state_.content.folders), source);
+  // A new picture for each turn that takes one: of those the progress file names, else of the
+  // deck's state as kept, else of the folders as they are now (what was kept has nothing left).
+  void Take(const Turns& turns, const TExclusions& excluded, NextPictures& next) {
+    if (TakeUpcoming(turns, excluded, next)) return;
+    next.pictures = turns.kept;
+    TakeFromState(turns, excluded, FolderSource{{}, ListFolder, {}}, next);
+    if (!next.pictures.empty()) return;
+    next.pictures = turns.kept;
+    TakeFromState(turns, excluded, FoldersOnDisk(SubfolderOrder::kAny), next);
+  }
+
+  // After the change: when the folders are as the index says and the pictures taken were the next
+  // ones, the progress alone; else the folders looked at again, the deck kept for what they hold
+  // now, and written.
+  std::string Keep() {
+    if (headsTaken_ > 0 && headsTaken_ == taken_.size() && FoldersAsIndexed()) {
+      ProgressFile& file = progress_.content;
+      file.progress.shown += headsTaken_;
+      file.progress.lastShown = lastShown_;
+      file.upcoming.erase(file.upcoming.begin(), file.upcoming.begin() + static_cast<std::ptrdiff_t>(headsTaken_));
+      return KeepProgressFile(progress_);
+    }
+    if (!state_) state_ = ReadRotationState();
+    const bool indexed = IndexMatches(state_->content.progress.generation);
+    TLibrary library(std::move(state_->content.folders), FoldersOnDisk(SubfolderOrder::kAny));
+    const std::vector<Picture> pictures = Walk(library);
+    TDeck deck = KeptDeck(library, pictures);
+    for (const std::string& path : taken_)
+      if (const std::optional<std::uint32_t> number = NumberOf(library, pictures, path)) deck.Shows(*number);
+    KeepPlaces(library, pictures, deck);
+    state_->content.progress.lastShown = lastShown_;
+    std::vector<std::string> upcoming;
+    for (std::size_t place = deck.Shown(); place < deck.Order().size() && upcoming.size() < kUpcoming; ++place)
+      upcoming.push_back(PathOf(library, pictures[deck.Order()[place]]));
+    state_->content.folders = library.ListingsToKeep(stillSelected_);
+    return KeepRotationState(*state_, changed_ || library.Changed() || !indexed, upcoming,
+                             IndexOf(state_->content.folders, subfolders_, selected_));
+  }
+
+ private:
+  struct Picture {
+    std::uint32_t folder;
+    std::uint32_t index;
+  };
+
+  static std::string PathOf(const TLibrary& library, Picture picture) { return library.PathOf(picture.folder, picture.index); }
+
+  // From the progress file's next pictures: each turn the first of them that can be shown (of the
+  // monitor's shape among the first kShapeLookAhead). False when one turn finds none.
+  bool TakeUpcoming(const Turns& turns, const TExclusions& excluded, NextPictures& next) {
+    progress_ = ReadProgressFile();
+    const std::vector<std::string>& upcoming = progress_.content.upcoming;
+    for (std::size_t turn = 0; turn < turns.Count(); ++turn) {
+      if (!turns.kept[turn].empty()) continue;
+      int helperAsks = kHelperAsksPerMonitor;
+      const auto available = [&](std::size_t i) {
+        const std::string& path = upcoming[i];
+        return std::ranges::none_of(taken_, [&](const std::string& taken) { return platform::SamePath(taken, path); }) &&
+               !turns.Keeps(path) && !excluded.Excludes(path) && platform::FileExists(path);
+      };
+      const auto suits = [&](std::size_t i) {
+        return turns.monitors.empty() || SuitsMonitor(upcoming[i], turns.monitors[turn], helperAsks);
+      };
+      const std::optional<std::size_t> found = FirstPreferred(upcoming.size(), kShapeLookAhead, available, suits);
+      if (!found) {
+        taken_.clear();
+        headsTaken_ = 0;
+        return false;
+      }
+      if (*found == headsTaken_ && headsTaken_ == taken_.size()) ++headsTaken_;
+      taken_.push_back(upcoming[*found]);
+      next.pictures[turn] = upcoming[*found];
+    }
+    lastShown_ = next.pictures;
+    return true;
+  }
+
+  // From the deck of the state file, its folders read through `source`.
+  void TakeFromState(const Turns& turns, const TExclusions& excluded, const FolderSource& source, NextPictures& next) {
+    if (!state_) state_ = ReadRotationState();
+    TLibrary library(std::move(state_->content.folders), source);
     std::vector<Picture> pictures = Walk(library);
     TDeck deck = KeptDeck(library, pictures);
     std::vector<std::uint32_t> lastShown;
-    for (const std::string& path : state_.content.progress.lastShown)
+    for (const std::string& path : state_->content.progress.lastShown)
       if (const std::optional<std::uint32_t> number = NumberOf(library, pictures, path)) lastShown.push_back(*number);
 
-    const std::size_t monitorCount = turns.monitors.size();
     std::vector<std::uint32_t> chosen;
     for (std::size_t turn = 0; turn < turns.Count() && !pictures.empty(); ++turn) {
       if (!turns.kept[turn].empty()) continue;
       int helperAsks = kHelperAsksPerMonitor;
-      const auto path = [&](std::uint32_t picture) { return library.PathOf(pictures[picture].folder, pictures[picture].index); };
+      const auto path = [&](std::uint32_t picture) { return PathOf(library, pictures[picture]); };
       const auto suits = [&](std::uint32_t picture) {
-        return monitorCount == 0 || SuitsMonitor(path(picture), turns.monitors[turn], helperAsks);
+        return turns.monitors.empty() || SuitsMonitor(path(picture), turns.monitors[turn], helperAsks);
       };
       // Another monitor's picture only when there are no more pictures than monitors.
       const auto showable = [&](std::uint32_t picture, bool besideOthers) {
@@ -240,26 +320,30 @@ class TDealing {
     }
     if (std::ranges::any_of(next.pictures, &std::string::empty)) next.pictures.clear();
     KeepPlaces(library, pictures, deck);
-    state_.content.progress.lastShown = next.pictures;
-    state_.content.folders = library.ListingsToKeep(stillSelected_);
+    lastShown_ = next.pictures;
+    state_->content.folders = library.ListingsToKeep(stillSelected_);
     changed_ = changed_ || library.Changed();
   }
 
-  // The folders looked at again, the deck kept for what they hold now, and written.
-  std::string Keep() {
-    TLibrary library(std::move(state_.content.folders), FoldersOnDisk(SubfolderOrder::kAny));
-    const std::vector<Picture> pictures = Walk(library);
-    const TDeck deck = KeptDeck(library, pictures);
-    KeepPlaces(library, pictures, deck);
-    state_.content.folders = library.ListingsToKeep(stillSelected_);
-    return KeepRotationState(state_, changed_ || library.Changed());
+  // Whether the folders' index is of the state's generation and made for the folders selected now.
+  bool IndexMatches(std::uint64_t generation) {
+    if (!indexRead_) index_ = ReadFolderIndex();
+    indexRead_ = true;
+    return index_ && index_->generation == generation && index_->subfolders == subfolders_ &&
+           index_->selected == selected_;
   }
 
- private:
-  struct Picture {
-    std::uint32_t folder;
-    std::uint32_t index;
-  };
+  // Whether every folder the state keeps is as it was when the state was written: not one written
+  // since, none away, the same selection. The state then holds what the folders hold.
+  bool FoldersAsIndexed() {
+    if (!IndexMatches(progress_.content.progress.generation)) return false;
+    std::vector<std::string> paths;
+    for (const IndexedFolder& folder : index_->folders) paths.push_back(folder.path);
+    const std::vector<std::optional<std::uint64_t>> times = WrittenTimes(paths, FolderWritten);
+    for (std::size_t i = 0; i < times.size(); ++i)
+      if (times[i] != index_->folders[i].written) return false;
+    return true;
+  }
 
   // Every picture of the selected folders, each folder once however often it is reached.
   std::vector<Picture> Walk(TLibrary& library) const {
@@ -298,7 +382,7 @@ class TDealing {
   TDeck KeptDeck(TLibrary& library, const std::vector<Picture>& pictures) {
     std::vector<std::uint32_t> placeOf(pictures.size());
     for (std::size_t i = 0; i < pictures.size(); ++i) placeOf[i] = library.PlaceOf(pictures[i].folder, pictures[i].index);
-    return TDeck::Kept(placeOf, state_.content.progress.shown, draw_);
+    return TDeck::Kept(placeOf, state_->content.progress.shown, draw_);
   }
 
   // Each picture's place in the deck, as the state file keeps it.
@@ -309,13 +393,19 @@ class TDealing {
       changed_ = changed_ || kept != place;
       kept = static_cast<std::uint32_t>(place);
     }
-    state_.content.progress.shown = deck.Shown();
+    state_->content.progress.shown = deck.Shown();
   }
 
   std::vector<SelectedFolder> selected_;
   bool subfolders_;
   std::function<bool(const std::string&)> stillSelected_;
-  Kept<RotationState> state_;
+  Kept<ProgressFile> progress_;
+  std::optional<Kept<RotationState>> state_;
+  bool indexRead_ = false;
+  std::optional<FolderIndex> index_;
+  std::vector<std::string> taken_;  // the pictures taken from the progress file's
+  std::size_t headsTaken_ = 0;      // how many of them were its first ones, in turn
+  std::vector<std::string> lastShown_;
   bool changed_ = false;
   RotationRandom generator_ = RandomFromClock();
   Draw draw_ = [this](std::uint32_t range) { return generator_.Draw(range); };
@@ -326,13 +416,7 @@ NextPictures Deal(bool subfolders, const std::vector<std::string>& entries, cons
   if (entries.empty()) throw platform::EStringListError("List index out of bounds (-1)");
   const auto dealing = std::make_shared<TDealing>(entries, subfolders);
   NextPictures next{.changedToday = false, .monitors = turns.monitors, .pictures = turns.kept, .keepState = {}};
-  dealing->Take(turns, excluded, FolderSource{{}, ListFolder, {}}, next);
-  // Nothing to show in what was kept (every picture of it gone or excluded): the folders as they
-  // are now, new pictures and all, before "no picture".
-  if (next.pictures.empty()) {
-    next.pictures = turns.kept;
-    dealing->Take(turns, excluded, FoldersOnDisk(SubfolderOrder::kAny), next);
-  }
+  dealing->Take(turns, excluded, next);
   next.keepState = [dealing] { return dealing->Keep(); };
   return next;
 }

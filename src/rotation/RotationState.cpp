@@ -123,16 +123,37 @@ std::optional<RotationState> ParseRotationState(std::string_view text) {
   return whole ? std::optional(std::move(state)) : std::nullopt;
 }
 
-std::string DeckProgressText(const DeckProgress& progress) {
-  return ProgressLines(kProgressHeader, progress) + "end " + std::to_string(kProgressLines) + "\n";
+std::optional<std::uint64_t> StateGeneration(std::string_view beginning) {
+  DeckProgress progress;
+  std::string_view rest;
+  for (std::size_t number = 0; number < 2; ++number) {
+    const std::size_t end = beginning.find('\n');
+    if (end == std::string_view::npos || !ParseProgressLine(number, beginning.substr(0, end), kHeader, progress))
+      return std::nullopt;
+    beginning.remove_prefix(end + 1);
+  }
+  return progress.generation;
 }
 
-std::optional<DeckProgress> ParseDeckProgress(std::string_view text) {
-  DeckProgress progress;
+std::string ProgressFileText(const ProgressFile& file) {
+  std::string text = ProgressLines(kProgressHeader, file.progress);
+  std::size_t lines = kProgressLines;
+  for (const std::string& picture : file.upcoming) {
+    if (picture.empty() || HasLineEnd(picture)) continue;
+    (text += "next ") += picture + "\n";
+    ++lines;
+  }
+  return text + "end " + std::to_string(lines) + "\n";
+}
+
+std::optional<ProgressFile> ParseProgressFile(std::string_view text) {
+  ProgressFile file;
   const bool whole = ReadLines(text, [&](std::size_t number, std::string_view line) {
-    return number < kProgressLines && ParseProgressLine(number, line, kProgressHeader, progress);
+    if (number < kProgressLines) return ParseProgressLine(number, line, kProgressHeader, file.progress);
+    std::string_view rest;
+    return Holds(line, "next ", rest) && !rest.empty() && (file.upcoming.emplace_back(rest), true);
   });
-  return whole ? std::optional(std::move(progress)) : std::nullopt;
+  return whole ? std::optional(std::move(file)) : std::nullopt;
 }
 
 }  // namespace rotation

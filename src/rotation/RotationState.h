@@ -1,6 +1,6 @@
-// What the rotation keeps between runs, in the user's data folder, in two text files of lines,
-// UTF-8. The larger one keeps each folder it listed (when it was last written, its pictures and
-// its subfolders), each picture's place in the deck, and the deck's progress when it was written:
+// What the rotation keeps between runs, in the user's data folder, in text files of lines, UTF-8.
+// The largest keeps each folder it listed (when it was last written, its pictures and its
+// subfolders), each picture's place in the deck, and the deck's progress when it was written:
 //
 //   Vantoria rotation 1
 //   deck 5F3A9C0E12D4B877 17
@@ -13,13 +13,13 @@
 //
 // "deck" gives the deck's generation (a number that changes with every deck written) and how many
 // of its places have been shown; "last" the pictures the last change showed (each monitor's, no
-// path holds a bar); "folder" the folder's
-// last-write time (hexadecimal), the mask it was listed with and its path; "sub" a subfolder's
-// name, in the order the folder tree sorts them; "pic" a picture's name, in the picture list's
-// order, with its place in the deck ("-": not in it); "end" the number of lines before it, so
-// that a file cut short is known. The smaller one keeps the progress alone ("Vantoria rotation
-// progress 1", "deck", "last", "end"), so that a change that only shows the next picture writes a
-// few bytes; it counts when its generation is the larger one's. Names cannot hold a line end
+// path holds a bar); "folder" the folder's last-write time (hexadecimal), the mask it was listed
+// with and its path; "sub" a subfolder's name; "pic" a picture's name, in the picture list's
+// order, with its place in the deck ("-": not in it); "end" the number of lines before it, so that
+// a file cut short is known. The progress file keeps the progress alone ("Vantoria rotation
+// progress 1", "deck", "last"), then "next" and the full path of each place not yet shown that
+// comes next, up to kUpcoming of them, and "end": a change that shows the next picture reads and
+// writes only it. It counts when its generation is the state's. Names cannot hold a line end
 // (Windows refuses control characters in them). Needs no Windows.
 #pragma once
 
@@ -77,7 +77,19 @@ std::string RotationStateText(const RotationState& state);
 // Nothing for a text that is not a whole state file of this kind.
 std::optional<RotationState> ParseRotationState(std::string_view text);
 
-std::string DeckProgressText(const DeckProgress& progress);
-std::optional<DeckProgress> ParseDeckProgress(std::string_view text);
+// The generation a state file's first lines give; nothing when they are not a state's. Enough of
+// a file to tell whether a progress belongs to it, without reading it all.
+std::optional<std::uint64_t> StateGeneration(std::string_view beginning);
+
+// How many of the places not yet shown the progress file names.
+inline constexpr std::size_t kUpcoming = 256;
+
+struct ProgressFile {
+  DeckProgress progress;
+  std::vector<std::string> upcoming;  // the pictures of the places after those shown, in order
+  bool operator==(const ProgressFile& other) const = default;
+};
+std::string ProgressFileText(const ProgressFile& file);
+std::optional<ProgressFile> ParseProgressFile(std::string_view text);
 
 }  // namespace rotation

@@ -8,6 +8,7 @@
 
 #include "rotation/Deck.h"
 #include "rotation/Exclusions.h"
+#include "rotation/FolderIndex.h"
 #include "rotation/History.h"
 #include "rotation/Library.h"
 #include "rotation/RotationChoice.h"
@@ -287,10 +288,19 @@ TEST(RotationStateTest, ReadsBackWhatWasWrittenAndNothingDamaged) {
   std::string swapped = text;
   swapped.replace(swapped.find("pic 1 "), 6, "pic x ");
   EXPECT_FALSE(ParseRotationState(swapped).has_value());
-  const std::string progress = DeckProgressText(state.progress);
-  EXPECT_EQ(ParseDeckProgress(progress), state.progress);
-  EXPECT_FALSE(ParseDeckProgress(progress.substr(0, progress.size() - 1)).has_value());
-  EXPECT_FALSE(ParseDeckProgress(text).has_value()) << "the state file is no progress";
+  const ProgressFile file{state.progress, {"C:\\Bilder\\c.jpg", "C:\\Bilder\\a b.jpg"}};
+  const std::string progress = ProgressFileText(file);
+  EXPECT_EQ(ParseProgressFile(progress), file);
+  EXPECT_FALSE(ParseProgressFile(progress.substr(0, progress.size() - 1)).has_value());
+  EXPECT_FALSE(ParseProgressFile(text).has_value()) << "the state file is no progress";
+  const FolderIndex index{.generation = 7, .subfolders = true, .selected = {{"C:\\Bilder", "*.jpg;"}},
+                          .folders = {{0x01DB5A8C3F1E2D00, "C:\\Bilder"}, {1, "C:\\Bilder\\\xC5\xA1kola"}}};
+  const std::string indexText = FolderIndexText(index);
+  EXPECT_EQ(ParseFolderIndex(indexText), index);
+  const std::size_t firstFolder = indexText.find("folder ");
+  for (const std::string& damaged : {indexText.substr(0, indexText.size() - 2), progress,
+                                     indexText.substr(0, firstFolder) + indexText.substr(indexText.find('\n', firstFolder) + 1)})
+    EXPECT_FALSE(ParseFolderIndex(damaged).has_value()) << damaged;
 }
 
 // Back and forward as a browser's: three changes, back twice, forward once; a new change drops

@@ -47,7 +47,8 @@ class ScratchSettings {
   static constexpr char kKey[] = "Software\\Vantoria\\Settings";
   static void Clear() {
     ::RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\Vantoria");
-    for (const char* name : {"Rotation.state", "Rotation.progress", "History.txt", "Excluded pictures.txt"})
+    for (const char* name :
+         {"Rotation.state", "Rotation.progress", "Rotation.folders", "History.txt", "Excluded pictures.txt"})
       ::DeleteFileA(KeptFile(name).c_str());
   }
 };

@@ -47,6 +47,8 @@ std::string CurrentDirectory() {
   }
 }
 
+}  // namespace
+
 // As a sorted list box orders its items (CompareString in the user's locale, ignoring case): each
 // name's sort key is made once and the keys compared as bytes, which orders as CompareString does.
 void SortAsTheListSorts(std::vector<std::string>& names) {
@@ -71,7 +73,6 @@ void SortAsTheListSorts(std::vector<std::string>& names) {
   for (std::size_t i = 0; i < names.size(); ++i) names[i] = std::move(keyed[i].name);
 }
 
-}  // namespace
 
 std::string PictureMask(const std::vector<std::string>& moreKinds) {
   std::string mask = kPictureMask;
@@ -105,7 +106,6 @@ std::optional<FolderEntries> ReadFolder(const std::string& folder, const std::st
         }))
       entries.pictures.push_back(std::move(name));
   } while (::FindNextFileW(search.Get(), &entry));
-  SortAsTheListSorts(entries.pictures);
   return entries;
 }
 
@@ -183,6 +183,7 @@ bool TPictureListing::SetMorePictureKinds(const std::vector<std::string>& extens
 void TPictureListing::ListAgain() {
   std::optional<FolderEntries> entries = ReadFolder(directory_, ListedMask());
   names_ = entries ? std::move(entries->pictures) : std::vector<std::string>();
+  SortAsTheListSorts(names_);
 }
 
 }  // namespace browse

@@ -15,14 +15,17 @@ inline constexpr char kPictureMask[] = "*.jpg;*.jpeg;*.bmp;";
 std::string PictureMask(const std::vector<std::string>& moreKinds);
 
 // One look at a folder: the names of its files that a pattern of `mask` matches ("*.jpg;*.png;"),
-// by their names or their short 8.3 aliases, hidden and system files left out, sorted as the list
-// sorts them; and its subfolders, but hidden and system ones and reparse points (junctions and
-// links, which may lead back up), in no order. Nothing for a folder that cannot be read.
+// by their names or their short 8.3 aliases, hidden and system files left out; and its
+// subfolders, but hidden and system ones and reparse points (junctions and links, which may lead
+// back up); both in the folder's own order. Nothing for a folder that cannot be read.
 struct FolderEntries {
   std::vector<std::string> pictures;
   std::vector<std::string> subfolders;
 };
 std::optional<FolderEntries> ReadFolder(const std::string& folder, const std::string& mask);
+// Names as the picture list sorts them (by name ignoring case, in the user's locale), and as the
+// rotation counts them in order.
+void SortAsTheListSorts(std::vector<std::string>& names);
 
 // What a selected-folder entry names from its own text alone, for a run without the window: the
 // folder of a full path and the wildcard pattern it ends in (empty: the picture list's mask); a

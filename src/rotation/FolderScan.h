@@ -14,9 +14,9 @@ namespace rotation {
 // The folder's last-write time: adding, removing or renaming an entry of it changes it.
 std::optional<std::uint64_t> FolderWritten(const std::string& folder);
 
-// The folder listed now: its pictures for `mask`, as the picture list sorts them, and its
-// subfolders (browse::ReadFolder gives which). Its time is read first, so that a change while it
-// is listed shows at the next look.
+// The folder listed now: its pictures for `mask` and its subfolders (browse::ReadFolder gives
+// which), in the folder's own order. Its time is read first, so that a change while it is listed
+// shows at the next look.
 std::optional<ListedFolder> ListFolder(const std::string& folder, const std::string& mask);
 
 // The folders as they are on this PC, walked in the folder tree's order when it counts (in order,

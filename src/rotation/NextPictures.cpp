@@ -7,6 +7,7 @@
 #include <optional>
 #include <utility>
 
+#include "browse/FileListPaths.h"
 #include "browse/FolderListFile.h"
 #include "browse/PictureListing.h"
 #include "pictures/PictureFile.h"
@@ -122,15 +123,19 @@ Turns TurnsOf(const Change* shownNow, const std::string& forMonitor, const TExcl
   return turns;
 }
 
-// The pictures of a folder that can be shown now: those of an away folder cannot, and an excluded
-// one counts as if its folder did not list it.
+// The pictures of folders that can be shown now, each folder's as the picture list counts them:
+// those of an away folder cannot be, and an excluded one counts as if its folder did not list it.
 std::vector<std::string> ShowableOf(const TLibrary& library, const std::vector<std::uint32_t>& folders,
                                     const TExclusions& excluded) {
   std::vector<std::string> paths;
   for (const std::uint32_t folder : folders) {
     if (library.Away(folder)) continue;
-    for (std::uint32_t picture = 0; picture < library.Listing(folder).pictures.Size(); ++picture)
-      if (std::string path = library.PathOf(folder, picture); !excluded.Excludes(path)) paths.push_back(std::move(path));
+    const ListedFolder& listing = library.Listing(folder);
+    std::vector<std::string> names;
+    for (std::uint32_t picture = 0; picture < listing.pictures.Size(); ++picture) names.emplace_back(listing.pictures[picture]);
+    browse::SortAsTheListSorts(names);
+    for (const std::string& name : names)
+      if (std::string path = browse::JoinPath(listing.path, name); !excluded.Excludes(path)) paths.push_back(std::move(path));
   }
   return paths;
 }
@@ -231,7 +236,9 @@ class TDealing {
     }
     if (!state_) state_ = ReadRotationState();
     const bool indexed = IndexMatches(state_->content.progress.generation);
-    TLibrary library(std::move(state_->content.folders), FoldersOnDisk(SubfolderOrder::kAny));
+    // Listings this run made are as the folders are: only kept ones are looked at again.
+    TLibrary library(std::move(state_->content.folders),
+                     listedAll_ ? FolderSource{{}, ListFolder, {}} : FoldersOnDisk(SubfolderOrder::kAny));
     const std::vector<Picture> pictures = Walk(library);
     TDeck deck = KeptDeck(library, pictures);
     for (const std::string& path : taken_)
@@ -287,6 +294,7 @@ class TDealing {
   // From the deck of the state file, its folders read through `source`.
   void TakeFromState(const Turns& turns, const TExclusions& excluded, const FolderSource& source, NextPictures& next) {
     if (!state_) state_ = ReadRotationState();
+    listedAll_ = state_->content.folders.empty();
     TLibrary library(std::move(state_->content.folders), source);
     std::vector<Picture> pictures = Walk(library);
     TDeck deck = KeptDeck(library, pictures);
@@ -406,6 +414,7 @@ class TDealing {
   std::vector<std::string> taken_;  // the pictures taken from the progress file's
   std::size_t headsTaken_ = 0;      // how many of them were its first ones, in turn
   std::vector<std::string> lastShown_;
+  bool listedAll_ = false;  // every listing was made in this run, none kept
   bool changed_ = false;
   RotationRandom generator_ = RandomFromClock();
   Draw draw_ = [this](std::uint32_t range) { return generator_.Draw(range); };

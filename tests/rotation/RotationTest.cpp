@@ -184,6 +184,10 @@ TEST(DeckTest, ARemovedPictureCostsNoPlaceAndTheLookAheadStartsAtTheNextPlace) {
   TDeck kept = TDeck::Kept(placeOf, 40, inPlace);
   EXPECT_EQ(kept.Shown(), 39u);
   EXPECT_EQ(kept.Take(any, any, {}, inPlace), 40u) << "the next not yet shown";
+  // A picture a change took from what was kept moves to the first place not yet shown.
+  kept.Shows(70);
+  kept.Shows(2);  // shown already
+  EXPECT_EQ(std::tuple(kept.Shown(), kept.Order()[40], kept.Order()[69]), std::tuple(41u, 70u, 41u));
 }
 
 // Over many new decks the first picture is each of them about as often: a folder's size counts
@@ -288,11 +292,13 @@ TEST(RotationStateTest, ReadsBackWhatWasWrittenAndNothingDamaged) {
   std::string swapped = text;
   swapped.replace(swapped.find("pic 1 "), 6, "pic x ");
   EXPECT_FALSE(ParseRotationState(swapped).has_value());
+  EXPECT_EQ(StateGeneration(text.substr(0, 64)), state.progress.generation) << "from the state's first bytes";
   const ProgressFile file{state.progress, {"C:\\Bilder\\c.jpg", "C:\\Bilder\\a b.jpg"}};
   const std::string progress = ProgressFileText(file);
   EXPECT_EQ(ParseProgressFile(progress), file);
   EXPECT_FALSE(ParseProgressFile(progress.substr(0, progress.size() - 1)).has_value());
   EXPECT_FALSE(ParseProgressFile(text).has_value()) << "the state file is no progress";
+  EXPECT_FALSE(StateGeneration(progress).has_value()) << "nor the progress a state";
   const FolderIndex index{.generation = 7, .subfolders = true, .selected = {{"C:\\Bilder", "*.jpg;"}},
                           .folders = {{0x01DB5A8C3F1E2D00, "C:\\Bilder"}, {1, "C:\\Bilder\\\xC5\xA1kola"}}};
   const std::string indexText = FolderIndexText(index);

@@ -297,9 +297,14 @@ TEST(RotationStateTest, ReadsBackWhatWasWrittenAndNothingDamaged) {
   const std::string progress = ProgressFileText(file);
   EXPECT_EQ(ParseProgressFile(progress), file);
   EXPECT_FALSE(ParseProgressFile(progress.substr(0, progress.size() - 1)).has_value());
+  const std::size_t progressEnd = progress.rfind("end ");
+  EXPECT_FALSE(ParseProgressFile(progress.substr(0, progressEnd) + "next \nend " +
+                                 std::to_string(std::stoul(progress.substr(progressEnd + 4)) + 1) + "\n")
+                   .has_value())
+      << "a next picture without its path";
   EXPECT_FALSE(ParseProgressFile(text).has_value()) << "the state file is no progress";
   EXPECT_FALSE(StateGeneration(progress).has_value()) << "nor the progress a state";
-  const FolderIndex index{.generation = 7, .subfolders = true, .selected = {{"C:\\Bilder", "*.jpg;"}},
+  const FolderIndex index{.generation = 7, .subfolders = false, .selected = {{"C:\\Bilder", "*.jpg;"}},
                           .folders = {{0x01DB5A8C3F1E2D00, "C:\\Bilder"}, {1, "C:\\Bilder\\\xC5\xA1kola"}}};
   const std::string indexText = FolderIndexText(index);
   EXPECT_EQ(ParseFolderIndex(indexText), index);

@@ -111,8 +111,8 @@ class TChangeRun {
     history_.content.Record(Set(next));
     // The folders are looked at once the wallpaper is set: the change does not wait for them.
     const std::string stateNotKept = next.keepState ? next.keepState() : std::string();
-    return Finish(outcome + Unkept("rotation's state", stateNotKept) + Unkept("history", rotation::KeepHistory(history_)),
-                  0);
+    return Finish(
+        outcome + Unkept("rotation's state", stateNotKept) + Unkept("history", rotation::KeepHistory(history_)), 0);
   }
 
   // The picture on the monitor under the pointer joins the pictures never shown; its monitor.
@@ -128,9 +128,10 @@ class TChangeRun {
   // The pictures the monitors show, laid out again for the monitors as they are now; the history
   // stays as it is.
   int Refit() {
-    if (!Shown()) return Finish("skipped: " + std::string(history_.content.Current() ? kNotOurWallpaper
-                                                                                     : "no picture was set by Vantoria yet"),
-                                0);
+    if (!Shown())
+      return Finish("skipped: " + std::string(history_.content.Current() ? kNotOurWallpaper
+                                                                         : "no picture was set by Vantoria yet"),
+                    0);
     if (wallpaper::LayoutText(rotation::MonitorsWithPictures()) == settings::StoredWallpaperLayout())
       return Finish("skipped: the monitors are as they were", 0);
     Set(rotation::PicturesAgain(*Shown(), Shown(), excluded_));

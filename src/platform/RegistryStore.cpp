@@ -114,7 +114,8 @@ std::optional<std::string> RegistryStore::ReadCommand(const std::string& section
   if (!text || !expandable) return text;
   std::vector<char> expanded(text->size() + 1);
   for (;;) {
-    const DWORD length = ::ExpandEnvironmentStringsA(text->c_str(), expanded.data(), static_cast<DWORD>(expanded.size()));
+    const DWORD length =
+        ::ExpandEnvironmentStringsA(text->c_str(), expanded.data(), static_cast<DWORD>(expanded.size()));
     if (length == 0) return text;
     if (length <= expanded.size()) return std::string(expanded.data());
     expanded.resize(length);

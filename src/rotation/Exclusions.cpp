@@ -27,7 +27,8 @@ std::string_view PathOfLine(std::string_view line) {
 }
 
 // Each line's text, without its line end, with whether it names a full path: its key then.
-void ForEachLine(std::string_view text, const std::function<void(std::string_view line, const std::string& key)>& visit) {
+void ForEachLine(std::string_view text,
+                 const std::function<void(std::string_view line, const std::string& key)>& visit) {
   if (text.starts_with(kByteOrderMark)) text.remove_prefix(kByteOrderMark.size());
   while (!text.empty()) {
     const std::size_t end = text.find('\n');

@@ -49,11 +49,13 @@ std::optional<FolderIndex> ParseFolderIndex(std::string_view text) {
     switch (number) {
       case 0: return line == kHeader;
       case 1: return Holds(line, "deck ", rest) && rest.size() == 16 && ParseNumber(rest, index.generation, 16);
-      case 2: return (line == "subfolders 1" || line == "subfolders 0") && (index.subfolders = line.back() == '1', true);
+      case 2:
+        return (line == "subfolders 1" || line == "subfolders 0") && (index.subfolders = line.back() == '1', true);
       default: break;
     }
     if (Holds(line, "folder ", rest)) return ParseFolder(rest, index.folders.emplace_back());
-    return Holds(line, "selected ", rest) && index.folders.empty() && ParseSelected(rest, index.selected.emplace_back());
+    return Holds(line, "selected ", rest) && index.folders.empty() &&
+           ParseSelected(rest, index.selected.emplace_back());
   });
   return whole ? std::optional(std::move(index)) : std::nullopt;
 }

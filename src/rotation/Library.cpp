@@ -73,7 +73,8 @@ std::optional<std::pair<ListedFolder, bool>> TLibrary::Current(const std::string
     std::unordered_map<std::string_view, std::uint32_t> placeOf;
     for (std::size_t i = 0; i < kept->pictures.Size(); ++i) placeOf.emplace(kept->pictures[i], kept->places[i]);
     for (std::size_t i = 0; i < listed->pictures.Size(); ++i)
-      if (const auto place = placeOf.find(listed->pictures[i]); place != placeOf.end()) listed->places[i] = place->second;
+      if (const auto place = placeOf.find(listed->pictures[i]); place != placeOf.end())
+        listed->places[i] = place->second;
   }
   return std::pair(std::move(*listed), false);
 }
@@ -110,7 +111,8 @@ std::string TLibrary::PathOf(std::uint32_t folder, std::uint32_t picture) const 
   return browse::JoinPath(listing.path, listing.pictures[picture]);
 }
 
-std::vector<ListedFolder> TLibrary::ListingsToKeep(const std::function<bool(const std::string& folder)>& stillSelected) {
+std::vector<ListedFolder> TLibrary::ListingsToKeep(
+    const std::function<bool(const std::string& folder)>& stillSelected) {
   std::vector<ListedFolder> listings = std::move(folders_);
   for (std::size_t i = 0; i < kept_.size(); ++i) {
     if (keptTaken_[i]) continue;

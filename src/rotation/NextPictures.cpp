@@ -75,7 +75,8 @@ std::vector<SelectedFolder> SelectedFolders(const std::vector<std::string>& entr
   const std::string listedMask = ListedMask();
   std::vector<SelectedFolder> selected;
   for (const std::string& entry : entries)
-    if (std::optional<SelectedFolder> folder = SelectedFolderOf(entry, listedMask)) selected.push_back(std::move(*folder));
+    if (std::optional<SelectedFolder> folder = SelectedFolderOf(entry, listedMask))
+      selected.push_back(std::move(*folder));
   return selected;
 }
 
@@ -110,7 +111,8 @@ struct Turns {
   std::size_t Count() const { return std::max<std::size_t>(monitors.size(), 1); }
   // Whether `picture` is one that another monitor keeps.
   bool Keeps(const std::string& picture) const {
-    return std::ranges::any_of(kept, [&](const std::string& keptPicture) { return platform::SamePath(keptPicture, picture); });
+    return std::ranges::any_of(
+        kept, [&](const std::string& keptPicture) { return platform::SamePath(keptPicture, picture); });
   }
 };
 Turns TurnsOf(const Change* shownNow, const std::string& forMonitor, const TExclusions& excluded) {
@@ -119,7 +121,8 @@ Turns TurnsOf(const Change* shownNow, const std::string& forMonitor, const TExcl
   if (forMonitor.empty() || std::ranges::count(turns.monitors, forMonitor, &wallpaper::Monitor::device) == 0)
     return turns;
   for (std::size_t i = 0; i < turns.monitors.size(); ++i)
-    if (turns.monitors[i].device != forMonitor) turns.kept[i] = ShowablePicture(shownNow, turns.monitors[i].device, excluded);
+    if (turns.monitors[i].device != forMonitor)
+      turns.kept[i] = ShowablePicture(shownNow, turns.monitors[i].device, excluded);
   return turns;
 }
 
@@ -132,10 +135,12 @@ std::vector<std::string> ShowableOf(const TLibrary& library, const std::vector<s
     if (library.Away(folder)) continue;
     const ListedFolder& listing = library.Listing(folder);
     std::vector<std::string> names;
-    for (std::uint32_t picture = 0; picture < listing.pictures.Size(); ++picture) names.emplace_back(listing.pictures[picture]);
+    for (std::uint32_t picture = 0; picture < listing.pictures.Size(); ++picture)
+      names.emplace_back(listing.pictures[picture]);
     browse::SortAsTheListSorts(names);
     for (const std::string& name : names)
-      if (std::string path = browse::JoinPath(listing.path, name); !excluded.Excludes(path)) paths.push_back(std::move(path));
+      if (std::string path = browse::JoinPath(listing.path, name); !excluded.Excludes(path))
+        paths.push_back(std::move(path));
   }
   return paths;
 }
@@ -143,8 +148,8 @@ std::vector<std::string> ShowableOf(const TLibrary& library, const std::vector<s
 // The log-on rotation's own rule, a turn for each monitor that takes a new picture: the counters go
 // on from one to the next. With subfolders, the listings the state file keeps are read, and kept
 // again.
-NextPictures ChooseInOrder(TRotationSettings stored, const std::vector<std::string>& entries, const TExclusions& excluded,
-                           const Turns& turns, platform::RegistryStore& store) {
+NextPictures ChooseInOrder(TRotationSettings stored, const std::vector<std::string>& entries,
+                           const TExclusions& excluded, const Turns& turns, platform::RegistryStore& store) {
   const std::string listedMask = ListedMask();
   const auto state = std::make_shared<Kept<RotationState>>();
   if (stored.subfolders) *state = ReadRotationState();
@@ -210,7 +215,9 @@ NextPictures ChooseInOrder(TRotationSettings stored, const std::vector<std::stri
 class TDealing {
  public:
   TDealing(const std::vector<std::string>& entries, bool subfolders)
-      : selected_(SelectedFolders(entries)), subfolders_(subfolders), stillSelected_(StillSelected(selected_, subfolders)) {}
+      : selected_(SelectedFolders(entries)),
+        subfolders_(subfolders),
+        stillSelected_(StillSelected(selected_, subfolders)) {}
 
   // A new picture for each turn that takes one: of those the progress file names, else of the
   // deck's state as kept, else of the folders as they are now (what was kept has nothing left).
@@ -259,7 +266,9 @@ class TDealing {
     std::uint32_t index;
   };
 
-  static std::string PathOf(const TLibrary& library, Picture picture) { return library.PathOf(picture.folder, picture.index); }
+  static std::string PathOf(const TLibrary& library, Picture picture) {
+    return library.PathOf(picture.folder, picture.index);
+  }
 
   // From the progress file's next pictures: each turn the first of them that can be shown (of the
   // monitor's shape among the first kShapeLookAhead). False when one turn finds none.
@@ -271,7 +280,8 @@ class TDealing {
       int helperAsks = kHelperAsksPerMonitor;
       const auto available = [&](std::size_t i) {
         const std::string& path = upcoming[i];
-        return std::ranges::none_of(taken_, [&](const std::string& taken) { return platform::SamePath(taken, path); }) &&
+        return std::ranges::none_of(taken_,
+                                    [&](const std::string& taken) { return platform::SamePath(taken, path); }) &&
                !turns.Keeps(path) && !excluded.Excludes(path) && platform::FileExists(path);
       };
       const auto suits = [&](std::size_t i) {
@@ -321,7 +331,9 @@ class TDealing {
       notFirst.insert(notFirst.end(), chosen.begin(), chosen.end());
       std::optional<std::uint32_t> taken =
           deck.Take(suits, [&](std::uint32_t picture) { return showable(picture, true); }, notFirst, draw_);
-      if (!taken) taken = deck.Take(suits, [&](std::uint32_t picture) { return showable(picture, false); }, notFirst, draw_);
+      if (!taken)
+        taken = deck.Take(
+            suits, [&](std::uint32_t picture) { return showable(picture, false); }, notFirst, draw_);
       if (!taken) continue;
       chosen.push_back(*taken);
       next.pictures[turn] = path(*taken);
@@ -389,7 +401,8 @@ class TDealing {
 
   TDeck KeptDeck(TLibrary& library, const std::vector<Picture>& pictures) {
     std::vector<std::uint32_t> placeOf(pictures.size());
-    for (std::size_t i = 0; i < pictures.size(); ++i) placeOf[i] = library.PlaceOf(pictures[i].folder, pictures[i].index);
+    for (std::size_t i = 0; i < pictures.size(); ++i)
+      placeOf[i] = library.PlaceOf(pictures[i].folder, pictures[i].index);
     return TDeck::Kept(placeOf, state_->content.progress.shown, draw_);
   }
 

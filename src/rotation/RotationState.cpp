@@ -40,7 +40,8 @@ bool ParsePicture(std::string_view text, ListedFolder& folder) {
 std::string ProgressLines(std::string_view header, const DeckProgress& progress) {
   std::string last;
   for (const std::string& picture : progress.lastShown)
-    if (!picture.empty() && !HasLineEnd(picture) && picture.find('|') == std::string::npos) (last += last.empty() ? "" : "|") += picture;
+    if (!picture.empty() && !HasLineEnd(picture) && picture.find('|') == std::string::npos)
+      (last += last.empty() ? "" : "|") += picture;
   return std::string(header) + "\ndeck " + Hexadecimal(progress.generation) + " " + std::to_string(progress.shown) +
          "\nlast " + last + "\n";
 }

@@ -216,10 +216,12 @@ void FollowMovedProgram() {
     return chosen && OwnerOf(command).owner == Owner::kNobody;
   };
   Failures failures;
-  if (orphaned(registered.changes.minutes > 0, registered.taskCommand)) MatchTask(registered.changes, registered, failures);
+  if (orphaned(registered.changes.minutes > 0, registered.taskCommand))
+    MatchTask(registered.changes, registered, failures);
   if (orphaned(registered.changes.perMonitor, registered.refitCommand))
     MatchRefitTask(registered.changes, registered, failures);
-  if (orphaned(registered.changes.desktopMenu, registered.menuCommand)) MatchMenu(registered.changes, registered, failures);
+  if (orphaned(registered.changes.desktopMenu, registered.menuCommand))
+    MatchMenu(registered.changes, registered, failures);
   if (orphaned(registered.changes.runAtLogon, registered.startupCommand))
     MatchStartup(registered.changes, registered, failures);
   if (!failures.empty()) RecordTimerRun("failed: " + Joined(failures));
@@ -270,7 +272,8 @@ bool UnregisterThisProgram() {
 
 void RecordTimerRun(const std::string& outcome) noexcept {
   try {
-    OpenSettingsStore().WriteString(stored::kSection, stored::kLastTimerRun, platform::LocalTimeStamp() + " " + outcome);
+    OpenSettingsStore().WriteString(stored::kSection, stored::kLastTimerRun,
+                                    platform::LocalTimeStamp() + " " + outcome);
   } catch (const std::exception&) {
   }
 }

@@ -80,7 +80,8 @@ TEST(TimedRunTest, AnExcludedPictureIsNeverChosenInAnyMode) {
     ScratchSettings::SetValue("Shuffle", shuffle);
     for (int run = 0; run < 4; ++run) {
       ASSERT_EQ(RunTimedChange(TimedRun::kNext, accepts), 0) << ScratchSettings::TimedRunOutcome();
-      EXPECT_NE(rotation::ReadHistory().content.Current()->pictures.at(0).path, pictures / "b.bmp") << rndFile << shuffle;
+      EXPECT_NE(rotation::ReadHistory().content.Current()->pictures.at(0).path, pictures / "b.bmp")
+          << rndFile << shuffle;
     }
   }
   // Entries that name no folder that can be opened list nothing, whatever folder the run starts in.

@@ -223,8 +223,9 @@ TEST_F(StartupRunTest, MissingListFileIsReportedBeforeTheSplashAndTheRunGoesOn) 
   // The rotation reloads the list (the same box again) and finds it empty.
   std::vector<std::string> later;
   while (auto box = vantoria.AnswerMessageBox("OK", 10s)) later.push_back(box->text);
-  EXPECT_EQ(later, (std::vector<std::string>{"File \"Directory.drl\" not found. Cannot load Selected direcotories list!",
-                                             "List index out of bounds (-1)"}));
+  EXPECT_EQ(later,
+            (std::vector<std::string>{"File \"Directory.drl\" not found. Cannot load Selected direcotories list!",
+                                      "List index out of bounds (-1)"}));
   ASSERT_TRUE(vantoria.WaitForExit(kRunDeadline).has_value());
   ExpectCounters("<none>", "<none>");
 }
@@ -298,7 +299,9 @@ TEST_F(StartupRunTest, NextDealsEveryPictureOfTheFoldersAndTheirSubfoldersOnceBe
   ASSERT_EQ(RunHostProgram("ln", "-s '" + HostPath(library / "a") + "' '" + HostPath(library / "a\\loop") + "'"), 0);
   ListFolders({library / "a", library / "b", library / "c"});
   for (const char* name : {"RndFile", "Shuffle", "Subfolders"}) ScratchSettings::SetValue(name, "1");
-  const auto shownWidth = [] { return static_cast<unsigned char>(testing_support::ReadFileBytes(WallpaperFile())[18]); };
+  const auto shownWidth = [] {
+    return static_cast<unsigned char>(testing_support::ReadFileBytes(WallpaperFile())[18]);
+  };
   std::vector<int> shown;
   for (int run = 0; run < 10; ++run) {
     ASSERT_EQ(RunWithoutAWindow("/next"), 0u) << ScratchSettings::TimedRunOutcome();
@@ -306,7 +309,8 @@ TEST_F(StartupRunTest, NextDealsEveryPictureOfTheFoldersAndTheirSubfoldersOnceBe
   }
   EXPECT_EQ(std::set(shown.begin(), shown.begin() + 9).size(), 9u);
   EXPECT_NE(shown[9], shown[8]);
-  EXPECT_EQ(testing_support::ReadFileBytes(ScratchSettings::KeptFile("Rotation.state")).find("loop"), std::string::npos) << "followed";
+  EXPECT_EQ(testing_support::ReadFileBytes(ScratchSettings::KeptFile("Rotation.state")).find("loop"), std::string::npos)
+      << "followed";
 
   ::DeleteFileA((library / ("b\\" + std::to_string(shown[9] == 14 ? 15 : 14) + ".bmp")).c_str());
   EXPECT_EQ(RunWithoutAWindow("/next"), 0u);

@@ -52,8 +52,9 @@ struct ComposedFile {
   }
   COLORREF At(int x, int y) const {
     const size_t at = 54 + static_cast<size_t>(height - 1 - y) * ((width * 3 + 3) & ~3) + x * 3u;
-    return at + 3 > bytes.size() ? CLR_INVALID
-                                 : RGB(std::uint8_t(bytes[at + 2]), std::uint8_t(bytes[at + 1]), std::uint8_t(bytes[at]));
+    return at + 3 > bytes.size()
+               ? CLR_INVALID
+               : RGB(std::uint8_t(bytes[at + 2]), std::uint8_t(bytes[at + 1]), std::uint8_t(bytes[at]));
   }
 
   std::string bytes = testing_support::ReadFileBytes(DesktopValue("Wallpaper"));

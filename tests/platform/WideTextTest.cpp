@@ -22,8 +22,8 @@ TEST(WideTextTest, APathSurvivesACodePageOnlyWhenEveryLetterIsOneOfIts) {
 // The program's own table of capitals is the system's: the one its file systems fold names by.
 TEST(NameCaseTest, EveryLetterFoldsAsTheSystemFoldsTheNamesOfFiles) {
   using Upcase = wchar_t(WINAPI*)(wchar_t);
-  const auto systemCapital =
-      reinterpret_cast<Upcase>(reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleA("ntdll.dll"), "RtlUpcaseUnicodeChar")));
+  const auto systemCapital = reinterpret_cast<Upcase>(
+      reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleA("ntdll.dll"), "RtlUpcaseUnicodeChar")));
   ASSERT_NE(systemCapital, nullptr);
   std::vector<unsigned> differing;
   for (unsigned unit = 0; unit < 0x10000; ++unit)

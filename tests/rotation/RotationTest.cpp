@@ -217,7 +217,8 @@ TEST(LibraryTest, AFolderComesWithItsOwnPicturesThenEachSubfoldersDepthFirstAndK
       [&](const std::string& folder, const std::string& mask) -> std::optional<ListedFolder> {
         if (!tree.contains(folder)) return std::nullopt;
         listed.push_back(folder);
-        ListedFolder result{.written = written, .mask = mask, .path = folder, .subfolders = {}, .pictures = {}, .places = {}};
+        ListedFolder result{
+            .written = written, .mask = mask, .path = folder, .subfolders = {}, .pictures = {}, .places = {}};
         for (const std::string& name : tree[folder].first) result.pictures.Add(name);
         for (const std::string& name : tree[folder].second) result.subfolders.Add(name);
         result.places.assign(result.pictures.Size(), kNoPlace);
@@ -251,7 +252,8 @@ TEST(LibraryTest, AFolderComesWithItsOwnPicturesThenEachSubfoldersDepthFirstAndK
   tree["C:\\P"].first = {"b.jpg", "z.jpg"};
   TLibrary changed(again.ListingsToKeep(any), source);
   const std::vector<std::uint32_t> root = changed.Folders("C:\\P", "*.jpg;*.png;", false);
-  EXPECT_EQ(listed, std::vector<std::string>{"C:\\P"}) << "a folder written since, or with another mask, is listed again";
+  EXPECT_EQ(listed, std::vector<std::string>{"C:\\P"})
+      << "a folder written since, or with another mask, is listed again";
   EXPECT_EQ(std::tuple(changed.PlaceOf(root[0], 0), changed.PlaceOf(root[0], 1)), std::tuple(11u, kNoPlace));
 
   tree.erase("C:\\P");  // a share gone offline: its pictures keep their places, and come back
@@ -309,8 +311,9 @@ TEST(RotationStateTest, ReadsBackWhatWasWrittenAndNothingDamaged) {
   const std::string indexText = FolderIndexText(index);
   EXPECT_EQ(ParseFolderIndex(indexText), index);
   const std::size_t firstFolder = indexText.find("folder ");
-  for (const std::string& damaged : {indexText.substr(0, indexText.size() - 2), progress,
-                                     indexText.substr(0, firstFolder) + indexText.substr(indexText.find('\n', firstFolder) + 1)})
+  for (const std::string& damaged :
+       {indexText.substr(0, indexText.size() - 2), progress,
+        indexText.substr(0, firstFolder) + indexText.substr(indexText.find('\n', firstFolder) + 1)})
     EXPECT_FALSE(ParseFolderIndex(damaged).has_value()) << damaged;
 }
 
@@ -331,7 +334,8 @@ TEST(HistoryTest, StepsBackAndForwardPassingOverGonePicturesAndReadsBackWhole) {
   EXPECT_EQ(shown(history.Forward(any)), "none");
   EXPECT_EQ(shown(history.Back([](const Change& c) { return c.pictures[0].path != "b"; })), "a") << "b is gone";
 
-  Change twoMonitors{"2026-12-08 14:15:00", {{"\\\\.\\DISPLAY1", "C:\\x|y.jpg"}, {"\\\\.\\DISPLAY2", "C:\\\xC5\xA1.jpg"}}};
+  Change twoMonitors{"2026-12-08 14:15:00",
+                     {{"\\\\.\\DISPLAY1", "C:\\x|y.jpg"}, {"\\\\.\\DISPLAY2", "C:\\\xC5\xA1.jpg"}}};
   history.Record(twoMonitors);
   EXPECT_EQ(PictureOnMonitor(twoMonitors, "\\\\.\\DISPLAY2")->path, "C:\\\xC5\xA1.jpg");
   EXPECT_EQ(PictureOnMonitor(twoMonitors, "\\\\.\\DISPLAY9")->path, "C:\\x|y.jpg");
@@ -340,11 +344,11 @@ TEST(HistoryTest, StepsBackAndForwardPassingOverGonePicturesAndReadsBackWhole) {
   ASSERT_TRUE(read.has_value());
   EXPECT_EQ(std::tie(read->Changes(), *read->Current()), std::tie(history.Changes(), twoMonitors));
   const std::size_t end = text.rfind("end ");
-  const std::string pictureless =
-      text.substr(0, end) + "change 2026-12-08 14:20:00\nend " + std::to_string(std::stoul(text.substr(end + 4)) + 1) + "\n";
-  for (const std::string& damaged : {text.substr(0, text.size() - 2), text + "shown |z\n", std::string("junk\n"),
-                                     text.substr(0, text.find("current")) + "current 9" + text.substr(text.find('\n', 20)),
-                                     pictureless})
+  const std::string pictureless = text.substr(0, end) + "change 2026-12-08 14:20:00\nend " +
+                                  std::to_string(std::stoul(text.substr(end + 4)) + 1) + "\n";
+  for (const std::string& damaged :
+       {text.substr(0, text.size() - 2), text + "shown |z\n", std::string("junk\n"),
+        text.substr(0, text.find("current")) + "current 9" + text.substr(text.find('\n', 20)), pictureless})
     EXPECT_FALSE(ParseHistory(damaged).has_value()) << damaged;
   // Stepped back, the change shown is set as it could be again; it stays the one shown.
   history.Back(any);
@@ -356,7 +360,8 @@ TEST(HistoryTest, StepsBackAndForwardPassingOverGonePicturesAndReadsBackWhole) {
 
   THistory full;
   for (int i = 0; i < 51; ++i) full.Record(change(std::to_string(i)));
-  EXPECT_EQ(std::tuple(full.Changes().size(), full.Changes().front().pictures[0].path), std::tuple(kHistoryLength, "1"));
+  EXPECT_EQ(std::tuple(full.Changes().size(), full.Changes().front().pictures[0].path),
+            std::tuple(kHistoryLength, "1"));
 }
 
 // The list the user may edit: a line names a picture by its full path, whatever its case, slashes
@@ -366,9 +371,12 @@ TEST(ExclusionsTest, FullPathsExcludeWhateverTheirCaseAndOtherLinesStay) {
                            "  D:/Bilder/\xC5\xA1kola.jpg \r\nphotos\\relative.jpg\r\n\"C:\\Copied as path.jpg\"\r\n"
                            "\\\\server\\share\\a.jpg";
   const TExclusions excluded(text);
-  for (const auto& [path, excludes] : {std::pair{"c:\\photos\\zoo #2.jpg", true}, {"D:\\Bilder\\\xC5\xA0KOLA.jpg", true},
-                                       {"\\\\server\\share\\a.jpg", true}, {"C:\\Copied as path.jpg", true},
-                                       {"C:\\Photos\\Zoo", false}, {"photos\\relative.jpg", false},
+  for (const auto& [path, excludes] : {std::pair{"c:\\photos\\zoo #2.jpg", true},
+                                       {"D:\\Bilder\\\xC5\xA0KOLA.jpg", true},
+                                       {"\\\\server\\share\\a.jpg", true},
+                                       {"C:\\Copied as path.jpg", true},
+                                       {"C:\\Photos\\Zoo", false},
+                                       {"photos\\relative.jpg", false},
                                        {"# pictures I never want", false}})
     EXPECT_EQ(excluded.Excludes(path), excludes) << path;
   // Notepad's UTF-16 ("C:\\\u0160.jpg" and a note, little-endian) is read as its letters and written
@@ -377,7 +385,9 @@ TEST(ExclusionsTest, FullPathsExcludeWhateverTheirCaseAndOtherLinesStay) {
                                 '\r', 0, '\n', 0, '#', 0, 0x3D, 0xD8, 0x00, 0xDE, '\r', 0, '\n', 0};
   const std::string decoded = ExclusionFileText(utf16);
   EXPECT_TRUE(TExclusions(decoded).Excludes("c:\\\xC5\xA1.JPG"));
-  EXPECT_EQ(TextExcluding(decoded, "C:\\b.jpg"), "\xEF\xBB\xBF" "C:\\\xC5\xA0.jpg\r\n#\xF0\x9F\x98\x80\r\nC:\\b.jpg\r\n");
+  EXPECT_EQ(TextExcluding(decoded, "C:\\b.jpg"),
+            "\xEF\xBB\xBF"
+            "C:\\\xC5\xA0.jpg\r\n#\xF0\x9F\x98\x80\r\nC:\\b.jpg\r\n");
   const std::string added = TextExcluding(text, "E:\\new.jpg");
   EXPECT_EQ(added, text + "\r\nE:\\new.jpg\r\n");
   EXPECT_EQ(TextExcluding(added, "e:/NEW.jpg"), added) << "named already";

@@ -29,9 +29,11 @@ TEST(TaskDefinitionTest, RepeatsIndefinitelyFromItsStartForTheUserOnBatteryAsCho
     EXPECT_EQ(XmlElement(Xml(10), name), text) << name;
   // The monitors' task: at log-on and at the session's unlock, of this user, on battery too.
   const std::string refit = RefitTaskXml("C:\\Vantoria\\Vantoria.exe", "S-1-5-21-1-2-3-1001");
-  for (const auto& [name, text] :
-       {std::pair{"StateChange", "SessionUnlock"}, {"Arguments", "/refit"}, {"DisallowStartIfOnBatteries", "false"},
-        {"WorkingDirectory", "C:\\Vantoria"}, {"LogonTrigger", "<Enabled>true</Enabled><UserId>S-1-5-21-1-2-3-1001</UserId>"}})
+  for (const auto& [name, text] : {std::pair{"StateChange", "SessionUnlock"},
+                                   {"Arguments", "/refit"},
+                                   {"DisallowStartIfOnBatteries", "false"},
+                                   {"WorkingDirectory", "C:\\Vantoria"},
+                                   {"LogonTrigger", "<Enabled>true</Enabled><UserId>S-1-5-21-1-2-3-1001</UserId>"}})
     EXPECT_EQ(XmlElement(refit, name), text) << name;
   EXPECT_EQ(XmlElement(Xml(5, false), "DisallowStartIfOnBatteries"), "true");
   const std::string path = "C:\\Pictures & Tools\\<new> \xC5\xA1kola\\Ann's\\Vantoria.exe";  // "škola" in UTF-8

@@ -108,10 +108,11 @@ TEST(StoredOptionsTest, SavesWriteInTheirOrderAndTheDateOnlyWhenItIsAnotherDay) 
   FakeStore store;
   TDialogOptions{.rndFile = false, .display = -1, .changeWP = true, .allPictures = true}.Save(store);
   TRotationSettings::SaveCounters(store, 4, 1);
-  EXPECT_EQ(store.done, (Steps{"write Settings\\RndFile=0", "write Settings\\Display=-1", "write Settings\\ChangeWP=1",
-                               "write Settings\\PerMonitor=0", "write Settings\\AllPictures=1",
-                               "write Settings\\DesktopMenu=0", "write Settings\\Subfolders=0", "write Settings\\Shuffle=0",
-                               "write Settings\\RunAtLogon=0", "write Settings\\File=4", "write Settings\\Folder=1"}));
+  EXPECT_EQ(store.done,
+            (Steps{"write Settings\\RndFile=0", "write Settings\\Display=-1", "write Settings\\ChangeWP=1",
+                   "write Settings\\PerMonitor=0", "write Settings\\AllPictures=1", "write Settings\\DesktopMenu=0",
+                   "write Settings\\Subfolders=0", "write Settings\\Shuffle=0", "write Settings\\RunAtLogon=0",
+                   "write Settings\\File=4", "write Settings\\Folder=1"}));
 
   store.done.clear();
   EXPECT_FALSE(TRotationSettings::ChangedAlready(store, "7.12.2026")) << "no date kept yet";

@@ -126,7 +126,6 @@ std::optional<RotationState> ParseRotationState(std::string_view text) {
 
 std::optional<std::uint64_t> StateGeneration(std::string_view beginning) {
   DeckProgress progress;
-  std::string_view rest;
   for (std::size_t number = 0; number < 2; ++number) {
     const std::size_t end = beginning.find('\n');
     if (end == std::string_view::npos || !ParseProgressLine(number, beginning.substr(0, end), kHeader, progress))

@@ -1,10 +1,15 @@
 #include "settings/StoredOptions.h"
 
+#include "settings/DayNight.h"
+#include "settings/FolderPhases.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstdlib>
 #include <map>
+#include <optional>
+#include <tuple>
 #include <string>
 #include <vector>
 
@@ -136,6 +141,53 @@ TEST(StoredOptionsTest, TheIntervalIsStoredAsMinutesAndAnyOtherTextIsAtLogOnOnly
     }
   }
   EXPECT_EQ(schedule::MinutesOfInterval(11), 0);
+}
+
+// Degrees as typed with the user's separator or a point, north and east positive, within their
+// limits; as stored, with a point; the stored choice read, off with the reason when it cannot be.
+TEST(DayNightTest, CoordinatesAreReadInEitherSeparatorAndAStoredChoiceThatCannotBeReadIsOff) {
+  for (const auto& [text, separator, degrees] : std::initializer_list<std::tuple<const char*, char, std::optional<double>>>{
+           {"52,52", ',', 52.52}, {"52.52", ',', 52.52}, {" -33.87 ", '.', -33.87}, {"+51", '.', 51.0},
+           {"90", '.', 90.0}, {"90.01", '.', std::nullopt}, {"52,52", '.', std::nullopt}, {"", '.', std::nullopt},
+           {"north", '.', std::nullopt}, {"1e2", '.', std::nullopt}, {"--5", '.', std::nullopt}, {"nan", '.', std::nullopt}})
+    EXPECT_EQ(ParseDegrees(text, separator, 90), degrees) << text;
+  EXPECT_EQ(ParseDegrees("-180", '.', 180), -180.0);
+  EXPECT_EQ(std::tuple(DegreesText(52.52), DegreesText(-0.0), DegreesText(13.4, ',')), std::tuple("52.52", "0", "13,4"));
+
+  for (const auto& [source, latitude, longitude, chosen, why] :
+       std::initializer_list<std::tuple<const char*, const char*, const char*, DayNightSource, const char*>>{
+           {"sun", "52.52", "13.4", DayNightSource::kSun, ""},
+           {"theme", "", "", DayNightSource::kTheme, ""},
+           {"", "52.52", "13.4", DayNightSource::kOff, ""},
+           {"sun", "95", "13.4", DayNightSource::kOff, "day and night are off: Latitude is \"95\""},
+           {"sun", "52.52", "east", DayNightSource::kOff, "day and night are off: Longitude is \"east\""},
+           {"moon", "52.52", "13.4", DayNightSource::kOff, "day and night are off: DayNight is \"moon\""}}) {
+    std::string reason;
+    const DayNightChoice choice = DayNightOfStored(source, latitude, longitude, reason);
+    EXPECT_EQ(std::tuple(choice.source, reason), std::tuple(chosen, std::string(why))) << source << latitude << longitude;
+  }
+  EXPECT_EQ(SunLine(ClockTime{8, 5}, ClockTime{15, 12}, true), "Sunrise 08:05, sunset 15:12");
+  EXPECT_EQ(SunLine(std::nullopt, std::nullopt, false), "The sun does not rise today");
+  EXPECT_EQ(SunLine(std::nullopt, std::nullopt, true), "The sun does not set today");
+}
+
+// Folders marked by day or by night, one line each; lines the program does not read pass over, a
+// file that is no text holds no choices; folders of no phase's fitting mean every folder counts.
+TEST(DayNightTest, FoldersAreMarkedByPathAndEveryFolderCountsWhenNoneFitsThePhase) {
+  const TFolderPhases phases("\xEF\xBB\xBF" "day C:\\Pictures\\Beach\r\nnight C:\\Pictures\\Stars\r\n"
+                             "evening C:\\Pictures\\Sunset\r\njunk\r\nnight \r\n");
+  using enum ShownWhen;
+  EXPECT_EQ(std::tuple(phases.Of("c:/pictures/beach"), phases.Of("C:\\Pictures\\Stars"), phases.Of("C:\\Pictures\\Sunset")),
+            std::tuple(kByDay, kByNight, kAnyTime));
+  TFolderPhases changed = phases;
+  changed.Set("C:\\Pictures\\Stars", kAnyTime);
+  changed.Set("D:\\Moon", kByNight);
+  EXPECT_EQ(TFolderPhases(changed.Text()).Of("D:\\Moon"), kByNight);
+  EXPECT_EQ(TFolderPhases(changed.Text()).Of("C:\\Pictures\\Stars"), kAnyTime);
+  EXPECT_FALSE(TFolderPhases(std::string("day C:\\A\r\n\0junk", 14)).AnyMarked()) << "no text";
+  using schedule::Phase;
+  EXPECT_EQ(EntriesOfPhase({kByDay, kAnyTime, kByNight}, Phase::kNight), (std::vector<std::size_t>{1, 2}));
+  EXPECT_EQ(EntriesOfPhase({kByDay, kByDay}, Phase::kNight), (std::vector<std::size_t>{0, 1}));
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 #include "platform/Module.h"
 #include "schedule/DesktopMenuCommand.h"
 #include "schedule/TaskDefinition.h"
+#include "settings/DayNightD.h"
 #include "settings/OptionsD.h"
 #include "settings/TimerRegistration.h"
 #include "ui/Application.h"
@@ -52,6 +53,7 @@ int RunVantoria() {
   const auto timedRun = TimedRunOfSwitch(mode);
   if (IsStartupArgument(mode) || timedRun) ::SetErrorMode(::GetErrorMode() | SEM_FAILCRITICALERRORS);
   settings::FollowMovedProgram();
+  settings::FollowTheSun();
   // Before the first window: the application object makes one.
   ui::SetWindowClassIdentity({.namePrefix = "Vantoria", .iconResource = "MAINICON"});
   if (timedRun) return RunTimedChange(*timedRun, UserNotificationState);
@@ -67,7 +69,10 @@ int RunVantoria() {
     mainWindow = &mainForm;
     splash = &application.CreateForm<TPocetakDialog>(mainForm, IsStartupRun());
     auto& about = application.CreateForm<windows::TAboutDialog>();
-    mainForm.ConnectDialogs(application.CreateForm<settings::TODialog>(), about);
+    auto& options = application.CreateForm<settings::TODialog>();
+    auto& dayNight = application.CreateForm<settings::TDayNightDialog>();
+    options.ConnectDayNight(dayNight);
+    mainForm.ConnectDialogs(options, dayNight, about);
     // A log-on run never writes the folder list; an interactive one keeps it when Windows ends
     // the session before the window is closed.
     if (!IsStartupRun()) mainForm.OnEndSession = [&mainForm] { mainForm.FormClose(); };

@@ -8,10 +8,12 @@
 #include <string>
 
 #include "pictures/DecodeHelper.h"
+#include "platform/Clock.h"
 #include "platform/Exceptions.h"
 #include "rotation/KeptFiles.h"
 #include "rotation/NextPictures.h"
 #include "rotation/PictureChange.h"
+#include "settings/DayNightStore.h"
 #include "settings/SettingsStore.h"
 #include "settings/TimerRegistration.h"
 #include "settings/UserDataFolder.h"
@@ -60,8 +62,9 @@ class UnshownBoxes {
   std::string first_;
 };
 
-int Finish(const std::string& outcome, int exitCode) {
-  settings::RecordTimerRun(outcome);
+// The outcome, with day and night as they are when they are on, and the exit code.
+int Finish(const std::string& outcome, const settings::DayNightNow& dayNight, int exitCode) {
+  settings::RecordTimerRun(outcome + dayNight.Outcome());
   return exitCode;
 }
 
@@ -76,8 +79,8 @@ constexpr char kNotOurWallpaper[] = "the desktop shows a picture Vantoria did no
 // written at once as "Set as wallpaper" writes them, and the history then kept with what was set.
 class TChangeRun {
  public:
-  explicit TChangeRun(const UnshownBoxes& boxes)
-      : boxes_(boxes), history_(rotation::ReadHistory()), excluded_(rotation::ReadExclusions()) {}
+  TChangeRun(const UnshownBoxes& boxes, const settings::DayNightNow& dayNight)
+      : boxes_(boxes), dayNight_(dayNight), history_(rotation::ReadHistory()), excluded_(rotation::ReadExclusions()) {}
 
   // The change the desktop shows; none before the first, or when the user has chosen another
   // wallpaper in Windows' settings since.
@@ -86,9 +89,10 @@ class TChangeRun {
     return current && wallpaper::DesktopShowsWallpaperFile(settings::UserDataFolder()) ? current : nullptr;
   }
 
-  // A step back or forward through the history, which then says what was set; none when there is
-  // none to step to. Back from a wallpaper the user chose, the program's own last one comes first.
-  std::optional<int> Step(TimedRun run) {
+  // A step back or forward through the history, which then says what was set; its outcome, none
+  // when there is none to step to. Back from a wallpaper the user chose, the program's own last one
+  // comes first.
+  std::optional<std::string> Step(TimedRun run) {
     rotation::THistory& history = history_.content;
     const auto canShow = [&](const rotation::Change& change) { return rotation::CanShowAgain(change, excluded_); };
     const rotation::Change* shown = Shown();
@@ -98,21 +102,19 @@ class TChangeRun {
                                                                 : history.Forward(canShow);
     if (!step) return std::nullopt;
     history.ReplaceCurrent(Set(rotation::PicturesAgain(*step, shown, excluded_)));
-    return Finish(std::string(run == TimedRun::kPrevious ? "changed (previous)" : "changed (forward)") +
-                      Unkept("history", rotation::KeepHistory(history_)),
-                  0);
+    return std::string(run == TimedRun::kPrevious ? "changed (previous)" : "changed (forward)") +
+           Unkept("history", rotation::KeepHistory(history_));
   }
 
-  // New pictures: for every monitor, or for `forMonitor` while the others keep theirs.
-  int New(const std::string& outcome, const rotation::ReportMissingList& reportMissingList,
-          const std::string& forMonitor = {}) {
-    const rotation::NextPictures next =
-        rotation::ChooseNextPictures(rotation::OnceADay::kIgnored, reportMissingList, Shown(), forMonitor);
+  // New pictures: for every monitor, or for `forMonitor` while the others keep theirs; the outcome.
+  std::string New(const std::string& outcome, const rotation::ReportMissingList& reportMissingList,
+                  const std::string& forMonitor = {}) {
+    const rotation::NextPictures next = rotation::ChooseNextPictures(rotation::OnceADay::kIgnored, reportMissingList,
+                                                                     Shown(), dayNight_, forMonitor);
     history_.content.Record(Set(next));
     // The folders are looked at once the wallpaper is set: the change does not wait for them.
     const std::string stateNotKept = next.keepState ? next.keepState() : std::string();
-    return Finish(
-        outcome + Unkept("rotation's state", stateNotKept) + Unkept("history", rotation::KeepHistory(history_)), 0);
+    return outcome + Unkept("rotation's state", stateNotKept) + Unkept("history", rotation::KeepHistory(history_));
   }
 
   // The picture on the monitor under the pointer joins the pictures never shown; its monitor.
@@ -125,17 +127,16 @@ class TChangeRun {
     return monitor;
   }
 
-  // The pictures the monitors show, laid out again for the monitors as they are now; the history
-  // stays as it is.
-  int Refit() {
+  // The pictures the monitors show, laid out again for the monitors as they are now, the history
+  // as it is; the outcome.
+  std::string Refit() {
     if (!Shown())
-      return Finish("skipped: " + std::string(history_.content.Current() ? kNotOurWallpaper
-                                                                         : "no picture was set by Vantoria yet"),
-                    0);
+      return "skipped: " +
+             std::string(history_.content.Current() ? kNotOurWallpaper : "no picture was set by Vantoria yet");
     if (wallpaper::LayoutText(rotation::MonitorsWithPictures()) == settings::StoredWallpaperLayout())
-      return Finish("skipped: the monitors are as they were", 0);
+      return "skipped: the monitors are as they were";
     Set(rotation::PicturesAgain(*Shown(), Shown(), excluded_));
-    return Finish("refitted", 0);
+    return "refitted";
   }
 
  private:
@@ -151,6 +152,7 @@ class TChangeRun {
   }
 
   const UnshownBoxes& boxes_;
+  const settings::DayNightNow& dayNight_;
   rotation::Kept<rotation::THistory> history_;
   const rotation::TExclusions excluded_;
 };
@@ -165,6 +167,7 @@ int UserNotificationState() {
 // The change without the window.
 int RunTimedChange(TimedRun run, const NotificationStateQuery& notificationState, std::chrono::milliseconds lockWait) {
   UnshownBoxes boxes;
+  const settings::DayNightNow dayNight = settings::DayNightAt(platform::UtcNow());
   std::string missingList;
   const auto reportMissingList = [&](const std::string& message) {
     missingList = message;
@@ -175,36 +178,37 @@ int RunTimedChange(TimedRun run, const NotificationStateQuery& notificationState
   };
   try {
     if (run == TimedRun::kTimer) {
-      // A task left behind by a failed removal: it goes now.
-      if (settings::StoredRegistration().changes.minutes == 0) {
+      // A task left behind by a failed removal, or for a sun no longer followed: it goes now.
+      if (!settings::TaskChosen()) {
         settings::RemoveUnchosenTask();
         return 0;
       }
       if (const std::string reason = SkipReason(notificationState()); !reason.empty())
-        return Finish("skipped: " + reason, 0);
+        return Finish("skipped: " + reason, dayNight, 0);
     }
     windows::WallpaperChangeLock lock;
     if (!lock.Take(lockWait))
-      return run == TimedRun::kTimer ? Finish("skipped: another change", 0) : Finish("failed: another change", 1);
-    TChangeRun change(boxes);
+      return run == TimedRun::kTimer ? Finish("skipped: another change", dayNight, 0)
+                                     : Finish("failed: another change", dayNight, 1);
+    TChangeRun change(boxes, dayNight);
     switch (run) {
-      case TimedRun::kRefit: return change.Refit();
+      case TimedRun::kRefit: return Finish(change.Refit(), dayNight, 0);
       case TimedRun::kPrevious:
-        if (const std::optional<int> exitCode = change.Step(run)) return *exitCode;
-        return Finish("failed: no earlier picture to go back to", 1);
+        if (const std::optional<std::string> outcome = change.Step(run)) return Finish(*outcome, dayNight, 0);
+        return Finish("failed: no earlier picture to go back to", dayNight, 1);
       case TimedRun::kNext:
-        if (const std::optional<int> exitCode = change.Step(run)) return *exitCode;
-        return change.New("changed", reportMissingList);
+        if (const std::optional<std::string> outcome = change.Step(run)) return Finish(*outcome, dayNight, 0);
+        return Finish(change.New("changed", reportMissingList), dayNight, 0);
       case TimedRun::kExclude: {
         std::string picture;
         const std::string monitor = change.ExcludeUnderPointer(picture);
-        return change.New("changed (excluded \"" + picture + "\")", reportMissingList, monitor);
+        return Finish(change.New("changed (excluded \"" + picture + "\")", reportMissingList, monitor), dayNight, 0);
       }
       case TimedRun::kTimer: break;
     }
-    return change.New("changed", reportMissingList);
+    return Finish(change.New("changed", reportMissingList), dayNight, 0);
   } catch (const std::exception& error) {
-    return Finish("failed: " + firstProblem(error.what()), 1);
+    return Finish("failed: " + firstProblem(error.what()), dayNight, 1);
   }
 }
 

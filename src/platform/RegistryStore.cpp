@@ -103,6 +103,15 @@ std::optional<std::string> RegistryStore::ReadText(const std::string& section, c
   }
 }
 
+std::optional<std::uint32_t> RegistryStore::ReadDword(const std::string& section, const std::string& name) {
+  DWORD value = 0;
+  DWORD size = sizeof value;
+  if (!key_ || ::RegGetValueA(key_.Get(), section.empty() ? nullptr : section.c_str(), name.c_str(), RRF_RT_REG_DWORD,
+                              nullptr, &value, &size) != ERROR_SUCCESS)
+    return std::nullopt;
+  return value;
+}
+
 std::optional<std::string> RegistryStore::ReadCommand(const std::string& section, const std::string& name) {
   bool expandable = false;
   std::optional<std::string> text;

@@ -35,6 +35,8 @@ class RegistryStore {
   // A value the program keeps for itself: nothing when it is missing or not text (written by
   // hand as a number), which the next write puts right.
   std::optional<std::string> ReadText(const std::string& section, const std::string& name);
+  // A number Windows keeps as REG_DWORD; nothing when it is missing or of another type.
+  std::optional<std::uint32_t> ReadDword(const std::string& section, const std::string& name);
   // A command line as Windows runs it: an expandable value (REG_EXPAND_SZ) with its environment
   // strings expanded. Nothing when it is missing or not text.
   std::optional<std::string> ReadCommand(const std::string& section, const std::string& name);

@@ -10,9 +10,6 @@ namespace rotation {
 namespace {
 
 constexpr char kHistoryFileName[] = "History.txt";
-constexpr char kStateFileName[] = "Rotation.state";
-constexpr char kProgressFileName[] = "Rotation.progress";
-constexpr char kIndexFileName[] = "Rotation.folders";
 
 // Far beyond what the program writes (a state of 100,000 pictures takes a few megabytes): a
 // larger file is not the program's, and is never read into memory.
@@ -30,7 +27,7 @@ std::optional<std::vector<std::uint8_t>> ReadKeptBytes(std::string_view name, st
   if (!MissingDataFolder().empty() || !platform::FileExists(KeptFilePath(name))) return std::nullopt;
   try {
     const platform::FileReader file(KeptFilePath(name));
-    const std::uint64_t limit = name == kStateFileName ? kStateLimit : kOtherLimit;
+    const std::uint64_t limit = name.ends_with(".state") ? kStateLimit : kOtherLimit;
     if (file.Size() > limit) {
       unreadable = KeptFilePath(name) + " is too large (" + std::to_string(file.Size()) + " bytes)";
       return std::nullopt;
@@ -99,10 +96,15 @@ std::string KeepHistory(const Kept<THistory>& history) {
 }
 
 // The progress file counts where it belongs to the state file's deck.
-Kept<RotationState> ReadRotationState() {
+DeckFiles DeckFilesOf(std::string_view phase) {
+  const std::string name = phase.empty() ? "Rotation" : "Rotation " + std::string(phase);
+  return {name + ".state", name + ".progress", name + ".folders"};
+}
+
+Kept<RotationState> ReadRotationState(const DeckFiles& deck) {
   Kept<RotationState> state;
-  state.content = ReadKeptFile(kStateFileName, ParseRotationState, state.unreadable).value_or(RotationState{});
-  const std::optional<ProgressFile> progress = ReadKeptFile(kProgressFileName, ParseProgressFile, state.unreadable);
+  state.content = ReadKeptFile(deck.state, ParseRotationState, state.unreadable).value_or(RotationState{});
+  const std::optional<ProgressFile> progress = ReadKeptFile(deck.progress, ParseProgressFile, state.unreadable);
   if (progress && progress->progress.generation == state.content.progress.generation)
     state.content.progress = progress->progress;
   return state;
@@ -110,27 +112,27 @@ Kept<RotationState> ReadRotationState() {
 
 // The progress goes last: a run that finds the index and the progress of the state's generation
 // may trust them.
-std::string KeepRotationState(Kept<RotationState>& state, bool listingsChanged,
+std::string KeepRotationState(const DeckFiles& deck, Kept<RotationState>& state, bool listingsChanged,
                               const std::vector<std::string>& upcoming, FolderIndex index) {
   return Unkept(state.unreadable, [&] {
     if (listingsChanged) {
       ++state.content.progress.generation;
-      WriteKeptFile(kStateFileName, [&](const Write& write) { WriteRotationState(state.content, write); });
+      WriteKeptFile(deck.state, [&](const Write& write) { WriteRotationState(state.content, write); });
       index.generation = state.content.progress.generation;
-      WriteKeptText(kIndexFileName, FolderIndexText(index));
+      WriteKeptText(deck.index, FolderIndexText(index));
     }
-    WriteKeptText(kProgressFileName, ProgressFileText({state.content.progress, upcoming}));
+    WriteKeptText(deck.progress, ProgressFileText({state.content.progress, upcoming}));
   });
 }
 
 // A progress counts when the state file there is, its first bytes read, is of its generation.
-Kept<ProgressFile> ReadProgressFile() {
+Kept<ProgressFile> ReadProgressFile(const DeckFiles& deck) {
   Kept<ProgressFile> progress;
-  progress.content = ReadKeptFile(kProgressFileName, ParseProgressFile, progress.unreadable).value_or(ProgressFile{});
+  progress.content = ReadKeptFile(deck.progress, ParseProgressFile, progress.unreadable).value_or(ProgressFile{});
   std::optional<std::uint64_t> generation;
   try {
     std::array<std::uint8_t, 64> beginning{};
-    const std::size_t read = platform::FileReader(KeptFilePath(kStateFileName)).ReadAt(0, beginning);
+    const std::size_t read = platform::FileReader(KeptFilePath(deck.state)).ReadAt(0, beginning);
     generation = StateGeneration({reinterpret_cast<const char*>(beginning.data()), read});
   } catch (const platform::Exception&) {
   }
@@ -138,13 +140,13 @@ Kept<ProgressFile> ReadProgressFile() {
   return progress;
 }
 
-std::optional<FolderIndex> ReadFolderIndex() {
+std::optional<FolderIndex> ReadFolderIndex(const DeckFiles& deck) {
   std::string unreadable;
-  return ReadKeptFile(kIndexFileName, ParseFolderIndex, unreadable);
+  return ReadKeptFile(deck.index, ParseFolderIndex, unreadable);
 }
 
-std::string KeepProgressFile(const Kept<ProgressFile>& progress) {
-  return Unkept(progress.unreadable, [&] { WriteKeptText(kProgressFileName, ProgressFileText(progress.content)); });
+std::string KeepProgressFile(const DeckFiles& deck, const Kept<ProgressFile>& progress) {
+  return Unkept(progress.unreadable, [&] { WriteKeptText(deck.progress, ProgressFileText(progress.content)); });
 }
 
 TExclusions ReadExclusions() {

@@ -33,19 +33,27 @@ Kept<THistory> ReadHistory();
 // The history written; why not, when it could not be (or must not be).
 std::string KeepHistory(const Kept<THistory>& history);
 
+// The files of one deck: the state, its progress and its folders' index. The rotation keeps one
+// deck of every selected folder's pictures, and with day and night one for each phase's.
+struct DeckFiles {
+  std::string state, progress, index;
+};
+// "Rotation.state"...; a phase's, "Rotation night.state"...
+DeckFiles DeckFilesOf(std::string_view phase);
+
 // The deck's state with the progress that belongs to it.
-Kept<RotationState> ReadRotationState();
+Kept<RotationState> ReadRotationState(const DeckFiles& deck);
 // The progress written, with the `upcoming` pictures, and, when `listingsChanged`, the state (as a
 // new generation) with the folders' index made of it; why not, when they could not be (or must not
 // be).
-std::string KeepRotationState(Kept<RotationState>& state, bool listingsChanged,
+std::string KeepRotationState(const DeckFiles& deck, Kept<RotationState>& state, bool listingsChanged,
                               const std::vector<std::string>& upcoming, FolderIndex index);
 // The progress file alone, when it belongs to the state file there is, and the folders' index
 // (none when missing or damaged): what a change that shows the next picture reads.
-Kept<ProgressFile> ReadProgressFile();
-std::optional<FolderIndex> ReadFolderIndex();
+Kept<ProgressFile> ReadProgressFile(const DeckFiles& deck);
+std::optional<FolderIndex> ReadFolderIndex(const DeckFiles& deck);
 // The progress file alone written.
-std::string KeepProgressFile(const Kept<ProgressFile>& progress);
+std::string KeepProgressFile(const DeckFiles& deck, const Kept<ProgressFile>& progress);
 
 inline constexpr char kExclusionsFileName[] = "Excluded pictures.txt";
 // None when the list cannot be read.

@@ -24,6 +24,7 @@
 #include "rotation/Library.h"
 #include "rotation/RotationChoice.h"
 #include "rotation/RotationRandom.h"
+#include "settings/DayNightStore.h"
 #include "settings/SettingsStore.h"
 #include "settings/StoredOptions.h"
 #include "settings/UserDataFolder.h"
@@ -149,10 +150,12 @@ std::vector<std::string> ShowableOf(const TLibrary& library, const std::vector<s
 // on from one to the next. With subfolders, the listings the state file keeps are read, and kept
 // again.
 NextPictures ChooseInOrder(TRotationSettings stored, const std::vector<std::string>& entries,
-                           const TExclusions& excluded, const Turns& turns, platform::RegistryStore& store) {
+                           const std::vector<bool>& fitting, const TExclusions& excluded, const Turns& turns,
+                           platform::RegistryStore& store) {
   const std::string listedMask = ListedMask();
+  const DeckFiles files = DeckFilesOf("");
   const auto state = std::make_shared<Kept<RotationState>>();
-  if (stored.subfolders) *state = ReadRotationState();
+  if (stored.subfolders) *state = ReadRotationState(files);
   const auto library =
       std::make_shared<TLibrary>(std::move(state->content.folders), FoldersOnDisk(SubfolderOrder::kTree));
   RotationRandom generator = RandomFromClock();
@@ -160,7 +163,8 @@ NextPictures ChooseInOrder(TRotationSettings stored, const std::vector<std::stri
   std::string selectedPicture;
   for (std::size_t turn = 0; turn < turns.Count(); ++turn) {
     if (!turns.kept[turn].empty()) continue;
-    const int folder = RotationFolder(stored.folder, static_cast<int>(entries.size()));
+    const int folder = RotationFolder(stored.folder, static_cast<int>(entries.size()),
+                                      [&](int entry) { return fitting[static_cast<std::size_t>(entry)]; });
     if (entries.empty()) throw platform::EStringListError("List index out of bounds (-1)");
     // An entry that names no place of its own lists nothing, as a folder without pictures.
     std::vector<std::string> pictures;
@@ -198,10 +202,10 @@ NextPictures ChooseInOrder(TRotationSettings stored, const std::vector<std::stri
   for (std::string& picture : next.pictures)
     if (picture.empty()) picture = selectedPicture;
   if (stored.subfolders)
-    next.keepState = [state, library, selected = SelectedFolders(entries)] {
+    next.keepState = [files, state, library, selected = SelectedFolders(entries)] {
       state->content.folders = library->ListingsToKeep(StillSelected(selected, true));
       return library->Changed()
-                 ? KeepRotationState(*state, true, {}, IndexOf(state->content.folders, true, selected))
+                 ? KeepRotationState(files, *state, true, {}, IndexOf(state->content.folders, true, selected))
                  : std::string();
     };
   return next;
@@ -214,8 +218,10 @@ NextPictures ChooseInOrder(TRotationSettings stored, const std::vector<std::stri
 // picture. A picture added meanwhile is dealt from the next run on.
 class TDealing {
  public:
-  TDealing(const std::vector<std::string>& entries, bool subfolders)
-      : selected_(SelectedFolders(entries)),
+  // `files`: the deck of all the selected folders, or of a phase's.
+  TDealing(const std::vector<std::string>& entries, bool subfolders, DeckFiles files)
+      : files_(std::move(files)),
+        selected_(SelectedFolders(entries)),
         subfolders_(subfolders),
         stillSelected_(StillSelected(selected_, subfolders)) {}
 
@@ -239,9 +245,9 @@ class TDealing {
       file.progress.shown += headsTaken_;
       file.progress.lastShown = lastShown_;
       file.upcoming.erase(file.upcoming.begin(), file.upcoming.begin() + static_cast<std::ptrdiff_t>(headsTaken_));
-      return KeepProgressFile(progress_);
+      return KeepProgressFile(files_, progress_);
     }
-    if (!state_) state_ = ReadRotationState();
+    if (!state_) state_ = ReadRotationState(files_);
     const bool indexed = IndexMatches(state_->content.progress.generation);
     // Listings this run made are as the folders are: only kept ones are looked at again.
     TLibrary library(std::move(state_->content.folders),
@@ -256,7 +262,7 @@ class TDealing {
     for (std::size_t place = deck.Shown(); place < deck.Order().size() && upcoming.size() < kUpcoming; ++place)
       upcoming.push_back(PathOf(library, pictures[deck.Order()[place]]));
     state_->content.folders = library.ListingsToKeep(stillSelected_);
-    return KeepRotationState(*state_, changed_ || library.Changed() || !indexed, upcoming,
+    return KeepRotationState(files_, *state_, changed_ || library.Changed() || !indexed, upcoming,
                              IndexOf(state_->content.folders, subfolders_, selected_));
   }
 
@@ -273,7 +279,7 @@ class TDealing {
   // From the progress file's next pictures: each turn the first of them that can be shown (of the
   // monitor's shape among the first kShapeLookAhead). False when one turn finds none.
   bool TakeUpcoming(const Turns& turns, const TExclusions& excluded, NextPictures& next) {
-    progress_ = ReadProgressFile();
+    progress_ = ReadProgressFile(files_);
     const std::vector<std::string>& upcoming = progress_.content.upcoming;
     for (std::size_t turn = 0; turn < turns.Count(); ++turn) {
       if (!turns.kept[turn].empty()) continue;
@@ -303,7 +309,7 @@ class TDealing {
 
   // From the deck of the state file, its folders read through `source`.
   void TakeFromState(const Turns& turns, const TExclusions& excluded, const FolderSource& source, NextPictures& next) {
-    if (!state_) state_ = ReadRotationState();
+    if (!state_) state_ = ReadRotationState(files_);
     listedAll_ = state_->content.folders.empty();
     TLibrary library(std::move(state_->content.folders), source);
     std::vector<Picture> pictures = Walk(library);
@@ -347,7 +353,7 @@ class TDealing {
 
   // Whether the folders' index is of the state's generation and made for the folders selected now.
   bool IndexMatches(std::uint64_t generation) {
-    if (!indexRead_) index_ = ReadFolderIndex();
+    if (!indexRead_) index_ = ReadFolderIndex(files_);
     indexRead_ = true;
     return index_ && index_->generation == generation && index_->subfolders == subfolders_ &&
            index_->selected == selected_;
@@ -417,6 +423,7 @@ class TDealing {
     state_->content.progress.shown = deck.Shown();
   }
 
+  DeckFiles files_;
   std::vector<SelectedFolder> selected_;
   bool subfolders_;
   std::function<bool(const std::string&)> stillSelected_;
@@ -434,9 +441,9 @@ class TDealing {
 };
 
 NextPictures Deal(bool subfolders, const std::vector<std::string>& entries, const TExclusions& excluded,
-                  const Turns& turns) {
+                  const Turns& turns, DeckFiles files) {
   if (entries.empty()) throw platform::EStringListError("List index out of bounds (-1)");
-  const auto dealing = std::make_shared<TDealing>(entries, subfolders);
+  const auto dealing = std::make_shared<TDealing>(entries, subfolders, std::move(files));
   NextPictures next{.changedToday = false, .monitors = turns.monitors, .pictures = turns.kept, .keepState = {}};
   dealing->Take(turns, excluded, next);
   next.keepState = [dealing] { return dealing->Keep(); };
@@ -446,7 +453,7 @@ NextPictures Deal(bool subfolders, const std::vector<std::string>& entries, cons
 }  // namespace
 
 NextPictures ChooseNextPictures(OnceADay onceADay, const ReportMissingList& reportMissingList, const Change* shownNow,
-                                const std::string& forMonitor) {
+                                const settings::DayNightNow& dayNight, const std::string& forMonitor) {
   platform::RegistryStore store = settings::OpenSettingsStore();
   TRotationSettings stored;
   stored.Load(store);
@@ -456,8 +463,22 @@ NextPictures ChooseNextPictures(OnceADay onceADay, const ReportMissingList& repo
   const std::vector<std::string> entries = ReadFolderList(reportMissingList);
   const TExclusions excluded = ReadExclusions();
   const Turns turns = TurnsOf(shownNow, forMonitor, excluded);
-  return stored.Deals() ? Deal(stored.subfolders, entries, excluded, turns)
-                        : ChooseInOrder(stored, entries, excluded, turns, store);
+  // With day and night, the entries of the phase (every one when none is), and a deck of theirs.
+  std::vector<bool> fitting(entries.size(), true);
+  if (dayNight.Chooses()) {
+    const settings::TFolderPhases phases = settings::ReadFolderPhases();
+    std::vector<settings::ShownWhen> shownWhen;
+    for (const std::string& entry : entries) shownWhen.push_back(phases.Of(entry));
+    fitting.assign(entries.size(), false);
+    for (const std::size_t entry : settings::EntriesOfPhase(shownWhen, *dayNight.phase)) fitting[entry] = true;
+  }
+  if (!stored.Deals()) return ChooseInOrder(stored, entries, fitting, excluded, turns, store);
+  std::vector<std::string> dealt;
+  for (std::size_t entry = 0; entry < entries.size(); ++entry)
+    if (fitting[entry]) dealt.push_back(entries[entry]);
+  const bool day = dayNight.Chooses() && *dayNight.phase == schedule::Phase::kDay;
+  return Deal(stored.subfolders, dealt, excluded, turns,
+              DeckFilesOf(!dayNight.Chooses() ? "" : day ? "day" : "night"));
 }
 
 std::vector<wallpaper::Monitor> MonitorsWithPictures() {

@@ -13,6 +13,7 @@
 
 #include "rotation/Exclusions.h"
 #include "rotation/History.h"
+#include "settings/DayNightStore.h"
 #include "wallpaper/MonitorPlacement.h"
 
 namespace rotation {
@@ -39,12 +40,14 @@ using ReportMissingList = std::function<std::vector<std::string>(const std::stri
 
 // Chooses and keeps where it stopped (the counters at once; the deck with keepState), never an
 // excluded picture. `shownNow` is what the desktop shows (the history's current change), if
-// known. With `forMonitor` (a device name), that monitor takes a new picture, and so does any
-// other whose picture is gone or excluded; the others keep theirs. Fails as the log-on run fails:
-// with "List index out of bounds (-1)" for an empty list, the list file's error, or "Cannot open
-// file %s" for a picture that cannot be opened, before any counter is written.
+// known. With day and night choosing folders, only those of the phase (every one when none is),
+// from a deck of the phase's. With `forMonitor` (a device name), that monitor takes a new picture,
+// and so does any other whose picture is gone or excluded; the others keep theirs. Fails as the
+// log-on run fails: with "List index out of bounds (-1)" for an empty list, the list file's
+// error, or "Cannot open file %s" for a picture that cannot be opened, before any counter is
+// written.
 NextPictures ChooseNextPictures(OnceADay onceADay, const ReportMissingList& reportMissingList, const Change* shownNow,
-                                const std::string& forMonitor = {});
+                                const settings::DayNightNow& dayNight, const std::string& forMonitor = {});
 
 // The monitors that each show a picture of their own: none unless the options ask for it and
 // there are two or more.

@@ -4,8 +4,11 @@
 
 namespace rotation {
 
-int RotationFolder(int storedFolder, int folderCount) {
-  return storedFolder < 0 || storedFolder >= folderCount ? 0 : storedFolder;
+int RotationFolder(int storedFolder, int folderCount, const std::function<bool(int)>& fits) {
+  const int folder = storedFolder < 0 || storedFolder >= folderCount ? 0 : storedFolder;
+  for (int step = 0; fits && step < folderCount; ++step)
+    if (fits((folder + step) % folderCount)) return (folder + step) % folderCount;
+  return folder;
 }
 
 RotationChoice ChooseRotationPicture(int picture, int folder, int pictureCount) {

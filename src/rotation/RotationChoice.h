@@ -12,8 +12,9 @@
 namespace rotation {
 
 // The folder to use: the stored one, or the first when it is past the end of the list or was
-// stored negative (a value edited by hand would otherwise stop every later run).
-int RotationFolder(int storedFolder, int folderCount);
+// stored negative (a value edited by hand would otherwise stop every later run); of the folders
+// that `fit` (the day's or the night's), the first from there on, going round.
+int RotationFolder(int storedFolder, int folderCount, const std::function<bool(int)>& fits = {});
 
 struct RotationChoice {
   int picture;  // index in the folder's picture list

@@ -32,12 +32,13 @@ LocalMinute NextWholeMinute() {
 
 std::string OwnTimedRunCommand() { return ProgramCommand(platform::ExecutablePath(), kTimedRunSwitch); }
 
-void RegisterPictureChangeTask(int minutes, bool onBattery) {
+void RegisterPictureChangeTask(int minutes, bool onBattery, const std::string& once) {
   platform::RegisterTask(TaskName(), TaskDefinitionXml({.minutes = minutes,
                                                         .onBattery = onBattery,
                                                         .program = platform::ExecutablePath(),
                                                         .userSid = platform::CurrentUserSid(),
-                                                        .start = NextWholeMinute()}));
+                                                        .start = NextWholeMinute(),
+                                                        .once = once}));
 }
 
 void DeletePictureChangeTask() { platform::DeleteTask(TaskName()); }

@@ -80,6 +80,14 @@ std::int64_t DateAt(UtcSeconds moment, const Place& place) {
 
 }  // namespace
 
+std::int64_t DaysSince1970(int year, int month, int day) {
+  year -= month <= 2;
+  const std::int64_t era = (year >= 0 ? year : year - 399) / 400;
+  const int yearOfEra = static_cast<int>(year - era * 400);
+  const int dayOfYear = (153 * (month + (month > 2 ? -3 : 9)) + 2) / 5 + day - 1;
+  return era * 146097 + yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear - 719468;
+}
+
 SunDay SunOn(std::int64_t daysSince1970, const Place& place) {
   const UtcSeconds noon = SolarNoon(daysSince1970, place);
   SunDay day;

@@ -28,7 +28,8 @@ struct SunDay {
   std::optional<UtcSeconds> sunset;
   bool upAtNoon = false;  // without a sunrise: above the horizon all day long, or below it
 };
-// `daysSince1970`: the date, counted in days from 1970-01-01.
+// A date, counted in days from 1970-01-01 (the Gregorian calendar).
+std::int64_t DaysSince1970(int year, int month, int day);
 SunDay SunOn(std::int64_t daysSince1970, const Place& place);
 
 // Day or night at a moment.

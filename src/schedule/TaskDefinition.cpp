@@ -67,11 +67,16 @@ std::string RepetitionInterval(int minutes) {
 
 // No Duration in the repetition: it repeats indefinitely.
 std::string TaskDefinitionXml(const PictureChangeTaskRequest& request) {
-  return TaskXml("<TimeTrigger>"
-                 "<Repetition><Interval>" + RepetitionInterval(request.minutes) + "</Interval></Repetition>"
-                 "<StartBoundary>" + Boundary(request.start) + "</StartBoundary><Enabled>true</Enabled>"
-                 "</TimeTrigger>",
-                 request.onBattery, request.program, request.userSid, kTimedRunSwitch);
+  std::string triggers;
+  if (request.minutes > 0)
+    triggers += "<TimeTrigger>"
+                "<Repetition><Interval>" + RepetitionInterval(request.minutes) + "</Interval></Repetition>"
+                "<StartBoundary>" + Boundary(request.start) + "</StartBoundary><Enabled>true</Enabled>"
+                "</TimeTrigger>";
+  if (!request.once.empty())
+    triggers += "<TimeTrigger><StartBoundary>" + Escaped(request.once) + "</StartBoundary><Enabled>true</Enabled>"
+                "</TimeTrigger>";
+  return TaskXml(triggers, request.onBattery, request.program, request.userSid, kTimedRunSwitch);
 }
 
 std::string RefitTaskXml(const std::string& program, const std::string& userSid) {

@@ -26,32 +26,38 @@ TODialog::TODialog()
     : TForm({.name = "ODialog",
              .caption = "Options",
              .borderStyle = ui::TBorderStyle::bsToolWindow,
-             .bounds = ui::Design(230, 174, 258, 363),
+             .bounds = ui::Design(230, 150, 292, 395),
              .clientSize = true,
              .font = ui::ComicSansFont(8)}),
       DisplayL("DisplayL", *this, 8, 8, "&Display:"),
       DisplayCB("DisplayCB", *this, ui::Design(8, 24, 89, 23), {"Tile", "Center", "Strech", "Fill", "Fit"},
                 ui::DesignLength{15}),
       RndChkB("RndChkB", *this, ui::Design(8, 56, 129, 17), "Randomize &file list"),
-      OKB("OKB", *this, ui::Design(40, 328, 75, 25), "&OK", kOkButtonId),
-      CancelB("CancelB", *this, ui::Design(144, 328, 75, 25), "&Cancel", IDCANCEL),
-      ChangeWPCB("ChangeWPCB", *this, ui::Design(8, 128, 249, 17), "Change &wallpaper every time Windows start"),
-      PerMonitorCB("PerMonitorCB", *this, ui::Design(8, 152, 249, 17), "A different picture on each &monitor"),
-      AllPicturesCB("AllPicturesCB", *this, ui::Design(8, 176, 249, 17), "Show all picture &types"),
+      OKB("OKB", *this, ui::Design(57, 360, 75, 25), "&OK", kOkButtonId),
+      CancelB("CancelB", *this, ui::Design(161, 360, 75, 25), "&Cancel", IDCANCEL),
+      ChangeWPCB("ChangeWPCB", *this, ui::Design(8, 128, 276, 17), "Change &wallpaper every time Windows start"),
+      PerMonitorCB("PerMonitorCB", *this, ui::Design(8, 152, 276, 17), "A different picture on each &monitor"),
+      AllPicturesCB("AllPicturesCB", *this, ui::Design(8, 176, 276, 17), "Show all picture &types"),
       TimerL("TimerL", *this, 8, 200, "C&hange the picture:"),
       TimerCB("TimerCB", *this, ui::Design(8, 216, 145, 23), IntervalCaptions(), ui::DesignLength{15},
               ui::TComboBoxStyle::csDropDownList),
-      BatteryCB("BatteryCB", *this, ui::Design(8, 248, 249, 17), "Also on &battery power"),
-      DesktopMenuCB("DesktopMenuCB", *this, ui::Design(8, 272, 249, 17), "&Picture commands on the desktop's menu"),
-      ShuffleCB("ShuffleCB", *this, ui::Design(8, 80, 249, 17), "&Every picture once before any repeats"),
-      SubfoldersCB("SubfoldersCB", *this, ui::Design(8, 104, 249, 17), "Include &subfolders"),
-      LogonCB("LogonCB", *this, ui::Design(8, 296, 249, 17), "Change the picture when I &log on") {
+      BatteryCB("BatteryCB", *this, ui::Design(8, 248, 276, 17), "Also on &battery power"),
+      DesktopMenuCB("DesktopMenuCB", *this, ui::Design(8, 272, 276, 17), "&Picture commands on the desktop's menu"),
+      ShuffleCB("ShuffleCB", *this, ui::Design(8, 80, 276, 17), "&Every picture once before any repeats"),
+      SubfoldersCB("SubfoldersCB", *this, ui::Design(8, 104, 276, 17), "Include &subfolders"),
+      LogonCB("LogonCB", *this, ui::Design(8, 296, 276, 17), "Change the picture when I &log on"),
+      DayNightB("DayNightB", *this, ui::Design(8, 324, 120, 25), "Day and &night...") {
   DisplayCB.SetText("Center");
   DisplayCB.SetAccessibleName("Display");
   DisplayL.SetFocusControl(DisplayCB);
   TimerCB.SetAccessibleName("Change the picture");
   TimerL.SetFocusControl(TimerCB);
   SetActiveControl(DisplayCB);
+  ui::SetTabOrder({&DisplayCB, &RndChkB, &ShuffleCB, &SubfoldersCB, &ChangeWPCB, &PerMonitorCB, &AllPicturesCB,
+                   &TimerCB, &BatteryCB, &DesktopMenuCB, &LogonCB, &DayNightB, &OKB, &CancelB});
+  DayNightB.OnClick = [this] {
+    if (dayNight_) dayNight_->ShowModal();
+  };
   OnActivate = [this] { FormActivate(); };
   OKB.OnClick = [this] { OKBClick(); };
   RndChkB.OnClick = [this] { ShuffleCB.SetEnabled(RndChkB.Checked()); };

@@ -1,10 +1,12 @@
 // The options dialog: display style, random order (every picture once before any repeats, if
 // asked), subfolders, the once-a-day start-up change, a picture for each monitor, every kind of
-// picture, timed changes, the picture commands on the desktop's menu and the start-up entry.
+// picture, timed changes, the picture commands on the desktop's menu, the start-up entry, and the
+// way to the "Day and night" dialog.
 // What its Display box shows is the style the wallpaper takes, confirmed or not.
 #pragma once
 
 #include "platform/WallpaperStyle.h"
+#include "settings/DayNightD.h"
 #include "ui/Button.h"
 #include "ui/CheckBox.h"
 #include "ui/ComboBox.h"
@@ -33,6 +35,10 @@ class TODialog : public ui::TForm {
   ui::TCheckBox ShuffleCB;
   ui::TCheckBox SubfoldersCB;
   ui::TCheckBox LogonCB;
+  // Opens the "Day and night" dialog.
+  ui::TButton DayNightB;
+
+  void ConnectDayNight(TDayNightDialog& dayNight) { dayNight_ = &dayNight; }
 
   // Loads the controls from the settings store.
   void FormActivate();
@@ -48,6 +54,7 @@ class TODialog : public ui::TForm {
 
  private:
   bool shownInThisRun_ = false;
+  TDayNightDialog* dayNight_ = nullptr;
 };
 
 }  // namespace settings

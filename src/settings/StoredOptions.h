@@ -37,6 +37,10 @@ inline constexpr char kSubfolders[] = "Subfolders";
 inline constexpr char kShuffle[] = "Shuffle";
 inline constexpr char kRunAtLogon[] = "RunAtLogon";
 inline constexpr char kWallpaperLayout[] = "WallpaperLayout";
+inline constexpr char kDayNight[] = "DayNight";
+inline constexpr char kLatitude[] = "Latitude";
+inline constexpr char kLongitude[] = "Longitude";
+inline constexpr char kSunChange[] = "SunChange";
 }  // namespace stored
 
 // What `read` reads, or `fallback` for a value that is not text (a number a script wrote), which

@@ -4,6 +4,7 @@
 
 #include <functional>
 
+#include "platform/Clock.h"
 #include "platform/Files.h"
 #include "platform/Module.h"
 #include "platform/Paths.h"
@@ -15,6 +16,7 @@
 #include "schedule/ProgramCommand.h"
 #include "schedule/RefitTask.h"
 #include "schedule/StartupEntry.h"
+#include "settings/DayNightStore.h"
 #include "settings/SettingsStore.h"
 #include "settings/StoredOptions.h"
 
@@ -42,18 +44,32 @@ void RemoveTask(const Registration& registered) {
   platform::RegistryStore store = OpenSettingsStore();
   store.WriteInteger(stored::kSection, stored::kChangeEvery, 0);
   store.DeleteValue(stored::kSection, stored::kTimerCommand);
+  store.DeleteValue(stored::kSection, stored::kSunChange);
 }
 
+std::string SunChangeText(const TimedChanges& changes) {
+  return changes.sunChange ? platform::UtcBoundaryText(*changes.sunChange) : std::string();
+}
+
+bool Wanted(const TimedChanges& changes) { return changes.minutes > 0 || changes.sunChange.has_value(); }
+
+// The registered interval is ChangeEvery's; the sunrise or sunset is SunChange's.
 void RegisterTask(const TimedChanges& wanted, const Registration& registered) {
   CheckProgramPathCanBeRegistered();
   const std::string command = schedule::OwnTimedRunCommand();
+  const std::string sunChange = SunChangeText(wanted);
   const bool asRegistered = registered.changes.minutes == wanted.minutes &&
-                            registered.changes.onBattery == wanted.onBattery && registered.taskCommand == command;
+                            registered.changes.onBattery == wanted.onBattery && registered.taskCommand == command &&
+                            registered.sunChange == sunChange;
   if (asRegistered && schedule::PictureChangeTaskExists()) return;
-  schedule::RegisterPictureChangeTask(wanted.minutes, wanted.onBattery);
+  schedule::RegisterPictureChangeTask(wanted.minutes, wanted.onBattery, sunChange);
   platform::RegistryStore store = OpenSettingsStore();
   store.WriteInteger(stored::kSection, stored::kChangeEvery, wanted.minutes);
   store.WriteString(stored::kSection, stored::kTimerCommand, command);
+  if (sunChange.empty())
+    store.DeleteValue(stored::kSection, stored::kSunChange);
+  else
+    store.WriteString(stored::kSection, stored::kSunChange, sunChange);
 }
 
 // OnBattery goes with the task too: a task that goes on as it was registered keeps its value.
@@ -62,18 +78,18 @@ void MatchTask(const TimedChanges& wanted, const Registration& registered, Failu
     OpenSettingsStore().WriteBool(stored::kSection, stored::kOnBattery, wanted.onBattery);
   };
   try {
-    if (wanted.minutes > 0)
+    if (Wanted(wanted))
       RegisterTask(wanted, registered);
     else
       RemoveTask(registered);
     storeBatteryChoice();
     return;
   } catch (const platform::Exception& error) {
-    failures.push_back((wanted.minutes > 0 ? "The picture cannot be changed on a timer: "
-                                           : "The picture goes on changing on a timer: ") +
+    failures.push_back((Wanted(wanted) ? "The picture cannot be changed on a timer: "
+                                       : "The picture goes on changing on a timer: ") +
                        error.Message() + ".");
   }
-  if (wanted.minutes <= 0) return;
+  if (!Wanted(wanted)) return;
   try {
     RemoveTask(registered);  // an older task must not go on as if registered
     storeBatteryChoice();
@@ -193,8 +209,10 @@ Registration StoredRegistration() {
   registration.changes.runAtLogon = StoredBool(store, stored::kRunAtLogon, false);
   registration.changes.perMonitor = StoredBool(store, stored::kPerMonitor, false);
   registration.taskCommand = store.ReadText(stored::kSection, stored::kTimerCommand).value_or("");
+  registration.sunChange = store.ReadText(stored::kSection, stored::kSunChange).value_or("");
   registration.refitCommand = store.ReadText(stored::kSection, stored::kRefitCommand).value_or("");
   store.Close();
+  registration.changes.sunChange = DayNightAt(platform::UtcNow()).SunChangeToWaitFor();
   registration.menuCommand = schedule::DesktopMenuCommandLine();
   registration.startupCommand = schedule::StartupEntryCommand();
   return registration;
@@ -227,10 +245,23 @@ void FollowMovedProgram() {
   if (!failures.empty()) RecordTimerRun("failed: " + Joined(failures));
 }
 
+bool TaskChosen() { return Wanted(StoredRegistration().changes); }
+
+// Only this copy's task, or one of a copy that is gone, is registered again.
+void FollowTheSun() {
+  const Registration registered = StoredRegistration();
+  if (registered.sunChange == SunChangeText(registered.changes) || !Wanted(registered.changes) ||
+      OwnerOf(registered.taskCommand).owner == Owner::kOtherCopy)
+    return;
+  Failures failures;
+  MatchTask(registered.changes, registered, failures);
+  if (!failures.empty()) RecordTimerRun("failed: " + Joined(failures));
+}
+
 void RemoveUnchosenTask() {
   const Registration registered = StoredRegistration();
   Failures failures;
-  MatchTask({.minutes = 0, .onBattery = registered.changes.onBattery}, registered, failures);
+  MatchTask({.minutes = 0, .sunChange = {}, .onBattery = registered.changes.onBattery}, registered, failures);
   RecordTimerRun("skipped: no interval chosen" + (failures.empty() ? "" : " (" + Joined(failures) + ")"));
 }
 
@@ -254,7 +285,7 @@ bool UnregisterThisProgram() {
     attempt([name] { OpenSettingsStore().WriteBool(stored::kSection, name, false); });
   };
   if (!ownedElsewhere(registered.taskCommand))
-    MatchTask({.minutes = 0, .onBattery = registered.changes.onBattery}, registered, failures);
+    MatchTask({.minutes = 0, .sunChange = {}, .onBattery = registered.changes.onBattery}, registered, failures);
   if (!ownedElsewhere(registered.refitCommand)) MatchRefitTask({}, registered, failures);
   if (!ownedElsewhere(registered.menuCommand)) {
     MatchMenu({}, registered, failures);

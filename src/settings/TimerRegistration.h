@@ -7,6 +7,8 @@
 // how the last timed run ended.
 #pragma once
 
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -15,6 +17,9 @@ namespace settings {
 // What the user chose.
 struct TimedChanges {
   int minutes = 0;  // 0: at log-on only
+  // The next sunrise or sunset, when day and night follow the sun and a folder is marked: the task
+  // then also starts at that moment (UTC), whatever the interval.
+  std::optional<std::int64_t> sunChange;
   bool onBattery = true;
   bool desktopMenu = false;
   bool runAtLogon = false;
@@ -24,7 +29,8 @@ struct TimedChanges {
 // What the stored values say Windows holds. A value of the wrong type (a REG_DWORD written by
 // hand) reads as missing.
 struct Registration {
-  TimedChanges changes;
+  TimedChanges changes;  // with the sunrise or sunset to wait for now
+  std::string sunChange;     // as the task waits for it, "2026-12-10T07:05:00Z"; empty: none
   std::string taskCommand;   // empty: no task registered
   std::string refitCommand;  // the monitors' task's; empty: none registered
   std::string menuCommand;     // "Next picture" as the menu's key holds it; empty: none
@@ -47,9 +53,15 @@ std::vector<std::string> MatchRegistration(const TimedChanges& wanted, const Reg
 // its own. What fails is recorded, never shown.
 void FollowMovedProgram();
 
-// A timed run while no interval is chosen: its task, left behind, goes; LastTimerRun says
-// "skipped: no interval chosen".
+// Whether a task is wanted: an interval is chosen, or a sunrise or sunset waited for.
+bool TaskChosen();
+// A timed run while no task is wanted: its task, left behind, goes; LastTimerRun says "skipped: no
+// interval chosen".
 void RemoveUnchosenTask();
+
+// At every start: this copy's task waits for the sunrise or sunset after now (or for none, when the
+// sun is no longer followed). What fails is recorded, never shown.
+void FollowTheSun();
 
 // "/unregister": the task, the menu's commands and the start-up entry go when they name this
 // program or one that no longer exists, with TimerCommand, and ChangeEvery, DesktopMenu and

@@ -65,6 +65,12 @@ int TListBox::Add(const std::string& text) {
 
 void TListBox::Delete(int index) { ::SendMessageA(Handle(), LB_DELETESTRING, static_cast<WPARAM>(index), 0); }
 
+void TListBox::Replace(int index, const std::string& text) {
+  Delete(index);
+  if (::SendMessageA(Handle(), LB_INSERTSTRING, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.c_str())) < 0)
+    throw platform::EOutOfResources("Unable to insert a line");
+}
+
 void TListBox::Clear() { ::SendMessageA(Handle(), LB_RESETCONTENT, 0, 0); }
 
 int TListBox::ItemIndex() const { return static_cast<int>(::SendMessageA(Handle(), LB_GETCURSEL, 0, 0)); }

@@ -21,6 +21,8 @@ class TListBox : public TWinControl {
   // Adds at the end, or in sorted place; returns the position. Fails with "Unable to insert a line".
   int Add(const std::string& text);
   void Delete(int index);
+  // The item's text, in its place.
+  void Replace(int index, const std::string& text);
   void Clear();
   // -1 when nothing is selected; setting -1 removes the selection.
   int ItemIndex() const;

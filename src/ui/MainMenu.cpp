@@ -40,6 +40,13 @@ HMENU TMainMenu::Build(std::vector<TMenuItem>& items, bool bar) {
       byId_.push_back(&item);
       const std::string text = item.shortCut ? item.caption + "\t" + ShortCutText(item.shortCut) : item.caption;
       ::AppendMenuA(menu, MF_STRING, id, text.c_str());
+      if (item.radio) {
+        MENUITEMINFOA info = {};
+        info.cbSize = sizeof info;
+        info.fMask = MIIM_FTYPE;
+        info.fType = MFT_STRING | MFT_RADIOCHECK;
+        ::SetMenuItemInfoA(menu, static_cast<UINT>(id), FALSE, &info);
+      }
     }
   }
   return menu;

@@ -24,6 +24,7 @@ struct TMenuItem {
   std::vector<TMenuItem> items;
   TShortCut shortCut = 0;  // shown beside the caption, as "Ctrl+S"
   std::function<void()> OnPopup = {};  // a submenu's, as it opens
+  bool radio = false;                  // checked with a bullet: one of a choice of several
 };
 
 // "Ctrl+S", as a menu shows the shortcut.

@@ -7,6 +7,7 @@
 #include "pictures/WicDecoder.h"
 #include "pictures/WicPicture.h"
 #include "platform/Files.h"
+#include "platform/Format.h"
 #include "platform/Module.h"
 #include "platform/SystemError.h"
 #include "rotation/KeptFiles.h"
@@ -85,8 +86,15 @@ TFormMain::TFormMain()
                static_cast<ui::TShortCut>(ui::scCtrl | 'S')},
               {"M_A_Select", "Select &directory", [this] { M_A_SelectClick(); }, {}},
               {"M_A_Exclude", "Exclude from the &rotation", [this] { M_A_ExcludeClick(); }, {}},
+              {"M_A_Shown",
+               "Show the selected &folder",
+               {},
+               {ShownWhenItem("M_A_AnyTime", "At any &time", settings::ShownWhen::kAnyTime),
+                ShownWhenItem("M_A_ByDay", "By &day", settings::ShownWhen::kByDay),
+                ShownWhenItem("M_A_ByNight", "By &night", settings::ShownWhen::kByNight)}},
               {"M_B2", "-", {}, {}},
               {"M_H_Options", "&Options", [this] { M_H_OptionsClick(); }, {}},
+              {"M_A_DayNight", "Day and ni&ght...", [this] { M_A_DayNightClick(); }, {}},
               {"M_B4", "-", {}, {}},
               {"M_A_Exit", "E&xit", [this] { M_A_ExitClick(); }, {}}},
              0,
@@ -144,20 +152,18 @@ TFormMain::TFormMain()
 void TFormMain::FormCreate() {
   ShowPictureKinds();
   listFile_.Locate();
+  phases_ = settings::ReadFolderPhases();
   if (const auto entries = listFile_.Read()) {
     SelDirLB.Clear();
-    for (const std::string& entry : *entries) SelDirLB.Add(entry);
+    entries_.clear();
+    for (const std::string& entry : *entries) AddEntry(entry);
   } else {
     ui::MessageDlg(browse::kFolderListMissing, ui::TMsgDlgType::mtError, ui::TMsgDlgButtons::mbOK);
   }
   ui::Application().SetHelpFile(platform::ExecutableDirectory() + "\\" + kHelpFileName);
 }
 
-void TFormMain::FormClose() {
-  std::vector<std::string> entries;
-  for (int i = 0; i < SelDirLB.Count(); ++i) entries.push_back(SelDirLB.Item(i));
-  listFile_.Write(entries);
-}
+void TFormMain::FormClose() { listFile_.Write(entries_); }
 
 void TFormMain::SelectBClick() {
   if (FileLB.Count() == 0 &&
@@ -165,13 +171,11 @@ void TFormMain::SelectBClick() {
                      ui::TMsgDlgType::mtInformation, ui::TMsgDlgButtons::mbYesNo) == ui::mrNo)
     return;
   const std::string folder = ShellTV.Path();
-  for (int i = 0; i < SelDirLB.Count(); ++i) {
-    if (SelDirLB.Item(i) == folder) {
-      ui::MessageDlg("Folder allready selected!", ui::TMsgDlgType::mtError, ui::TMsgDlgButtons::mbOK);
-      return;
-    }
+  if (std::ranges::count(entries_, folder) > 0) {
+    ui::MessageDlg("Folder allready selected!", ui::TMsgDlgType::mtError, ui::TMsgDlgButtons::mbOK);
+    return;
   }
-  SelDirLB.Add(folder);
+  AddEntry(folder);
   listFile_.Edited();
 }
 
@@ -182,14 +186,49 @@ void TFormMain::UnSelectBClick() {
     return;
   }
   SelDirLB.Delete(selected);
+  entries_.erase(entries_.begin() + selected);
   listFile_.Edited();
   SelDirLB.SetItemIndex(-1);
   FileLB.Clear();
 }
 
 void TFormMain::SelDirLBClick() {
-  FileLB.ApplyFilePath(SelDirLB.Item(SelDirLB.ItemIndex()));
+  FileLB.ApplyFilePath(Entry(SelDirLB.ItemIndex()));
   ClearPreview();
+}
+
+std::string TFormMain::Entry(int index) const {
+  if (index < 0 || index >= static_cast<int>(entries_.size()))
+    throw platform::EStringListError(platform::Format("List index out of bounds (%d)", index));
+  return entries_[static_cast<std::size_t>(index)];
+}
+
+std::string TFormMain::ShownEntry(const std::string& entry) const {
+  switch (phases_.Of(entry)) {
+    case settings::ShownWhen::kByDay: return entry + " (day)";
+    case settings::ShownWhen::kByNight: return entry + " (night)";
+    case settings::ShownWhen::kAnyTime: break;
+  }
+  return entry;
+}
+
+void TFormMain::AddEntry(const std::string& entry) {
+  SelDirLB.Add(ShownEntry(entry));
+  entries_.push_back(entry);
+}
+
+// The list's line is written again, the entry staying selected; a task that waits for the sun
+// starts waiting (or stops) with the first folder marked (or the last unmarked).
+void TFormMain::ShowSelectedFolder(settings::ShownWhen when) {
+  const int selected = SelDirLB.ItemIndex();
+  const std::string entry = Entry(selected);
+  settings::TFolderPhases changed = phases_;
+  changed.Set(entry, when);
+  settings::KeepFolderPhases(changed);
+  phases_ = changed;
+  SelDirLB.Replace(selected, ShownEntry(entry));
+  SelDirLB.SetItemIndex(selected);
+  settings::FollowTheSun();
 }
 
 void TFormMain::ShellTVChange() {
@@ -272,8 +311,9 @@ void TFormMain::ClearPreview() {
   ui::Application().Window().LookChanged();
 }
 
-void TFormMain::ConnectDialogs(settings::TODialog& options, ui::TForm& about) {
+void TFormMain::ConnectDialogs(settings::TODialog& options, settings::TDayNightDialog& dayNight, ui::TForm& about) {
   options_ = &options;
+  dayNight_ = &dayNight;
   about_ = &about;
 }
 
@@ -300,11 +340,34 @@ void TFormMain::M_A_SelectClick() { SelectBClick(); }
 
 void TFormMain::M_A_ExitClick() { Close(); }
 
-// The check says whether the rotation passes the selected picture over.
+// The check says whether the rotation passes the selected picture over; the bullet, when the
+// selected folder is shown.
 void TFormMain::M_ActionsPopup() {
   const bool selected = FileLB.ItemIndex() >= 0;
   Menu.SetEnabled("M_A_Exclude", selected);
   Menu.SetChecked("M_A_Exclude", selected && rotation::ReadExclusions().Excludes(picturePath_));
+  const int folder = SelDirLB.ItemIndex();
+  const settings::ShownWhen when = folder >= 0 ? phases_.Of(Entry(folder)) : settings::ShownWhen::kAnyTime;
+  for (const auto& [name, item] : {std::pair{"M_A_AnyTime", settings::ShownWhen::kAnyTime},
+                                   {"M_A_ByDay", settings::ShownWhen::kByDay},
+                                   {"M_A_ByNight", settings::ShownWhen::kByNight}}) {
+    Menu.SetEnabled(name, folder >= 0);
+    Menu.SetChecked(name, folder >= 0 && when == item);
+  }
+}
+
+ui::TMenuItem TFormMain::ShownWhenItem(const char* name, const char* caption, settings::ShownWhen when) {
+  return {.name = name,
+          .caption = caption,
+          .OnClick = [this, when] { ShowSelectedFolder(when); },
+          .items = {},
+          .shortCut = 0,
+          .OnPopup = {},
+          .radio = true};
+}
+
+void TFormMain::M_A_DayNightClick() {
+  if (dayNight_) dayNight_->ShowModal();
 }
 
 // One writer of the rotation's files at a time (a change of this window's may hold the lock already).

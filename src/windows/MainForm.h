@@ -11,6 +11,8 @@
 #include "controls/ButtonComps.h"
 #include "pictures/DecodeHelper.h"
 #include "rotation/NextPictures.h"
+#include "settings/DayNightD.h"
+#include "settings/FolderPhases.h"
 #include "settings/OptionsD.h"
 #include "ui/Bevel.h"
 #include "ui/Form.h"
@@ -45,7 +47,7 @@ class TFormMain : public ui::TForm {
   ui::TTimer Timer{2000};
 
   // The dialogs the entry creates after this window.
-  void ConnectDialogs(settings::TODialog& options, ui::TForm& about);
+  void ConnectDialogs(settings::TODialog& options, settings::TDayNightDialog& dayNight, ui::TForm& about);
 
   // Loads the selected-folder list and sets the help file beside the executable.
   void FormCreate();
@@ -57,6 +59,14 @@ class TFormMain : public ui::TForm {
   void UnSelectBClick();
   // Shows the selected entry's folder in the picture file list.
   void SelDirLBClick();
+  // The selected-folder list's entries as the file keeps them; the list shows each with when it is
+  // shown, "C:\Pictures\Stars (night)". Entry fails with "List index out of bounds (%d)".
+  const std::vector<std::string>& Entries() const { return entries_; }
+  std::string Entry(int index) const;
+  // Adds an entry at the end, as the list file gives them.
+  void AddEntry(const std::string& entry);
+  // When the selected entry's folder is shown: at any time, by day or by night; kept at once.
+  void ShowSelectedFolder(settings::ShownWhen when);
   // The tree's folder becomes the picture file list's.
   void ShellTVChange();
   // The picture-click routine: remembers the selected picture's path and previews it. A picture
@@ -77,6 +87,7 @@ class TFormMain : public ui::TForm {
   void M_A_ExitClick();
   // Ticks the selected picture out of the rotation, or back in.
   void M_A_ExcludeClick();
+  void M_A_DayNightClick();
   void M_ActionsPopup();
   // "Set as wallpaper", first phase: hands the picture over and arms the timer. The change holds
   // the session's change lock until the second phase ends.
@@ -120,7 +131,14 @@ class TFormMain : public ui::TForm {
   // Every kind of picture this PC decodes in the picture list too, when the options say so.
   void ShowPictureKinds();
 
+  // An item of "Show the selected folder".
+  ui::TMenuItem ShownWhenItem(const char* name, const char* caption, settings::ShownWhen when);
+  // The list's text for an entry: with when its folder is shown, unless at any time.
+  std::string ShownEntry(const std::string& entry) const;
+
   browse::TFolderListFile listFile_;
+  std::vector<std::string> entries_;
+  settings::TFolderPhases phases_;
   std::string picturePath_;
   std::unique_ptr<pictures::BackgroundDecode> pendingDecode_;
   WPARAM pictureClicks_ = 0;
@@ -128,6 +146,7 @@ class TFormMain : public ui::TForm {
   WallpaperChangeLock changeLock_;
   bool writingWallpaper_ = false;
   settings::TODialog* options_ = nullptr;
+  settings::TDayNightDialog* dayNight_ = nullptr;
   ui::TForm* about_ = nullptr;
 };
 

@@ -1,7 +1,9 @@
 #include "windows/StartupRotation.h"
 
+#include "platform/Clock.h"
 #include "rotation/KeptFiles.h"
 #include "rotation/NextPictures.h"
+#include "settings/DayNightStore.h"
 #include "settings/TimerRegistration.h"
 #include "ui/MessageBoxes.h"
 #include "windows/MainForm.h"
@@ -17,11 +19,9 @@ void RunStartupRotation(TFormMain& form) {
         rotation::OnceADay::kApplies,
         [&form](const std::string& message) {
           ui::MessageDlg(message, ui::TMsgDlgType::mtError, ui::TMsgDlgButtons::mbOK);
-          std::vector<std::string> shown;
-          for (int i = 0; i < form.SelDirLB.Count(); ++i) shown.push_back(form.SelDirLB.Item(i));
-          return shown;
+          return form.Entries();
         },
-        history.content.Current());
+        history.content.Current(), settings::DayNightAt(platform::UtcNow()));
     if (next.changedToday) return;
     // The change is made all the same; a damaged state file is no error at all.
     if (const std::string why = next.keepState ? next.keepState() : std::string(); !why.empty())

@@ -146,7 +146,7 @@ TEST_F(SplashTest, StartupRunWaitsForAWallpaperArmedAfterTheSecondTickAskedToClo
   testing_support::WriteFileBytes(pictures / "picture.bmp", std::string(picture.begin(), picture.end()));
   ::DeleteFileA((platform::ExecutableDirectory() + "\\Directory.drl").c_str());
   const testing_support::ScratchSettings settings;
-  mainForm_.SelDirLB.Add(pictures.Path());
+  mainForm_.AddEntry(pictures.Path());
   bool written = false;
   mainForm_.Timer.OnTimer = [&] {
     mainForm_.Timer.SetEnabled(false);

@@ -46,6 +46,10 @@ TEST(RotationChoiceTest, FolderPastTheListOrNegativeUsesTheFirst) {
   EXPECT_EQ(RotationFolder(2, 3), 2);
   EXPECT_EQ(RotationFolder(-1, 3), 0);
   EXPECT_EQ(RotationFolder(0, 0), 0);
+  // Of the folders that fit the phase, the next from the stored one, going round.
+  const auto odd = [](int folder) { return folder % 2 == 1; };
+  EXPECT_EQ(std::tuple(RotationFolder(1, 4, odd), RotationFolder(2, 4, odd), RotationFolder(7, 4, odd)),
+            std::tuple(1, 3, 1));
 }
 
 TEST(RotationChoiceTest, IndexIsComparedWithTheLastPictureNotTheCount) {

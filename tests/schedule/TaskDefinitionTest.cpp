@@ -36,6 +36,14 @@ TEST(TaskDefinitionTest, RepeatsIndefinitelyFromItsStartForTheUserOnBatteryAsCho
                                    {"LogonTrigger", "<Enabled>true</Enabled><UserId>S-1-5-21-1-2-3-1001</UserId>"}})
     EXPECT_EQ(XmlElement(refit, name), text) << name;
   EXPECT_EQ(XmlElement(Xml(5, false), "DisallowStartIfOnBatteries"), "true");
+  // The next sunrise or sunset: once, in UTC, beside the interval or alone.
+  PictureChangeTaskRequest sun{0, true, "C:\\Vantoria\\Vantoria.exe", "S-1-5-21-1-2-3-1001", {2026, 1, 9, 7, 5},
+                               "2026-12-10T07:05:00Z"};
+  EXPECT_EQ(TaskDefinitionXml(sun).find("<Repetition>"), std::string::npos);
+  EXPECT_EQ(XmlElement(TaskDefinitionXml(sun), "StartBoundary"), "2026-12-10T07:05:00Z");
+  sun.minutes = 60;
+  EXPECT_NE(TaskDefinitionXml(sun).find("</TimeTrigger><TimeTrigger><StartBoundary>2026-12-10T07:05:00Z<"),
+            std::string::npos);
   const std::string path = "C:\\Pictures & Tools\\<new> \xC5\xA1kola\\Ann's\\Vantoria.exe";  // "škola" in UTF-8
   EXPECT_EQ(XmlElement(Xml(5, true, path), "Command"),
             "&quot;C:\\Pictures &amp; Tools\\&lt;new&gt; \xC5\xA1kola\\Ann&apos;s\\Vantoria.exe&quot;");

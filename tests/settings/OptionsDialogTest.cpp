@@ -54,27 +54,24 @@ class OptionsDialogTest : public ::testing::Test {
     const RECT display = dialog_.DisplayCB.BoundsRect();  // the closed box's own height is the system's
     EXPECT_TRUE(
         IsScaledFrom(RECT{display.left, display.top, display.right, display.top}, ui::Design(8, 24, 89, 0), dpi));
-    EXPECT_TRUE(IsScaledFrom(dialog_.OKB.BoundsRect(), ui::Design(40, 328, 75, 25), dpi));
-    EXPECT_TRUE(IsScaledFrom(dialog_.CancelB.BoundsRect(), ui::Design(144, 328, 75, 25), dpi));
+    EXPECT_TRUE(IsScaledFrom(dialog_.OKB.BoundsRect(), ui::Design(57, 360, 75, 25), dpi));
+    EXPECT_TRUE(IsScaledFrom(dialog_.CancelB.BoundsRect(), ui::Design(161, 360, 75, 25), dpi));
     EXPECT_TRUE(IsScaledFrom(dialog_.TimerL.Top(), 200, dpi));
     const RECT timer = dialog_.TimerCB.BoundsRect();
     EXPECT_TRUE(IsScaledFrom(RECT{timer.left, timer.top, timer.right, timer.top}, ui::Design(8, 216, 145, 0), dpi));
-    // Each check box at its place; each caption added to the first three within its box, or, in
-    // the font Wine puts for Comic Sans MS (DejaVu Sans, wider), no wider than "Change wallpaper
-    // every time Windows start", which the design fits in its box in Comic Sans MS.
-    for (const auto& [box, place, added] : {std::tuple{&dialog_.RndChkB, ui::Design(8, 56, 129, 17), false},
-                                            {&dialog_.ShuffleCB, ui::Design(8, 80, 249, 17), true},
-                                            {&dialog_.SubfoldersCB, ui::Design(8, 104, 249, 17), true},
-                                            {&dialog_.ChangeWPCB, ui::Design(8, 128, 249, 17), false},
-                                            {&dialog_.PerMonitorCB, ui::Design(8, 152, 249, 17), true},
-                                            {&dialog_.AllPicturesCB, ui::Design(8, 176, 249, 17), true},
-                                            {&dialog_.BatteryCB, ui::Design(8, 248, 249, 17), true},
-                                            {&dialog_.DesktopMenuCB, ui::Design(8, 272, 249, 17), true},
-                                            {&dialog_.LogonCB, ui::Design(8, 296, 249, 17), true}}) {
+    // Each check box at its place, its caption whole within it in the font Wine puts for Comic Sans
+    // MS (DejaVu Sans, wider).
+    for (const auto& [box, place] : {std::pair{&dialog_.RndChkB, ui::Design(8, 56, 129, 17)},
+                                     {&dialog_.ShuffleCB, ui::Design(8, 80, 276, 17)},
+                                     {&dialog_.SubfoldersCB, ui::Design(8, 104, 276, 17)},
+                                     {&dialog_.ChangeWPCB, ui::Design(8, 128, 276, 17)},
+                                     {&dialog_.PerMonitorCB, ui::Design(8, 152, 276, 17)},
+                                     {&dialog_.AllPicturesCB, ui::Design(8, 176, 276, 17)},
+                                     {&dialog_.BatteryCB, ui::Design(8, 248, 276, 17)},
+                                     {&dialog_.DesktopMenuCB, ui::Design(8, 272, 276, 17)},
+                                     {&dialog_.LogonCB, ui::Design(8, 296, 276, 17)}}) {
       EXPECT_TRUE(IsScaledFrom(box->BoundsRect(), place, dpi)) << box->Name();
-      if (added) {
-        EXPECT_LE(CaptionWidth(*box, dpi), std::max(box->Width(), CaptionWidth(dialog_.ChangeWPCB, dpi))) << box->Name();
-      }
+      EXPECT_LE(CaptionWidth(*box, dpi), box->Width()) << box->Name();
     }
     EXPECT_EQ(dialog_.OKB.Font().Height(), -::MulDiv(8, dpi, 72));
   }
@@ -310,10 +307,10 @@ TEST_F(OptionsDialogTest, OpensAtItsPlaceFirstAndWhereItWasClosedLaterWithTheFoc
   using testing_support::IsScaledFrom;
   ShowAndDo({[&] {
     EXPECT_TRUE(IsScaledFrom(dialog_.Left(), 230));
-    EXPECT_TRUE(IsScaledFrom(dialog_.Top(), 174));
+    EXPECT_TRUE(IsScaledFrom(dialog_.Top(), 150));
     const RECT client = dialog_.ClientRect();
-    EXPECT_TRUE(IsScaledFrom(client.right, 258));
-    EXPECT_TRUE(IsScaledFrom(client.bottom, 363));
+    EXPECT_TRUE(IsScaledFrom(client.right, 292));
+    EXPECT_TRUE(IsScaledFrom(client.bottom, 395));
     ExpectLaidOutAt(ui::SystemDpi());
     EXPECT_TRUE(focusInDisplay());
     ::SetFocus(dialog_.ChangeWPCB.Handle());

@@ -123,8 +123,9 @@ TEST(AboutDialogTest, EscLeavesItOpenEnterAndSpaceOnItsFocusedDefaultButtonClose
 TEST(AboutDialogTest, HelpAboutOnTheMainWindowShowsItModally) {
   TFormMain form;
   settings::TODialog options;
+  settings::TDayNightDialog dayNight;
   TAboutDialog about;
-  form.ConnectDialogs(options, about);
+  form.ConnectDialogs(options, dayNight, about);
   form.Show();
   HMENU help = ::GetSubMenu(::GetMenu(form.Handle()), 1);
   char caption[32] = {};

@@ -50,8 +50,9 @@ TEST(MainFormTest, TabGoesFromTheTreeToTheSelectedFoldersToThePictures) {
 TEST(MainFormTest, ActionsOptionsShowsTheOptionsDialogModallyWithTheFocusInDisplayAndGivesItBack) {
   TFormMain form;
   settings::TODialog options;
+  settings::TDayNightDialog dayNight;
   TAboutDialog about;
-  form.ConnectDialogs(options, about);
+  form.ConnectDialogs(options, dayNight, about);
   form.ShowWithStartupCommand();
   EXPECT_EQ(::GetFocus(), form.ShellTV.Handle()) << "the main window starts in the tree";
   ::SetFocus(form.SelDirLB.Handle());
@@ -60,7 +61,7 @@ TEST(MainFormTest, ActionsOptionsShowsTheOptionsDialogModallyWithTheFocusInDispl
   ::GetMenuStringA(bar, 0, caption, sizeof caption, MF_BYPOSITION);
   EXPECT_STREQ(caption, "Ac&tions");
   HMENU actions = ::GetSubMenu(bar, 0);
-  ::GetMenuStringA(actions, 4, caption, sizeof caption, MF_BYPOSITION);
+  ::GetMenuStringA(actions, 5, caption, sizeof caption, MF_BYPOSITION);
   EXPECT_STREQ(caption, "&Options");
 
   bool shownModally = false, focusInDisplay = false;
@@ -70,7 +71,7 @@ TEST(MainFormTest, ActionsOptionsShowsTheOptionsDialogModallyWithTheFocusInDispl
     focusInDisplay = ::GetFocus() == options.DisplayCB.Handle() || ::IsChild(options.DisplayCB.Handle(), ::GetFocus());
     ::SendMessageA(options.CancelB.Handle(), BM_CLICK, 0, 0);
   });
-  ::SendMessageA(form.Handle(), WM_COMMAND, MAKEWPARAM(::GetMenuItemID(actions, 4), 0), 0);
+  ::SendMessageA(form.Handle(), WM_COMMAND, MAKEWPARAM(::GetMenuItemID(actions, 5), 0), 0);
   EXPECT_TRUE(shownModally);
   EXPECT_TRUE(focusInDisplay);
   EXPECT_FALSE(options.Visible());
@@ -82,7 +83,11 @@ std::vector<std::string> MenuTexts(HMENU menu) {
   for (int i = 0; i < ::GetMenuItemCount(menu); ++i) {
     char text[64] = {};
     ::GetMenuStringA(menu, i, text, sizeof text, MF_BYPOSITION);
-    texts.push_back(::GetMenuState(menu, i, MF_BYPOSITION) & MF_SEPARATOR ? "-" : text);
+    MENUITEMINFOA info = {};
+    info.cbSize = sizeof info;
+    info.fMask = MIIM_FTYPE;
+    ::GetMenuItemInfoA(menu, static_cast<UINT>(i), TRUE, &info);
+    texts.push_back(info.fType & MFT_SEPARATOR ? "-" : text);
   }
   return texts;
 }
@@ -91,9 +96,11 @@ TEST(MainFormTest, MenuHoldsTheActionsAndHelpItemsInOrder) {
   TFormMain form;
   HMENU bar = ::GetMenu(form.Handle());
   EXPECT_EQ(MenuTexts(bar), (std::vector<std::string>{"Ac&tions", "&Help"}));
-  EXPECT_EQ(MenuTexts(::GetSubMenu(bar, 0)), (std::vector<std::string>{"Set as wallpaper\tCtrl+S", "Select &directory",
-                                                                        "Exclude from the &rotation", "-", "&Options",
-                                                                        "-", "E&xit"}));
+  EXPECT_EQ(MenuTexts(::GetSubMenu(bar, 0)),
+            (std::vector<std::string>{"Set as wallpaper\tCtrl+S", "Select &directory", "Exclude from the &rotation",
+                                      "Show the selected &folder", "-", "&Options", "Day and ni&ght...", "-", "E&xit"}));
+  EXPECT_EQ(MenuTexts(::GetSubMenu(::GetSubMenu(bar, 0), 3)),
+            (std::vector<std::string>{"At any &time", "By &day", "By &night"}));
   EXPECT_EQ(MenuTexts(::GetSubMenu(bar, 1)), (std::vector<std::string>{"&Contents", "-", "&About"}));
 }
 

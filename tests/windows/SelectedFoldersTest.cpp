@@ -15,11 +15,7 @@ constexpr char kQuestion[] =
 
 class SelectedFoldersTest : public ::testing::Test {
  protected:
-  std::vector<std::string> Entries() const {
-    std::vector<std::string> entries;
-    for (int i = 0; i < form_.SelDirLB.Count(); ++i) entries.push_back(form_.SelDirLB.Item(i));
-    return entries;
-  }
+  std::vector<std::string> Entries() const { return form_.Entries(); }
   // Points the picture file list at a folder with one picture, or with none.
   void ListFolderWithPictures(bool pictures) {
     if (pictures) testing_support::WriteFileBytes(pictures_ / "a.jpg", "");
@@ -82,9 +78,9 @@ TEST_F(SelectedFoldersTest, OpeningAnEntryShowsItsFolderAndClearsThePreview) {
   ScratchFolder other;
   testing_support::WriteFileBytes(other / "b.bmp", "");
   ListFolderWithPictures(true);
-  form_.SelDirLB.Add(other.Path());
-  form_.SelDirLB.Add(other / "gone");
-  form_.SelDirLB.Add("");
+  form_.AddEntry(other.Path());
+  form_.AddEntry(other / "gone");
+  form_.AddEntry("");
   form_.FileLB.SetItemIndex(0);
   form_.FileLBClick();
   ASSERT_NE(form_.Slika.Picture(), nullptr);

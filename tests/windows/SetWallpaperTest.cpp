@@ -118,8 +118,9 @@ TEST_F(SetWallpaperTest, AWallpaperTheSystemRefusesIsReportedAndTheValuesWritten
 
 TEST_F(SetWallpaperTest, JpegGoesThroughTheImagingComponentAndTheChosenStyleIsWritten) {
   settings::TODialog options;
+  settings::TDayNightDialog dayNight;
   TAboutDialog about;
-  form_.ConnectDialogs(options, about);
+  form_.ConnectDialogs(options, dayNight, about);
   options.FormActivate();  // shown: from now on its selection, confirmed or not, is the style
   for (int style : {0, 2}) {
     options.DisplayCB.SetItemIndex(style);

@@ -1,5 +1,6 @@
 #include "pictures/HelperAnswer.h"
 
+#include <algorithm>
 #include <atomic>
 #include <string>
 
@@ -23,13 +24,24 @@ platform::FileHandle NewAnswerFile() {
   return {};
 }
 
-platform::MappedView MapAnswerForWriting(HANDLE file, std::uint64_t bytes) {
+bool SizeAnswer(HANDLE file, std::uint64_t bytes) {
   LARGE_INTEGER size;
   size.QuadPart = static_cast<LONGLONG>(bytes);
-  if (!::SetFilePointerEx(file, size, nullptr, FILE_BEGIN) || !::SetEndOfFile(file)) return {};
-  const platform::KernelHandle mapping(::CreateFileMappingW(file, nullptr, PAGE_READWRITE, 0, 0, nullptr));
-  if (!mapping) return {};
-  return platform::MappedView(::MapViewOfFile(mapping.Get(), FILE_MAP_WRITE, 0, 0, 0));
+  return ::SetFilePointerEx(file, size, nullptr, FILE_BEGIN) && ::SetEndOfFile(file);
+}
+
+bool WriteAnswerAt(HANDLE file, std::uint64_t offset, std::span<const std::uint8_t> bytes) {
+  while (!bytes.empty()) {
+    OVERLAPPED at = {};
+    at.Offset = static_cast<DWORD>(offset);
+    at.OffsetHigh = static_cast<DWORD>(offset >> 32);
+    DWORD written = 0;
+    const auto piece = static_cast<DWORD>(std::min<std::size_t>(bytes.size(), 1u << 30));
+    if (!::WriteFile(file, bytes.data(), piece, &written, &at) || written == 0) return false;
+    bytes = bytes.subspan(written);
+    offset += written;
+  }
+  return true;
 }
 
 MappedAnswer MapAnswerForReading(HANDLE file) {

@@ -18,9 +18,12 @@ namespace pictures {
 // folder takes no file.
 platform::FileHandle NewAnswerFile();
 
-// The helper's side: the answer file made `bytes` long and mapped into memory for writing; none
-// on failure.
-platform::MappedView MapAnswerForWriting(HANDLE file, std::uint64_t bytes);
+// The helper's side: the answer file made `bytes` long, of zeros; false on failure.
+bool SizeAnswer(HANDLE file, std::uint64_t bytes);
+// The helper's side: bytes written at their place in the answer file; false on failure. Written,
+// not stored through a mapping: a shared page faulted in for every 4 KiB of a large picture
+// cost the helper more than its decode's conversion.
+bool WriteAnswerAt(HANDLE file, std::uint64_t offset, std::span<const std::uint8_t> bytes);
 
 // The program's side: the answer file as the helper left it, mapped into memory for reading;
 // nothing for a file longer than any answer, or one that cannot be mapped.

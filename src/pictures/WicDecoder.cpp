@@ -106,6 +106,9 @@ platform::ComPtr<IWICBitmapFrameDecode> ChosenFrame(IWICBitmapDecoder* decoder, 
   return chosen;
 }
 
+// The rows copied and written at a time: small enough to stay in the cache.
+constexpr std::size_t kBandBytes = 1 << 20;
+
 // Decodes the picture that the stream `open` prepares reads into the answer file; false when the
 // picture cannot be decoded or is too large.
 bool DecodeWithWic(const std::function<HRESULT(IWICStream*)>& open, HANDLE answer, bool sizeOnly) {
@@ -130,22 +133,29 @@ bool DecodeWithWic(const std::function<HRESULT(IWICStream*)>& open, HANDLE answe
   platform::ComPtr<IWICBitmapSource> converted;
   if (FAILED(::WICConvertBitmapSource(GUID_WICPixelFormat32bppPBGRA, frame.Get(), converted.Receive()))) return false;
   const std::size_t stride = std::size_t{answerWidth} * 4;
-  const platform::MappedView view =
-      MapAnswerForWriting(answer, kDecodedHeaderBytes + (sizeOnly ? 0 : stride * answerHeight));
-  if (!view) return false;
-  auto* bytes = static_cast<std::uint8_t*>(view.Get());
   const std::vector<std::uint8_t> header =
       DecodedPictureHeader(static_cast<int>(answerWidth), static_cast<int>(answerHeight));
-  std::copy(header.begin(), header.end(), bytes);
+  if (!SizeAnswer(answer, kDecodedHeaderBytes + (sizeOnly ? 0 : stride * answerHeight)) ||
+      !WriteAnswerAt(answer, 0, header))
+    return false;
   if (sizeOnly) return true;
-  // The frame where it lies on its screen; around it the new file's zeros are transparent.
+  // The frame where it lies on its screen; around it the file's zeros are transparent. Copied in
+  // bands of rows through one buffer, whose columns beside the frame stay zero.
   const UINT left = onScreen ? place.left : 0, top = onScreen ? place.top : 0;
   if (left >= answerWidth || top >= answerHeight) return true;
-  const WICRect shown = {0, 0, static_cast<INT>(std::min(width, answerWidth - left)),
-                         static_cast<INT>(std::min(height, answerHeight - top))};
-  const std::size_t shownBytes = (static_cast<std::size_t>(shown.Height) - 1) * stride + std::size_t{4} * shown.Width;
-  return SUCCEEDED(converted->CopyPixels(&shown, static_cast<UINT>(stride), static_cast<UINT>(shownBytes),
-                                         bytes + kDecodedHeaderBytes + top * stride + std::size_t{left} * 4));
+  const UINT shownWidth = std::min(width, answerWidth - left), shownHeight = std::min(height, answerHeight - top);
+  const UINT bandRows = static_cast<UINT>(std::clamp<std::size_t>(kBandBytes / stride, 1, shownHeight));
+  std::vector<std::uint8_t> band(stride * bandRows);
+  for (UINT row = 0; row < shownHeight; row += bandRows) {
+    const UINT rows = std::min(bandRows, shownHeight - row);
+    const WICRect shown = {0, static_cast<INT>(row), static_cast<INT>(shownWidth), static_cast<INT>(rows)};
+    const std::size_t bandBytes = stride * rows;
+    if (FAILED(converted->CopyPixels(&shown, static_cast<UINT>(stride),
+                                     static_cast<UINT>(bandBytes - std::size_t{left} * 4), band.data() + left * 4)) ||
+        !WriteAnswerAt(answer, kDecodedHeaderBytes + (std::size_t{top} + row) * stride, {band.data(), bandBytes}))
+      return false;
+  }
+  return true;
 }
 
 }  // namespace

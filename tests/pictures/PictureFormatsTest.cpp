@@ -102,6 +102,17 @@ TEST(PictureFormatsTest, GifPicturesLoadThroughTheDecodingHelperWhichRefusesADec
   const testing_support::ScratchFolder folder;
   testing_support::WriteFileBytes(folder / "bomb.gif", std::string("GIF89a\x80\x3E\x80\x3E\x80\0\0\xFF\xFF\xFF\0\0\0"
                                                                    ",\0\0\0\0\x01\0\x01\0\0\x02\x02\x44\x01\0;", 35));
+  // A red 1 x 1 frame at (2, 1) of a 4 x 3 screen: there, and transparent around it.
+  testing_support::WriteFileBytes(folder / "placed.gif", std::string("GIF89a\x04\0\x03\0\x80\0\0\xFF\0\0\0\0\0"
+                                                                     ",\x02\0\x01\0\x01\0\x01\0\0\x02\x02\x44\x01\0;", 35));
+  {
+    const HelperAnswer placed = DecodeInHelper(folder / "placed.gif");
+    std::string alphas;
+    for (std::size_t pixel = 0; pixel < 12; ++pixel) alphas += placed.Picture().bgra[pixel * 4 + 3] ? '#' : '.';
+    EXPECT_EQ(std::tuple(placed.Picture().width, placed.Picture().height, alphas),
+              std::tuple(4, 3, std::string("......#.....")));
+    EXPECT_EQ(placed.Picture().bgra[6 * 4 + 2], 255) << "red";
+  }
   const ULONGLONG start = ::GetTickCount64();
   EXPECT_THROW(picture->LoadFromFile(folder / "bomb.gif"), EInvalidGraphic);
   EXPECT_LT(::GetTickCount64() - start, 3000u) << "a gigabyte was made before the refusal";

@@ -179,12 +179,15 @@ void TFormMain::SelectBClick() {
   listFile_.Edited();
 }
 
+bool TFormMain::WarnWithoutSelection() const {
+  if (SelDirLB.ItemIndex() >= 0) return false;
+  ui::MessageDlg("No folder selected!", ui::TMsgDlgType::mtWarning, ui::TMsgDlgButtons::mbOK);
+  return true;
+}
+
 void TFormMain::UnSelectBClick() {
+  if (WarnWithoutSelection()) return;
   const int selected = SelDirLB.ItemIndex();
-  if (selected < 0) {
-    ui::MessageDlg("No folder selected!", ui::TMsgDlgType::mtWarning, ui::TMsgDlgButtons::mbOK);
-    return;
-  }
   SelDirLB.Delete(selected);
   entries_.erase(entries_.begin() + selected);
   listFile_.Edited();
@@ -220,6 +223,7 @@ void TFormMain::AddEntry(const std::string& entry) {
 // The list's line is written again, the entry staying selected; a task that waits for the sun
 // starts waiting (or stops) with the first folder marked (or the last unmarked).
 void TFormMain::ShowSelectedFolder(settings::ShownWhen when) {
+  if (WarnWithoutSelection()) return;
   const int selected = SelDirLB.ItemIndex();
   const std::string entry = Entry(selected);
   settings::TFolderPhases changed = phases_;

@@ -135,6 +135,8 @@ class TFormMain : public ui::TForm {
   ui::TMenuItem ShownWhenItem(const char* name, const char* caption, settings::ShownWhen when);
   // The list's text for an entry: with when its folder is shown, unless at any time.
   std::string ShownEntry(const std::string& entry) const;
+  // Shows "No folder selected!" when the list has no selection, and says so.
+  bool WarnWithoutSelection() const;
 
   browse::TFolderListFile listFile_;
   std::vector<std::string> entries_;

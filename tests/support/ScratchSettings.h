@@ -48,7 +48,9 @@ class ScratchSettings {
   static void Clear() {
     ::RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\Vantoria");
     for (const char* name :
-         {"Rotation.state", "Rotation.progress", "Rotation.folders", "History.txt", "Excluded pictures.txt"})
+         {"Rotation.state", "Rotation.progress", "Rotation.folders", "Rotation day.state", "Rotation day.progress",
+          "Rotation day.folders", "Rotation night.state", "Rotation night.progress", "Rotation night.folders",
+          "History.txt", "Excluded pictures.txt", "Day and night.txt"})
       ::DeleteFileA(KeptFile(name).c_str());
   }
 };

@@ -2,6 +2,7 @@
 
 #include "platform/Exceptions.h"
 #include "support/ScratchFolder.h"
+#include "support/ScratchSettings.h"
 #include "support/ScriptedMessageBoxes.h"
 #include "windows/MainForm.h"
 
@@ -97,6 +98,29 @@ TEST_F(SelectedFoldersTest, OpeningAnEntryShowsItsFolderAndClearsThePreview) {
     EXPECT_EQ(form_.FileLB.Directory(), other.Path()) << "entry " << entry;
     EXPECT_EQ(form_.Slika.Picture(), nullptr);
   }
+}
+
+// The mark goes after the list's text and into its own file; the entry itself, and so the folder
+// list's file, stays the path.
+TEST_F(SelectedFoldersTest, AFolderMarkedByNightShowsTheMarkAndKeepsItInItsOwnFile) {
+  testing_support::ScratchSettings settings;
+  const std::string phasesFile = testing_support::ScratchSettings::KeptFile("Day and night.txt");
+  form_.ShowSelectedFolder(settings::ShownWhen::kByNight);
+  ASSERT_EQ(boxes_.shown.size(), 1u);
+  EXPECT_EQ(boxes_.shown[0].text, "No folder selected!");
+
+  form_.AddEntry(pictures_.Path());
+  form_.AddEntry(pictures_ / "stars");
+  form_.SelDirLB.SetItemIndex(1);
+  form_.ShowSelectedFolder(settings::ShownWhen::kByNight);
+  EXPECT_EQ(std::tuple(form_.SelDirLB.Item(0), form_.SelDirLB.Item(1), form_.SelDirLB.ItemIndex()),
+            std::tuple(pictures_.Path(), pictures_ / "stars (night)", 1));
+  EXPECT_EQ(Entries(), (std::vector<std::string>{pictures_.Path(), pictures_ / "stars"}));
+  EXPECT_EQ(testing_support::ReadFileBytes(phasesFile), "night " + (pictures_ / "stars") + "\r\n");
+
+  form_.ShowSelectedFolder(settings::ShownWhen::kAnyTime);
+  EXPECT_EQ(form_.SelDirLB.Item(1), pictures_ / "stars");
+  EXPECT_EQ(testing_support::ReadFileBytes(phasesFile), "");
 }
 
 TEST_F(SelectedFoldersTest, OpeningWithoutASelectionFailsWithTheListIndex) {

@@ -32,28 +32,28 @@ TDayNightDialog::TDayNightDialog()
     : TForm({.name = "DayNightDialog",
              .caption = "Day and night",
              .borderStyle = ui::TBorderStyle::bsToolWindow,
-             .bounds = ui::Design(250, 190, 300, 252),
+             .bounds = ui::Design(250, 190, 360, 252),
              .clientSize = true,
              .font = ui::ComicSansFont(8)}),
       SourceL("SourceL", *this, 8, 8, "Day and night from:"),
-      OffRB("OffRB", *this, ui::Design(8, 26, 280, 17), "O&ff", true),
-      SunRB("SunRB", *this, ui::Design(8, 46, 280, 17), "The &sun where I am", false),
-      ThemeRB("ThemeRB", *this, ui::Design(8, 66, 280, 17), "Windows' &light and dark mode", false),
+      OffRB("OffRB", *this, ui::Design(8, 26, 340, 17), "O&ff", true),
+      SunRB("SunRB", *this, ui::Design(8, 46, 340, 17), "The &sun where I am", false),
+      ThemeRB("ThemeRB", *this, ui::Design(8, 66, 340, 17), "Windows' &light and dark mode", false),
       LatitudeL("LatitudeL", *this, 24, 96, "L&atitude:"),
       LatitudeE("LatitudeE", *this, ui::Design(112, 92, 90, 21)),
       LongitudeL("LongitudeL", *this, 24, 124, "L&ongitude:"),
       LongitudeE("LongitudeE", *this, ui::Design(112, 120, 90, 21)),
       SunL("SunL", *this, 24, 150, ""),
       HintL("HintL", *this, 24, 172, "Degrees, north and east positive; any map shows them."),
-      OKB("OKB", *this, ui::Design(64, 216, 75, 25), "&OK", kOkButtonId),
-      CancelB("CancelB", *this, ui::Design(160, 216, 75, 25), "&Cancel", IDCANCEL) {
+      OKB("OKB", *this, ui::Design(94, 216, 75, 25), "&OK", kOkButtonId),
+      CancelB("CancelB", *this, ui::Design(190, 216, 75, 25), "&Cancel", IDCANCEL) {
   LatitudeL.SetFocusControl(LatitudeE);
   LongitudeL.SetFocusControl(LongitudeE);
   LatitudeE.SetAccessibleName("Latitude");
   LongitudeE.SetAccessibleName("Longitude");
   ui::SetTabOrder({&OffRB, &SunRB, &ThemeRB, &LatitudeE, &LongitudeE, &OKB, &CancelB});
   OnActivate = [this] { FormActivate(); };
-  for (ui::TRadioButton* source : {&OffRB, &SunRB, &ThemeRB}) source->OnClick = [this] { ShowSun(); };
+  for (ui::TRadioButton* source : {&OffRB, &SunRB, &ThemeRB}) source->OnClick = [this] { SourceChanged(); };
   LatitudeE.OnChange = [this] { ShowSun(); };
   LongitudeE.OnChange = [this] { ShowSun(); };
   OKB.OnClick = [this] { OKBClick(); };
@@ -76,7 +76,7 @@ void TDayNightDialog::FormActivate() {
     const std::optional<double> degrees = ParseDegrees(storedText, '.', limit);
     edit->SetText(degrees ? DegreesText(*degrees, separator) : storedText);
   }
-  ShowSun();
+  SourceChanged();
   SetActiveControl(OffRB.Checked() ? OffRB : SunRB.Checked() ? SunRB : ThemeRB);
 }
 
@@ -87,6 +87,11 @@ std::optional<DayNightChoice> TDayNightDialog::Chosen() const {
   const std::optional<double> longitude = ParseDegrees(LongitudeE.Text(), separator, kLongitudeLimit);
   if (!latitude || !longitude) return std::nullopt;
   return DayNightChoice{DayNightSource::kSun, {*latitude, *longitude}};
+}
+
+void TDayNightDialog::SourceChanged() {
+  for (ui::TEdit* place : {&LatitudeE, &LongitudeE}) place->SetEnabled(SunRB.Checked());
+  ShowSun();
 }
 
 void TDayNightDialog::ShowSun() {

@@ -34,6 +34,8 @@ class TDayNightDialog : public ui::TForm {
   // Refuses a place that cannot be read with a box naming the field, and stores nothing; else
   // stores the choice, the task waits for the next sunrise or sunset (or no longer), and closes.
   void OKBClick();
+  // The place's fields take input only with the sun chosen; its sunrise and sunset shown.
+  void SourceChanged();
   // Today's sunrise and sunset at the place typed, in local time; empty until it can be read.
   void ShowSun();
 

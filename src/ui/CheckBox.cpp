@@ -13,10 +13,6 @@ void TCheckBox::SetChecked(bool checked) {
   ::SendMessageA(Handle(), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
-bool TCheckBox::Enabled() const { return ::IsWindowEnabled(Handle()) != FALSE; }
-
-void TCheckBox::SetEnabled(bool enabled) { ::EnableWindow(Handle(), enabled); }
-
 void TCheckBox::HandleCommand(WORD code) {
   if (code == BN_CLICKED && OnClick) OnClick();
 }

@@ -14,9 +14,6 @@ class TCheckBox : public TWinControl {
 
   bool Checked() const;
   void SetChecked(bool checked);
-  // A check box that is not enabled shows grey and takes no input; it keeps its check.
-  bool Enabled() const;
-  void SetEnabled(bool enabled);
 
   // The user checked or unchecked it (never raised by SetChecked).
   std::function<void()> OnClick;

@@ -57,6 +57,10 @@ class TWinControl : public TControl, public TControlParent {
   std::string Text() const;
   void SetText(const std::string& text);
 
+  // A control that is not enabled shows grey and takes no input; it keeps its state.
+  bool Enabled() const { return ::IsWindowEnabled(handle_) != FALSE; }
+  void SetEnabled(bool enabled) { ::EnableWindow(handle_, enabled); }
+
   void Invalidate();
   // The pointer's shape over the client area; null keeps the class cursor.
   void SetCursor(HCURSOR cursor) { cursor_ = cursor; }

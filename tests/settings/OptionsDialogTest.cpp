@@ -20,6 +20,20 @@ namespace {
 using namespace std::chrono_literals;
 using testing_support::Later;
 
+// The width a check box's or radio button's caption takes in its font, with the box and the gap
+// before it.
+int CaptionWidth(const ui::TWinControl& box, int dpi) {
+  std::wstring caption = platform::ToWide(box.Text());
+  std::erase(caption, L'&');
+  const HDC dc = ::GetDC(box.Handle());
+  const HGDIOBJ previous = ::SelectObject(dc, reinterpret_cast<HFONT>(::SendMessageA(box.Handle(), WM_GETFONT, 0, 0)));
+  SIZE text = {};
+  ::GetTextExtentPoint32W(dc, caption.c_str(), static_cast<int>(caption.size()), &text);
+  ::SelectObject(dc, previous);
+  ::ReleaseDC(box.Handle(), dc);
+  return text.cx + ::MulDiv(13 + 4, dpi, 96);
+}
+
 class OptionsDialogTest : public ::testing::Test {
  protected:
   static std::string Stored(const char* name) { return testing_support::ScratchSettings::Value(name); }
@@ -75,20 +89,6 @@ class OptionsDialogTest : public ::testing::Test {
     }
     EXPECT_EQ(dialog_.OKB.Font().Height(), -::MulDiv(8, dpi, 72));
   }
-  // The width a check box's caption takes in its font, with the box and the gap before it.
-  static int CaptionWidth(const ui::TCheckBox& box, int dpi) {
-    std::wstring caption = platform::ToWide(box.Text());
-    std::erase(caption, L'&');
-    const HDC dc = ::GetDC(box.Handle());
-    const HGDIOBJ previous =
-        ::SelectObject(dc, reinterpret_cast<HFONT>(::SendMessageA(box.Handle(), WM_GETFONT, 0, 0)));
-    SIZE text = {};
-    ::GetTextExtentPoint32W(dc, caption.c_str(), static_cast<int>(caption.size()), &text);
-    ::SelectObject(dc, previous);
-    ::ReleaseDC(box.Handle(), dc);
-    return text.cx + ::MulDiv(13 + 4, dpi, 96);
-  }
-
   TODialog dialog_;
 };
 
@@ -323,6 +323,53 @@ TEST_F(OptionsDialogTest, OpensAtItsPlaceFirstAndWhereItWasClosedLaterWithTheFoc
     EXPECT_TRUE(focusInDisplay());
     Click(dialog_.CancelB);
   }});
+}
+
+// The place as typed, with the user's separator or a point; today's sunrise and sunset there as
+// it is typed; a place that cannot be read refused with a box naming the field, nothing stored;
+// one that can, stored with a point.
+TEST(DayNightDialogTest, ThePlaceTypedShowsItsSunAndOkStoresItOrNamesTheFieldItCannotRead) {
+  testing_support::ScratchSettings settings;
+  testing_support::ScratchSettings::SetValue("DayNight", "sun");
+  testing_support::ScratchSettings::SetValue("Latitude", "95");  // written by hand: shown as it is
+  testing_support::ScratchSettings::SetValue("Longitude", "13.4");
+  testing_support::ScriptedMessageBoxes boxes;
+  TDayNightDialog dialog;
+  dialog.FormActivate();
+  EXPECT_TRUE(dialog.SunRB.Checked());
+  EXPECT_EQ(std::tuple(dialog.LatitudeE.Text(), dialog.SunL.Caption()), std::tuple(std::string("95"), std::string()));
+  dialog.OKBClick();
+  ASSERT_EQ(boxes.shown.size(), 1u);
+  EXPECT_EQ(boxes.shown[0].text, "The latitude must be a number of degrees from -90 (south) to 90 (north).");
+  EXPECT_EQ(testing_support::ScratchSettings::Value("Latitude"), "95") << "nothing stored";
+
+  dialog.LatitudeE.SetText("52.52");
+  EXPECT_TRUE(dialog.SunL.Caption().starts_with("Sunrise ")) << dialog.SunL.Caption();
+  EXPECT_NE(dialog.SunL.Caption().find(", sunset "), std::string::npos);
+  dialog.LatitudeE.SetText("-33.87");
+  dialog.LongitudeE.SetText("east");
+  dialog.OKBClick();
+  ASSERT_EQ(boxes.shown.size(), 2u);
+  EXPECT_EQ(boxes.shown[1].text, "The longitude must be a number of degrees from -180 (west) to 180 (east).");
+  dialog.LongitudeE.SetText("151.21");
+  dialog.OKBClick();
+  EXPECT_EQ(testing_support::ScratchSettings::Value("DayNight") + " " + testing_support::ScratchSettings::Value("Latitude") +
+                " " + testing_support::ScratchSettings::Value("Longitude"),
+            "sun -33.87 151.21");
+  dialog.ThemeRB.SetChecked(true);
+  dialog.SunRB.SetChecked(false);
+  dialog.SourceChanged();
+  EXPECT_FALSE(dialog.LatitudeE.Enabled());
+  dialog.OKBClick();
+  EXPECT_EQ(testing_support::ScratchSettings::Value("DayNight"), "theme");
+  EXPECT_EQ(boxes.shown.size(), 2u);
+
+  // Every caption whole in Wine's font, the longest sun line too.
+  dialog.SunL.SetCaption(SunLine(ClockTime{23, 59}, std::nullopt, true));
+  for (const ui::TRadioButton* source : {&dialog.OffRB, &dialog.SunRB, &dialog.ThemeRB})
+    EXPECT_LE(CaptionWidth(*source, dialog.Dpi()), source->Width()) << source->Name();
+  for (const ui::TLabel* label : {&dialog.SunL, &dialog.HintL})
+    EXPECT_LE(label->Left() + label->Width(), dialog.ClientRect().right) << label->Caption();
 }
 
 }  // namespace

@@ -247,10 +247,11 @@ void FollowMovedProgram() {
 
 bool TaskChosen() { return Wanted(StoredRegistration().changes); }
 
-// Only this copy's task, or one of a copy that is gone, is registered again.
+// Only this copy's task, or one of a copy that is gone, is registered again; one that waited for
+// the sun alone goes when the sun no longer counts.
 void FollowTheSun() {
   const Registration registered = StoredRegistration();
-  if (registered.sunChange == SunChangeText(registered.changes) || !Wanted(registered.changes) ||
+  if (registered.sunChange == SunChangeText(registered.changes) ||
       OwnerOf(registered.taskCommand).owner == Owner::kOtherCopy)
     return;
   Failures failures;

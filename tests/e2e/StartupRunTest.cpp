@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <set>
 
 #include "e2e/DesktopState.h"
@@ -411,6 +412,65 @@ TEST_F(StartupRunTest, PreviousGoesBackThroughTheChangesNextForwardAgainAndShowO
   EXPECT_EQ(show.WaitForExit(kRunDeadline), 1u);
   ASSERT_EQ(RunWithoutAWindow("/previous"), 0u);
   EXPECT_EQ(shownWidth(), shown[1]) << "the change shown, not the one before it";
+}
+
+// A day folder and a night folder (junk lines beside their marks): the sun at the equator where it
+// is now midnight, then noon, or Windows' mode, picks the folder; with only day folders at night a
+// picture is still set. The task waits for the next sunrise or sunset, written in UTC (Wine keeps
+// no trigger: SunChange says what was registered), until /unregister.
+TEST_F(StartupRunTest, DayAndNightFoldersFollowTheSunOrWindowsModeAndTheTaskWaitsForTheNextChange) {
+  PictureFolder day(10), night(20);
+  ListFolders({day.Path(), night.Path()});
+  const std::string phasesFile = ScratchSettings::KeptFile("Day and night.txt");
+  testing_support::WriteFileBytes(phasesFile, "day " + day.Path() + "\r\nnight " + night.Path() +
+                                                  "\r\nnoon C:\\x\r\n\xff\xfe junk\r\nday\r\n");
+  SYSTEMTIME now = {};
+  ::GetSystemTime(&now);
+  const double utcHours = now.wHour + now.wMinute / 60.0;
+  const auto longitudeAt = [utcHours](double solarHours) {
+    return std::to_string(std::remainder((solarHours - utcHours) * 15, 360.0));
+  };
+  for (const auto& [name, text] : {std::pair{"DayNight", "sun"}, {"Latitude", "0"}, {"RndFile", "1"}})
+    ScratchSettings::SetValue(name, text);
+  struct Unregistered {
+    const ScratchFolder& program;
+    ~Unregistered() { VantoriaProcess(program, "/unregister").WaitForExit(kRunDeadline); }
+  } unregistered{program_};
+  const auto shownWidth = [] { return testing_support::ReadFileBytes(WallpaperFile())[18]; };
+  const auto expectShown = [&](const char* run, int baseWidth, const std::string& outcome) {
+    ASSERT_EQ(RunWithoutAWindow(run), 0u) << ScratchSettings::TimedRunOutcome();
+    EXPECT_EQ((shownWidth() - baseWidth) / 3, 0) << run << " " << outcome;
+    EXPECT_TRUE(ScratchSettings::TimedRunOutcome().starts_with(outcome)) << ScratchSettings::TimedRunOutcome();
+  };
+  ScratchSettings::SetValue("Longitude", longitudeAt(0));
+  for (int run = 0; run < 3; ++run) expectShown("/next", 20, "changed; night; next: day at ");
+  const std::string sunChange = ScratchSettings::Value("SunChange");
+  EXPECT_EQ(std::tuple(sunChange.size(), sunChange[10], sunChange.back()), std::tuple(20u, 'T', 'Z')) << sunChange;
+  EXPECT_TRUE(testing_support::PictureChangeTaskXml().has_value()) << "no interval, but the sun";
+  ScratchSettings::SetValue("Longitude", longitudeAt(12));
+  expectShown("/timer", 10, "changed; day; next: night at ");
+  EXPECT_NE(ScratchSettings::Value("SunChange"), sunChange);
+
+  const char* personalize = "Software\\Microsoft\\Windows\\CurrentVersion\\Themes\\Personalize";
+  struct ThemeRestored {
+    const char* key;
+    ~ThemeRestored() { ::RegDeleteKeyValueA(HKEY_CURRENT_USER, key, "AppsUseLightTheme"); }
+  } restored{personalize};
+  ScratchSettings::SetValue("DayNight", "theme");
+  for (const auto& [light, baseWidth, outcome] : {std::tuple{0u, 20, "changed; night"}, {1u, 10, "changed; day"}}) {
+    ::RegSetKeyValueA(HKEY_CURRENT_USER, personalize, "AppsUseLightTheme", REG_DWORD, &light, sizeof light);
+    expectShown("/next", baseWidth, outcome);
+  }
+  EXPECT_FALSE(testing_support::PictureChangeTaskXml().has_value()) << "it waited for the sun alone";
+  testing_support::WriteFileBytes(phasesFile, "day " + day.Path() + "\r\nday " + night.Path() + "\r\n");
+  const DWORD dark = 0;
+  ::RegSetKeyValueA(HKEY_CURRENT_USER, personalize, "AppsUseLightTheme", REG_DWORD, &dark, sizeof dark);
+  ASSERT_EQ(RunWithoutAWindow("/next"), 0u);
+  EXPECT_EQ(ScratchSettings::TimedRunOutcome(), "changed; night");
+
+  EXPECT_EQ(RunWithoutAWindow("/unregister"), 0u);
+  EXPECT_EQ(ScratchSettings::Value("SunChange"), "<none>");
+  EXPECT_FALSE(testing_support::PictureChangeTaskXml().has_value());
 }
 
 // Timed runs change as log-on runs do, but every time: the daily rule and its date are the log-on

@@ -113,6 +113,7 @@ void TODialog::OKBClick() {
   std::string failures;
   for (const std::string& failure :
        MatchRegistration({.minutes = schedule::MinutesOfInterval(options.changeEvery),
+                          .sunChange = registered.changes.sunChange,
                           .onBattery = options.onBattery,
                           .desktopMenu = options.desktopMenu,
                           .runAtLogon = options.runAtLogon,

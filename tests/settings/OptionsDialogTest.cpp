@@ -10,6 +10,7 @@
 #include "support/Design.h"
 #include "support/Later.h"
 #include "support/PictureChangeTask.h"
+#include "support/ScratchFolder.h"
 #include "support/ScratchSettings.h"
 #include "support/ScriptedMessageBoxes.h"
 #include "support/XmlElement.h"
@@ -352,10 +353,16 @@ TEST(DayNightDialogTest, ThePlaceTypedShowsItsSunAndOkStoresItOrNamesTheFieldItC
   ASSERT_EQ(boxes.shown.size(), 2u);
   EXPECT_EQ(boxes.shown[1].text, "The longitude must be a number of degrees from -180 (west) to 180 (east).");
   dialog.LongitudeE.SetText("151.21");
+  testing_support::WriteFileBytes(testing_support::ScratchSettings::KeptFile("Day and night.txt"), "night C:\\Stars\r\n");
   dialog.OKBClick();
   EXPECT_EQ(testing_support::ScratchSettings::Value("DayNight") + " " + testing_support::ScratchSettings::Value("Latitude") +
                 " " + testing_support::ScratchSettings::Value("Longitude"),
             "sun -33.87 151.21");
+  // The task waits for the sun, whatever OK in Options then registers.
+  const std::string sunChange = testing_support::ScratchSettings::Value("SunChange");
+  EXPECT_NE(sunChange, "<none>");
+  TODialog().OKBClick();
+  EXPECT_EQ(testing_support::ScratchSettings::Value("SunChange"), sunChange);
   dialog.ThemeRB.SetChecked(true);
   dialog.SunRB.SetChecked(false);
   dialog.SourceChanged();

@@ -33,6 +33,9 @@ int Unregister() { return settings::UnregisterThisProgram() ? 0 : 1; }
 std::optional<TimedRun> TimedRunOfSwitch(const std::string& mode) {
   if (mode == schedule::kTimedRunSwitch) return TimedRun::kTimer;
   if (mode == schedule::kNextPictureSwitch) return TimedRun::kNext;
+  if (mode == schedule::kNextHereSwitch) return TimedRun::kNextHere;
+  if (mode == schedule::kPauseSwitch) return TimedRun::kPause;
+  if (mode == schedule::kResumeSwitch) return TimedRun::kResume;
   if (mode == schedule::kPreviousPictureSwitch) return TimedRun::kPrevious;
   if (mode == schedule::kExcludePictureSwitch) return TimedRun::kExclude;
   if (mode == schedule::kRefitSwitch) return TimedRun::kRefit;

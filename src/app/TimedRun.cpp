@@ -14,6 +14,7 @@
 #include "rotation/NextPictures.h"
 #include "rotation/PictureChange.h"
 #include "settings/DayNightStore.h"
+#include "settings/PausedChanges.h"
 #include "settings/SettingsStore.h"
 #include "settings/TimerRegistration.h"
 #include "settings/UserDataFolder.h"
@@ -177,12 +178,17 @@ int RunTimedChange(TimedRun run, const NotificationStateQuery& notificationState
     return !missingList.empty() ? missingList : !boxes.First().empty() ? boxes.First() : Trimmed(error);
   };
   try {
+    if (run == TimedRun::kPause || run == TimedRun::kResume) {
+      run == TimedRun::kPause ? settings::PauseChanges() : settings::ResumeChanges();
+      return Finish(run == TimedRun::kPause ? "paused" : "resumed", dayNight, 0);
+    }
     if (run == TimedRun::kTimer) {
       // A task left behind by a failed removal, or for a sun no longer followed: it goes now.
       if (!settings::TaskChosen()) {
         settings::RemoveUnchosenTask();
         return 0;
       }
+      if (!settings::PausedChangesCaption().empty()) return Finish("skipped: paused", dayNight, 0);
       if (const std::string reason = SkipReason(notificationState()); !reason.empty())
         return Finish("skipped: " + reason, dayNight, 0);
     }
@@ -196,6 +202,11 @@ int RunTimedChange(TimedRun run, const NotificationStateQuery& notificationState
       case TimedRun::kPrevious:
         if (const std::optional<std::string> outcome = change.Step(run)) return Finish(*outcome, dayNight, 0);
         return Finish("failed: no earlier picture to go back to", dayNight, 1);
+      case TimedRun::kNextHere:
+        if (!rotation::MonitorsWithPictures().empty())
+          return Finish(change.New("changed (one monitor)", reportMissingList, wallpaper::MonitorUnderPointer()),
+                        dayNight, 0);
+        [[fallthrough]];
       case TimedRun::kNext:
         if (const std::optional<std::string> outcome = change.Step(run)) return Finish(*outcome, dayNight, 0);
         return Finish(change.New("changed", reportMissingList), dayNight, 0);
@@ -204,7 +215,9 @@ int RunTimedChange(TimedRun run, const NotificationStateQuery& notificationState
         const std::string monitor = change.ExcludeUnderPointer(picture);
         return Finish(change.New("changed (excluded \"" + picture + "\")", reportMissingList, monitor), dayNight, 0);
       }
-      case TimedRun::kTimer: break;
+      case TimedRun::kTimer:
+      case TimedRun::kPause:
+      case TimedRun::kResume: break;
     }
     return Finish(change.New("changed", reportMissingList), dayNight, 0);
   } catch (const std::exception& error) {

@@ -19,10 +19,13 @@ struct MenuCommand {
   const char* switchText;
 };
 constexpr MenuCommand kCommands[] = {
-    {"1Next", "Next picture", kNextPictureSwitch},
-    {"2Previous", "Previous picture", kPreviousPictureSwitch},
-    {"3Show", "Show the picture's file", kShowPictureSwitch},
-    {"4Exclude", "Never show this picture again", kExcludePictureSwitch},
+    {"1Next", "&Next picture", kNextPictureSwitch},
+    {"2NextHere", "Next picture on &this monitor", kNextHereSwitch},
+    {"3Previous", "Pre&vious picture", kPreviousPictureSwitch},
+    {"4Show", "&Show the picture's file", kShowPictureSwitch},
+    {"5Exclude", "Never show this picture &again", kExcludePictureSwitch},
+    {"6Pause", "&Pause the changes", kPauseSwitch},
+    {"7Resume", "&Resume the changes", kResumeSwitch},
 };
 
 std::string CommandSection(const MenuCommand& command) {

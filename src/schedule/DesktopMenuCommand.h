@@ -7,9 +7,12 @@
 namespace schedule {
 
 inline constexpr char kNextPictureSwitch[] = "/next";
+inline constexpr char kNextHereSwitch[] = "/nexthere";
 inline constexpr char kPreviousPictureSwitch[] = "/previous";
 inline constexpr char kShowPictureSwitch[] = "/show";
 inline constexpr char kExcludePictureSwitch[] = "/exclude";
+inline constexpr char kPauseSwitch[] = "/pause";
+inline constexpr char kResumeSwitch[] = "/resume";
 
 // This program's command line for the menu's "Next picture".
 std::string OwnNextPictureCommand();

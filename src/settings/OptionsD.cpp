@@ -4,6 +4,7 @@
 
 #include "platform/Exceptions.h"
 #include "schedule/ChangeIntervals.h"
+#include "settings/PausedChanges.h"
 #include "settings/SettingsStore.h"
 #include "settings/StoredOptions.h"
 #include "settings/TimerRegistration.h"
@@ -26,15 +27,15 @@ TODialog::TODialog()
     : TForm({.name = "ODialog",
              .caption = "Options",
              .borderStyle = ui::TBorderStyle::bsToolWindow,
-             .bounds = ui::Design(230, 150, 292, 395),
+             .bounds = ui::Design(230, 150, 292, 459),
              .clientSize = true,
              .font = ui::ComicSansFont(8)}),
       DisplayL("DisplayL", *this, 8, 8, "&Display:"),
       DisplayCB("DisplayCB", *this, ui::Design(8, 24, 89, 23), {"Tile", "Center", "Strech", "Fill", "Fit"},
                 ui::DesignLength{15}),
       RndChkB("RndChkB", *this, ui::Design(8, 56, 129, 17), "Randomize &file list"),
-      OKB("OKB", *this, ui::Design(57, 360, 75, 25), "&OK", kOkButtonId),
-      CancelB("CancelB", *this, ui::Design(161, 360, 75, 25), "&Cancel", IDCANCEL),
+      OKB("OKB", *this, ui::Design(57, 424, 75, 25), "&OK", kOkButtonId),
+      CancelB("CancelB", *this, ui::Design(161, 424, 75, 25), "&Cancel", IDCANCEL),
       ChangeWPCB("ChangeWPCB", *this, ui::Design(8, 128, 276, 17), "Change &wallpaper every time Windows start"),
       PerMonitorCB("PerMonitorCB", *this, ui::Design(8, 152, 276, 17), "A different picture on each &monitor"),
       AllPicturesCB("AllPicturesCB", *this, ui::Design(8, 176, 276, 17), "Show all picture &types"),
@@ -46,15 +47,21 @@ TODialog::TODialog()
       ShuffleCB("ShuffleCB", *this, ui::Design(8, 80, 276, 17), "&Every picture once before any repeats"),
       SubfoldersCB("SubfoldersCB", *this, ui::Design(8, 104, 276, 17), "Include &subfolders"),
       LogonCB("LogonCB", *this, ui::Design(8, 296, 276, 17), "Change the picture when I &log on"),
-      DayNightB("DayNightB", *this, ui::Design(8, 324, 120, 25), "Day and &night...") {
+      DayNightB("DayNightB", *this, ui::Design(8, 388, 120, 25), "Day and &night..."),
+      ResumeL("ResumeL", *this, 8, 324, "&Resume by itself after:"),
+      ResumeCB("ResumeCB", *this, ui::Design(8, 340, 145, 23), {"never", "an hour", "the next day"},
+               ui::DesignLength{3}, ui::TComboBoxStyle::csDropDownList),
+      PausedL("PausedL", *this, 8, 368, "") {
   DisplayCB.SetText("Center");
   DisplayCB.SetAccessibleName("Display");
   DisplayL.SetFocusControl(DisplayCB);
   TimerCB.SetAccessibleName("Change the picture");
   TimerL.SetFocusControl(TimerCB);
+  ResumeCB.SetAccessibleName("Resume by itself after");
+  ResumeL.SetFocusControl(ResumeCB);
   SetActiveControl(DisplayCB);
   ui::SetTabOrder({&DisplayCB, &RndChkB, &ShuffleCB, &SubfoldersCB, &ChangeWPCB, &PerMonitorCB, &AllPicturesCB,
-                   &TimerCB, &BatteryCB, &DesktopMenuCB, &LogonCB, &DayNightB, &OKB, &CancelB});
+                   &TimerCB, &BatteryCB, &DesktopMenuCB, &LogonCB, &ResumeCB, &DayNightB, &OKB, &CancelB});
   DayNightB.OnClick = [this] {
     if (dayNight_) dayNight_->ShowModal();
   };
@@ -84,6 +91,10 @@ void TODialog::FormActivate() {
   ShuffleCB.SetEnabled(options.rndFile);
   SubfoldersCB.SetChecked(options.subfolders);
   LogonCB.SetChecked(options.runAtLogon);
+  ResumeCB.SetItemIndex(static_cast<int>(options.resumeAfter));
+  std::string paused = PausedChangesCaption();
+  if (!paused.empty()) paused[0] = 'C';
+  PausedL.SetCaption(paused);
   if (unreadable) throw *unreadable;
 }
 
@@ -101,7 +112,8 @@ void TODialog::OKBClick() {
                                .desktopMenu = DesktopMenuCB.Checked(),
                                .subfolders = SubfoldersCB.Checked(),
                                .shuffle = ShuffleCB.Checked(),
-                               .runAtLogon = LogonCB.Checked()};
+                               .runAtLogon = LogonCB.Checked(),
+                               .resumeAfter = static_cast<ResumeAfter>(ResumeCB.ItemIndex())};
   const Registration registered = StoredRegistration();
   std::optional<platform::ERegistryException> notStored;
   try {

@@ -1,7 +1,7 @@
 // The options dialog: display style, random order (every picture once before any repeats, if
 // asked), subfolders, the once-a-day start-up change, a picture for each monitor, every kind of
-// picture, timed changes, the picture commands on the desktop's menu, the start-up entry, and the
-// way to the "Day and night" dialog.
+// picture, timed changes, the picture commands on the desktop's menu, the start-up entry, the way
+// to the "Day and night" dialog, and when a pause of the changes ends by itself.
 // What its Display box shows is the style the wallpaper takes, confirmed or not.
 #pragma once
 
@@ -37,6 +37,10 @@ class TODialog : public ui::TForm {
   ui::TCheckBox LogonCB;
   // Opens the "Day and night" dialog.
   ui::TButton DayNightB;
+  ui::TLabel ResumeL;
+  ui::TComboBox ResumeCB;
+  // "Changes paused since 14:02" while they are; empty otherwise.
+  ui::TLabel PausedL;
 
   void ConnectDayNight(TDayNightDialog& dayNight) { dayNight_ = &dayNight; }
 

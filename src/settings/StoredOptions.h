@@ -12,6 +12,7 @@
 
 #include "platform/Exceptions.h"
 #include "schedule/ChangeIntervals.h"
+#include "settings/Pause.h"
 
 namespace settings {
 
@@ -41,6 +42,8 @@ inline constexpr char kDayNight[] = "DayNight";
 inline constexpr char kLatitude[] = "Latitude";
 inline constexpr char kLongitude[] = "Longitude";
 inline constexpr char kSunChange[] = "SunChange";
+inline constexpr char kPausedSince[] = "PausedSince";
+inline constexpr char kResumeAfter[] = "ResumeAfter";
 }  // namespace stored
 
 // What `read` reads, or `fallback` for a value that is not text (a number a script wrote), which
@@ -76,9 +79,10 @@ struct TDialogOptions {
   bool subfolders = false;   // a selected folder's pictures are those of the folders below it too
   bool shuffle = false;      // at random, every picture once before any repeats
   bool runAtLogon = false;   // the program makes the start-up entry of the log-on run
+  ResumeAfter resumeAfter = ResumeAfter::kNever;  // when a pause of the changes ends by itself
 
   // Reads RndFile, Display, ChangeWP, PerMonitor, AllPictures, ChangeEvery, OnBattery,
-  // DesktopMenu, Subfolders, Shuffle and RunAtLogon, in this order; a missing value keeps the
+  // DesktopMenu, Subfolders, Shuffle, RunAtLogon and ResumeAfter, in this order; a missing value keeps the
   // default above. A value that is not text (a REG_DWORD a script wrote) keeps it too, Display
   // gives none, and the first such error is handed back once every value is read, for the caller
   // to report.
@@ -98,6 +102,8 @@ struct TDialogOptions {
     subfolders = StoredBool(store, stored::kSubfolders, subfolders, &unreadable);
     shuffle = StoredBool(store, stored::kShuffle, shuffle, &unreadable);
     runAtLogon = StoredBool(store, stored::kRunAtLogon, runAtLogon, &unreadable);
+    resumeAfter = ResumeAfterOfStored(ReadOr(
+        [&] { return store.ReadString(stored::kSection, stored::kResumeAfter, ""); }, std::string(), &unreadable));
     return unreadable;
   }
   // ChangeEvery and OnBattery go with the task they register (settings/TimerRegistration.h).
@@ -112,6 +118,7 @@ struct TDialogOptions {
     store.WriteBool(stored::kSection, stored::kSubfolders, subfolders);
     store.WriteBool(stored::kSection, stored::kShuffle, shuffle);
     store.WriteBool(stored::kSection, stored::kRunAtLogon, runAtLogon);
+    store.WriteString(stored::kSection, stored::kResumeAfter, StoredTextOf(resumeAfter));
   }
 };
 

@@ -343,6 +343,7 @@ std::optional<LRESULT> TForm::Activated(WPARAM wParam, LPARAM lParam) {
   }
   TApplicationWindow& program = FormHost().Window();
   program.FormActivated(Handle());
+  if (OnEveryActivation) Guarded(OnEveryActivation);
   // The program's active form changed; coming back from another program is no activation.
   // A handler that fails runs once per showing: its error box activates the form again as it
   // closes, still inside the handler's call, and at every later activation.

@@ -57,6 +57,9 @@ class TForm : public TWinControl {
   std::function<void()> OnCreate;
   std::function<void()> OnClose;
   std::function<void()> OnActivate;
+  // Every activation, coming back from another program too: for what another program may have
+  // changed meanwhile.
+  std::function<void()> OnEveryActivation;
   // Windows ends the session (sign-out, restart, shut-down) and will end the process soon after:
   // what must be kept is kept here, once. It runs without boxes, and an error it raises is dropped.
   std::function<void()> OnEndSession;

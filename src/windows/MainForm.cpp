@@ -12,6 +12,7 @@
 #include "platform/SystemError.h"
 #include "rotation/KeptFiles.h"
 #include "rotation/PictureChange.h"
+#include "settings/PausedChanges.h"
 #include "settings/SettingsStore.h"
 #include "settings/TimerRegistration.h"
 #include "settings/UserDataFolder.h"
@@ -25,6 +26,7 @@
 namespace windows {
 namespace {
 
+constexpr char kCaption[] = "Vantoria v1.0";
 constexpr char kHelpFileName[] = "Vantoria.HLP";
 constexpr char kNoFileSelected[] = " No file selected! ";
 // Posted when a preview's decoding helper ends; wParam: the picture click it was started for.
@@ -59,7 +61,7 @@ void PlaceFlatButton(controls::TSelButton& button, ui::TWinControl& parent, cons
 
 TFormMain::TFormMain()
     : TForm({.name = "FormMain",
-             .caption = "Vantoria v1.0",
+             .caption = kCaption,
              .borderStyle = ui::TBorderStyle::bsSizeToolWin,
              .bounds = ui::Design(230, 105, 450, 459),
              .font = ui::TFont("MS Sans Serif", 8)}),
@@ -132,6 +134,7 @@ TFormMain::TFormMain()
   Slika.SetShowHint(true);
   OnCreate = [this] { FormCreate(); };
   OnClose = [this] { FormClose(); };
+  OnEveryActivation = [this] { ShowPauseInCaption(); };
   SelectSB.OnClick = [this] { SelectBClick(); };
   UnselectSB.OnClick = [this] { UnSelectBClick(); };
   SelDirLB.OnClick = [this] { SelDirLBClick(); };
@@ -150,6 +153,7 @@ TFormMain::TFormMain()
 }
 
 void TFormMain::FormCreate() {
+  ShowPauseInCaption();
   ShowPictureKinds();
   listFile_.Locate();
   phases_ = settings::ReadFolderPhases();
@@ -164,6 +168,12 @@ void TFormMain::FormCreate() {
 }
 
 void TFormMain::FormClose() { listFile_.Write(entries_); }
+
+// The program's caption first, for whatever looks for the window by it.
+void TFormMain::ShowPauseInCaption() {
+  const std::string paused = settings::PausedChangesCaption();
+  SetText(paused.empty() ? kCaption : std::string(kCaption) + " (" + paused + ")");
+}
 
 void TFormMain::SelectBClick() {
   if (FileLB.Count() == 0 &&

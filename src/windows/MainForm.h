@@ -137,6 +137,8 @@ class TFormMain : public ui::TForm {
   std::string ShownEntry(const std::string& entry) const;
   // Shows "No folder selected!" when the list has no selection, and says so.
   bool WarnWithoutSelection() const;
+  // The caption says since when the changes are paused, while they are.
+  void ShowPauseInCaption();
 
   browse::TFolderListFile listFile_;
   std::vector<std::string> entries_;

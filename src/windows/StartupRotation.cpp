@@ -4,6 +4,7 @@
 #include "rotation/KeptFiles.h"
 #include "rotation/NextPictures.h"
 #include "settings/DayNightStore.h"
+#include "settings/PausedChanges.h"
 #include "settings/TimerRegistration.h"
 #include "ui/MessageBoxes.h"
 #include "windows/MainForm.h"
@@ -13,6 +14,10 @@ namespace windows {
 // The lock is held on by the wallpaper's second phase, when the rotation armed it. The log-on run
 // has seconds to spare: the rotation's state is kept before the change.
 void RunStartupRotation(TFormMain& form) {
+  if (!settings::PausedChangesCaption().empty()) {
+    settings::RecordTimerRun("skipped: paused");
+    return;
+  }
   form.WithChangeLock([&form] {
     const rotation::Kept<rotation::THistory> history = rotation::ReadHistory();
     const rotation::NextPictures next = rotation::ChooseNextPictures(

@@ -7,8 +7,8 @@ namespace windows {
 class TFormMain;
 
 // Chooses the next (or a random) picture of the selected folders, at most once a day when the
-// options ask, and starts "Set as wallpaper" for it, holding the window's change lock. What the
-// log-on run reports shows in boxes.
+// options ask and never while the changes are paused, and starts "Set as wallpaper" for it,
+// holding the window's change lock. What the log-on run reports shows in boxes.
 void RunStartupRotation(TFormMain& form);
 
 }  // namespace windows

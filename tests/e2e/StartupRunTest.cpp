@@ -148,6 +148,11 @@ TEST_F(StartupRunTest, InOrderRunsUseTheFirstPicturesOfEachFolderInTurnAndKeepTh
   ExpectWallpaper(second.File(1), "0", "2");
   ExpectCounters("2", "1");
   EXPECT_EQ(ScratchSettings::Value("Date"), "untouched") << "once a day is off: the date is not kept";
+
+  ScratchSettings::SetValue("PausedSince", "2000-01-01 00:00");
+  RunToTheEnd();
+  ExpectWallpaper(second.File(1), "0", "2");
+  EXPECT_EQ(ScratchSettings::TimedRunOutcome(), "skipped: paused");
 }
 
 // "Close window" on the task-bar button ends a log-on run as its last splash tick does: the
@@ -506,14 +511,23 @@ TEST_F(StartupRunTest, ACopyTakesOverTheTaskTheMenuAndTheStartUpEntryWhoseTimedR
   const auto menuCommand = [](const char* key) {
     return testing_support::RegistryText((kMenuKey + std::string("\\Shell\\") + key + "\\command").c_str(), "");
   };
-  for (const auto& [key, switchText] : {std::pair{"1Next", "/next"}, {"2Previous", "/previous"}, {"3Show", "/show"},
-                                        {"4Exclude", "/exclude"}})
+  for (const auto& [key, switchText] : {std::pair{"1Next", "/next"}, {"3Previous", "/previous"}, {"4Show", "/show"},
+                                        {"5Exclude", "/exclude"}})
     EXPECT_EQ(menuCommand(key), exe + " " + switchText);
   EXPECT_EQ(testing_support::RegistryText(kEarlierMenuKey, "MUIVerb"), "<none>");
   EXPECT_EQ(testing_support::RegistryText(kRunKey, "Vantoria"), exe + " /s");
   EXPECT_EQ(RunWithoutAWindow("/next"), 0u);
   ExpectWallpaper(first.File(1));
   EXPECT_EQ(ScratchSettings::Value("Date"), "00");
+
+  // Paused, timed runs change nothing while what the user asks for still does, until resumed.
+  EXPECT_EQ(RunWithoutAWindow("/pause") + RunWithoutAWindow("/timer"), 0u);
+  EXPECT_EQ(ScratchSettings::TimedRunOutcome(), "skipped: paused");
+  ExpectWallpaper(first.File(1));
+  EXPECT_EQ(RunWithoutAWindow("/next"), 0u);
+  ExpectWallpaper(first.File(0));
+  EXPECT_EQ(RunWithoutAWindow("/resume") + RunWithoutAWindow("/timer"), 0u);
+  ExpectWallpaper(second.File(1));
 
   // A second copy that exists, started once, takes nothing over; its /unregister leaves a start-up
   // entry made by hand for the first, unquoted, and the first's choices.
@@ -538,7 +552,7 @@ TEST_F(StartupRunTest, ACopyTakesOverTheTaskTheMenuAndTheStartUpEntryWhoseTimedR
   EXPECT_EQ(RunWithoutAWindow("/timer"), 0u);
   EXPECT_EQ(ScratchSettings::TimedRunOutcome(), "skipped: no interval chosen");
   EXPECT_FALSE(testing_support::PictureChangeTaskXml().has_value());
-  ExpectWallpaper(first.File(1));
+  ExpectWallpaper(second.File(1));
 
   EXPECT_EQ(RunWithoutAWindow("/unregister"), 0u);
   EXPECT_FALSE(testing_support::PictureChangeTaskXml().has_value());

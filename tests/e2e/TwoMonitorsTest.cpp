@@ -216,7 +216,8 @@ TEST_F(PortraitRightTest, AtRandomPicturesAHelperDecodesCostAtMostTwoHelpersAMon
 
 // "Never show this picture again" with the pointer on the portrait monitor: its picture joins
 // the user's list and gives way to another there, the primary keeps its own, and no later change
-// shows it. A picture both monitors showed (the only one there was) leaves both.
+// shows it; "Next picture on this monitor" changes that monitor alone too. A picture both
+// monitors showed (the only one there was) leaves both.
 TEST_F(PortraitRightTest, ExcludeTakesThePictureUnderThePointerOffItsMonitorForGood) {
   AddPicture("only.bmp", TwoColours(30, 20, kBlue, kBlue));
   for (const char* name : {"RndFile", "Shuffle"}) ScratchSettings::SetValue(name, "1");
@@ -237,6 +238,19 @@ TEST_F(PortraitRightTest, ExcludeTakesThePictureUnderThePointerOffItsMonitorForG
   const auto portraitShown = [] { return 255 - GetGValue(ComposedFile().At(1792, 640)); };
   Run("/next");
   const COLORREF primary = ComposedFile().At(640, 512);
+  // "Next picture on this monitor": only the portrait monitor's picture changes, in one change.
+  const auto changesKept = [] {
+    const std::string history = testing_support::ReadFileBytes(ScratchSettings::KeptFile("History.txt"));
+    size_t count = 0;
+    for (size_t at = history.find("\nchange "); at != std::string::npos; at = history.find("\nchange ", at + 1)) ++count;
+    return count;
+  };
+  const COLORREF portrait = ComposedFile().At(1792, 640);
+  const size_t changes = changesKept();
+  Run("/nexthere");
+  EXPECT_EQ(ComposedFile().At(640, 512), primary);
+  EXPECT_NE(ComposedFile().At(1792, 640), portrait);
+  EXPECT_EQ(changesKept(), changes + 1);
   const int excluded = portraitShown();
   Run("/exclude");
   EXPECT_EQ(testing_support::ReadFileBytes(ScratchSettings::KeptFile("Excluded pictures.txt")),

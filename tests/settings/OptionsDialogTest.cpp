@@ -69,11 +69,14 @@ class OptionsDialogTest : public ::testing::Test {
     const RECT display = dialog_.DisplayCB.BoundsRect();  // the closed box's own height is the system's
     EXPECT_TRUE(
         IsScaledFrom(RECT{display.left, display.top, display.right, display.top}, ui::Design(8, 24, 89, 0), dpi));
-    EXPECT_TRUE(IsScaledFrom(dialog_.OKB.BoundsRect(), ui::Design(57, 360, 75, 25), dpi));
-    EXPECT_TRUE(IsScaledFrom(dialog_.CancelB.BoundsRect(), ui::Design(161, 360, 75, 25), dpi));
+    EXPECT_TRUE(IsScaledFrom(dialog_.OKB.BoundsRect(), ui::Design(57, 424, 75, 25), dpi));
+    EXPECT_TRUE(IsScaledFrom(dialog_.CancelB.BoundsRect(), ui::Design(161, 424, 75, 25), dpi));
     EXPECT_TRUE(IsScaledFrom(dialog_.TimerL.Top(), 200, dpi));
-    const RECT timer = dialog_.TimerCB.BoundsRect();
-    EXPECT_TRUE(IsScaledFrom(RECT{timer.left, timer.top, timer.right, timer.top}, ui::Design(8, 216, 145, 0), dpi));
+    for (const auto& [box, place] : {std::pair{&dialog_.TimerCB, ui::Design(8, 216, 145, 0)},
+                                     {&dialog_.ResumeCB, ui::Design(8, 340, 145, 0)}}) {
+      const RECT bounds = box->BoundsRect();
+      EXPECT_TRUE(IsScaledFrom(RECT{bounds.left, bounds.top, bounds.right, bounds.top}, place, dpi)) << box->Name();
+    }
     // Each check box at its place, its caption whole within it in the font Wine puts for Comic Sans
     // MS (DejaVu Sans, wider).
     for (const auto& [box, place] : {std::pair{&dialog_.RndChkB, ui::Design(8, 56, 129, 17)},
@@ -116,6 +119,8 @@ TEST_F(OptionsDialogTest, WithoutStoredValuesShowsTheDefaultsAndOkStoresThem) {
     EXPECT_EQ(dialog_.TimerCB.Text(), "At log-on only");
     EXPECT_EQ(dialog_.TimerCB.Count(), 11);
     EXPECT_TRUE(dialog_.ShuffleCB.Enabled() && !dialog_.ShuffleCB.Checked() && !dialog_.SubfoldersCB.Checked());
+    EXPECT_EQ(dialog_.ResumeCB.Text() + dialog_.PausedL.Caption(), "never");
+    dialog_.ResumeCB.SetItemIndex(2);
     Click(dialog_.PerMonitorCB);
     Click(dialog_.AllPicturesCB);
     Click(dialog_.ShuffleCB);
@@ -129,6 +134,7 @@ TEST_F(OptionsDialogTest, WithoutStoredValuesShowsTheDefaultsAndOkStoresThem) {
   EXPECT_EQ(Stored("PerMonitor"), "1");
   EXPECT_EQ(Stored("AllPictures"), "1");
   EXPECT_EQ(Stored("ChangeEvery") + Stored("OnBattery") + Stored("DesktopMenu"), "010");
+  EXPECT_EQ(Stored("ResumeAfter"), "day");
 }
 
 TEST_F(OptionsDialogTest, StoredValuesOutsideTheListsSelectTheirFallbackAndOkStoresThat) {
@@ -137,7 +143,11 @@ TEST_F(OptionsDialogTest, StoredValuesOutsideTheListsSelectTheirFallbackAndOkSto
   Store("RndFile", "0");
   Store("ChangeWP", "1");
   Store("Shuffle", "1");
+  Store("PausedSince", "2000-01-01 00:00");
+  Store("ResumeAfter", "week");
   ShowAndDo({[&] {
+    EXPECT_EQ(dialog_.PausedL.Caption(), "Changes paused since 2000-01-01 00:00");
+    EXPECT_EQ(dialog_.ResumeCB.Text(), "never");
     EXPECT_EQ(dialog_.DisplayCB.ItemIndex(), -1);
     EXPECT_FALSE(dialog_.RndChkB.Checked());
     EXPECT_TRUE(!dialog_.ShuffleCB.Enabled() && dialog_.ShuffleCB.Checked()) << "kept while random order is off";
@@ -211,10 +221,13 @@ TEST_F(OptionsDialogTest, AnIntervalRegistersTheTaskAndTheMenuCommandAtLogOnOnly
   // One submenu of the user's classes, each command the program with its switch.
   const std::string menu = "Software\\Classes\\DesktopBackground\\Shell\\Vantoria";
   EXPECT_EQ(testing_support::RegistryText(menu.c_str(), "ExtendedSubCommandsKey"), menu.substr(17));
-  for (const auto& [key, caption, switchText] : {std::tuple{"1Next", "Next picture", "/next"},
-                                                 {"2Previous", "Previous picture", "/previous"},
-                                                 {"3Show", "Show the picture's file", "/show"},
-                                                 {"4Exclude", "Never show this picture again", "/exclude"}}) {
+  for (const auto& [key, caption, switchText] : {std::tuple{"1Next", "&Next picture", "/next"},
+                                                 {"2NextHere", "Next picture on &this monitor", "/nexthere"},
+                                                 {"3Previous", "Pre&vious picture", "/previous"},
+                                                 {"4Show", "&Show the picture's file", "/show"},
+                                                 {"5Exclude", "Never show this picture &again", "/exclude"},
+                                                 {"6Pause", "&Pause the changes", "/pause"},
+                                                 {"7Resume", "&Resume the changes", "/resume"}}) {
     const std::string command = menu + "\\Shell\\" + key;
     EXPECT_EQ(testing_support::RegistryText(command.c_str(), "MUIVerb"), caption);
     EXPECT_EQ(testing_support::RegistryText((command + "\\command").c_str(), ""), "\"" + exe + "\" " + switchText);
@@ -311,7 +324,7 @@ TEST_F(OptionsDialogTest, OpensAtItsPlaceFirstAndWhereItWasClosedLaterWithTheFoc
     EXPECT_TRUE(IsScaledFrom(dialog_.Top(), 150));
     const RECT client = dialog_.ClientRect();
     EXPECT_TRUE(IsScaledFrom(client.right, 292));
-    EXPECT_TRUE(IsScaledFrom(client.bottom, 395));
+    EXPECT_TRUE(IsScaledFrom(client.bottom, 459));
     ExpectLaidOutAt(ui::SystemDpi());
     EXPECT_TRUE(focusInDisplay());
     ::SetFocus(dialog_.ChangeWPCB.Handle());

@@ -2,6 +2,7 @@
 
 #include "settings/DayNight.h"
 #include "settings/FolderPhases.h"
+#include "settings/Pause.h"
 
 #include <gtest/gtest.h>
 
@@ -71,7 +72,8 @@ TEST(StoredOptionsTest, EachReaderHasItsOwnDefaultsAndItsOwnOrder) {
   EXPECT_EQ(store.done, (Steps{"read Settings\\RndFile", "read Settings\\Display", "read Settings\\ChangeWP",
                                "read Settings\\PerMonitor", "read Settings\\AllPictures", "read Settings\\ChangeEvery",
                                "read Settings\\OnBattery", "read Settings\\DesktopMenu", "read Settings\\Subfolders",
-                               "read Settings\\Shuffle", "read Settings\\RunAtLogon", "read Settings\\RndFile",
+                               "read Settings\\Shuffle", "read Settings\\RunAtLogon", "read Settings\\ResumeAfter",
+                               "read Settings\\RndFile",
                                "read Settings\\Shuffle",
                                "read Settings\\File", "read Settings\\Folder", "read Settings\\ChangeWP",
                                "read Settings\\Subfolders"}));
@@ -93,7 +95,7 @@ TEST(StoredOptionsTest, TheDialogReadsPastAValueThatIsNotTextAndHandsItsErrorBac
   ASSERT_TRUE(unreadable.has_value());
   EXPECT_EQ(unreadable->Message(), "Invalid data type for 'Display'");
   EXPECT_EQ(dialog.display, -1);
-  EXPECT_EQ(store.done.size(), 11u);
+  EXPECT_EQ(store.done.size(), 12u);
   for (const char* name : {"OnBattery", "Subfolders", "RndFile"}) {
     FakeStore switches;
     switches.texts = {{"OnBattery", "0"}, {"Subfolders", "1"}, {"RndFile", "0"}};
@@ -117,7 +119,7 @@ TEST(StoredOptionsTest, SavesWriteInTheirOrderAndTheDateOnlyWhenItIsAnotherDay) 
             (Steps{"write Settings\\RndFile=0", "write Settings\\Display=-1", "write Settings\\ChangeWP=1",
                    "write Settings\\PerMonitor=0", "write Settings\\AllPictures=1", "write Settings\\DesktopMenu=0",
                    "write Settings\\Subfolders=0", "write Settings\\Shuffle=0", "write Settings\\RunAtLogon=0",
-                   "write Settings\\File=4", "write Settings\\Folder=1"}));
+                   "write Settings\\ResumeAfter=never", "write Settings\\File=4", "write Settings\\Folder=1"}));
 
   store.done.clear();
   EXPECT_FALSE(TRotationSettings::ChangedAlready(store, "7.12.2026")) << "no date kept yet";
@@ -188,6 +190,24 @@ TEST(DayNightTest, FoldersAreMarkedByPathAndEveryFolderCountsWhenNoneFitsThePhas
   using schedule::Phase;
   EXPECT_EQ(EntriesOfPhase({kByDay, kAnyTime, kByNight}, Phase::kNight), (std::vector<std::size_t>{1, 2}));
   EXPECT_EQ(EntriesOfPhase({kByDay, kByDay}, Phase::kNight), (std::vector<std::size_t>{0, 1}));
+}
+
+// A pause ends by itself only as the user chose: an hour after it began, or on a later day; one
+// whose beginning was written by hand ends unless it is never to end.
+TEST(PauseTest, APauseEndsAsTheUserChoseAndSaysSinceWhen) {
+  const platform::LocalTime now{2026, 12, 10, 0, 30};
+  using enum ResumeAfter;
+  for (const auto& [since, resumeAfter, ended] : std::initializer_list<std::tuple<const char*, ResumeAfter, bool>>{
+           {"2026-12-09 23:31", kAnHour, false}, {"2026-12-09 23:30", kAnHour, true},
+           {"2026-12-09 23:59", kTheNextDay, true}, {"2026-12-10 00:01", kTheNextDay, false},
+           {"2025-01-01 00:00", kNever, false}, {"yesterday", kNever, false}, {"yesterday", kAnHour, true},
+           {"2026-12-10 00:31", kAnHour, false}, {"2026-13-01 00:00", kTheNextDay, true}})
+    EXPECT_EQ(PauseEnded(since, now, resumeAfter), ended) << since << " " << StoredTextOf(resumeAfter);
+  EXPECT_EQ(std::tuple(ResumeAfterOfStored("hour"), ResumeAfterOfStored("day"), ResumeAfterOfStored("week")),
+            std::tuple(kAnHour, kTheNextDay, kNever));
+  EXPECT_EQ(PausedCaption("2026-12-10 00:02", now), "changes paused since 00:02");
+  EXPECT_EQ(PausedCaption("2026-12-09 14:02", now), "changes paused since 2026-12-09 14:02");
+  EXPECT_EQ(PausedCaption("14:02", now), "changes paused");
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include "settings/DayNight.h"
 #include "settings/FolderPhases.h"
+#include "settings/HotKeyText.h"
 #include "settings/Pause.h"
 
 #include <gtest/gtest.h>
@@ -208,6 +209,20 @@ TEST(PauseTest, APauseEndsAsTheUserChoseAndSaysSinceWhen) {
   EXPECT_EQ(PausedCaption("2026-12-10 00:02", now), "changes paused since 00:02");
   EXPECT_EQ(PausedCaption("2026-12-09 14:02", now), "changes paused since 2026-12-09 14:02");
   EXPECT_EQ(PausedCaption("14:02", now), "changes paused");
+}
+
+// Key names both ways, the extended block marked; typed by hand in any case and spacing; a key
+// without a name by its number; no key, or neither Ctrl nor Alt, refused.
+TEST(HotKeyTextTest, AHotKeyReadsBackAsWrittenAndNeedsCtrlOrAlt) {
+  for (const auto& [hotKey, text] : std::initializer_list<std::pair<std::uint16_t, const char*>>{
+           {0x064E, "Ctrl+Alt+N"}, {0x0775, "Ctrl+Shift+Alt+F6"}, {0x0C2E, "Alt+Delete"}, {0x026B, "Ctrl+Num +"},
+           {0x0667, "Ctrl+Alt+Num 7"}, {0x06BA, "Ctrl+Alt+;"}, {0x06E9, "Ctrl+Alt+#233"}, {0, ""}}) {
+    EXPECT_EQ(HotKeyText(hotKey), text);
+    EXPECT_EQ(HotKeyOfText(text), hotKey) << text;
+  }
+  EXPECT_EQ(HotKeyOfText(" alt + SHIFT+ctrl + n "), 0x074E);
+  for (const char* refused : {"Shift+N", "N", "Ctrl+Alt+", "Ctrl+Alt+Moon", "Ctrl+Alt+#0", "Ctrl+Alt+#256", "Ctrl+Win+N"})
+    EXPECT_EQ(HotKeyOfText(refused), std::nullopt) << refused;
 }
 
 }  // namespace

@@ -4,6 +4,8 @@
 
 #include "platform/Exceptions.h"
 #include "schedule/ChangeIntervals.h"
+#include "schedule/NextKeysShortcut.h"
+#include "settings/HotKeyText.h"
 #include "settings/PausedChanges.h"
 #include "settings/SettingsStore.h"
 #include "settings/StoredOptions.h"
@@ -27,15 +29,15 @@ TODialog::TODialog()
     : TForm({.name = "ODialog",
              .caption = "Options",
              .borderStyle = ui::TBorderStyle::bsToolWindow,
-             .bounds = ui::Design(230, 150, 292, 459),
+             .bounds = ui::Design(230, 150, 292, 471),
              .clientSize = true,
              .font = ui::ComicSansFont(8)}),
       DisplayL("DisplayL", *this, 8, 8, "&Display:"),
       DisplayCB("DisplayCB", *this, ui::Design(8, 24, 89, 23), {"Tile", "Center", "Strech", "Fill", "Fit"},
                 ui::DesignLength{15}),
       RndChkB("RndChkB", *this, ui::Design(8, 56, 129, 17), "Randomize &file list"),
-      OKB("OKB", *this, ui::Design(57, 424, 75, 25), "&OK", kOkButtonId),
-      CancelB("CancelB", *this, ui::Design(161, 424, 75, 25), "&Cancel", IDCANCEL),
+      OKB("OKB", *this, ui::Design(57, 436, 75, 25), "&OK", kOkButtonId),
+      CancelB("CancelB", *this, ui::Design(161, 436, 75, 25), "&Cancel", IDCANCEL),
       ChangeWPCB("ChangeWPCB", *this, ui::Design(8, 128, 276, 17), "Change &wallpaper every time Windows start"),
       PerMonitorCB("PerMonitorCB", *this, ui::Design(8, 152, 276, 17), "A different picture on each &monitor"),
       AllPicturesCB("AllPicturesCB", *this, ui::Design(8, 176, 276, 17), "Show all picture &types"),
@@ -47,11 +49,13 @@ TODialog::TODialog()
       ShuffleCB("ShuffleCB", *this, ui::Design(8, 80, 276, 17), "&Every picture once before any repeats"),
       SubfoldersCB("SubfoldersCB", *this, ui::Design(8, 104, 276, 17), "Include &subfolders"),
       LogonCB("LogonCB", *this, ui::Design(8, 296, 276, 17), "Change the picture when I &log on"),
-      DayNightB("DayNightB", *this, ui::Design(8, 388, 120, 25), "Day and &night..."),
+      DayNightB("DayNightB", *this, ui::Design(164, 215, 120, 25), "Day and &night..."),
       ResumeL("ResumeL", *this, 8, 324, "&Resume by itself after:"),
       ResumeCB("ResumeCB", *this, ui::Design(8, 340, 145, 23), {"never", "an hour", "the next day"},
                ui::DesignLength{3}, ui::TComboBoxStyle::csDropDownList),
-      PausedL("PausedL", *this, 8, 368, "") {
+      PausedL("PausedL", *this, 8, 412, ""),
+      NextKeysL("NextKeysL", *this, 8, 368, "Next picture with the &keys:"),
+      NextKeysHK("NextKeysHK", *this, ui::Design(8, 384, 145, 21)) {
   DisplayCB.SetText("Center");
   DisplayCB.SetAccessibleName("Display");
   DisplayL.SetFocusControl(DisplayCB);
@@ -59,9 +63,11 @@ TODialog::TODialog()
   TimerL.SetFocusControl(TimerCB);
   ResumeCB.SetAccessibleName("Resume by itself after");
   ResumeL.SetFocusControl(ResumeCB);
+  NextKeysHK.SetAccessibleName("Next picture with the keys");
+  NextKeysL.SetFocusControl(NextKeysHK);
   SetActiveControl(DisplayCB);
   ui::SetTabOrder({&DisplayCB, &RndChkB, &ShuffleCB, &SubfoldersCB, &ChangeWPCB, &PerMonitorCB, &AllPicturesCB,
-                   &TimerCB, &BatteryCB, &DesktopMenuCB, &LogonCB, &ResumeCB, &DayNightB, &OKB, &CancelB});
+                   &TimerCB, &DayNightB, &BatteryCB, &DesktopMenuCB, &LogonCB, &ResumeCB, &NextKeysHK, &OKB, &CancelB});
   DayNightB.OnClick = [this] {
     if (dayNight_) dayNight_->ShowModal();
   };
@@ -78,6 +84,7 @@ void TODialog::FormActivate() {
   platform::RegistryStore store = OpenSettingsStore();
   TDialogOptions options;
   const std::optional<platform::ERegistryException> unreadable = options.Load(store);
+  const std::string nextKeys = store.ReadText(stored::kSection, stored::kNextKeys).value_or("");
   store.Close();
   RndChkB.SetChecked(options.rndFile);
   DisplayCB.SetItemIndex(options.display);
@@ -95,6 +102,7 @@ void TODialog::FormActivate() {
   std::string paused = PausedChangesCaption();
   if (!paused.empty()) paused[0] = 'C';
   PausedL.SetCaption(paused);
+  NextKeysHK.SetHotKey(HotKeyOfText(nextKeys).value_or(0));
   if (unreadable) throw *unreadable;
 }
 
@@ -115,6 +123,15 @@ void TODialog::OKBClick() {
                                .runAtLogon = LogonCB.Checked(),
                                .resumeAfter = static_cast<ResumeAfter>(ResumeCB.ItemIndex())};
   const Registration registered = StoredRegistration();
+  // Keys that already start another shortcut would start one of the two, whichever Explorer finds.
+  const std::uint16_t nextKeys = NextKeysHK.HotKey();
+  if (nextKeys != 0 && nextKeys != registered.changes.nextKeys)
+    if (const std::optional<std::string> other = schedule::ShortcutWithHotKey(nextKeys)) {
+      ui::MessageDlg("The keys " + HotKeyText(nextKeys) + " already start \"" + *other + "\". Choose other keys.",
+                     ui::TMsgDlgType::mtError, ui::TMsgDlgButtons::mbOK);
+      ::SetFocus(NextKeysHK.Handle());
+      return;
+    }
   std::optional<platform::ERegistryException> notStored;
   try {
     platform::RegistryStore store = OpenSettingsStore();
@@ -129,7 +146,8 @@ void TODialog::OKBClick() {
                           .onBattery = options.onBattery,
                           .desktopMenu = options.desktopMenu,
                           .runAtLogon = options.runAtLogon,
-                          .perMonitor = options.perMonitor},
+                          .perMonitor = options.perMonitor,
+                          .nextKeys = nextKeys},
                          registered))
     failures += "\n" + failure;
   if (notStored) throw platform::ERegistryException(notStored->Message() + failures);

@@ -1,7 +1,8 @@
 // The options dialog: display style, random order (every picture once before any repeats, if
 // asked), subfolders, the once-a-day start-up change, a picture for each monitor, every kind of
 // picture, timed changes, the picture commands on the desktop's menu, the start-up entry, the way
-// to the "Day and night" dialog, and when a pause of the changes ends by itself.
+// to the "Day and night" dialog, when a pause of the changes ends by itself, and the keys that
+// start the next picture.
 // What its Display box shows is the style the wallpaper takes, confirmed or not.
 #pragma once
 
@@ -11,6 +12,7 @@
 #include "ui/CheckBox.h"
 #include "ui/ComboBox.h"
 #include "ui/Form.h"
+#include "ui/HotKey.h"
 #include "ui/Label.h"
 
 namespace settings {
@@ -41,6 +43,8 @@ class TODialog : public ui::TForm {
   ui::TComboBox ResumeCB;
   // "Changes paused since 14:02" while they are; empty otherwise.
   ui::TLabel PausedL;
+  ui::TLabel NextKeysL;
+  ui::THotKey NextKeysHK;
 
   void ConnectDayNight(TDayNightDialog& dayNight) { dayNight_ = &dayNight; }
 

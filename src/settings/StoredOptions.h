@@ -44,6 +44,7 @@ inline constexpr char kLongitude[] = "Longitude";
 inline constexpr char kSunChange[] = "SunChange";
 inline constexpr char kPausedSince[] = "PausedSince";
 inline constexpr char kResumeAfter[] = "ResumeAfter";
+inline constexpr char kNextKeys[] = "NextKeys";
 }  // namespace stored
 
 // What `read` reads, or `fallback` for a value that is not text (a number a script wrote), which

@@ -12,11 +12,13 @@
 #include "platform/TaskScheduler.h"
 #include "schedule/ChangeIntervals.h"
 #include "schedule/DesktopMenuCommand.h"
+#include "schedule/NextKeysShortcut.h"
 #include "schedule/PictureChangeTask.h"
 #include "schedule/ProgramCommand.h"
 #include "schedule/RefitTask.h"
 #include "schedule/StartupEntry.h"
 #include "settings/DayNightStore.h"
+#include "settings/HotKeyText.h"
 #include "settings/SettingsStore.h"
 #include "settings/StoredOptions.h"
 
@@ -191,6 +193,31 @@ void MatchStartup(const TimedChanges& wanted, const Registration& registered, Fa
   }
 }
 
+// The shortcut runs this copy with the chosen keys, or there is none; NextKeys says which. One that
+// cannot be written turns the choice off.
+void MatchShortcut(const TimedChanges& wanted, const Registration& registered, Failures& failures) {
+  try {
+    if (wanted.nextKeys == 0) {
+      schedule::RemoveNextKeysShortcut();
+      OpenSettingsStore().DeleteValue(stored::kSection, stored::kNextKeys);
+      return;
+    }
+    const bool asRegistered = registered.shortcut && registered.shortcut->hotKey == wanted.nextKeys &&
+                              OwnerOf(registered.shortcut->command).owner == Owner::kThisCopy;
+    try {
+      if (!asRegistered) schedule::WriteNextKeysShortcut(wanted.nextKeys);
+    } catch (const platform::Exception&) {
+      OpenSettingsStore().DeleteValue(stored::kSection, stored::kNextKeys);
+      throw;
+    }
+    OpenSettingsStore().WriteString(stored::kSection, stored::kNextKeys, HotKeyText(wanted.nextKeys));
+  } catch (const platform::Exception& error) {
+    failures.push_back((wanted.nextKeys != 0 ? "The keys cannot start the next picture: "
+                                             : "The keys go on starting the next picture: ") +
+                       error.Message() + ".");
+  }
+}
+
 std::string Joined(const Failures& failures) {
   std::string text;
   for (const std::string& failure : failures) text += (text.empty() ? "" : " ") + failure;
@@ -208,6 +235,7 @@ Registration StoredRegistration() {
   registration.changes.desktopMenu = StoredBool(store, stored::kDesktopMenu, false);
   registration.changes.runAtLogon = StoredBool(store, stored::kRunAtLogon, false);
   registration.changes.perMonitor = StoredBool(store, stored::kPerMonitor, false);
+  registration.changes.nextKeys = HotKeyOfText(store.ReadText(stored::kSection, stored::kNextKeys).value_or("")).value_or(0);
   registration.taskCommand = store.ReadText(stored::kSection, stored::kTimerCommand).value_or("");
   registration.sunChange = store.ReadText(stored::kSection, stored::kSunChange).value_or("");
   registration.refitCommand = store.ReadText(stored::kSection, stored::kRefitCommand).value_or("");
@@ -215,6 +243,7 @@ Registration StoredRegistration() {
   registration.changes.sunChange = DayNightAt(platform::UtcNow()).SunChangeToWaitFor();
   registration.menuCommand = schedule::DesktopMenuCommandLine();
   registration.startupCommand = schedule::StartupEntryCommand();
+  if (registration.changes.nextKeys != 0) registration.shortcut = schedule::ReadNextKeysShortcut();
   return registration;
 }
 
@@ -224,6 +253,7 @@ std::vector<std::string> MatchRegistration(const TimedChanges& wanted, const Reg
   MatchRefitTask(wanted, registered, failures);
   MatchMenu(wanted, registered, failures);
   MatchStartup(wanted, registered, failures);
+  MatchShortcut(wanted, registered, failures);
   return failures;
 }
 
@@ -242,6 +272,8 @@ void FollowMovedProgram() {
     MatchMenu(registered.changes, registered, failures);
   if (orphaned(registered.changes.runAtLogon, registered.startupCommand))
     MatchStartup(registered.changes, registered, failures);
+  if (orphaned(registered.changes.nextKeys != 0, registered.shortcut ? registered.shortcut->command : ""))
+    MatchShortcut(registered.changes, registered, failures);
   if (!failures.empty()) RecordTimerRun("failed: " + Joined(failures));
 }
 
@@ -267,7 +299,8 @@ void RemoveUnchosenTask() {
 }
 
 bool UnregisterThisProgram() {
-  const Registration registered = StoredRegistration();
+  Registration registered = StoredRegistration();
+  if (!registered.shortcut) registered.shortcut = schedule::ReadNextKeysShortcut();
   Failures failures;
   std::string leftBy;
   const auto ownedElsewhere = [&leftBy](const std::string& command) {
@@ -297,6 +330,7 @@ bool UnregisterThisProgram() {
     if (!registered.startupCommand.empty()) attempt(schedule::RemoveStartupEntry);
     storeOff(stored::kRunAtLogon);
   }
+  if (registered.shortcut && !ownedElsewhere(registered.shortcut->command)) MatchShortcut({}, registered, failures);
   if (!failures.empty()) RecordTimerRun("failed: " + Joined(failures));
   else if (!leftBy.empty()) RecordTimerRun("left: registered by \"" + leftBy + "\"");
   return failures.empty();

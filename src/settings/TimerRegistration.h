@@ -1,16 +1,19 @@
-// The timed changes, the monitors' task, the desktop's picture commands and the start-up entry as
-// Windows holds them for a copy of the program (scheduled tasks, a menu key, a Run value), kept in
-// step with the settings: ChangeEvery, OnBattery and TimerCommand say which task is registered
-// (TimerCommand names the copy that owns it, as Wine keeps no action of a task), PerMonitor and
-// RefitCommand the same of the monitors' task, DesktopMenu whether the menu has the commands,
-// RunAtLogon whether the program made the start-up entry, LastTimerRun what last went wrong or
-// how the last timed run ended.
+// The timed changes, the monitors' task, the desktop's picture commands, the start-up entry and the
+// next picture's shortcut as Windows holds them for a copy of the program (scheduled tasks, a menu
+// key, a Run value, a Start menu shortcut), kept in step with the settings: ChangeEvery, OnBattery
+// and TimerCommand say which task is registered (TimerCommand names the copy that owns it, as Wine
+// keeps no action of a task), PerMonitor and RefitCommand the same of the monitors' task,
+// DesktopMenu whether the menu has the commands, RunAtLogon whether the program made the start-up
+// entry, NextKeys the shortcut's hot key, LastTimerRun what last went wrong or how the last timed
+// run ended.
 #pragma once
 
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
+
+#include "schedule/NextKeysShortcut.h"
 
 namespace settings {
 
@@ -24,6 +27,7 @@ struct TimedChanges {
   bool desktopMenu = false;
   bool runAtLogon = false;
   bool perMonitor = false;  // the monitors' task lays the wallpaper out again at log-on and unlock
+  std::uint16_t nextKeys = 0;  // the hot key of the shortcut to the next picture; 0: none
 };
 
 // What the stored values say Windows holds. A value of the wrong type (a REG_DWORD written by
@@ -35,6 +39,8 @@ struct Registration {
   std::string refitCommand;  // the monitors' task's; empty: none registered
   std::string menuCommand;     // "Next picture" as the menu's key holds it; empty: none
   std::string startupCommand;  // as the start-up entry holds it; empty: none
+  // The next picture's shortcut, read only while NextKeys says there is one (and by /unregister).
+  std::optional<schedule::NextKeysShortcut> shortcut;
 };
 Registration StoredRegistration();
 
@@ -47,10 +53,10 @@ Registration StoredRegistration();
 // can be deleted (ChangeEvery "0"), and TimerCommand goes only with a task that is gone.
 std::vector<std::string> MatchRegistration(const TimedChanges& wanted, const Registration& registered);
 
-// At every start: a task, the menu's commands or the start-up entry that the options choose but
-// that name a program file that no longer exists (the folder was moved, or copied to another PC),
-// or none, are registered again for this copy; what another copy that exists registered stays
-// its own. What fails is recorded, never shown.
+// At every start: a task, the menu's commands, the start-up entry or the shortcut that the options
+// choose but that name a program file that no longer exists (the folder was moved, or copied to
+// another PC), or none, are registered again for this copy; what another copy that exists
+// registered stays its own. What fails is recorded, never shown.
 void FollowMovedProgram();
 
 // Whether a task is wanted: an interval is chosen, or a sunrise or sunset waited for.
@@ -63,9 +69,9 @@ void RemoveUnchosenTask();
 // sun is no longer followed). What fails is recorded, never shown.
 void FollowTheSun();
 
-// "/unregister": the task, the menu's commands and the start-up entry go when they name this
-// program or one that no longer exists, with TimerCommand, and ChangeEvery, DesktopMenu and
-// RunAtLogon become "0"; another copy's stay, and LastTimerRun says `left: registered by "<its
+// "/unregister": the task, the menu's commands, the start-up entry and the shortcut go when they
+// name this program or one that no longer exists, with TimerCommand and NextKeys, and ChangeEvery,
+// DesktopMenu and RunAtLogon become "0"; another copy's stay, and LastTimerRun says `left: registered by "<its
 // path>"`. False, with what failed in LastTimerRun, when a part could not be removed.
 bool UnregisterThisProgram();
 

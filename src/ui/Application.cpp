@@ -62,7 +62,7 @@ void ReportUncaughtError(std::exception_ptr error) { Application().HandleExcepti
 HWND ProgramWindow() { return Application().Handle(); }
 
 TApplication::TApplication() : oleInitialised_(SUCCEEDED(::OleInitialize(nullptr))) {
-  INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_TREEVIEW_CLASSES | ICC_BAR_CLASSES};
+  INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_TREEVIEW_CLASSES | ICC_BAR_CLASSES | ICC_HOTKEY_CLASS};
   ::InitCommonControlsEx(&controls);
   window_ = std::make_unique<TApplicationWindow>(TApplicationWindow::Callbacks{
       .closeRequested =

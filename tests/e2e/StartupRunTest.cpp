@@ -12,6 +12,7 @@
 #include "pictures/BitmapFileBuilder.h"
 #include "platform/Handles.h"
 #include "support/PictureChangeTask.h"
+#include "support/Shortcuts.h"
 #include "support/XmlElement.h"
 
 namespace e2e {
@@ -488,7 +489,7 @@ TEST_F(StartupRunTest, ACopyTakesOverTheTaskTheMenuAndTheStartUpEntryWhoseTimedR
   ListFolders({first.Path(), second.Path()});
   for (const auto& [name, text] : {std::pair{"ChangeWP", "1"}, {"Date", Today().c_str()}, {"ChangeEvery", "10"},
                                    {"TimerCommand", "\"C:\\Elsewhere\\Vantoria.exe\" /timer"}, {"DesktopMenu", "1"},
-                                   {"RunAtLogon", "1"}})
+                                   {"RunAtLogon", "1"}, {"NextKeys", "Ctrl+Alt+N"}})
     ScratchSettings::SetValue(name, text);
   ::RegSetKeyValueA(HKEY_CURRENT_USER, kEarlierMenuKey, "MUIVerb", REG_SZ, "Next Vantoria picture", 22);
   const DWORD offBattery = 0;
@@ -516,6 +517,8 @@ TEST_F(StartupRunTest, ACopyTakesOverTheTaskTheMenuAndTheStartUpEntryWhoseTimedR
     EXPECT_EQ(menuCommand(key), exe + " " + switchText);
   EXPECT_EQ(testing_support::RegistryText(kEarlierMenuKey, "MUIVerb"), "<none>");
   EXPECT_EQ(testing_support::RegistryText(kRunKey, "Vantoria"), exe + " /s");
+  const auto shortcut = [] { return testing_support::ShortcutText(testing_support::NextKeysShortcutPath()); };
+  EXPECT_EQ(shortcut(), exe + " /next 064E");
   EXPECT_EQ(RunWithoutAWindow("/next"), 0u);
   ExpectWallpaper(first.File(1));
   EXPECT_EQ(ScratchSettings::Value("Date"), "00");
@@ -542,6 +545,7 @@ TEST_F(StartupRunTest, ACopyTakesOverTheTaskTheMenuAndTheStartUpEntryWhoseTimedR
   EXPECT_TRUE(testing_support::PictureChangeTaskXml().has_value());
   EXPECT_EQ(testing_support::RegistryText(kRunKey, "Vantoria"), handMade);
   EXPECT_EQ(menuCommand("1Next"), exe + " /next");
+  EXPECT_EQ(shortcut(), exe + " /next 064E");
   EXPECT_EQ(ScratchSettings::Value("ChangeEvery") + ScratchSettings::Value("DesktopMenu") +
                 ScratchSettings::Value("RunAtLogon"),
             "1011");
@@ -561,6 +565,7 @@ TEST_F(StartupRunTest, ACopyTakesOverTheTaskTheMenuAndTheStartUpEntryWhoseTimedR
   EXPECT_EQ(ScratchSettings::Value("TimerCommand") + ScratchSettings::Value("ChangeEvery") +
                 ScratchSettings::Value("DesktopMenu") + ScratchSettings::Value("RunAtLogon"),
             "<none>000");
+  EXPECT_EQ(ScratchSettings::Value("NextKeys") + shortcut(), "<none><none>");
 }
 
 }  // namespace

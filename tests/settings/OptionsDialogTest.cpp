@@ -5,6 +5,8 @@
 #include <cstring>
 #include <tuple>
 
+#include <shlobj.h>
+
 #include "platform/Module.h"
 #include "platform/WideText.h"
 #include "support/Design.h"
@@ -13,6 +15,7 @@
 #include "support/ScratchFolder.h"
 #include "support/ScratchSettings.h"
 #include "support/ScriptedMessageBoxes.h"
+#include "support/Shortcuts.h"
 #include "support/XmlElement.h"
 
 namespace settings {
@@ -69,8 +72,9 @@ class OptionsDialogTest : public ::testing::Test {
     const RECT display = dialog_.DisplayCB.BoundsRect();  // the closed box's own height is the system's
     EXPECT_TRUE(
         IsScaledFrom(RECT{display.left, display.top, display.right, display.top}, ui::Design(8, 24, 89, 0), dpi));
-    EXPECT_TRUE(IsScaledFrom(dialog_.OKB.BoundsRect(), ui::Design(57, 424, 75, 25), dpi));
-    EXPECT_TRUE(IsScaledFrom(dialog_.CancelB.BoundsRect(), ui::Design(161, 424, 75, 25), dpi));
+    EXPECT_TRUE(IsScaledFrom(dialog_.OKB.BoundsRect(), ui::Design(57, 436, 75, 25), dpi));
+    EXPECT_TRUE(IsScaledFrom(dialog_.CancelB.BoundsRect(), ui::Design(161, 436, 75, 25), dpi));
+    EXPECT_TRUE(IsScaledFrom(dialog_.NextKeysHK.BoundsRect(), ui::Design(8, 384, 145, 21), dpi));
     EXPECT_TRUE(IsScaledFrom(dialog_.TimerL.Top(), 200, dpi));
     for (const auto& [box, place] : {std::pair{&dialog_.TimerCB, ui::Design(8, 216, 145, 0)},
                                      {&dialog_.ResumeCB, ui::Design(8, 340, 145, 0)}}) {
@@ -265,6 +269,43 @@ TEST_F(OptionsDialogTest, AnIntervalRegistersTheTaskAndTheMenuCommandAtLogOnOnly
   EXPECT_EQ(Stored("RndFile") + Stored("ChangeEvery") + Stored("TimerCommand"), "00<none>");
 }
 
+// The keys make the shortcut to the next picture, with their hot key as Explorer reads it; keys
+// that another shortcut on the desktop has are refused with its name; cleared, the shortcut goes.
+TEST_F(OptionsDialogTest, TheKeysMakeTheNextPictureShortcutUnlessAnotherShortcutHasThem) {
+  char desktop[MAX_PATH] = {};
+  ASSERT_EQ(::SHGetFolderPathA(nullptr, CSIDL_DESKTOPDIRECTORY, nullptr, 0, desktop), S_OK);
+  struct Shortcuts {
+    std::string other;
+    ~Shortcuts() {
+      ::DeleteFileA(other.c_str());
+      ::DeleteFileA(testing_support::NextKeysShortcutPath().c_str());
+    }
+  } shortcuts{std::string(desktop) + "\\Mail.lnk"};
+  ASSERT_TRUE(testing_support::WriteShortcut(shortcuts.other, 0x064D));
+
+  testing_support::ScriptedMessageBoxes boxes;
+  const auto chooseKeys = [&](std::uint16_t keys) {
+    ShowAndDo({[&] {
+                 dialog_.NextKeysHK.SetHotKey(keys);
+                 Click(dialog_.OKB);
+               },
+               [&] {
+                 if (dialog_.Visible()) Click(dialog_.CancelB);
+               }});
+  };
+  chooseKeys(0x064E);
+  EXPECT_EQ(Stored("NextKeys"), "Ctrl+Alt+N");
+  EXPECT_EQ(testing_support::ShortcutText(testing_support::NextKeysShortcutPath()),
+            "\"" + platform::ExecutablePath() + "\" /next 064E");
+  chooseKeys(0x064D);
+  ASSERT_EQ(boxes.shown.size(), 1u);
+  EXPECT_EQ(boxes.shown[0].text, "The keys Ctrl+Alt+M already start \"" + shortcuts.other + "\". Choose other keys.");
+  EXPECT_EQ(Stored("NextKeys"), "Ctrl+Alt+N");
+  chooseKeys(0);
+  EXPECT_EQ(Stored("NextKeys") + testing_support::ShortcutText(testing_support::NextKeysShortcutPath()),
+            "<none><none>");
+}
+
 // The start-up entry is made on request and taken away only when the program made it and it
 // starts this program: another program's entry of that name is left, with a box that says so.
 TEST_F(OptionsDialogTest, TheStartUpEntryIsMadeOnRequestAndOnlyOursIsRemoved) {
@@ -324,7 +365,7 @@ TEST_F(OptionsDialogTest, OpensAtItsPlaceFirstAndWhereItWasClosedLaterWithTheFoc
     EXPECT_TRUE(IsScaledFrom(dialog_.Top(), 150));
     const RECT client = dialog_.ClientRect();
     EXPECT_TRUE(IsScaledFrom(client.right, 292));
-    EXPECT_TRUE(IsScaledFrom(client.bottom, 459));
+    EXPECT_TRUE(IsScaledFrom(client.bottom, 471));
     ExpectLaidOutAt(ui::SystemDpi());
     EXPECT_TRUE(focusInDisplay());
     ::SetFocus(dialog_.ChangeWPCB.Handle());

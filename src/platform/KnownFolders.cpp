@@ -25,7 +25,8 @@ std::string UserProgramsFolder() { return KnownFolder(FOLDERID_Programs, KF_FLAG
 
 std::vector<std::string> HotKeyShortcutFolders() {
   std::vector<std::string> folders;
-  for (const KNOWNFOLDERID* folder : {&FOLDERID_Programs, &FOLDERID_CommonPrograms, &FOLDERID_Desktop, &FOLDERID_PublicDesktop})
+  for (const KNOWNFOLDERID* folder :
+       {&FOLDERID_Programs, &FOLDERID_CommonPrograms, &FOLDERID_Desktop, &FOLDERID_PublicDesktop})
     if (std::string path = KnownFolder(*folder, 0); !path.empty()) folders.push_back(std::move(path));
   return folders;
 }

@@ -82,13 +82,12 @@ std::optional<std::uint16_t> HotKeyOfText(std::string_view text) {
   text = Trimmed(text);
   if (text.empty()) return 0;
   std::uint8_t modifiers = 0;
-  // The key's name may itself be "+" or end in one ("Num +"): only what comes before the last
-  // separator that leaves a name behind is modifiers.
+  // Modifiers up to the first part that is none: the key's name, which may hold a plus ("Num +").
   std::size_t start = 0;
-  for (std::size_t plus = text.find('+'); plus != std::string_view::npos && plus + 1 < text.size();
-       plus = text.find('+', start)) {
+  for (std::size_t plus = text.find('+'); plus != std::string_view::npos; plus = text.find('+', start)) {
     const std::string_view part = Trimmed(text.substr(start, plus - start));
-    const auto* modifier = std::ranges::find_if(kModifiers, [&](const auto& entry) { return SameText(entry.second, part); });
+    const auto* modifier =
+        std::ranges::find_if(kModifiers, [&](const auto& entry) { return SameText(entry.second, part); });
     if (modifier == std::end(kModifiers)) break;
     modifiers |= modifier->first;
     start = plus + 1;

@@ -20,7 +20,8 @@ std::string PausedChangesCaption() {
   const std::optional<std::string> since = store.ReadText(stored::kSection, stored::kPausedSince);
   if (!since) return "";
   const platform::LocalTime now = platform::LocalTimeOf(platform::UtcNow());
-  const ResumeAfter resumeAfter = ResumeAfterOfStored(store.ReadText(stored::kSection, stored::kResumeAfter).value_or(""));
+  const ResumeAfter resumeAfter =
+      ResumeAfterOfStored(store.ReadText(stored::kSection, stored::kResumeAfter).value_or(""));
   if (PauseEnded(*since, now, resumeAfter)) {
     store.DeleteValue(stored::kSection, stored::kPausedSince);
     return "";

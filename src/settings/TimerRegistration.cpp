@@ -235,7 +235,8 @@ Registration StoredRegistration() {
   registration.changes.desktopMenu = StoredBool(store, stored::kDesktopMenu, false);
   registration.changes.runAtLogon = StoredBool(store, stored::kRunAtLogon, false);
   registration.changes.perMonitor = StoredBool(store, stored::kPerMonitor, false);
-  registration.changes.nextKeys = HotKeyOfText(store.ReadText(stored::kSection, stored::kNextKeys).value_or("")).value_or(0);
+  registration.changes.nextKeys =
+      HotKeyOfText(store.ReadText(stored::kSection, stored::kNextKeys).value_or("")).value_or(0);
   registration.taskCommand = store.ReadText(stored::kSection, stored::kTimerCommand).value_or("");
   registration.sunChange = store.ReadText(stored::kSection, stored::kSunChange).value_or("");
   registration.refitCommand = store.ReadText(stored::kSection, stored::kRefitCommand).value_or("");

@@ -242,7 +242,8 @@ TEST_F(PortraitRightTest, ExcludeTakesThePictureUnderThePointerOffItsMonitorForG
   const auto changesKept = [] {
     const std::string history = testing_support::ReadFileBytes(ScratchSettings::KeptFile("History.txt"));
     size_t count = 0;
-    for (size_t at = history.find("\nchange "); at != std::string::npos; at = history.find("\nchange ", at + 1)) ++count;
+    for (size_t at = history.find("\nchange "); at != std::string::npos; at = history.find("\nchange ", at + 1))
+      ++count;
     return count;
   };
   const COLORREF portrait = ComposedFile().At(1792, 640);

@@ -221,7 +221,8 @@ TEST(HotKeyTextTest, AHotKeyReadsBackAsWrittenAndNeedsCtrlOrAlt) {
     EXPECT_EQ(HotKeyOfText(text), hotKey) << text;
   }
   EXPECT_EQ(HotKeyOfText(" alt + SHIFT+ctrl + n "), 0x074E);
-  for (const char* refused : {"Shift+N", "N", "Ctrl+Alt+", "Ctrl+Alt+Moon", "Ctrl+Alt+#0", "Ctrl+Alt+#256", "Ctrl+Win+N"})
+  for (const char* refused :
+       {"Shift+N", "N", "Ctrl+Alt+", "Ctrl+Alt+Moon", "Ctrl+Alt+#0", "Ctrl+Alt+#256", "Ctrl+Win+N"})
     EXPECT_EQ(HotKeyOfText(refused), std::nullopt) << refused;
 }
 

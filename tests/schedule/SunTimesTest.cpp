@@ -49,8 +49,9 @@ TEST(SunTimesTest, SunriseAndSunsetAreAnAlmanacsWithinAMinuteAndPolarDaysHaveNon
     EXPECT_TRUE(near(day.sunrise, row.sunrise)) << row.what << ": sunrise " << day.sunrise.value_or(0);
     EXPECT_TRUE(near(day.sunset, row.sunset)) << row.what << ": sunset " << day.sunset.value_or(0);
   }
-  EXPECT_EQ(std::tuple(DaysSince1970(1970, 1, 1), DaysSince1970(2000, 3, 1), DaysSince1970(1969, 12, 31)),
-            std::tuple(0, 11017, -1));
+  EXPECT_EQ(std::tuple(DaysSince1970(1970, 1, 1), DaysSince1970(2000, 3, 1), DaysSince1970(1969, 12, 31),
+                       DaysSince1970(2024, 2, 29)),
+            std::tuple(0, 11017, -1, 19782));
   EXPECT_EQ(std::tuple(SunOn(DaysSince1970(2026, 6, 21), {78.22, 15.65}).upAtNoon,
                        SunOn(DaysSince1970(2026, 12, 21), {78.22, 15.65}).upAtNoon),
             std::tuple(true, false));
@@ -74,6 +75,10 @@ TEST(SunTimesTest, ThePhaseTurnsAtSunriseAndSunsetAndTheNextChangeIsFoundAcrossA
            {"the night the clocks go forward", {52.52, 13.4}, DaysSince1970(2026, 3, 28) * kDay + 20 * 3600, 1774759685,
             Phase::kDay},
            {"the day before a sunset", newYork, *day.sunrise + 60, *day.sunset, Phase::kNight},
+           {"at the very sunrise", newYork, *day.sunrise, *day.sunset, Phase::kNight},
+           // Near the polar circle in summer the sun sets just after midnight, on the next date.
+           {"a sunset after midnight", {65.73, 0}, DaysSince1970(2026, 6, 22) * kDay + 1,
+            DaysSince1970(2026, 6, 22) * kDay + 40, Phase::kNight},
            {"a polar night", {78.22, 15.65}, DaysSince1970(2026, 12, 21) * kDay + 12 * 3600, 1802773266, Phase::kDay},
            {"a polar day", {78.22, 15.65}, DaysSince1970(2026, 6, 21) * kDay + 12 * 3600, 1787610512, Phase::kNight},
        }) {

@@ -7,6 +7,7 @@
 #include "platform/Module.h"
 #include "support/Later.h"
 #include "support/ScratchFolder.h"
+#include "support/ScratchSettings.h"
 #include "support/ScreenCapture.h"
 #include "support/ScriptedMessageBoxes.h"
 #include "support/Waiting.h"
@@ -29,6 +30,19 @@ TEST(MainFormTest, PictureListStartsOnTheDesktopFolderWithNothingSelected) {
   EXPECT_EQ(form.FileLB.Directory(), desktop);
   EXPECT_EQ(form.FileLB.ItemIndex(), -1);
   EXPECT_EQ(form.ShellTV.Path(), desktop);
+}
+
+// While the changes are paused the title says since when, after the program's own caption; a
+// pause that has ended by itself goes at the next activation, from another program too.
+TEST(MainFormTest, TheTitleSaysSinceWhenTheChangesArePaused) {
+  testing_support::ScratchSettings settings;
+  testing_support::ScratchSettings::SetValue("PausedSince", "2000-01-01 00:00");
+  TFormMain form;
+  form.ShowWithStartupCommand();
+  EXPECT_EQ(form.Text(), "Vantoria v1.0 (changes paused since 2000-01-01 00:00)");
+  testing_support::ScratchSettings::SetValue("ResumeAfter", "day");
+  ::SendMessageA(form.Handle(), WM_ACTIVATE, WA_ACTIVE, reinterpret_cast<LPARAM>(::GetDesktopWindow()));
+  EXPECT_EQ(form.Text() + testing_support::ScratchSettings::Value("PausedSince"), "Vantoria v1.0<none>");
 }
 
 TEST(MainFormTest, TreeAndListsTakeTheComicFont) {

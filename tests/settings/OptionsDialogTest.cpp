@@ -148,10 +148,8 @@ TEST_F(OptionsDialogTest, StoredValuesOutsideTheListsSelectTheirFallbackAndOkSto
   Store("ChangeWP", "1");
   Store("Shuffle", "1");
   Store("PausedSince", "2000-01-01 00:00");
-  Store("ResumeAfter", "week");
   ShowAndDo({[&] {
     EXPECT_EQ(dialog_.PausedL.Caption(), "Changes paused since 2000-01-01 00:00");
-    EXPECT_EQ(dialog_.ResumeCB.Text(), "never");
     EXPECT_EQ(dialog_.DisplayCB.ItemIndex(), -1);
     EXPECT_FALSE(dialog_.RndChkB.Checked());
     EXPECT_TRUE(!dialog_.ShuffleCB.Enabled() && dialog_.ShuffleCB.Checked()) << "kept while random order is off";

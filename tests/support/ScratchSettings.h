@@ -32,10 +32,12 @@ class ScratchSettings {
     const std::string record = Value("LastTimerRun");
     return record.substr(std::min<size_t>(20, record.size()));
   }
-  // A file the rotation keeps in the user's data folder.
+  // A file the rotation keeps in the user's data folder, made if missing (a fresh prefix has none)
+  // so that a test can write the file.
   static std::string KeptFile(const char* name) {
     char path[MAX_PATH] = {};
     ::ExpandEnvironmentStringsA("%LOCALAPPDATA%\\Vantoria\\", path, MAX_PATH);
+    ::CreateDirectoryA(path, nullptr);
     return path + std::string(name);
   }
   // Writes the value as the program keeps it: REG_SZ text.

@@ -13,6 +13,12 @@ int DigitValue(char c, bool hexadecimal) {
 
 }  // namespace
 
+std::string_view Trimmed(std::string_view text, std::string_view blanks) {
+  const std::size_t first = text.find_first_not_of(blanks);
+  if (first == std::string_view::npos) return {};
+  return text.substr(first, text.find_last_not_of(blanks) - first + 1);
+}
+
 std::optional<std::int32_t> ParseInteger(std::string_view text) {
   size_t i = 0;
   while (i < text.size() && text[i] == ' ') ++i;

@@ -20,6 +20,9 @@ std::string IntegerText(std::int32_t value);
 // "1" or "0".
 std::string BooleanText(bool value);
 
+// The text without the `blanks` it begins and ends with.
+std::string_view Trimmed(std::string_view text, std::string_view blanks);
+
 // A colour as Windows keeps the desktop's ("R G B": three numbers of 0 to 255 apart by blanks)
 // as a colour value, red in the lowest byte; nothing for any other text.
 std::optional<std::uint32_t> ParseRgbText(std::string_view text);

@@ -4,21 +4,16 @@
 
 #include "platform/Paths.h"
 #include "platform/Utf8.h"
+#include "platform/ValueText.h"
 
 namespace rotation {
 namespace {
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
-std::string_view Trimmed(std::string_view line) {
-  const std::size_t first = line.find_first_not_of(" \t\r");
-  if (first == std::string_view::npos) return {};
-  return line.substr(first, line.find_last_not_of(" \t\r") - first + 1);
-}
-
 // "C:\..." or "\\server\share\...", perhaps in quotes.
 std::string_view PathOfLine(std::string_view line) {
-  std::string_view path = Trimmed(line);
+  std::string_view path = platform::Trimmed(line, " \t\r");
   if (path.size() >= 2 && path.front() == '"' && path.back() == '"') path = path.substr(1, path.size() - 2);
   const auto separator = [](char c) { return c == '\\' || c == '/'; };
   const bool full = (path.size() >= 3 && path[1] == ':' && separator(path[2])) ||

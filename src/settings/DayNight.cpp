@@ -4,22 +4,15 @@
 #include <cmath>
 #include <cstdio>
 
+#include "platform/Format.h"
+#include "platform/ValueText.h"
+
 namespace settings {
 namespace {
 
 constexpr double kLatitudeLimit = 90, kLongitudeLimit = 180;
 
-std::string_view Trimmed(std::string_view text) {
-  const std::size_t first = text.find_first_not_of(" \t");
-  if (first == std::string_view::npos) return {};
-  return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
-
-std::string Clock(const ClockTime& time) {
-  char text[8];
-  std::snprintf(text, sizeof text, "%02d:%02d", time.hour, time.minute);
-  return text;
-}
+std::string Clock(const ClockTime& time) { return platform::Format("%02d:%02d", time.hour, time.minute); }
 
 }  // namespace
 
@@ -52,7 +45,7 @@ DayNightChoice DayNightOfStored(std::string_view source, std::string_view latitu
 
 // from_chars reads no "+" and no other separator than the point: the text is made so first.
 std::optional<double> ParseDegrees(std::string_view text, char decimalSeparator, double limit) {
-  text = Trimmed(text);
+  text = platform::Trimmed(text, " \t");
   if (text.starts_with('+')) text.remove_prefix(1);
   std::string number(text);
   for (char& c : number)

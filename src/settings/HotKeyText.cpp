@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <iterator>
 #include <utility>
+
+#include "platform/ValueText.h"
 #include <charconv>
 
 namespace settings {
@@ -44,11 +46,7 @@ bool SameText(std::string_view a, std::string_view b) {
   });
 }
 
-std::string_view Trimmed(std::string_view text) {
-  while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
-  while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
-  return text;
-}
+std::string_view Trimmed(std::string_view text) { return platform::Trimmed(text, " "); }
 
 // The key a name gives, with the extended mark of its block; nothing for no key.
 std::optional<std::uint16_t> KeyOfName(std::string_view name) {

@@ -3,6 +3,7 @@
 #include <charconv>
 #include <optional>
 
+#include "platform/Format.h"
 #include "schedule/SunTimes.h"
 
 namespace settings {
@@ -43,8 +44,6 @@ std::int64_t Minute(const platform::LocalTime& time) {
   return Day(time) * kMinutesPerDay + time.hour * 60 + time.minute;
 }
 
-std::string TwoDigits(int value) { return std::string(1, char('0' + value / 10 % 10)) + char('0' + value % 10); }
-
 }  // namespace
 
 ResumeAfter ResumeAfterOfStored(std::string_view text) {
@@ -73,7 +72,7 @@ bool PauseEnded(std::string_view pausedSince, const platform::LocalTime& now, Re
 std::string PausedCaption(std::string_view pausedSince, const platform::LocalTime& now) {
   const std::optional<platform::LocalTime> since = ParseLocalMinute(pausedSince);
   if (!since) return "changes paused";
-  const std::string clock = TwoDigits(since->hour) + ":" + TwoDigits(since->minute);
+  const std::string clock = platform::Format("%02d:%02d", since->hour, since->minute);
   return "changes paused since " + (Day(*since) == Day(now) ? clock : std::string(pausedSince));
 }
 

@@ -1,27 +1,19 @@
 // The standard radio button: of a group, one is checked; the arrow keys move between them.
 #pragma once
 
-#include <functional>
 #include <string>
 
-#include "ui/WinControl.h"
+#include "ui/CheckableButton.h"
 
 namespace ui {
 
-class TRadioButton : public TWinControl {
+class TRadioButton : public TCheckableButton {
  public:
   // `firstOfGroup` starts a group: the buttons created after it belong to it up to the next first.
   TRadioButton(std::string name, TWinControl& parent, const DesignRect& bounds, const std::string& caption,
-               bool firstOfGroup);
-
-  bool Checked() const;
-  void SetChecked(bool checked);
-
-  // The user checked it (never raised by SetChecked).
-  std::function<void()> OnClick;
-
- protected:
-  void HandleCommand(WORD code) override;
+               bool firstOfGroup)
+      : TCheckableButton(std::move(name), parent, bounds, caption,
+                         BS_AUTORADIOBUTTON | (firstOfGroup ? WS_GROUP : 0)) {}
 };
 
 }  // namespace ui

@@ -3,6 +3,7 @@
 // them and as the rotation counts them.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -20,6 +21,7 @@ std::string PictureMask(const std::vector<std::string>& moreKinds);
 // back up); both in the folder's own order. Nothing for a folder that cannot be read.
 struct FolderEntries {
   std::vector<std::string> pictures;
+  std::vector<std::uint64_t> picturesWritten;  // each picture file's last-write time
   std::vector<std::string> subfolders;
 };
 std::optional<FolderEntries> ReadFolder(const std::string& folder, const std::string& mask);

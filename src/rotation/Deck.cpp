@@ -4,8 +4,6 @@
 #include <numeric>
 #include <utility>
 
-#include "rotation/RotationChoice.h"
-
 namespace rotation {
 namespace {
 
@@ -71,21 +69,16 @@ TDeck TDeck::Kept(const std::vector<std::uint32_t>& placeOf, std::size_t shown, 
   return TDeck(std::move(order), shownNow);
 }
 
-std::optional<std::size_t> TDeck::PlaceToTake(const std::function<bool(std::uint32_t)>& suits,
-                                              const std::function<bool(std::uint32_t)>& available) const {
-  const std::optional<std::size_t> step = FirstPreferred(
-      order_.size() - shown_, kShapeLookAhead, [&](std::size_t i) { return available(order_[shown_ + i]); },
-      [&](std::size_t i) { return suits(order_[shown_ + i]); });
-  return step ? std::optional(shown_ + *step) : std::nullopt;
-}
-
-std::optional<std::uint32_t> TDeck::Take(const std::function<bool(std::uint32_t)>& suits,
-                                         const std::function<bool(std::uint32_t)>& available,
-                                         const std::vector<std::uint32_t>& notFirst, const Draw& draw) {
-  std::optional<std::size_t> place = PlaceToTake(suits, available);
+std::optional<std::uint32_t> TDeck::Take(const PickPlace& pick, const std::vector<std::uint32_t>& notFirst,
+                                         const Draw& draw) {
+  const auto placeToTake = [&]() -> std::optional<std::size_t> {
+    const std::optional<std::size_t> step = pick(std::span(order_).subspan(shown_));
+    return step ? std::optional(shown_ + *step) : std::nullopt;
+  };
+  std::optional<std::size_t> place = placeToTake();
   if (!place) {
     *this = Dealt(static_cast<std::uint32_t>(order_.size()), notFirst, draw);
-    place = PlaceToTake(suits, available);
+    place = placeToTake();
     if (!place) return std::nullopt;
   }
   std::swap(order_[*place], order_[shown_]);

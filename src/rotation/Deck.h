@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <span>
 #include <vector>
 
 namespace rotation {
@@ -13,8 +14,9 @@ namespace rotation {
 // A number in 0 ... range - 1.
 using Draw = std::function<std::uint32_t(std::uint32_t range)>;
 
-// How far ahead of the next picture a monitor looks for one of its own shape.
-inline constexpr std::size_t kShapeLookAhead = 32;
+// Of the pictures not yet shown, in the deck's order, the place of the one a monitor takes; none
+// when none can be taken.
+using PickPlace = std::function<std::optional<std::size_t>(std::span<const std::uint32_t> notShown)>;
 // A picture that has no place in a deck.
 inline constexpr std::uint32_t kNoPlace = UINT32_MAX;
 
@@ -35,24 +37,17 @@ class TDeck {
   const std::vector<std::uint32_t>& Order() const { return order_; }
   std::size_t Shown() const { return shown_; }
 
-  // The next picture for a monitor: of the next kShapeLookAhead not yet shown that are
-  // `available` (shown by no other monitor, there now), the first that `suits` its shape, else the
-  // first available. A deck with none left is dealt again first, not starting with `notFirst` (the
-  // pictures the last change showed, and those this one took). Nothing when no picture is
-  // available at all; one passed over is not counted as shown.
-  std::optional<std::uint32_t> Take(const std::function<bool(std::uint32_t)>& suits,
-                                    const std::function<bool(std::uint32_t)>& available,
-                                    const std::vector<std::uint32_t>& notFirst, const Draw& draw);
+  // The next picture for a monitor, the one `pick` picks. A deck with none left to pick is dealt
+  // again first, not starting with `notFirst` (the pictures the last change showed, and those this
+  // one took). Nothing when no picture can be picked at all; one passed over is not counted as shown.
+  std::optional<std::uint32_t> Take(const PickPlace& pick, const std::vector<std::uint32_t>& notFirst,
+                                    const Draw& draw);
 
   // A picture a change took from what was kept, before the deck was: moved to the first place not
   // yet shown, and counted as shown. Nothing changes for a picture shown already.
   void Shows(std::uint32_t picture);
 
  private:
-  // The place of the picture a monitor takes, from `shown` on; none when none is available.
-  std::optional<std::size_t> PlaceToTake(const std::function<bool(std::uint32_t)>& suits,
-                                         const std::function<bool(std::uint32_t)>& available) const;
-
   std::vector<std::uint32_t> order_;
   std::size_t shown_ = 0;
 };

@@ -113,7 +113,7 @@ Kept<RotationState> ReadRotationState(const DeckFiles& deck) {
 // The progress goes last: a run that finds the index and the progress of the state's generation
 // may trust them.
 std::string KeepRotationState(const DeckFiles& deck, Kept<RotationState>& state, bool listingsChanged,
-                              const std::vector<std::string>& upcoming, FolderIndex index) {
+                              const std::vector<UpcomingPicture>& upcoming, FolderIndex index) {
   return Unkept(state.unreadable, [&] {
     if (listingsChanged) {
       ++state.content.progress.generation;

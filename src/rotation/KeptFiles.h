@@ -47,7 +47,7 @@ Kept<RotationState> ReadRotationState(const DeckFiles& deck);
 // new generation) with the folders' index made of it; why not, when they could not be (or must not
 // be).
 std::string KeepRotationState(const DeckFiles& deck, Kept<RotationState>& state, bool listingsChanged,
-                              const std::vector<std::string>& upcoming, FolderIndex index);
+                              const std::vector<UpcomingPicture>& upcoming, FolderIndex index);
 // The progress file alone, when it belongs to the state file there is, and the folders' index
 // (none when missing or damaged): what a change that shows the next picture reads.
 Kept<ProgressFile> ReadProgressFile(const DeckFiles& deck);

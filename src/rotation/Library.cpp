@@ -63,20 +63,45 @@ std::optional<std::size_t> TLibrary::TakeKept(const std::string& folder, const s
 std::optional<std::pair<ListedFolder, bool>> TLibrary::Current(const std::string& folder, const std::string& mask) {
   const std::optional<std::size_t> keptIndex = TakeKept(folder, mask);
   ListedFolder* kept = keptIndex ? &kept_[*keptIndex] : nullptr;
-  if (kept && kept->mask == mask && (!source_.written || keptWritten_[*keptIndex] == kept->written))
+  if (kept && kept->mask == mask && (!source_.written || keptWritten_[*keptIndex] == kept->written) &&
+      (!source_.written || Sized(*kept)))
     return std::pair(std::move(*kept), false);
   const bool readable = !kept || !source_.written || keptWritten_[*keptIndex];
   std::optional<ListedFolder> listed = readable ? source_.list(folder, mask) : std::nullopt;
   if (!listed) return kept ? std::optional(std::pair(std::move(*kept), true)) : std::nullopt;
   changed_ = true;
-  if (kept) {
-    std::unordered_map<std::string_view, std::uint32_t> placeOf;
-    for (std::size_t i = 0; i < kept->pictures.Size(); ++i) placeOf.emplace(kept->pictures[i], kept->places[i]);
-    for (std::size_t i = 0; i < listed->pictures.Size(); ++i)
-      if (const auto place = placeOf.find(listed->pictures[i]); place != placeOf.end())
-        listed->places[i] = place->second;
-  }
+  KeepPlacesAndSizes(*listed, kept);
   return std::pair(std::move(*listed), false);
+}
+
+bool TLibrary::Sized(const ListedFolder& kept) const {
+  return !source_.size || (kept.sizes.size() == kept.pictures.Size() &&
+                           std::ranges::none_of(kept.sizes, [](const ListedSize& size) { return size.written == 0; }));
+}
+
+// A new listing's sizes hold each file's last-write time alone.
+void TLibrary::KeepPlacesAndSizes(ListedFolder& listed, const ListedFolder* kept) const {
+  listed.sizes.resize(listed.pictures.Size());
+  std::unordered_map<std::string_view, std::size_t> keptIndex;
+  for (std::size_t i = 0; kept && i < kept->pictures.Size(); ++i) keptIndex.emplace(kept->pictures[i], i);
+  for (std::size_t i = 0; i < listed.pictures.Size(); ++i) {
+    ListedSize& size = listed.sizes[i];
+    const auto found = keptIndex.find(listed.pictures[i]);
+    if (found != keptIndex.end()) {
+      listed.places[i] = kept->places[found->second];
+      if (found->second < kept->sizes.size() && kept->sizes[found->second].written == size.written && size.written) {
+        size = kept->sizes[found->second];
+        continue;
+      }
+    }
+    if (!source_.size) {
+      size = {};
+      continue;
+    }
+    const ListedSize read = source_.size(browse::JoinPath(listed.path, listed.pictures[i]));
+    size.width = read.width;
+    size.height = read.height;
+  }
 }
 
 // Depth first, the subfolders in their order: each folder's pictures come before those below it.

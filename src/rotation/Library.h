@@ -3,6 +3,8 @@
 // its last-write time changed since the rotation's state file listed it (or with another mask); a
 // folder that cannot be read now (a share offline, a card out) keeps the listing it had, its deck
 // places with it, and is away for the run; one never listed that cannot be read is passed over.
+// A picture listed for the first time, or whose file was written since, has its size read again;
+// a kept listing with sizes never read (an older state file's) is listed again for them.
 // Folders are told apart as Windows tells paths apart (platform/Paths.h). Needs no Windows: the
 // folders are read through a source (rotation/FolderScan.h).
 #pragma once
@@ -28,6 +30,8 @@ struct FolderSource {
   std::function<std::optional<ListedFolder>(const std::string& folder, const std::string& mask)> list;
   // Puts a folder's subfolders' names in the folder tree's order.
   std::function<void(const std::string& folder, std::vector<std::string>& names)> orderSubfolders;
+  // The width and height a picture's header gives (0 x 0: none). Without it, sizes are not read.
+  std::function<ListedSize(const std::string& picture)> size;
 };
 
 // Each folder's last-write time, read on up to four threads: a library of thousands of folders is
@@ -67,6 +71,11 @@ class TLibrary {
   std::optional<std::pair<ListedFolder, bool>> Current(const std::string& folder, const std::string& mask);
   // The kept listing of the folder not taken yet, one of the same mask first; nothing when none.
   std::optional<std::size_t> TakeKept(const std::string& folder, const std::string& mask);
+  // Whether a kept listing has every picture's size the source reads.
+  bool Sized(const ListedFolder& kept) const;
+  // The places and sizes of the pictures a new listing has of the kept one, by name; the sizes of
+  // the others read.
+  void KeepPlacesAndSizes(ListedFolder& listed, const ListedFolder* kept) const;
 
   FolderSource source_;
   std::vector<ListedFolder> kept_;

@@ -4,7 +4,11 @@
 
 #include <algorithm>
 #include <memory>
+#include <numeric>
 #include <optional>
+#include <span>
+#include <string_view>
+#include <unordered_map>
 #include <utility>
 
 #include "browse/FileListPaths.h"
@@ -22,6 +26,7 @@
 #include "rotation/FolderScan.h"
 #include "rotation/KeptFiles.h"
 #include "rotation/Library.h"
+#include "rotation/PictureFit.h"
 #include "rotation/RotationChoice.h"
 #include "rotation/RotationRandom.h"
 #include "settings/DayNightStore.h"
@@ -52,14 +57,26 @@ std::vector<std::string> ReadFolderList(const ReportMissingList& reportMissingLi
   return reportMissingList(browse::kFolderListMissing);
 }
 
-// Whether the picture suits the monitor's shape, from its header alone.
-bool SuitsMonitor(const std::string& picture, const wallpaper::Monitor& monitor, int& helperAsks) {
+// A picture's size as its listing keeps it (`listed`); else its header's, and for a kind whose header
+// the program does not read, the helper's while `helperAsks` last. None when none gives one. The
+// picture's path (`pathOf()`) is made only when it is read.
+template <typename PathOf>
+std::optional<pictures::PictureSize> SizeOf(const PathOf& pathOf, const ListedSize& listed, int& helperAsks) {
+  if (listed.width > 0 && listed.height > 0)
+    return pictures::PictureSize{static_cast<int>(listed.width), static_cast<int>(listed.height)};
+  if (listed.written != 0 && helperAsks <= 0) return std::nullopt;
+  const std::string picture = pathOf();
+  if (listed.written != 0 && !pictures::IsImagingComponentKind(picture)) return std::nullopt;
   try {
-    const auto size = pictures::PictureFileSize(picture, helperAsks);
-    return size && wallpaper::SuitsMonitor(size->width, size->height, monitor.area.width, monitor.area.height);
+    return pictures::PictureFileSize(picture, helperAsks);
   } catch (const platform::Exception&) {
-    return false;  // unreadable: no better than any other
+    return std::nullopt;  // unreadable: no better than any other
   }
+}
+
+// Pictures' sizes are read as they are listed while they count.
+PictureSizes SizesOf(const TRotationSettings& stored) {
+  return stored.Filters() ? PictureSizes::kRead : PictureSizes::kLeft;
 }
 
 // A selected folder as the rotation reads its entry: from the entry's own text, with the mask the
@@ -104,10 +121,12 @@ FolderIndex IndexOf(const std::vector<ListedFolder>& listings, bool subfolders, 
 }
 
 // Each monitor's turn: the picture it keeps (a change for one monitor keeps the others'), or a
-// new one to take. One turn, for the desktop's one picture, without monitors.
+// new one to take, and what it asks of a picture. One turn, for the desktop's one picture, without
+// monitors.
 struct Turns {
   std::vector<wallpaper::Monitor> monitors;
   std::vector<std::string> kept;  // empty: the turn takes a new picture
+  std::vector<FitRules> rules;
 
   std::size_t Count() const { return std::max<std::size_t>(monitors.size(), 1); }
   // Whether `picture` is one that another monitor keeps.
@@ -116,8 +135,33 @@ struct Turns {
         kept, [&](const std::string& keptPicture) { return platform::SamePath(keptPicture, picture); });
   }
 };
-Turns TurnsOf(const Change* shownNow, const std::string& forMonitor, const TExclusions& excluded) {
-  Turns turns{.monitors = MonitorsWithPictures(), .kept = {}};
+// A monitor's own picture is measured by the monitor; the one picture of every monitor by the
+// largest (each shows it whole, or tiled from its corner). At random, a monitor of its own
+// prefers its shape.
+std::vector<FitRules> FitRulesOf(const std::vector<wallpaper::Monitor>& monitors, const TRotationSettings& stored) {
+  std::vector<wallpaper::PixelRect> areas;
+  for (const wallpaper::Monitor& monitor : monitors) areas.push_back(monitor.area);
+  if (areas.empty()) {
+    const std::vector<wallpaper::Monitor> all = stored.Filters() ? wallpaper::DisplayMonitors() : monitors;
+    const auto largest = std::ranges::max_element(all, {}, [](const wallpaper::Monitor& monitor) {
+      return std::int64_t{monitor.area.width} * monitor.area.height;
+    });
+    areas.push_back(largest == all.end() ? wallpaper::PixelRect() : largest->area);
+  }
+  std::vector<FitRules> rules;
+  for (const wallpaper::PixelRect& area : areas)
+    rules.push_back({.width = area.width,
+                     .height = area.height,
+                     .smallestPart = stored.smallestPart,
+                     .sameShape = stored.sameShape,
+                     .prefersShape = stored.rndFile && !monitors.empty()});
+  return rules;
+}
+
+Turns TurnsOf(const Change* shownNow, const std::string& forMonitor, const TExclusions& excluded,
+              const TRotationSettings& stored) {
+  Turns turns{.monitors = MonitorsWithPictures(), .kept = {}, .rules = {}};
+  turns.rules = FitRulesOf(turns.monitors, stored);
   turns.kept.resize(turns.Count());
   if (forMonitor.empty() || std::ranges::count(turns.monitors, forMonitor, &wallpaper::Monitor::device) == 0)
     return turns;
@@ -129,21 +173,28 @@ Turns TurnsOf(const Change* shownNow, const std::string& forMonitor, const TExcl
 
 // The pictures of folders that can be shown now, each folder's as the picture list counts them:
 // those of an away folder cannot be, and an excluded one counts as if its folder did not list it.
-std::vector<std::string> ShowableOf(const TLibrary& library, const std::vector<std::uint32_t>& folders,
-                                    const TExclusions& excluded) {
-  std::vector<std::string> paths;
+struct ListedPicture {
+  std::string path;
+  ListedSize size;
+};
+std::vector<ListedPicture> ShowableOf(const TLibrary& library, const std::vector<std::uint32_t>& folders,
+                                     const TExclusions& excluded) {
+  std::vector<ListedPicture> pictures;
   for (const std::uint32_t folder : folders) {
     if (library.Away(folder)) continue;
     const ListedFolder& listing = library.Listing(folder);
     std::vector<std::string> names;
-    for (std::uint32_t picture = 0; picture < listing.pictures.Size(); ++picture)
+    std::unordered_map<std::string_view, ListedSize> sizes;
+    for (std::uint32_t picture = 0; picture < listing.pictures.Size(); ++picture) {
       names.emplace_back(listing.pictures[picture]);
+      sizes.emplace(listing.pictures[picture], listing.sizes[picture]);
+    }
     browse::SortAsTheListSorts(names);
     for (const std::string& name : names)
       if (std::string path = browse::JoinPath(listing.path, name); !excluded.Excludes(path))
-        paths.push_back(std::move(path));
+        pictures.push_back({std::move(path), sizes.at(name)});
   }
-  return paths;
+  return pictures;
 }
 
 // The log-on rotation's own rule, a turn for each monitor that takes a new picture: the counters go
@@ -155,9 +206,12 @@ NextPictures ChooseInOrder(TRotationSettings stored, const std::vector<std::stri
   const std::string listedMask = ListedMask();
   const DeckFiles files = DeckFilesOf("");
   const auto state = std::make_shared<Kept<RotationState>>();
-  if (stored.subfolders) *state = ReadRotationState(files);
-  const auto library =
-      std::make_shared<TLibrary>(std::move(state->content.folders), FoldersOnDisk(SubfolderOrder::kTree));
+  // Listings are kept for the folders below the selected ones, and for the pictures' sizes.
+  const bool keepsListings = stored.subfolders || stored.Filters();
+  if (keepsListings) *state = ReadRotationState(files);
+  const auto library = std::make_shared<TLibrary>(
+      std::move(state->content.folders),
+      FoldersOnDisk(SubfolderOrder::kTree, SizesOf(stored)));
   RotationRandom generator = RandomFromClock();
   NextPictures next{.changedToday = false, .monitors = turns.monitors, .pictures = turns.kept, .keepState = {}};
   std::string selectedPicture;
@@ -167,26 +221,27 @@ NextPictures ChooseInOrder(TRotationSettings stored, const std::vector<std::stri
                                       [&](int entry) { return fitting[static_cast<std::size_t>(entry)]; });
     if (entries.empty()) throw platform::EStringListError("List index out of bounds (-1)");
     // An entry that names no place of its own lists nothing, as a folder without pictures.
-    std::vector<std::string> pictures;
+    std::vector<ListedPicture> pictures;
     if (const auto selected = SelectedFolderOf(entries[static_cast<std::size_t>(folder)], listedMask))
       pictures = ShowableOf(*library, library->Folders(selected->folder, selected->mask, stored.subfolders), excluded);
     const int count = static_cast<int>(pictures.size());
     int file = stored.file;
     if (stored.rndFile) file = static_cast<int>(generator.Draw(static_cast<std::uint32_t>(count)));
     RotationChoice choice = ChooseRotationPicture(file, folder, count);
-    if (count > 0 && turns.monitors.size() > 1) {
+    if (count > 0 && (turns.monitors.size() > 1 || stored.Filters())) {
       int helperAsks = kHelperAsksPerMonitor;
-      const auto picture = [&](int index) { return pictures[static_cast<std::size_t>(index)]; };
+      const auto picture = [&](int index) -> const ListedPicture& { return pictures[static_cast<std::size_t>(index)]; };
       choice.picture = PreferredPicture(
           choice.picture, count,
-          [&](int index) { return !stored.rndFile || SuitsMonitor(picture(index), turns.monitors[turn], helperAsks); },
           [&](int index) {
             return std::ranges::any_of(next.pictures, [&](const std::string& taken) {
-              return platform::SamePath(taken, picture(index));
+              return platform::SamePath(taken, picture(index).path);
             });
-          });
+          },
+          [&](int index) { return SizeOf([&] { return picture(index).path; }, picture(index).size, helperAsks); },
+          turns.rules[turn]);
     }
-    selectedPicture = count > 0 ? pictures[static_cast<std::size_t>(choice.picture)] : std::string();
+    selectedPicture = count > 0 ? pictures[static_cast<std::size_t>(choice.picture)].path : std::string();
     // A picture that cannot be opened fails here, before any counter is written: the next run
     // tries it again.
     if (!selectedPicture.empty()) {
@@ -201,12 +256,12 @@ NextPictures ChooseInOrder(TRotationSettings stored, const std::vector<std::stri
   if (selectedPicture.empty()) next.pictures.clear();
   for (std::string& picture : next.pictures)
     if (picture.empty()) picture = selectedPicture;
-  if (stored.subfolders)
-    next.keepState = [files, state, library, selected = SelectedFolders(entries)] {
-      state->content.folders = library->ListingsToKeep(StillSelected(selected, true));
-      return library->Changed()
-                 ? KeepRotationState(files, *state, true, {}, IndexOf(state->content.folders, true, selected))
-                 : std::string();
+  if (keepsListings)
+    next.keepState = [files, state, library, selected = SelectedFolders(entries), subfolders = stored.subfolders] {
+      state->content.folders = library->ListingsToKeep(StillSelected(selected, subfolders));
+      return library->Changed() ? KeepRotationState(files, *state, true, {},
+                                                    IndexOf(state->content.folders, subfolders, selected))
+                                : std::string();
     };
   return next;
 }
@@ -219,21 +274,22 @@ NextPictures ChooseInOrder(TRotationSettings stored, const std::vector<std::stri
 class TDealing {
  public:
   // `files`: the deck of all the selected folders, or of a phase's.
-  TDealing(const std::vector<std::string>& entries, bool subfolders, DeckFiles files)
+  TDealing(const std::vector<std::string>& entries, const TRotationSettings& stored, DeckFiles files)
       : files_(std::move(files)),
         selected_(SelectedFolders(entries)),
-        subfolders_(subfolders),
-        stillSelected_(StillSelected(selected_, subfolders)) {}
+        subfolders_(stored.subfolders),
+        sizes_(SizesOf(stored)),
+        stillSelected_(StillSelected(selected_, subfolders_)) {}
 
   // A new picture for each turn that takes one: of those the progress file names, else of the
   // deck's state as kept, else of the folders as they are now (what was kept has nothing left).
   void Take(const Turns& turns, const TExclusions& excluded, NextPictures& next) {
     if (TakeUpcoming(turns, excluded, next)) return;
     next.pictures = turns.kept;
-    TakeFromState(turns, excluded, FolderSource{{}, ListFolder, {}}, next);
+    TakeFromState(turns, excluded, KeptFolders(sizes_), next);
     if (!next.pictures.empty()) return;
     next.pictures = turns.kept;
-    TakeFromState(turns, excluded, FoldersOnDisk(SubfolderOrder::kAny), next);
+    TakeFromState(turns, excluded, FoldersOnDisk(SubfolderOrder::kAny, sizes_), next);
   }
 
   // After the change: when the folders are as the index says and the pictures taken were the next
@@ -251,16 +307,18 @@ class TDealing {
     const bool indexed = IndexMatches(state_->content.progress.generation);
     // Listings this run made are as the folders are: only kept ones are looked at again.
     TLibrary library(std::move(state_->content.folders),
-                     listedAll_ ? FolderSource{{}, ListFolder, {}} : FoldersOnDisk(SubfolderOrder::kAny));
+                     listedAll_ ? KeptFolders(sizes_) : FoldersOnDisk(SubfolderOrder::kAny, sizes_));
     const std::vector<Picture> pictures = Walk(library);
     TDeck deck = KeptDeck(library, pictures);
     for (const std::string& path : taken_)
       if (const std::optional<std::uint32_t> number = NumberOf(library, pictures, path)) deck.Shows(*number);
     KeepPlaces(library, pictures, deck);
     state_->content.progress.lastShown = lastShown_;
-    std::vector<std::string> upcoming;
-    for (std::size_t place = deck.Shown(); place < deck.Order().size() && upcoming.size() < kUpcoming; ++place)
-      upcoming.push_back(PathOf(library, pictures[deck.Order()[place]]));
+    std::vector<UpcomingPicture> upcoming;
+    for (std::size_t place = deck.Shown(); place < deck.Order().size() && upcoming.size() < kUpcoming; ++place) {
+      const Picture picture = pictures[deck.Order()[place]];
+      upcoming.push_back({PathOf(library, picture), SizeIn(library, picture)});
+    }
     state_->content.folders = library.ListingsToKeep(stillSelected_);
     return KeepRotationState(files_, *state_, changed_ || library.Changed() || !indexed, upcoming,
                              IndexOf(state_->content.folders, subfolders_, selected_));
@@ -275,33 +333,39 @@ class TDealing {
   static std::string PathOf(const TLibrary& library, Picture picture) {
     return library.PathOf(picture.folder, picture.index);
   }
+  static ListedSize SizeIn(const TLibrary& library, Picture picture) {
+    return library.Listing(picture.folder).sizes[picture.index];
+  }
 
-  // From the progress file's next pictures: each turn the first of them that can be shown (of the
-  // monitor's shape among the first kShapeLookAhead). False when one turn finds none.
+  // From the progress file's next pictures: each turn the first of them that can be shown and fits
+  // the monitor outright (of its shape among the first kShapeLookAhead). False when one turn finds
+  // none: the deck as a whole may hold one, or the largest there is.
   bool TakeUpcoming(const Turns& turns, const TExclusions& excluded, NextPictures& next) {
     progress_ = ReadProgressFile(files_);
-    const std::vector<std::string>& upcoming = progress_.content.upcoming;
+    const std::vector<UpcomingPicture>& upcoming = progress_.content.upcoming;
     for (std::size_t turn = 0; turn < turns.Count(); ++turn) {
       if (!turns.kept[turn].empty()) continue;
       int helperAsks = kHelperAsksPerMonitor;
       const auto available = [&](std::size_t i) {
-        const std::string& path = upcoming[i];
+        const std::string& path = upcoming[i].path;
         return std::ranges::none_of(taken_,
                                     [&](const std::string& taken) { return platform::SamePath(taken, path); }) &&
                !turns.Keeps(path) && !excluded.Excludes(path) && platform::FileExists(path);
       };
-      const auto suits = [&](std::size_t i) {
-        return turns.monitors.empty() || SuitsMonitor(upcoming[i], turns.monitors[turn], helperAsks);
+      const auto size = [&](std::size_t i) {
+        return SizeOf([&] { return upcoming[i].path; }, upcoming[i].size, helperAsks);
       };
-      const std::optional<std::size_t> found = FirstPreferred(upcoming.size(), kShapeLookAhead, available, suits);
+      const FitRules& rules = turns.rules[turn];
+      const std::optional<std::size_t> found =
+          FirstFitting({.count = upcoming.size(), .available = available, .size = size}, rules, rules.sameShape);
       if (!found) {
         taken_.clear();
         headsTaken_ = 0;
         return false;
       }
       if (*found == headsTaken_ && headsTaken_ == taken_.size()) ++headsTaken_;
-      taken_.push_back(upcoming[*found]);
-      next.pictures[turn] = upcoming[*found];
+      taken_.push_back(upcoming[*found].path);
+      next.pictures[turn] = upcoming[*found].path;
     }
     lastShown_ = next.pictures;
     return true;
@@ -318,14 +382,13 @@ class TDealing {
     for (const std::string& path : state_->content.progress.lastShown)
       if (const std::optional<std::uint32_t> number = NumberOf(library, pictures, path)) lastShown.push_back(*number);
 
+    std::vector<std::uint32_t> everyPicture(pictures.size());
+    std::iota(everyPicture.begin(), everyPicture.end(), 0u);
     std::vector<std::uint32_t> chosen;
     for (std::size_t turn = 0; turn < turns.Count() && !pictures.empty(); ++turn) {
       if (!turns.kept[turn].empty()) continue;
       int helperAsks = kHelperAsksPerMonitor;
       const auto path = [&](std::uint32_t picture) { return PathOf(library, pictures[picture]); };
-      const auto suits = [&](std::uint32_t picture) {
-        return turns.monitors.empty() || SuitsMonitor(path(picture), turns.monitors[turn], helperAsks);
-      };
       // Another monitor's picture only when there are no more pictures than monitors.
       const auto showable = [&](std::uint32_t picture, bool besideOthers) {
         const std::string picturePath = path(picture);
@@ -335,11 +398,30 @@ class TDealing {
       };
       std::vector<std::uint32_t> notFirst = lastShown;
       notFirst.insert(notFirst.end(), chosen.begin(), chosen.end());
-      std::optional<std::uint32_t> taken =
-          deck.Take(suits, [&](std::uint32_t picture) { return showable(picture, true); }, notFirst, draw_);
-      if (!taken)
-        taken = deck.Take(
-            suits, [&](std::uint32_t picture) { return showable(picture, false); }, notFirst, draw_);
+      const auto candidates = [&](std::span<const std::uint32_t> numbers, bool besideOthers) {
+        return Candidates{.count = numbers.size(),
+                          .available = [&, numbers, besideOthers](std::size_t i) {
+                            return showable(numbers[i], besideOthers);
+                          },
+                          .size = [&, numbers](std::size_t i) {
+                            return SizeOf([&] { return path(numbers[i]); }, SizeIn(library, pictures[numbers[i]]),
+                                          helperAsks);
+                          }};
+      };
+      // Of the deck's next pictures, the first that fits while the library holds one; else the
+      // largest: a new deck is dealt only when none of them fits.
+      const FitRules& rules = turns.rules[turn];
+      const Candidates whole = candidates(everyPicture, false);
+      const bool shapeOnly = TakesOnlyItsShape(whole, rules);
+      const bool anyFits = FirstFitting(whole, rules, shapeOnly).has_value();
+      const auto pick = [&](bool besideOthers) {
+        return [&, besideOthers](std::span<const std::uint32_t> notShown) {
+          const Candidates next = candidates(notShown, besideOthers);
+          return anyFits ? FirstFitting(next, rules, shapeOnly) : Largest(next, rules, shapeOnly);
+        };
+      };
+      std::optional<std::uint32_t> taken = deck.Take(pick(true), notFirst, draw_);
+      if (!taken) taken = deck.Take(pick(false), notFirst, draw_);
       if (!taken) continue;
       chosen.push_back(*taken);
       next.pictures[turn] = path(*taken);
@@ -426,6 +508,7 @@ class TDealing {
   DeckFiles files_;
   std::vector<SelectedFolder> selected_;
   bool subfolders_;
+  PictureSizes sizes_;
   std::function<bool(const std::string&)> stillSelected_;
   Kept<ProgressFile> progress_;
   std::optional<Kept<RotationState>> state_;
@@ -440,10 +523,10 @@ class TDealing {
   Draw draw_ = [this](std::uint32_t range) { return generator_.Draw(range); };
 };
 
-NextPictures Deal(bool subfolders, const std::vector<std::string>& entries, const TExclusions& excluded,
-                  const Turns& turns, DeckFiles files) {
+NextPictures Deal(const TRotationSettings& stored, const std::vector<std::string>& entries,
+                  const TExclusions& excluded, const Turns& turns, DeckFiles files) {
   if (entries.empty()) throw platform::EStringListError("List index out of bounds (-1)");
-  const auto dealing = std::make_shared<TDealing>(entries, subfolders, std::move(files));
+  const auto dealing = std::make_shared<TDealing>(entries, stored, std::move(files));
   NextPictures next{.changedToday = false, .monitors = turns.monitors, .pictures = turns.kept, .keepState = {}};
   dealing->Take(turns, excluded, next);
   next.keepState = [dealing] { return dealing->Keep(); };
@@ -462,7 +545,7 @@ NextPictures ChooseNextPictures(OnceADay onceADay, const ReportMissingList& repo
     return {.changedToday = true, .monitors = {}, .pictures = {}, .keepState = {}};
   const std::vector<std::string> entries = ReadFolderList(reportMissingList);
   const TExclusions excluded = ReadExclusions();
-  const Turns turns = TurnsOf(shownNow, forMonitor, excluded);
+  const Turns turns = TurnsOf(shownNow, forMonitor, excluded, stored);
   // With day and night, the entries of the phase (every one when none is), and a deck of theirs.
   std::vector<bool> fitting(entries.size(), true);
   if (dayNight.Chooses()) {
@@ -477,7 +560,7 @@ NextPictures ChooseNextPictures(OnceADay onceADay, const ReportMissingList& repo
   for (std::size_t entry = 0; entry < entries.size(); ++entry)
     if (fitting[entry]) dealt.push_back(entries[entry]);
   const bool day = dayNight.Chooses() && *dayNight.phase == schedule::Phase::kDay;
-  return Deal(stored.subfolders, dealt, excluded, turns,
+  return Deal(stored, dealt, excluded, turns,
               DeckFilesOf(!dayNight.Chooses() ? "" : day ? "day" : "night"));
 }
 

@@ -17,24 +17,16 @@ RotationChoice ChooseRotationPicture(int picture, int folder, int pictureCount) 
   return {0, folder + 1};
 }
 
-std::optional<std::size_t> FirstPreferred(std::size_t count, std::size_t lookAhead,
-                                          const std::function<bool(std::size_t)>& available,
-                                          const std::function<bool(std::size_t)>& suits) {
-  for (std::size_t i = 0; i < std::min(count, lookAhead); ++i)
-    if (available(i) && suits(i)) return i;
-  for (std::size_t i = 0; i < count; ++i)
-    if (available(i)) return i;
-  return std::nullopt;
-}
-
-int PreferredPicture(int chosen, int pictureCount, const std::function<bool(int)>& suits,
-                     const std::function<bool(int)>& taken) {
+int PreferredPicture(int chosen, int pictureCount, const std::function<bool(int)>& taken,
+                     const std::function<std::optional<pictures::PictureSize>(int)>& size, const FitRules& rules) {
   // The rule gives 0 ... m - 2, or 0 alone.
   const int candidates = std::max(pictureCount - 1, 1);
   const auto picture = [&](std::size_t step) { return (chosen + static_cast<int>(step)) % candidates; };
-  const std::optional<std::size_t> step = FirstPreferred(
-      static_cast<std::size_t>(candidates), static_cast<std::size_t>(candidates),
-      [&](std::size_t i) { return !taken(picture(i)); }, [&](std::size_t i) { return suits(picture(i)); });
+  const std::optional<std::size_t> step =
+      BestFitting({.count = static_cast<std::size_t>(candidates),
+                   .available = [&](std::size_t i) { return !taken(picture(i)); },
+                   .size = [&](std::size_t i) { return size(picture(i)); }},
+                  rules);
   return step ? picture(*step) : chosen;
 }
 

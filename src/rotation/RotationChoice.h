@@ -9,6 +9,8 @@
 #include <functional>
 #include <optional>
 
+#include "rotation/PictureFit.h"
+
 namespace rotation {
 
 // The folder to use: the stored one, or the first when it is past the end of the list or was
@@ -25,16 +27,10 @@ struct RotationChoice {
 // from its first picture.
 RotationChoice ChooseRotationPicture(int picture, int folder, int pictureCount);
 
-// Of `count` candidates looked at in turn, the first that is `available` and `suits` a monitor's
-// shape among the first `lookAhead`; failing that, the first available; none when none is.
-std::optional<std::size_t> FirstPreferred(std::size_t count, std::size_t lookAhead,
-                                          const std::function<bool(std::size_t)>& available,
-                                          const std::function<bool(std::size_t)>& suits);
-
-// On several monitors, the picture a monitor takes instead of `chosen`: the preferred one from
-// `chosen` on, going round the pictures the rule above can give, that no monitor shows (is
-// `taken`); at random, one that `suits` the monitor's shape first. `chosen` when all are taken.
-int PreferredPicture(int chosen, int pictureCount, const std::function<bool(int)>& suits,
-                     const std::function<bool(int)>& taken);
+// On several monitors, or with pictures passed over for their size or shape, the picture a monitor
+// takes instead of `chosen`: the one `rules` give, from `chosen` on, going round the pictures the
+// rule above can give, that no monitor shows (is `taken`). `chosen` when all are taken.
+int PreferredPicture(int chosen, int pictureCount, const std::function<bool(int)>& taken,
+                     const std::function<std::optional<pictures::PictureSize>(int)>& size, const FitRules& rules);
 
 }  // namespace rotation

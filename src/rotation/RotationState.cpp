@@ -5,8 +5,9 @@
 namespace rotation {
 namespace {
 
-constexpr std::string_view kHeader = "Vantoria rotation 1";
-constexpr std::string_view kProgressHeader = "Vantoria rotation progress 1";
+constexpr std::string_view kHeader = "Vantoria rotation 2";
+constexpr std::string_view kFirstHeader = "Vantoria rotation 1";  // pictures without sizes
+constexpr std::string_view kProgressHeader = "Vantoria rotation progress 2";
 
 // "5F3A9C0E12D4B877 17"
 bool ParseDeck(std::string_view text, DeckProgress& progress) {
@@ -23,15 +24,39 @@ bool ParseFolder(std::string_view text, ListedFolder& folder) {
   return ParseNumber(text.substr(0, space), folder.written, 16);
 }
 
-// A picture line's fields: "3 cat.jpg" or "- new.jpg".
-bool ParsePicture(std::string_view text, ListedFolder& folder) {
-  const std::size_t space = text.find(' ');
-  if (space == std::string_view::npos || space + 1 == text.size()) return false;
+// "1920x1080 " at the start of `text`, taken off it.
+bool ParseSize(std::string_view& text, std::uint32_t& width, std::uint32_t& height) {
+  const std::size_t x = text.find('x'), space = text.find(' ');
+  if (x == std::string_view::npos || space == std::string_view::npos || x > space) return false;
+  const bool parsed =
+      ParseNumber(text.substr(0, x), width) && ParseNumber(text.substr(x + 1, space - x - 1), height);
+  text.remove_prefix(space + 1);
+  return parsed;
+}
+std::string SizeText(std::uint32_t width, std::uint32_t height) {
+  return std::to_string(width) + "x" + std::to_string(height) + " ";
+}
+
+// A picture line's fields: "3 1920x1080 01DA9E1F5B2C3D00 cat.jpg" or "- 0x0 0 new.jpg"; in a file
+// of version 1, "3 cat.jpg".
+bool ParsePicture(std::string_view text, bool withSize, ListedFolder& folder) {
+  std::size_t space = text.find(' ');
+  if (space == std::string_view::npos) return false;
   std::uint32_t place = kNoPlace;
   if (text.substr(0, space) != "-" && (!ParseNumber(text.substr(0, space), place) || place == kNoPlace))
     return false;
-  folder.pictures.Add(text.substr(space + 1));
+  text.remove_prefix(space + 1);
+  ListedSize size;
+  if (withSize) {
+    if (!ParseSize(text, size.width, size.height) || (space = text.find(' ')) == std::string_view::npos ||
+        !ParseNumber(text.substr(0, space), size.written, 16))
+      return false;
+    text.remove_prefix(space + 1);
+  }
+  if (text.empty()) return false;
+  folder.pictures.Add(text);
   folder.places.push_back(place);
+  folder.sizes.push_back(size);
   return true;
 }
 
@@ -57,10 +82,12 @@ std::vector<std::string> Pictures(std::string_view bars) {
 }
 constexpr std::size_t kProgressLines = 3;
 
-bool ParseProgressLine(std::size_t number, std::string_view line, std::string_view header, DeckProgress& progress) {
+// A state file of version 1 reads on: `formerHeader`.
+bool ParseProgressLine(std::size_t number, std::string_view line, std::string_view header, DeckProgress& progress,
+                       std::string_view formerHeader = {}) {
   std::string_view rest;
   switch (number) {
-    case 0: return line == header;
+    case 0: return line == header || (!formerHeader.empty() && line == formerHeader);
     case 1: return Holds(line, "deck ", rest) && ParseDeck(rest, progress);
     default: return Holds(line, "last ", rest) && (progress.lastShown = Pictures(rest), true);
   }
@@ -98,7 +125,10 @@ void WriteRotationState(const RotationState& state, const std::function<void(std
     for (std::size_t i = 0; i < folder.pictures.Size(); ++i) {
       if (HasLineEnd(folder.pictures[i])) continue;
       const std::uint32_t place = i < folder.places.size() ? folder.places[i] : kNoPlace;
-      line(place == kNoPlace ? "pic - " : "pic " + std::to_string(place) + " ", folder.pictures[i]);
+      const ListedSize size = i < folder.sizes.size() ? folder.sizes[i] : ListedSize();
+      line((place == kNoPlace ? "pic - " : "pic " + std::to_string(place) + " ") + SizeText(size.width, size.height) +
+               (size.written == 0 ? "0 " : Hexadecimal(size.written) + " "),
+           folder.pictures[i]);
     }
   }
   write("end " + std::to_string(lines) + "\n");
@@ -112,11 +142,13 @@ std::string RotationStateText(const RotationState& state) {
 
 std::optional<RotationState> ParseRotationState(std::string_view text) {
   RotationState state;
+  const bool withSizes = !text.starts_with(std::string(kFirstHeader) + "\n");
   const bool whole = ReadLines(text, [&](std::size_t number, std::string_view line) {
-    if (number < kProgressLines) return ParseProgressLine(number, line, kHeader, state.progress);
+    if (number < kProgressLines) return ParseProgressLine(number, line, kHeader, state.progress, kFirstHeader);
     std::string_view rest;
     // Pictures first: nearly every line is one.
-    if (Holds(line, "pic ", rest)) return !state.folders.empty() && ParsePicture(rest, state.folders.back());
+    if (Holds(line, "pic ", rest))
+      return !state.folders.empty() && ParsePicture(rest, withSizes, state.folders.back());
     if (Holds(line, "folder ", rest)) return ParseFolder(rest, state.folders.emplace_back());
     return Holds(line, "sub ", rest) && !state.folders.empty() && !rest.empty() &&
            (state.folders.back().subfolders.Add(rest), true);
@@ -128,7 +160,8 @@ std::optional<std::uint64_t> StateGeneration(std::string_view beginning) {
   DeckProgress progress;
   for (std::size_t number = 0; number < 2; ++number) {
     const std::size_t end = beginning.find('\n');
-    if (end == std::string_view::npos || !ParseProgressLine(number, beginning.substr(0, end), kHeader, progress))
+    if (end == std::string_view::npos ||
+        !ParseProgressLine(number, beginning.substr(0, end), kHeader, progress, kFirstHeader))
       return std::nullopt;
     beginning.remove_prefix(end + 1);
   }
@@ -138,9 +171,10 @@ std::optional<std::uint64_t> StateGeneration(std::string_view beginning) {
 std::string ProgressFileText(const ProgressFile& file) {
   std::string text = ProgressLines(kProgressHeader, file.progress);
   std::size_t lines = kProgressLines;
-  for (const std::string& picture : file.upcoming) {
-    if (picture.empty() || HasLineEnd(picture)) continue;
-    (text += "next ") += picture + "\n";
+  for (const UpcomingPicture& picture : file.upcoming) {
+    if (picture.path.empty() || HasLineEnd(picture.path)) continue;
+    (text += "next ") += (picture.size.written == 0 ? "- " : SizeText(picture.size.width, picture.size.height)) +
+                        picture.path + "\n";
     ++lines;
   }
   return text + "end " + std::to_string(lines) + "\n";
@@ -151,7 +185,18 @@ std::optional<ProgressFile> ParseProgressFile(std::string_view text) {
   const bool whole = ReadLines(text, [&](std::size_t number, std::string_view line) {
     if (number < kProgressLines) return ParseProgressLine(number, line, kProgressHeader, file.progress);
     std::string_view rest;
-    return Holds(line, "next ", rest) && !rest.empty() && (file.upcoming.emplace_back(rest), true);
+    UpcomingPicture picture;
+    if (!Holds(line, "next ", rest)) return false;
+    if (Holds(rest, "- ", rest))
+      picture.size = {};
+    else if (ParseSize(rest, picture.size.width, picture.size.height))
+      picture.size.written = 1;
+    else
+      return false;
+    if (rest.empty()) return false;
+    picture.path = rest;
+    file.upcoming.push_back(std::move(picture));
+    return true;
   });
   return whole ? std::optional(std::move(file)) : std::nullopt;
 }

@@ -29,33 +29,39 @@ TODialog::TODialog()
     : TForm({.name = "ODialog",
              .caption = "Options",
              .borderStyle = ui::TBorderStyle::bsToolWindow,
-             .bounds = ui::Design(230, 150, 292, 471),
+             .bounds = ui::Design(230, 150, 584, 313),
              .clientSize = true,
              .font = ui::ComicSansFont(8)}),
       DisplayL("DisplayL", *this, 8, 8, "&Display:"),
       DisplayCB("DisplayCB", *this, ui::Design(8, 24, 89, 23), {"Tile", "Center", "Strech", "Fill", "Fit"},
                 ui::DesignLength{15}),
       RndChkB("RndChkB", *this, ui::Design(8, 56, 129, 17), "Randomize &file list"),
-      OKB("OKB", *this, ui::Design(57, 436, 75, 25), "&OK", kOkButtonId),
-      CancelB("CancelB", *this, ui::Design(161, 436, 75, 25), "&Cancel", IDCANCEL),
+      OKB("OKB", *this, ui::Design(202, 280, 75, 25), "&OK", kOkButtonId),
+      CancelB("CancelB", *this, ui::Design(306, 280, 75, 25), "&Cancel", IDCANCEL),
       ChangeWPCB("ChangeWPCB", *this, ui::Design(8, 128, 276, 17), "Change &wallpaper every time Windows start"),
       PerMonitorCB("PerMonitorCB", *this, ui::Design(8, 152, 276, 17), "A different picture on each &monitor"),
       AllPicturesCB("AllPicturesCB", *this, ui::Design(8, 176, 276, 17), "Show all picture &types"),
-      TimerL("TimerL", *this, 8, 200, "C&hange the picture:"),
-      TimerCB("TimerCB", *this, ui::Design(8, 216, 145, 23), IntervalCaptions(), ui::DesignLength{15},
+      TimerL("TimerL", *this, 300, 8, "C&hange the picture:"),
+      TimerCB("TimerCB", *this, ui::Design(300, 24, 145, 23), IntervalCaptions(), ui::DesignLength{15},
               ui::TComboBoxStyle::csDropDownList),
-      BatteryCB("BatteryCB", *this, ui::Design(8, 248, 276, 17), "Also on &battery power"),
-      DesktopMenuCB("DesktopMenuCB", *this, ui::Design(8, 272, 276, 17), "&Picture commands on the desktop's menu"),
+      BatteryCB("BatteryCB", *this, ui::Design(300, 56, 276, 17), "Also on &battery power"),
+      DesktopMenuCB("DesktopMenuCB", *this, ui::Design(300, 80, 276, 17), "&Picture commands on the desktop's menu"),
       ShuffleCB("ShuffleCB", *this, ui::Design(8, 80, 276, 17), "&Every picture once before any repeats"),
       SubfoldersCB("SubfoldersCB", *this, ui::Design(8, 104, 276, 17), "Include &subfolders"),
-      LogonCB("LogonCB", *this, ui::Design(8, 296, 276, 17), "Change the picture when I &log on"),
-      DayNightB("DayNightB", *this, ui::Design(164, 215, 120, 25), "Day and &night..."),
-      ResumeL("ResumeL", *this, 8, 324, "&Resume by itself after:"),
-      ResumeCB("ResumeCB", *this, ui::Design(8, 340, 145, 23), {"never", "an hour", "the next day"},
+      LogonCB("LogonCB", *this, ui::Design(300, 104, 276, 17), "Change the picture when I &log on"),
+      DayNightB("DayNightB", *this, ui::Design(456, 23, 120, 25), "Day and &night..."),
+      ResumeL("ResumeL", *this, 300, 132, "&Resume by itself after:"),
+      ResumeCB("ResumeCB", *this, ui::Design(300, 148, 145, 23), {"never", "an hour", "the next day"},
                ui::DesignLength{3}, ui::TComboBoxStyle::csDropDownList),
-      PausedL("PausedL", *this, 8, 412, ""),
-      NextKeysL("NextKeysL", *this, 8, 368, "Next picture with the &keys:"),
-      NextKeysHK("NextKeysHK", *this, ui::Design(8, 384, 145, 21)) {
+      PausedL("PausedL", *this, 300, 228, ""),
+      NextKeysL("NextKeysL", *this, 300, 180, "Next picture with the &keys:"),
+      NextKeysHK("NextKeysHK", *this, ui::Design(300, 196, 145, 21)),
+      SmallestL("SmallestL", *this, 8, 200, "Pass o&ver pictures smaller than:"),
+      SmallestCB("SmallestCB", *this, ui::Design(8, 216, 200, 23),
+                 {"any size", "half the monitor", "three quarters of the monitor", "the monitor"}, ui::DesignLength{4},
+                 ui::TComboBoxStyle::csDropDownList),
+      // Its access key is not the O of "&OK".
+      SameShapeCB("SameShapeCB", *this, ui::Design(8, 248, 276, 17), "Only pictures of the monitor's sh&ape") {
   DisplayCB.SetText("Center");
   DisplayCB.SetAccessibleName("Display");
   DisplayL.SetFocusControl(DisplayCB);
@@ -65,9 +71,12 @@ TODialog::TODialog()
   ResumeL.SetFocusControl(ResumeCB);
   NextKeysHK.SetAccessibleName("Next picture with the keys");
   NextKeysL.SetFocusControl(NextKeysHK);
+  SmallestCB.SetAccessibleName("Pass over pictures smaller than");
+  SmallestL.SetFocusControl(SmallestCB);
   SetActiveControl(DisplayCB);
   ui::SetTabOrder({&DisplayCB, &RndChkB, &ShuffleCB, &SubfoldersCB, &ChangeWPCB, &PerMonitorCB, &AllPicturesCB,
-                   &TimerCB, &DayNightB, &BatteryCB, &DesktopMenuCB, &LogonCB, &ResumeCB, &NextKeysHK, &OKB, &CancelB});
+                   &SmallestCB, &SameShapeCB, &TimerCB, &DayNightB, &BatteryCB, &DesktopMenuCB, &LogonCB, &ResumeCB,
+                   &NextKeysHK, &OKB, &CancelB});
   DayNightB.OnClick = [this] {
     if (dayNight_) dayNight_->ShowModal();
   };
@@ -99,6 +108,8 @@ void TODialog::FormActivate() {
   SubfoldersCB.SetChecked(options.subfolders);
   LogonCB.SetChecked(options.runAtLogon);
   ResumeCB.SetItemIndex(static_cast<int>(options.resumeAfter));
+  SmallestCB.SetItemIndex(options.smallestPart);
+  SameShapeCB.SetChecked(options.sameShape);
   std::string paused = PausedChangesCaption();
   if (!paused.empty()) paused[0] = 'C';
   PausedL.SetCaption(paused);
@@ -121,7 +132,9 @@ void TODialog::OKBClick() {
                                .subfolders = SubfoldersCB.Checked(),
                                .shuffle = ShuffleCB.Checked(),
                                .runAtLogon = LogonCB.Checked(),
-                               .resumeAfter = static_cast<ResumeAfter>(ResumeCB.ItemIndex())};
+                               .resumeAfter = static_cast<ResumeAfter>(ResumeCB.ItemIndex()),
+                               .smallestPart = SmallestCB.ItemIndex(),
+                               .sameShape = SameShapeCB.Checked()};
   const Registration registered = StoredRegistration();
   // Keys that already start another shortcut would start one of the two, whichever Explorer finds.
   const std::uint16_t nextKeys = NextKeysHK.HotKey();

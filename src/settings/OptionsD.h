@@ -1,8 +1,9 @@
 // The options dialog: display style, random order (every picture once before any repeats, if
 // asked), subfolders, the once-a-day start-up change, a picture for each monitor, every kind of
-// picture, timed changes, the picture commands on the desktop's menu, the start-up entry, the way
-// to the "Day and night" dialog, when a pause of the changes ends by itself, and the keys that
-// start the next picture.
+// picture, the pictures passed over for their size or shape, timed changes, the picture commands on
+// the desktop's menu, the start-up entry, the way to the "Day and night" dialog, when a pause of
+// the changes ends by itself, and the keys that start the next picture.
+// Two columns: what is shown on the left, when it changes on the right.
 // What its Display box shows is the style the wallpaper takes, confirmed or not.
 #pragma once
 
@@ -45,6 +46,9 @@ class TODialog : public ui::TForm {
   ui::TLabel PausedL;
   ui::TLabel NextKeysL;
   ui::THotKey NextKeysHK;
+  ui::TLabel SmallestL;
+  ui::TComboBox SmallestCB;  // the items of kSmallestParts
+  ui::TCheckBox SameShapeCB;
 
   void ConnectDayNight(TDayNightDialog& dayNight) { dayNight_ = &dayNight; }
 

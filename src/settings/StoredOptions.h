@@ -7,6 +7,8 @@
 // settings/SettingsStore.h), so that this file needs no Windows.
 #pragma once
 
+#include <algorithm>
+#include <array>
 #include <optional>
 #include <string>
 
@@ -45,7 +47,19 @@ inline constexpr char kSunChange[] = "SunChange";
 inline constexpr char kPausedSince[] = "PausedSince";
 inline constexpr char kResumeAfter[] = "ResumeAfter";
 inline constexpr char kNextKeys[] = "NextKeys";
+inline constexpr char kSmallestPart[] = "SmallestPart";
+inline constexpr char kSameShape[] = "SameShape";
 }  // namespace stored
+
+// The percent of a monitor's width and of its height a picture must have, as the options offer
+// them: any size, half, three quarters, the whole.
+inline constexpr std::array<int, 4> kSmallestParts = {0, 50, 75, 100};
+// The stored share's place among them; any size for a value the options do not offer.
+inline int SmallestPartIndex(const std::string& stored) {
+  const auto part =
+      std::ranges::find_if(kSmallestParts, [&](int offered) { return std::to_string(offered) == stored; });
+  return part == kSmallestParts.end() ? 0 : static_cast<int>(part - kSmallestParts.begin());
+}
 
 // What `read` reads, or `fallback` for a value that is not text (a number a script wrote), which
 // must not stop the program; the first such error goes to `unreadable`, for a caller that reports
@@ -67,6 +81,13 @@ bool StoredBool(Store& store, const char* name, bool fallback,
   return ReadOr([&] { return store.ReadBool(stored::kSection, name, fallback); }, fallback, unreadable);
 }
 
+// The index of kSmallestParts SmallestPart gives; any size when it is missing or not text.
+template <typename Store>
+int SmallestPartOf(Store& store, std::optional<platform::ERegistryException>* unreadable = nullptr) {
+  return SmallestPartIndex(ReadOr([&] { return store.ReadString(stored::kSection, stored::kSmallestPart, "0"); },
+                                  std::string("0"), unreadable));
+}
+
 // What the options dialog shows and stores.
 struct TDialogOptions {
   bool rndFile = true;       // the rotation picks its picture at random
@@ -81,12 +102,14 @@ struct TDialogOptions {
   bool shuffle = false;      // at random, every picture once before any repeats
   bool runAtLogon = false;   // the program makes the start-up entry of the log-on run
   ResumeAfter resumeAfter = ResumeAfter::kNever;  // when a pause of the changes ends by itself
+  int smallestPart = 0;    // the index of kSmallestParts: pictures smaller are passed over
+  bool sameShape = false;  // a monitor takes only pictures of its shape, while there are any
 
-  // Reads RndFile, Display, ChangeWP, PerMonitor, AllPictures, ChangeEvery, OnBattery,
-  // DesktopMenu, Subfolders, Shuffle, RunAtLogon and ResumeAfter, in this order; a missing value keeps the
-  // default above. A value that is not text (a REG_DWORD a script wrote) keeps it too, Display
-  // gives none, and the first such error is handed back once every value is read, for the caller
-  // to report.
+  // Reads RndFile, Display, ChangeWP, PerMonitor, AllPictures, ChangeEvery, OnBattery, DesktopMenu,
+  // Subfolders, Shuffle, RunAtLogon, ResumeAfter, SmallestPart and SameShape, in this order; a
+  // missing value keeps the default above. A value that is not text (a REG_DWORD a script wrote)
+  // keeps it too, Display gives none, and the first such error is handed back once every value is
+  // read, for the caller to report.
   template <typename Store>
   std::optional<platform::ERegistryException> Load(Store& store) {
     std::optional<platform::ERegistryException> unreadable;
@@ -105,6 +128,8 @@ struct TDialogOptions {
     runAtLogon = StoredBool(store, stored::kRunAtLogon, runAtLogon, &unreadable);
     resumeAfter = ResumeAfterOfStored(ReadOr(
         [&] { return store.ReadString(stored::kSection, stored::kResumeAfter, ""); }, std::string(), &unreadable));
+    smallestPart = SmallestPartOf(store, &unreadable);
+    sameShape = StoredBool(store, stored::kSameShape, sameShape, &unreadable);
     return unreadable;
   }
   // ChangeEvery and OnBattery go with the task they register (settings/TimerRegistration.h).
@@ -120,6 +145,9 @@ struct TDialogOptions {
     store.WriteBool(stored::kSection, stored::kShuffle, shuffle);
     store.WriteBool(stored::kSection, stored::kRunAtLogon, runAtLogon);
     store.WriteString(stored::kSection, stored::kResumeAfter, StoredTextOf(resumeAfter));
+    const std::size_t part = static_cast<std::size_t>(std::clamp(smallestPart, 0, 3));
+    store.WriteString(stored::kSection, stored::kSmallestPart, std::to_string(kSmallestParts[part]));
+    store.WriteBool(stored::kSection, stored::kSameShape, sameShape);
   }
 };
 
@@ -133,12 +161,16 @@ struct TRotationSettings {
   bool changeWP = false;
   bool subfolders = false;
   bool shuffle = false;
+  int smallestPart = 0;  // percent
+  bool sameShape = false;
 
+  // Whether pictures are passed over for their size or shape: their sizes are then kept.
+  bool Filters() const { return smallestPart > 0 || sameShape; }
   // At random from one deck of every picture: the counters are not used.
   bool Deals() const { return rndFile && shuffle; }
 
-  // Reads RndFile and Shuffle, then File and Folder unless the rotation deals, then ChangeWP and
-  // Subfolders; a value missing or not text keeps its default.
+  // Reads RndFile and Shuffle, then File and Folder unless the rotation deals, then ChangeWP,
+  // Subfolders, SmallestPart and SameShape; a value missing or not text keeps its default.
   template <typename Store>
   void Load(Store& store) {
     rndFile = StoredBool(store, stored::kRndFile, rndFile);
@@ -149,6 +181,8 @@ struct TRotationSettings {
     }
     changeWP = StoredBool(store, stored::kChangeWP, changeWP);
     subfolders = StoredBool(store, stored::kSubfolders, subfolders);
+    smallestPart = kSmallestParts[static_cast<std::size_t>(SmallestPartOf(store))];
+    sameShape = StoredBool(store, stored::kSameShape, sameShape);
   }
   // Whether the wallpaper was changed on `today` already (Date holds it); when not, Date becomes
   // `today`. A missing Date reads as "00", which no date format gives.

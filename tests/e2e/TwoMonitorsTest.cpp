@@ -185,19 +185,47 @@ TEST_F(PortraitRightTest, AWindowsFolderThatRefusesTheFileCostsNoSecondDecoding)
   EXPECT_EQ(started.size(), 2u);
 }
 
+// At random, and dealing with "Only pictures of the monitor's shape" over decks of four landscape
+// pictures and two portraits: where a deck has only landscape ones left, the portrait monitor
+// takes a portrait of a new deck, not one of them.
 TEST_F(PortraitRightTest, AtRandomEachMonitorTakesAPictureOfItsShape) {
-  for (int i = 0; i < 3; ++i) {
+  for (int i = 0; i < 4; ++i) {
     AddPicture("landscape " + std::to_string(i) + ".bmp", TwoColours(30, 20, RGB(255 - i, 0, 0), RGB(255 - i, 0, 0)));
-    AddPicture("portrait " + std::to_string(i) + ".bmp", TwoColours(20, 30, RGB(0, 255 - i, 0), RGB(0, 255 - i, 0)));
+    if (i < 2)
+      AddPicture("portrait " + std::to_string(i) + ".bmp", TwoColours(20, 30, RGB(0, 255 - i, 0), RGB(0, 255 - i, 0)));
   }
   ScratchSettings::SetValue("RndFile", "1");
   ScratchSettings::SetValue("Display", "3");
-  for (int run = 0; run < 3; ++run) {
+  for (int run = 0; run < 9; ++run) {
+    if (run == 3) ScratchSettings::SetValue("Shuffle", "1");
+    if (run == 3) ScratchSettings::SetValue("SameShape", "1");
     Run("/next");
     const ComposedFile composed;
     EXPECT_GT(GetRValue(composed.At(640, 512)), 200) << "run " << run << ": the landscape monitor";
     EXPECT_GT(GetGValue(composed.At(1792, 640)), 200) << "run " << run << ": the portrait monitor";
   }
+}
+
+// "Three quarters of the monitor", dealing: each monitor only the picture large enough for it (the
+// landscape one of 960 x 768 on the primary, the portrait one of 768 x 960 on the portrait one),
+// never the smaller ones; with those alone, both monitors still get a picture.
+TEST_F(PortraitRightTest, EachMonitorPassesOverPicturesTooSmallForItUnlessThereAreNoOthers) {
+  AddPicture("large landscape.bmp", TwoColours(960, 768, kRed, kRed));
+  AddPicture("large portrait.bmp", TwoColours(768, 960, kGreen, kGreen));
+  AddPicture("small landscape.bmp", TwoColours(959, 768, kBlue, kBlue));
+  AddPicture("small portrait.bmp", TwoColours(768, 959, kYellow, kYellow));
+  for (const char* name : {"RndFile", "Shuffle"}) ScratchSettings::SetValue(name, "1");
+  ScratchSettings::SetValue("SmallestPart", "75");
+  ScratchSettings::SetValue("Display", "3");
+  for (int run = 0; run < 4; ++run) {
+    Run("/next");
+    const ComposedFile composed;
+    EXPECT_EQ(std::pair(composed.At(640, 512), composed.At(1792, 640)), std::pair(kRed, kGreen)) << "run " << run;
+  }
+  for (const char* large : {"large landscape.bmp", "large portrait.bmp"}) ::DeleteFileA((pictures_ / large).c_str());
+  Run("/next");
+  const ComposedFile composed;
+  EXPECT_EQ(std::set({composed.At(640, 512), composed.At(1792, 640)}), std::set({kBlue, kYellow}));
 }
 
 // Icons' sizes come from their headers, and each monitor's picture is decoded once: no helper

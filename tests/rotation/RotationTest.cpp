@@ -11,6 +11,7 @@
 #include "rotation/FolderIndex.h"
 #include "rotation/History.h"
 #include "rotation/Library.h"
+#include "rotation/PictureFit.h"
 #include "rotation/RotationChoice.h"
 #include "rotation/RotationRandom.h"
 #include "rotation/RotationState.h"
@@ -70,15 +71,47 @@ TEST(RotationChoiceTest, EmptyFolderMovesOnAndNegativeIndexStartsTheFolder) {
   EXPECT_EQ(ChooseRotationPicture(-5, 1, 3).folder, 1);
 }
 
-// Five pictures (the rule gives 0 to 3); the odd ones are portraits, 1 is shown already.
-TEST(RotationChoiceTest, AMonitorPrefersAPictureOfItsShapeThatNoOtherShows) {
-  const auto portrait = [](int picture) { return picture % 2 == 1; };
-  const auto landscape = [](int picture) { return picture % 2 == 0; };
-  const auto oneShown = [](int picture) { return picture == 1; };
-  EXPECT_EQ(PreferredPicture(1, 5, portrait, oneShown), 3);
-  EXPECT_EQ(PreferredPicture(3, 5, landscape, oneShown), 0) << "going round";
-  EXPECT_EQ(PreferredPicture(1, 5, [](int) { return false; }, oneShown), 2) << "none of its shape";
-  EXPECT_EQ(PreferredPicture(0, 1, portrait, [](int) { return true; }), 0) << "nothing else to take";
+// What a monitor takes of six pictures in turn: landscape 60 %, portrait, of no known size,
+// landscape 80 %, square 50 % and square 100 % of a landscape monitor of 1000 x 500.
+TEST(PictureFitTest, TheFirstLargeEnoughOfTheShapeAskedElseTheLargestThereIs) {
+  using pictures::PictureSize;
+  const std::vector<std::optional<PictureSize>> sizes = {
+      PictureSize{600, 300}, PictureSize{400, 800}, std::nullopt, PictureSize{800, 400}, PictureSize{500, 500},
+      PictureSize{1000, 1000}};
+  struct Row {
+    int smallestPart;
+    bool sameShape, prefersShape, portraitMonitor;
+    std::set<std::size_t> unavailable;
+    std::optional<std::size_t> taken;
+  };
+  for (const Row& row : std::initializer_list<Row>{
+           {0, false, false, false, {}, 0},
+           {75, false, false, false, {}, 2},  // no known size: large enough
+           {75, false, false, false, {2}, 3},
+           {100, false, false, false, {2}, 5},
+           {100, false, false, false, {2, 5}, 3},  // none large enough: the largest
+           {0, false, true, true, {}, 1},          // a portrait among the next ones preferred
+           {0, true, false, true, {1}, 4},         // a square one is of both shapes
+           {100, true, false, true, {5}, 1},       // the largest of its shape
+           {0, true, false, false, {0}, 3},        // not a portrait, nor one of no shape
+           {0, true, true, true, {1, 4, 5}, 0},    // none of its shape: today's preference
+           {0, false, false, false, {0, 1, 2, 3, 4, 5}, std::nullopt}}) {
+    const Candidates candidates{.count = sizes.size(),
+                                .available = [&](std::size_t i) { return !row.unavailable.contains(i); },
+                                .size = [&](std::size_t i) { return sizes[i]; }};
+    const FitRules rules{.width = row.portraitMonitor ? 500 : 1000, .height = row.portraitMonitor ? 1000 : 500,
+                         .smallestPart = row.smallestPart, .sameShape = row.sameShape,
+                         .prefersShape = row.prefersShape};
+    EXPECT_EQ(BestFitting(candidates, rules), row.taken) << row.smallestPart << " " << row.sameShape << " "
+                                                         << row.portraitMonitor << " " << row.unavailable.size();
+  }
+  // In order, going round from the counters' picture, of the pictures the rule gives (0 to 4).
+  const auto none = [](int) { return false; };
+  const auto size = [&](int picture) { return sizes[static_cast<std::size_t>(picture)]; };
+  const FitRules portrait{.width = 500, .height = 1000, .smallestPart = 0, .sameShape = true, .prefersShape = false};
+  EXPECT_EQ(PreferredPicture(3, 6, none, size, portrait), 4);
+  EXPECT_EQ(PreferredPicture(3, 6, [](int picture) { return picture == 4; }, size, portrait), 1) << "going round";
+  EXPECT_EQ(PreferredPicture(0, 1, [](int) { return true; }, size, portrait), 0) << "nothing else to take";
 }
 
 TEST(RotationRandomTest, SeedIsTheMillisecondOfTheDay) {
@@ -121,9 +154,14 @@ std::vector<std::vector<std::uint32_t>> Runs(TDeck& deck, int runs, int monitors
     for (int monitor = 0; monitor < monitors; ++monitor) {
       std::vector<std::uint32_t> notFirst = last;
       notFirst.insert(notFirst.end(), chosen.begin(), chosen.end());
-      const auto picture = deck.Take([](std::uint32_t) { return true; },
-                                     [&](std::uint32_t picture) { return std::ranges::count(chosen, picture) == 0; },
-                                     notFirst, draw);
+      const auto picture = deck.Take(
+          [&](std::span<const std::uint32_t> notShown) -> std::optional<std::size_t> {
+            const auto found = std::ranges::find_if(
+                notShown, [&](std::uint32_t picture) { return std::ranges::count(chosen, picture) == 0; });
+            if (found == notShown.end()) return std::nullopt;
+            return static_cast<std::size_t>(found - notShown.begin());
+          },
+          notFirst, draw);
       chosen.push_back(picture.value_or(UINT32_MAX));
     }
     last = chosen;
@@ -178,16 +216,24 @@ TEST(DeckTest, ARemovedPictureCostsNoPlaceAndTheLookAheadStartsAtTheNextPlace) {
   const Draw inPlace = [](std::uint32_t range) { return range - 1; };  // shuffles nothing
   std::vector<std::uint32_t> placeOf(80);
   std::iota(placeOf.begin(), placeOf.end(), 0u);  // picture n at place n, 40 of them shown
-  const auto any = [](std::uint32_t) { return true; };
-  for (const auto& [suiting, taken] : {std::pair{71u, 71u}, {72u, 40u}}) {
-    const std::uint32_t only = suiting;
-    const auto suits = [only](std::uint32_t picture) { return picture == only; };
-    EXPECT_EQ(TDeck::Kept(placeOf, 40, inPlace).Take(suits, any, {}, inPlace), taken) << "suiting " << only;
-  }
+  // A portrait monitor's pick: every picture landscape but `portrait`.
+  const auto portraitMonitor = [](std::uint32_t portrait) {
+    return [portrait](std::span<const std::uint32_t> notShown) {
+      return BestFitting({.count = notShown.size(),
+                          .available = [](std::size_t) { return true; },
+                          .size = [&](std::size_t i) {
+                            return notShown[i] == portrait ? pictures::PictureSize{1, 2} : pictures::PictureSize{2, 1};
+                          }},
+                         {.width = 1, .height = 2, .smallestPart = 0, .sameShape = false, .prefersShape = true});
+    };
+  };
+  for (const auto& [suiting, taken] : {std::pair{71u, 71u}, {72u, 40u}})
+    EXPECT_EQ(TDeck::Kept(placeOf, 40, inPlace).Take(portraitMonitor(suiting), {}, inPlace), taken)
+        << "suiting " << suiting;
   placeOf[1] = kNoPlace;  // shown, then removed: its number is now a picture added since
   TDeck kept = TDeck::Kept(placeOf, 40, inPlace);
   EXPECT_EQ(kept.Shown(), 39u);
-  EXPECT_EQ(kept.Take(any, any, {}, inPlace), 40u) << "the next not yet shown";
+  EXPECT_EQ(kept.Take(portraitMonitor(kNoPlace), {}, inPlace), 40u) << "the next not yet shown";
   // A picture a change took from what was kept moves to the first place not yet shown.
   kept.Shows(70);
   kept.Shows(2);  // shown already
@@ -214,8 +260,9 @@ TEST(LibraryTest, AFolderComesWithItsOwnPicturesThenEachSubfoldersDepthFirstAndK
       {"C:\\P\\x\\deep", {{"d.jpg"}, {}}},
       {"C:\\P\\y", {{"e.jpg"}, {}}},
       {"C:\\Q", {{"q.jpg"}, {}}}};
-  std::vector<std::string> listed;
+  std::vector<std::string> listed, sized;
   std::uint64_t written = 7;
+  std::map<std::string, std::uint64_t> fileWritten;  // 1 unless set
   const FolderSource source{
       [&](const std::string& folder) { return tree.contains(folder) ? std::optional(written) : std::nullopt; },
       [&](const std::string& folder, const std::string& mask) -> std::optional<ListedFolder> {
@@ -226,9 +273,15 @@ TEST(LibraryTest, AFolderComesWithItsOwnPicturesThenEachSubfoldersDepthFirstAndK
         for (const std::string& name : tree[folder].first) result.pictures.Add(name);
         for (const std::string& name : tree[folder].second) result.subfolders.Add(name);
         result.places.assign(result.pictures.Size(), kNoPlace);
+        for (const std::string& name : tree[folder].first)
+          result.sizes.push_back({.written = std::max<std::uint64_t>(fileWritten[name], 1), .width = 0, .height = 0});
         return result;
       },
-      {}};
+      {},
+      [&](const std::string& picture) {
+        sized.push_back(picture);
+        return ListedSize{.written = 0, .width = 64, .height = 48};
+      }};
   const auto paths = [](TLibrary& library, const std::vector<std::uint32_t>& folders) {
     std::vector<std::string> found;
     for (const std::uint32_t folder : folders)
@@ -243,11 +296,12 @@ TEST(LibraryTest, AFolderComesWithItsOwnPicturesThenEachSubfoldersDepthFirstAndK
                                       "C:\\P\\y\\e.jpg"}));
   library.Folders("C:\\Q", "*.jpg", false);
   EXPECT_EQ(library.Folders("c:/p/Y", "*.jpg", true), library.Folders("C:\\P\\y", "*.jpg", false)) << "one folder";
-  EXPECT_EQ(listed.size(), 5u) << "each folder listed once";
+  EXPECT_EQ(std::tuple(listed.size(), sized.size()), std::tuple(5u, 6u)) << "each folder listed, each size read, once";
   for (std::uint32_t picture = 0; picture < 2; ++picture) library.PlaceOf(0, picture) = 10 + picture;
 
   TLibrary again(library.ListingsToKeep(any), source);
   listed.clear();
+  sized.clear();
   EXPECT_EQ(paths(again, again.Folders("C:\\P", "*.jpg", false)).size(), 2u) << "without subfolders";
   EXPECT_TRUE(listed.empty()) << "listed again though unchanged";
   EXPECT_FALSE(again.Changed());
@@ -259,9 +313,23 @@ TEST(LibraryTest, AFolderComesWithItsOwnPicturesThenEachSubfoldersDepthFirstAndK
   EXPECT_EQ(listed, std::vector<std::string>{"C:\\P"})
       << "a folder written since, or with another mask, is listed again";
   EXPECT_EQ(std::tuple(changed.PlaceOf(root[0], 0), changed.PlaceOf(root[0], 1)), std::tuple(11u, kNoPlace));
+  EXPECT_EQ(sized, std::vector<std::string>{"C:\\P\\z.jpg"}) << "only the new picture's size read";
+  EXPECT_EQ(changed.Listing(root[0]).sizes[0], (ListedSize{1, 64, 48}));
+  written = 9;  // b.jpg written since: its size read again
+  fileWritten["b.jpg"] = 2;
+  sized.clear();
+  TLibrary rewritten(changed.ListingsToKeep(any), source);
+  rewritten.Folders("C:\\P", "*.jpg;*.png;", false);
+  EXPECT_EQ(sized, std::vector<std::string>{"C:\\P\\b.jpg"});
+  std::vector<ListedFolder> firstVersion = rewritten.ListingsToKeep(any);
+  for (ListedFolder& folder : firstVersion) folder.sizes.assign(folder.sizes.size(), {});
+  listed.clear();
+  TLibrary unsized(std::move(firstVersion), source);
+  unsized.Folders("C:\\P", "*.jpg;*.png;", false);
+  EXPECT_EQ(listed, std::vector<std::string>{"C:\\P"}) << "sizes never read: listed again for them";
 
   tree.erase("C:\\P");  // a share gone offline: its pictures keep their places, and come back
-  TLibrary away(changed.ListingsToKeep(any), source);
+  TLibrary away(unsized.ListingsToKeep(any), source);
   EXPECT_EQ(paths(away, away.Folders("C:\\P", "*.jpg;*.png;", false)),
             (std::vector<std::string>{"C:\\P\\b.jpg away", "C:\\P\\z.jpg away"}));
   std::vector<ListedFolder> kept = away.ListingsToKeep([](const std::string& folder) { return folder != "C:\\Q"; });
@@ -278,7 +346,7 @@ TEST(RotationStateTest, ReadsBackWhatWasWrittenAndNothingDamaged) {
                       .folders = {}};
   ListedFolder& folder = state.folders.emplace_back();
   folder = {.written = 0x01DB5A8C3F1E2D00, .mask = "*.jpg;*.png;", .path = "C:\\Bilder", .subfolders = {},
-            .pictures = {}, .places = {1, kNoPlace, 0}};
+            .pictures = {}, .places = {1, kNoPlace, 0}, .sizes = {{0x01DA9E1F5B2C3D00, 1920, 1080}, {}, {7, 0, 0}}};
   folder.subfolders.Add("\xC5\xA1kola");
   for (const std::string& name : {std::string("a b.jpg"), std::string(300, 'x') + ".jpg", std::string("c.jpg")})
     folder.pictures.Add(name);
@@ -291,7 +359,7 @@ TEST(RotationStateTest, ReadsBackWhatWasWrittenAndNothingDamaged) {
   const std::string lineLost = text.substr(0, sub) + text.substr(text.find('\n', sub) + 1);
   const std::string pictureFirst = text.substr(0, folderLine) + "pic 1 x\n" + text.substr(folderLine);
   for (const std::string& damaged : {text.substr(0, text.size() - 3), text.substr(0, text.rfind("end")),
-                                     "Vantoria rotation 2" + text.substr(text.find('\n')), text + "pic 1 x\n",
+                                     "Vantoria rotation 3" + text.substr(text.find('\n')), text + "pic 1 x\n",
                                      std::string("junk\n"), std::string(), lineLost, pictureFirst}) {
     EXPECT_FALSE(ParseRotationState(damaged).has_value()) << damaged;
   }
@@ -299,7 +367,13 @@ TEST(RotationStateTest, ReadsBackWhatWasWrittenAndNothingDamaged) {
   swapped.replace(swapped.find("pic 1 "), 6, "pic x ");
   EXPECT_FALSE(ParseRotationState(swapped).has_value());
   EXPECT_EQ(StateGeneration(text.substr(0, 64)), state.progress.generation) << "from the state's first bytes";
-  const ProgressFile file{state.progress, {"C:\\Bilder\\c.jpg", "C:\\Bilder\\a b.jpg"}};
+  const std::optional<RotationState> first = ParseRotationState(
+      "Vantoria rotation 1\ndeck 0000000000000007 0\nlast \nfolder 0000000000000001 *.jpg;|C:\\P\n"
+      "pic 3 a b.jpg\nend 5\n");
+  ASSERT_TRUE(first.has_value()) << "a file of the first version";
+  EXPECT_EQ(std::tuple(first->folders[0].pictures[0], first->folders[0].places[0], first->folders[0].sizes[0]),
+            std::tuple(std::string_view("a b.jpg"), 3u, ListedSize())) << "its sizes never read";
+  const ProgressFile file{state.progress, {{"C:\\Bilder\\c.jpg", {1, 640, 480}}, {"C:\\Bilder\\a b.jpg", {}}}};
   const std::string progress = ProgressFileText(file);
   EXPECT_EQ(ParseProgressFile(progress), file);
   EXPECT_FALSE(ParseProgressFile(progress.substr(0, progress.size() - 1)).has_value());

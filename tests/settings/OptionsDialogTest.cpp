@@ -72,12 +72,13 @@ class OptionsDialogTest : public ::testing::Test {
     const RECT display = dialog_.DisplayCB.BoundsRect();  // the closed box's own height is the system's
     EXPECT_TRUE(
         IsScaledFrom(RECT{display.left, display.top, display.right, display.top}, ui::Design(8, 24, 89, 0), dpi));
-    EXPECT_TRUE(IsScaledFrom(dialog_.OKB.BoundsRect(), ui::Design(57, 436, 75, 25), dpi));
-    EXPECT_TRUE(IsScaledFrom(dialog_.CancelB.BoundsRect(), ui::Design(161, 436, 75, 25), dpi));
-    EXPECT_TRUE(IsScaledFrom(dialog_.NextKeysHK.BoundsRect(), ui::Design(8, 384, 145, 21), dpi));
-    EXPECT_TRUE(IsScaledFrom(dialog_.TimerL.Top(), 200, dpi));
-    for (const auto& [box, place] : {std::pair{&dialog_.TimerCB, ui::Design(8, 216, 145, 0)},
-                                     {&dialog_.ResumeCB, ui::Design(8, 340, 145, 0)}}) {
+    EXPECT_TRUE(IsScaledFrom(dialog_.OKB.BoundsRect(), ui::Design(202, 280, 75, 25), dpi));
+    EXPECT_TRUE(IsScaledFrom(dialog_.CancelB.BoundsRect(), ui::Design(306, 280, 75, 25), dpi));
+    EXPECT_TRUE(IsScaledFrom(dialog_.NextKeysHK.BoundsRect(), ui::Design(300, 196, 145, 21), dpi));
+    EXPECT_TRUE(IsScaledFrom(dialog_.TimerL.Left(), 300, dpi));
+    for (const auto& [box, place] : {std::pair{&dialog_.TimerCB, ui::Design(300, 24, 145, 0)},
+                                     {&dialog_.ResumeCB, ui::Design(300, 148, 145, 0)},
+                                     {&dialog_.SmallestCB, ui::Design(8, 216, 200, 0)}}) {
       const RECT bounds = box->BoundsRect();
       EXPECT_TRUE(IsScaledFrom(RECT{bounds.left, bounds.top, bounds.right, bounds.top}, place, dpi)) << box->Name();
     }
@@ -89,9 +90,10 @@ class OptionsDialogTest : public ::testing::Test {
                                      {&dialog_.ChangeWPCB, ui::Design(8, 128, 276, 17)},
                                      {&dialog_.PerMonitorCB, ui::Design(8, 152, 276, 17)},
                                      {&dialog_.AllPicturesCB, ui::Design(8, 176, 276, 17)},
-                                     {&dialog_.BatteryCB, ui::Design(8, 248, 276, 17)},
-                                     {&dialog_.DesktopMenuCB, ui::Design(8, 272, 276, 17)},
-                                     {&dialog_.LogonCB, ui::Design(8, 296, 276, 17)}}) {
+                                     {&dialog_.SameShapeCB, ui::Design(8, 248, 276, 17)},
+                                     {&dialog_.BatteryCB, ui::Design(300, 56, 276, 17)},
+                                     {&dialog_.DesktopMenuCB, ui::Design(300, 80, 276, 17)},
+                                     {&dialog_.LogonCB, ui::Design(300, 104, 276, 17)}}) {
       EXPECT_TRUE(IsScaledFrom(box->BoundsRect(), place, dpi)) << box->Name();
       EXPECT_LE(CaptionWidth(*box, dpi), box->Width()) << box->Name();
     }
@@ -124,14 +126,18 @@ TEST_F(OptionsDialogTest, WithoutStoredValuesShowsTheDefaultsAndOkStoresThem) {
     EXPECT_EQ(dialog_.TimerCB.Count(), 11);
     EXPECT_TRUE(dialog_.ShuffleCB.Enabled() && !dialog_.ShuffleCB.Checked() && !dialog_.SubfoldersCB.Checked());
     EXPECT_EQ(dialog_.ResumeCB.Text() + dialog_.PausedL.Caption(), "never");
+    EXPECT_EQ(dialog_.SmallestCB.Text() + (dialog_.SameShapeCB.Checked() ? " same shape" : ""), "any size");
     dialog_.ResumeCB.SetItemIndex(2);
+    dialog_.SmallestCB.SetItemIndex(2);
+    Click(dialog_.SameShapeCB);
     Click(dialog_.PerMonitorCB);
     Click(dialog_.AllPicturesCB);
     Click(dialog_.ShuffleCB);
     Click(dialog_.SubfoldersCB);
     Click(dialog_.OKB);
   }});
-  EXPECT_EQ(Stored("Shuffle") + Stored("Subfolders"), "11");
+  EXPECT_EQ(std::tuple(Stored("Shuffle"), Stored("Subfolders"), Stored("SmallestPart"), Stored("SameShape")),
+            std::tuple("1", "1", "75", "1"));
   EXPECT_EQ(Stored("RndFile"), "1");
   EXPECT_EQ(Stored("Display"), "0");
   EXPECT_EQ(Stored("ChangeWP"), "0");
@@ -362,8 +368,8 @@ TEST_F(OptionsDialogTest, OpensAtItsPlaceFirstAndWhereItWasClosedLaterWithTheFoc
     EXPECT_TRUE(IsScaledFrom(dialog_.Left(), 230));
     EXPECT_TRUE(IsScaledFrom(dialog_.Top(), 150));
     const RECT client = dialog_.ClientRect();
-    EXPECT_TRUE(IsScaledFrom(client.right, 292));
-    EXPECT_TRUE(IsScaledFrom(client.bottom, 471));
+    EXPECT_TRUE(IsScaledFrom(client.right, 584));
+    EXPECT_TRUE(IsScaledFrom(client.bottom, 313));
     ExpectLaidOutAt(ui::SystemDpi());
     EXPECT_TRUE(focusInDisplay());
     ::SetFocus(dialog_.ChangeWPCB.Handle());

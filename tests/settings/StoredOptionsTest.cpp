@@ -74,15 +74,19 @@ TEST(StoredOptionsTest, EachReaderHasItsOwnDefaultsAndItsOwnOrder) {
                                "read Settings\\PerMonitor", "read Settings\\AllPictures", "read Settings\\ChangeEvery",
                                "read Settings\\OnBattery", "read Settings\\DesktopMenu", "read Settings\\Subfolders",
                                "read Settings\\Shuffle", "read Settings\\RunAtLogon", "read Settings\\ResumeAfter",
-                               "read Settings\\RndFile",
-                               "read Settings\\Shuffle",
-                               "read Settings\\File", "read Settings\\Folder", "read Settings\\ChangeWP",
-                               "read Settings\\Subfolders"}));
+                               "read Settings\\SmallestPart", "read Settings\\SameShape", "read Settings\\RndFile",
+                               "read Settings\\Shuffle", "read Settings\\File", "read Settings\\Folder",
+                               "read Settings\\ChangeWP", "read Settings\\Subfolders", "read Settings\\SmallestPart",
+                               "read Settings\\SameShape"}));
   // Dealing from a deck, the rotation neither reads nor writes its counters.
   store.done.clear();
-  store.texts = {{"RndFile", "1"}, {"Shuffle", "1"}};
+  store.texts = {{"RndFile", "1"}, {"Shuffle", "1"}, {"SmallestPart", "75"}};
   rotation.Load(store);
   EXPECT_TRUE(rotation.Deals());
+  EXPECT_EQ(rotation.smallestPart, 75);
+  store.texts["SmallestPart"] = "33";  // no share the options offer: any size
+  rotation.Load(store);
+  EXPECT_EQ(rotation.smallestPart, 0);
   EXPECT_EQ(std::ranges::count(store.done, "read Settings\\File"), 0);
 }
 
@@ -96,7 +100,7 @@ TEST(StoredOptionsTest, TheDialogReadsPastAValueThatIsNotTextAndHandsItsErrorBac
   ASSERT_TRUE(unreadable.has_value());
   EXPECT_EQ(unreadable->Message(), "Invalid data type for 'Display'");
   EXPECT_EQ(dialog.display, -1);
-  EXPECT_EQ(store.done.size(), 12u);
+  EXPECT_EQ(store.done.size(), 14u);
   for (const char* name : {"OnBattery", "Subfolders", "RndFile"}) {
     FakeStore switches;
     switches.texts = {{"OnBattery", "0"}, {"Subfolders", "1"}, {"RndFile", "0"}};
@@ -114,13 +118,14 @@ TEST(StoredOptionsTest, TheDialogReadsPastAValueThatIsNotTextAndHandsItsErrorBac
 
 TEST(StoredOptionsTest, SavesWriteInTheirOrderAndTheDateOnlyWhenItIsAnotherDay) {
   FakeStore store;
-  TDialogOptions{.rndFile = false, .display = -1, .changeWP = true, .allPictures = true}.Save(store);
+  TDialogOptions{.rndFile = false, .display = -1, .changeWP = true, .allPictures = true, .smallestPart = 2}.Save(store);
   TRotationSettings::SaveCounters(store, 4, 1);
   EXPECT_EQ(store.done,
             (Steps{"write Settings\\RndFile=0", "write Settings\\Display=-1", "write Settings\\ChangeWP=1",
                    "write Settings\\PerMonitor=0", "write Settings\\AllPictures=1", "write Settings\\DesktopMenu=0",
                    "write Settings\\Subfolders=0", "write Settings\\Shuffle=0", "write Settings\\RunAtLogon=0",
-                   "write Settings\\ResumeAfter=never", "write Settings\\File=4", "write Settings\\Folder=1"}));
+                   "write Settings\\ResumeAfter=never", "write Settings\\SmallestPart=75",
+                   "write Settings\\SameShape=0", "write Settings\\File=4", "write Settings\\Folder=1"}));
 
   store.done.clear();
   EXPECT_FALSE(TRotationSettings::ChangedAlready(store, "7.12.2026")) << "no date kept yet";

@@ -43,6 +43,7 @@ TLibrary::TLibrary(std::vector<ListedFolder> kept, FolderSource source)
     : source_(std::move(source)), kept_(std::move(kept)), keptWritten_(kept_.size()), keptTaken_(kept_.size()) {
   std::vector<std::string> paths;
   for (std::size_t i = 0; i < kept_.size(); ++i) {
+    kept_[i].sizes.resize(kept_[i].pictures.Size());  // a listing made without them has every size unread
     keptByFolder_.emplace(platform::PathKey(kept_[i].path), i);
     paths.push_back(kept_[i].path);
   }
@@ -63,8 +64,8 @@ std::optional<std::size_t> TLibrary::TakeKept(const std::string& folder, const s
 std::optional<std::pair<ListedFolder, bool>> TLibrary::Current(const std::string& folder, const std::string& mask) {
   const std::optional<std::size_t> keptIndex = TakeKept(folder, mask);
   ListedFolder* kept = keptIndex ? &kept_[*keptIndex] : nullptr;
-  if (kept && kept->mask == mask && (!source_.written || keptWritten_[*keptIndex] == kept->written) &&
-      (!source_.written || Sized(*kept)))
+  if (kept && kept->mask == mask &&
+      (!source_.written || (keptWritten_[*keptIndex] == kept->written && Sized(*kept))))
     return std::pair(std::move(*kept), false);
   const bool readable = !kept || !source_.written || keptWritten_[*keptIndex];
   std::optional<ListedFolder> listed = readable ? source_.list(folder, mask) : std::nullopt;
@@ -75,8 +76,7 @@ std::optional<std::pair<ListedFolder, bool>> TLibrary::Current(const std::string
 }
 
 bool TLibrary::Sized(const ListedFolder& kept) const {
-  return !source_.size || (kept.sizes.size() == kept.pictures.Size() &&
-                           std::ranges::none_of(kept.sizes, [](const ListedSize& size) { return size.written == 0; }));
+  return !source_.size || std::ranges::none_of(kept.sizes, [](const ListedSize& size) { return size.written == 0; });
 }
 
 // A new listing's sizes hold each file's last-write time alone.
@@ -89,7 +89,7 @@ void TLibrary::KeepPlacesAndSizes(ListedFolder& listed, const ListedFolder* kept
     const auto found = keptIndex.find(listed.pictures[i]);
     if (found != keptIndex.end()) {
       listed.places[i] = kept->places[found->second];
-      if (found->second < kept->sizes.size() && kept->sizes[found->second].written == size.written && size.written) {
+      if (kept->sizes[found->second].written == size.written && size.written != 0) {
         size = kept->sizes[found->second];
         continue;
       }

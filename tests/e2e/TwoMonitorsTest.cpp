@@ -185,9 +185,8 @@ TEST_F(PortraitRightTest, AWindowsFolderThatRefusesTheFileCostsNoSecondDecoding)
   EXPECT_EQ(started.size(), 2u);
 }
 
-// At random, and dealing with "Only pictures of the monitor's shape" over decks of four landscape
-// pictures and two portraits: where a deck has only landscape ones left, the portrait monitor
-// takes a portrait of a new deck, not one of them.
+// At random; then dealing with "Only pictures of the monitor's shape" from four landscape pictures and
+// two portraits: a deck's last, landscape ones never go to the portrait monitor.
 TEST_F(PortraitRightTest, AtRandomEachMonitorTakesAPictureOfItsShape) {
   for (int i = 0; i < 4; ++i) {
     AddPicture("landscape " + std::to_string(i) + ".bmp", TwoColours(30, 20, RGB(255 - i, 0, 0), RGB(255 - i, 0, 0)));
@@ -197,8 +196,7 @@ TEST_F(PortraitRightTest, AtRandomEachMonitorTakesAPictureOfItsShape) {
   ScratchSettings::SetValue("RndFile", "1");
   ScratchSettings::SetValue("Display", "3");
   for (int run = 0; run < 9; ++run) {
-    if (run == 3) ScratchSettings::SetValue("Shuffle", "1");
-    if (run == 3) ScratchSettings::SetValue("SameShape", "1");
+    for (const char* name : {"Shuffle", "SameShape"}) ScratchSettings::SetValue(name, run >= 3 ? "1" : "0");
     Run("/next");
     const ComposedFile composed;
     EXPECT_GT(GetRValue(composed.At(640, 512)), 200) << "run " << run << ": the landscape monitor";
@@ -206,9 +204,8 @@ TEST_F(PortraitRightTest, AtRandomEachMonitorTakesAPictureOfItsShape) {
   }
 }
 
-// "Three quarters of the monitor", dealing: each monitor only the picture large enough for it (the
-// landscape one of 960 x 768 on the primary, the portrait one of 768 x 960 on the portrait one),
-// never the smaller ones; with those alone, both monitors still get a picture.
+// "Three quarters of the monitor", dealing: each monitor only the picture large enough for it, never
+// the smaller ones; with those alone, both monitors still get a picture.
 TEST_F(PortraitRightTest, EachMonitorPassesOverPicturesTooSmallForItUnlessThereAreNoOthers) {
   AddPicture("large landscape.bmp", TwoColours(960, 768, kRed, kRed));
   AddPicture("large portrait.bmp", TwoColours(768, 960, kGreen, kGreen));

@@ -106,10 +106,10 @@ TEST(PictureFitTest, TheFirstLargeEnoughOfTheShapeAskedElseTheLargestThereIs) {
     EXPECT_EQ(BestFitting(candidates, rules), row.taken) << row.smallestPart << " " << row.sameShape << " "
                                                          << row.portraitMonitor << " " << row.unavailable.size();
   }
-  // In order, going round from the counters' picture, of the pictures the rule gives (0 to 5).
+  // In order, going round from the counters' picture, of the pictures the rule gives (0 to 5), not to 6.
   const auto size = [&](int picture) { return sizes[static_cast<std::size_t>(picture)]; };
-  const FitRules portrait{.width = 500, .height = 1000, .smallestPart = 0, .sameShape = true, .prefersShape = false};
-  EXPECT_EQ(PreferredPicture(3, 7, [](int picture) { return picture >= 4; }, size, portrait), 1) << "going round";
+  const FitRules landscape{.width = 1000, .height = 500, .smallestPart = 0, .sameShape = true, .prefersShape = false};
+  EXPECT_EQ(PreferredPicture(3, 7, [](int picture) { return picture >= 3 && picture < 6; }, size, landscape), 0);
 }
 
 TEST(RotationRandomTest, SeedIsTheMillisecondOfTheDay) {

@@ -1,6 +1,8 @@
 #include "pictures/PictureFile.h"
 
+#include <algorithm>
 #include <array>
+#include <cstring>
 
 #include "pictures/BitmapPixels.h"
 #include "pictures/JpegDecoder.h"
@@ -49,9 +51,17 @@ PicturePart DecodeJpegPart(std::span<const std::uint8_t> file, int scaleEighths,
   return part;
 }
 
+// The file's first block read once, where nearly every header lies: a JPEG's segments asked one by
+// one would each cost a read, and a library's first listing reads thousands of headers.
 std::optional<PictureSize> HeaderSize(const platform::FileReader& file) {
-  return PictureHeaderSize(
-      [&](std::uint64_t offset, std::span<std::uint8_t> bytes) { return file.ReadAt(offset, bytes); });
+  std::array<std::uint8_t, 4096> block{};
+  const std::size_t inBlock = file.ReadAt(0, block);
+  return PictureHeaderSize([&](std::uint64_t offset, std::span<std::uint8_t> bytes) {
+    if (offset + bytes.size() > inBlock && inBlock == block.size()) return file.ReadAt(offset, bytes);
+    const std::size_t got = offset < inBlock ? std::min<std::size_t>(bytes.size(), inBlock - offset) : 0;
+    std::memcpy(bytes.data(), block.data() + std::min<std::size_t>(offset, inBlock), got);
+    return got;
+  });
 }
 
 }  // namespace

@@ -43,7 +43,6 @@ TLibrary::TLibrary(std::vector<ListedFolder> kept, FolderSource source)
     : source_(std::move(source)), kept_(std::move(kept)), keptWritten_(kept_.size()), keptTaken_(kept_.size()) {
   std::vector<std::string> paths;
   for (std::size_t i = 0; i < kept_.size(); ++i) {
-    kept_[i].sizes.resize(kept_[i].pictures.Size());  // a listing made without them has every size unread
     keptByFolder_.emplace(platform::PathKey(kept_[i].path), i);
     paths.push_back(kept_[i].path);
   }
@@ -76,7 +75,8 @@ std::optional<std::pair<ListedFolder, bool>> TLibrary::Current(const std::string
 }
 
 bool TLibrary::Sized(const ListedFolder& kept) const {
-  return !source_.size || std::ranges::none_of(kept.sizes, [](const ListedSize& size) { return size.written == 0; });
+  return !source_.size || (kept.sizes.size() == kept.pictures.Size() &&
+                           std::ranges::none_of(kept.sizes, [](const ListedSize& size) { return size.written == 0; }));
 }
 
 // A new listing's sizes hold each file's last-write time alone.
@@ -89,8 +89,8 @@ void TLibrary::KeepPlacesAndSizes(ListedFolder& listed, const ListedFolder* kept
     const auto found = keptIndex.find(listed.pictures[i]);
     if (found != keptIndex.end()) {
       listed.places[i] = kept->places[found->second];
-      if (kept->sizes[found->second].written == size.written && size.written != 0) {
-        size = kept->sizes[found->second];
+      if (kept->SizeAt(found->second).written == size.written && size.written != 0) {
+        size = kept->SizeAt(found->second);
         continue;
       }
     }
@@ -102,6 +102,8 @@ void TLibrary::KeepPlacesAndSizes(ListedFolder& listed, const ListedFolder* kept
     size.width = read.width;
     size.height = read.height;
   }
+  if (std::ranges::all_of(listed.sizes, [](const ListedSize& size) { return size == ListedSize(); }))
+    listed.sizes = {};
 }
 
 // Depth first, the subfolders in their order: each folder's pictures come before those below it.

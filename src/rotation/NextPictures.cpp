@@ -187,7 +187,7 @@ std::vector<ListedPicture> ShowableOf(const TLibrary& library, const std::vector
     std::unordered_map<std::string_view, ListedSize> sizes;
     for (std::uint32_t picture = 0; picture < listing.pictures.Size(); ++picture) {
       names.emplace_back(listing.pictures[picture]);
-      sizes.emplace(listing.pictures[picture], listing.sizes[picture]);
+      sizes.emplace(listing.pictures[picture], listing.SizeAt(picture));
     }
     browse::SortAsTheListSorts(names);
     for (const std::string& name : names)
@@ -334,7 +334,7 @@ class TDealing {
     return library.PathOf(picture.folder, picture.index);
   }
   static ListedSize SizeIn(const TLibrary& library, Picture picture) {
-    return library.Listing(picture.folder).sizes[picture.index];
+    return library.Listing(picture.folder).SizeAt(picture.index);
   }
 
   // From the progress file's next pictures: each turn the first of them that can be shown and fits

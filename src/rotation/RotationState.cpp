@@ -56,7 +56,10 @@ bool ParsePicture(std::string_view text, bool withSize, ListedFolder& folder) {
   if (text.empty()) return false;
   folder.pictures.Add(text);
   folder.places.push_back(place);
-  folder.sizes.push_back(size);
+  if (size != ListedSize() || !folder.sizes.empty()) {
+    folder.sizes.resize(folder.pictures.Size() - 1);
+    folder.sizes.push_back(size);
+  }
   return true;
 }
 
@@ -125,7 +128,7 @@ void WriteRotationState(const RotationState& state, const std::function<void(std
     for (std::size_t i = 0; i < folder.pictures.Size(); ++i) {
       if (HasLineEnd(folder.pictures[i])) continue;
       const std::uint32_t place = i < folder.places.size() ? folder.places[i] : kNoPlace;
-      const ListedSize size = i < folder.sizes.size() ? folder.sizes[i] : ListedSize();
+      const ListedSize size = folder.SizeAt(i);
       line((place == kNoPlace ? "pic - " : "pic " + std::to_string(place) + " ") + SizeText(size.width, size.height) +
                (size.written == 0 ? "0 " : Hexadecimal(size.written) + " "),
            folder.pictures[i]);

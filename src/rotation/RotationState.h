@@ -66,8 +66,12 @@ struct ListedFolder {
   NameList subfolders;
   NameList pictures;
   std::vector<std::uint32_t> places;  // each picture's place in the deck, or kNoPlace
-  std::vector<ListedSize> sizes;      // each picture's
+  // Each picture's, or none while every size is unread: without the filters that need them, a
+  // deck of 100,000 pictures holds no sizes.
+  std::vector<ListedSize> sizes;
   bool operator==(const ListedFolder& other) const = default;
+
+  ListedSize SizeAt(std::size_t picture) const { return picture < sizes.size() ? sizes[picture] : ListedSize(); }
 };
 
 struct DeckProgress {

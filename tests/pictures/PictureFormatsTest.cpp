@@ -125,6 +125,12 @@ TEST(PictureFormatsTest, GifPicturesLoadThroughTheDecodingHelperWhichRefusesADec
   const std::optional<PictureSize> tga = PictureFileSize(folder / "red.tga", helperAsks);
   EXPECT_TRUE(tga && tga->width == 3 && tga->height == 2);
   EXPECT_FALSE(PictureFileSize(folder / "red.tga", helperAsks)) << "no ask left";
+  // A JPEG's frame header past the first block read: a comment of 6,000 bytes before it.
+  std::string commented = testing_support::ReadFileBytes(testing_support::TestDataPath("jpeg\\testorig.jpg"));
+  testing_support::WriteFileBytes(folder / "long.jpg",
+                                  commented.insert(2, "\xFF\xFE\x17\x72" + std::string(6000, 'c')));
+  const std::optional<PictureSize> jpeg = PictureFileSize(folder / "long.jpg", helperAsks);
+  EXPECT_TRUE(jpeg && jpeg->width == 227 && jpeg->height == 149);
 }
 
 // Stray bytes before a marker, which the decoder passes over: the size and the part a monitor shows

@@ -364,7 +364,7 @@ TEST(RotationStateTest, ReadsBackWhatWasWrittenAndNothingDamaged) {
   const RotationState first = ParseRotationState("Vantoria rotation 1\ndeck 0000000000000007 0\nlast \n"
                                                  "folder 0000000000000001 *.jpg;|C:\\P\npic 3 a b.jpg\nend 5\n")
                                   .value_or(RotationState());
-  EXPECT_EQ(first.folders.at(0).sizes.at(0), ListedSize()) << "a file of the first version: sizes never read";
+  EXPECT_EQ(first.folders.at(0).SizeAt(0), ListedSize()) << "a file of the first version: sizes never read";
   const ProgressFile file{state.progress, {{"C:\\Bilder\\c.jpg", {1, 640, 480}}, {"C:\\Bilder\\a b.jpg", {}}}};
   const std::string progress = ProgressFileText(file);
   EXPECT_EQ(ParseProgressFile(progress), file);

@@ -125,13 +125,29 @@ void WriteRotationState(const RotationState& state, const std::function<void(std
     line("folder ", Hexadecimal(folder.written) + " " + folder.mask + "|" + folder.path);
     for (std::size_t i = 0; i < folder.subfolders.Size(); ++i)
       if (!HasLineEnd(folder.subfolders[i])) line("sub ", folder.subfolders[i]);
+    // Nearly every line is a picture's: made in one buffer, without a text for each field.
+    std::string fields;
+    const auto append = [&fields](std::uint64_t number, int base, char after) {
+      char digits[20];
+      fields.append(digits, std::to_chars(digits, digits + sizeof digits, number, base).ptr);
+      fields += after;
+    };
     for (std::size_t i = 0; i < folder.pictures.Size(); ++i) {
       if (HasLineEnd(folder.pictures[i])) continue;
       const std::uint32_t place = i < folder.places.size() ? folder.places[i] : kNoPlace;
       const ListedSize size = folder.SizeAt(i);
-      line((place == kNoPlace ? "pic - " : "pic " + std::to_string(place) + " ") + SizeText(size.width, size.height) +
-               (size.written == 0 ? "0 " : Hexadecimal(size.written) + " "),
-           folder.pictures[i]);
+      fields.assign("pic ");
+      if (place == kNoPlace)
+        fields += "- ";
+      else
+        append(place, 10, ' ');
+      append(size.width, 10, 'x');
+      append(size.height, 10, ' ');
+      if (size.written == 0)
+        fields += "0 ";
+      else
+        fields += Hexadecimal(size.written) + " ";
+      line(fields, folder.pictures[i]);
     }
   }
   write("end " + std::to_string(lines) + "\n");

@@ -19,10 +19,10 @@
 // before it, so that a file cut short is known. A file of version 1, whose picture lines have no
 // size, reads as sizes never read. The progress file keeps the progress alone ("Vantoria rotation
 // progress 2", "deck", "last"), then "next", the size ("-": never read) and the full path of each
-// place not yet shown that comes next ("next 1920x1080 C:\Pictures\cat.jpg"), up to kUpcoming of them, and "end": a
-// change that shows the next picture reads and writes only it. It counts when its generation is the
-// state's. Names cannot hold a line end (Windows refuses control characters in them). Needs no
-// Windows.
+// place not yet shown that comes next ("next 1920x1080 C:\Pictures\cat.jpg"), up to kUpcoming of
+// them, and "end": a change that shows the next picture reads and writes only it. It counts when
+// its generation is the state's. Names cannot hold a line end (Windows refuses control characters
+// in them). Needs no Windows.
 #pragma once
 
 #include <cstdint>

@@ -103,8 +103,7 @@ std::optional<FolderEntries> ReadFolder(const std::string& folder, const std::st
     const std::string alias = platform::FromWide(entry.cAlternateFileName);
     if (std::ranges::any_of(patterns, [&](const std::string& pattern) {
           return MatchesPattern(name, pattern) || (!alias.empty() && MatchesPattern(alias, pattern));
-        }))
-    {
+        })) {
       entries.pictures.push_back(std::move(name));
       entries.picturesWritten.push_back(std::uint64_t{entry.ftLastWriteTime.dwHighDateTime} << 32 |
                                         entry.ftLastWriteTime.dwLowDateTime);

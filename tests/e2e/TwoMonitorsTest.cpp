@@ -185,8 +185,7 @@ TEST_F(PortraitRightTest, AWindowsFolderThatRefusesTheFileCostsNoSecondDecoding)
   EXPECT_EQ(started.size(), 2u);
 }
 
-// At random; then dealing with "Only pictures of the monitor's shape" from four landscape pictures and
-// two portraits: a deck's last, landscape ones never go to the portrait monitor.
+// At random, then dealing with "Only pictures of the monitor's shape": never a deck's last landscapes.
 TEST_F(PortraitRightTest, AtRandomEachMonitorTakesAPictureOfItsShape) {
   for (int i = 0; i < 4; ++i) {
     AddPicture("landscape " + std::to_string(i) + ".bmp", TwoColours(30, 20, RGB(255 - i, 0, 0), RGB(255 - i, 0, 0)));
@@ -204,8 +203,7 @@ TEST_F(PortraitRightTest, AtRandomEachMonitorTakesAPictureOfItsShape) {
   }
 }
 
-// "Three quarters of the monitor", dealing: each monitor only the picture large enough for it, never
-// the smaller ones; with those alone, both monitors still get a picture.
+// "Three quarters", dealing: each monitor only the picture large enough for it; then small ones alone.
 TEST_F(PortraitRightTest, EachMonitorPassesOverPicturesTooSmallForItUnlessThereAreNoOthers) {
   AddPicture("large landscape.bmp", TwoColours(960, 768, kRed, kRed));
   AddPicture("large portrait.bmp", TwoColours(768, 960, kGreen, kGreen));

@@ -100,9 +100,8 @@ TEST(PictureFitTest, TheFirstLargeEnoughOfTheShapeAskedElseTheLargestThereIs) {
     const Candidates candidates{.count = sizes.size(),
                                 .available = [&](std::size_t i) { return !row.unavailable.contains(i); },
                                 .size = [&](std::size_t i) { return sizes[i]; }};
-    const FitRules rules{.width = row.portraitMonitor ? 500 : 1000, .height = row.portraitMonitor ? 1000 : 500,
-                         .smallestPart = row.smallestPart, .sameShape = row.sameShape,
-                         .prefersShape = row.prefersShape};
+    const FitRules rules{row.portraitMonitor ? 500 : 1000, row.portraitMonitor ? 1000 : 500, row.smallestPart,
+                         row.sameShape, row.prefersShape};
     EXPECT_EQ(BestFitting(candidates, rules), row.taken) << row.smallestPart << " " << row.sameShape << " "
                                                          << row.portraitMonitor << " " << row.unavailable.size();
   }
@@ -214,11 +213,8 @@ TEST(DeckTest, ARemovedPictureCostsNoPlaceAndTheLookAheadStartsAtTheNextPlace) {
   // A portrait monitor's pick: every picture landscape but `portrait`.
   const auto portraitMonitor = [](std::uint32_t portrait) {
     return [portrait](std::span<const std::uint32_t> notShown) {
-      return BestFitting({.count = notShown.size(),
-                          .available = [](std::size_t) { return true; },
-                          .size = [&](std::size_t i) {
-                            return notShown[i] == portrait ? pictures::PictureSize{1, 2} : pictures::PictureSize{2, 1};
-                          }},
+      const auto size = [&](std::size_t i) { return pictures::PictureSize{2, notShown[i] == portrait ? 3 : 1}; };
+      return BestFitting({.count = notShown.size(), .available = [](std::size_t) { return true; }, .size = size},
                          {.width = 1, .height = 2, .smallestPart = 0, .sameShape = false, .prefersShape = true});
     };
   };
@@ -361,10 +357,9 @@ TEST(RotationStateTest, ReadsBackWhatWasWrittenAndNothingDamaged) {
   swapped.replace(swapped.find("pic 1 "), 6, "pic x ");
   EXPECT_FALSE(ParseRotationState(swapped).has_value());
   EXPECT_EQ(StateGeneration(text.substr(0, 64)), state.progress.generation) << "from the state's first bytes";
-  const RotationState first = ParseRotationState("Vantoria rotation 1\ndeck 0000000000000007 0\nlast \n"
-                                                 "folder 0000000000000001 *.jpg;|C:\\P\npic 3 a b.jpg\nend 5\n")
-                                  .value_or(RotationState());
-  EXPECT_EQ(first.folders.at(0).SizeAt(0), ListedSize()) << "a file of the first version: sizes never read";
+  const std::string firstVersion =
+      "Vantoria rotation 1\ndeck 0000000000000007 0\nlast \nfolder 0000000000000001 *.jpg;|C:\\P\npic 3 a.jpg\nend 5\n";
+  EXPECT_EQ(ParseRotationState(firstVersion).value_or(RotationState()).folders.at(0).SizeAt(0), ListedSize());
   const ProgressFile file{state.progress, {{"C:\\Bilder\\c.jpg", {1, 640, 480}}, {"C:\\Bilder\\a b.jpg", {}}}};
   const std::string progress = ProgressFileText(file);
   EXPECT_EQ(ParseProgressFile(progress), file);
